@@ -1,0 +1,46 @@
+#pragma once
+
+#include <compare>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace runtime {
+
+// A date (and time of day) as the platform holds it: days counted from 30 December 1899, the
+// fraction being the time of day. 1 January 1950 is 18264.
+class Date {
+public:
+    Date() = default;
+    explicit Date(double serial) : serial_(serial) {}
+
+    static std::optional<Date> fromYmd(int year, int month, int day);
+    // The local date and time from the system clock.
+    static Date now();
+
+    double serial() const { return serial_; }
+    int days() const;  // the whole days of the serial
+    int year() const;
+    int month() const;
+    int day() const;
+    int hour() const;
+    int minute() const;
+    int second() const;
+    Date dateOnly() const { return Date(days()); }
+
+    auto operator<=>(const Date&) const = default;
+
+private:
+    double serial_ = 0;
+};
+
+// The one date parser: day, month, year in that order, separated by "/", "-", "." or blanks; the
+// month as a number or an English name (three letters or in full); two-digit years below 80 are
+// 20xx, others 19xx. Surrounding blanks are ignored; impossible dates give nothing.
+std::optional<Date> parseDate(std::string_view text);
+
+// Formats with a pattern made of "dd", "d", "mm", "Mmm" (Jan), "Mmmm" (January), "yyyy", "yy",
+// "hh", "nn"/"mm" after "hh" (minutes), "ss" and literal characters.
+std::string format(Date date, std::string_view pattern);
+
+} // namespace runtime

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+namespace runtime {
+
+// Reads a text file line by line; a line ends at CR LF, LF or a lone CR. Bytes are passed through
+// unchanged. Opening a missing file raises 53, a missing folder 76, reading past the end 62.
+class TextReader {
+public:
+    explicit TextReader(const std::filesystem::path& path);
+
+    bool atEnd();
+    // The next line without its ending; raises 62 "Input past end of file" at the end.
+    std::string readLine();
+    // The next line into `line`; false at the end of the file.
+    bool readLine(std::string& line);
+
+private:
+    std::ifstream in_;
+};
+
+// Writes a text file with CR LF line ends. A folder that does not exist raises 76, a file that
+// cannot be written 75, a write that fails part-way 61.
+class TextWriter {
+public:
+    enum class Mode { Replace, Append };
+    explicit TextWriter(const std::filesystem::path& path, Mode mode = Mode::Replace);
+
+    void write(std::string_view text);
+    void writeLine(std::string_view text = {});
+    // Flushes and closes; raises when the data did not reach the file.
+    void close();
+
+private:
+    void check();
+    std::ofstream out_;
+};
+
+} // namespace runtime

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Set-up and daily commands: installs what is missing, builds, then runs the main program or the tests.
+#   bash tools/dev.sh run     build and start qbmain on the demo company
+#   bash tools/dev.sh test    build and run every test
+# QB_BUILD_DIR picks the build folder (default build); QB_SANITIZE=ON builds with ASan and UBSan.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev xvfb xauth)
+
+install_missing() {
+    local missing=()
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+    done
+    if ((${#missing[@]})); then
+        echo "Installing: ${missing[*]}"
+        local sudo=""
+        [ "$(id -u)" -eq 0 ] || sudo="sudo"
+        $sudo apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+    fi
+}
+
+build_dir=${QB_BUILD_DIR:-build}
+sanitize=${QB_SANITIZE:-OFF}
+
+build() {
+    cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQB_SANITIZE="$sanitize" >/dev/null
+    cmake --build "$build_dir" --parallel "$(nproc)"
+}
+
+case "${1:-}" in
+    run)
+        install_missing
+        build
+        exec "$build_dir/apps/qbmain"
+        ;;
+    test)
+        install_missing
+        build
+        export QT_QPA_PLATFORM=offscreen
+        ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)"
+        ;;
+    *)
+        echo "usage: bash tools/dev.sh run|test" >&2
+        exit 2
+        ;;
+esac
