@@ -18,7 +18,8 @@ std::int16_t sub16(std::int16_t a, std::int16_t b);
 std::int16_t mul16(std::int16_t a, std::int16_t b);
 
 // A number as the platform writes it into text: a blank in the sign position of a number that is
-// not negative, no leading zero before the point (" 5", "-5", " .5", " 0", "-1.25").
+// not negative, no leading zero before the point (" 5", "-5", " .5", " 0", "-1.25"), at most 15
+// significant digits, no trailing zeros, and exponent notation outside 1E-4 to 1E15 (" 1E+15").
 std::string signedText(double value);
 
 } // namespace runtime

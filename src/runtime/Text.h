@@ -4,7 +4,7 @@
 #include <string_view>
 
 // Text helpers over Windows-1252 byte strings: one byte is one character, positions are 1-based
-// where the system counts columns.
+// where the system counts columns. A negative length or a position below 1 raises error 5.
 namespace runtime {
 
 std::string left(std::string_view text, int count);
@@ -14,6 +14,9 @@ std::string mid(std::string_view text, int start, int count = -1);
 std::string ltrim(std::string_view text);
 std::string rtrim(std::string_view text);
 std::string trim(std::string_view text);
+// Windows-1252 letters change case as on the platform: ASCII, the accented Latin letters and
+// S, O-E, Z with caron and Y with diaeresis. The line-break escapes 252 and 253 are the letters
+// u and y with accents, so an upper-cased text is for comparing, not for storing back.
 std::string ucase(std::string_view text);
 std::string lcase(std::string_view text);
 std::string space(int count);
@@ -22,8 +25,11 @@ std::string padRight(std::string_view text, int width);
 // Right-aligns in `width` characters; a longer text is returned whole.
 std::string padLeft(std::string_view text, int width);
 
-// Leading-number conversion: skips blanks, reads an optional sign, digits, one decimal point and
-// an exponent, and stops at the first character that cannot continue the number. "" reads as 0.
+// Leading-number conversion: skips leading blanks and tabs, reads an optional sign, digits, one
+// decimal point and an exponent ("E" or "e" followed by digits), and stops at the first character
+// that cannot continue the number; a blank inside the number ends it. No number reads as 0
+// (" -12.50abc" is -12.5, "1.2.3" is 1.2, "  .5" is 0.5, "5Each" is 5). A number too large
+// for a double raises Overflow; one too small reads as 0.
 double val(std::string_view text);
 
 } // namespace runtime

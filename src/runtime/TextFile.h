@@ -8,7 +8,8 @@
 namespace runtime {
 
 // Reads a text file line by line; a line ends at CR LF, LF or a lone CR. Bytes are passed through
-// unchanged. Opening a missing file raises 53, a missing folder 76, reading past the end 62.
+// unchanged. Opening a missing file raises 53, a missing folder 76, a folder 75, reading past
+// the end 62.
 class TextReader {
 public:
     explicit TextReader(const std::filesystem::path& path);

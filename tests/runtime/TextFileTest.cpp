@@ -1,0 +1,153 @@
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "RaisedError.h"
+#include "datafile/FileBytes.h"
+#include "datafile/TempFolder.h"
+#include "runtime/TextFile.h"
+
+using runtime::TextReader;
+using runtime::TextWriter;
+
+namespace {
+
+std::vector<std::string> readAllLines(const std::filesystem::path& path)
+{
+    TextReader reader(path);
+    std::vector<std::string> lines;
+    std::string line;
+    while (reader.readLine(line)) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::string allHighBytes()
+{
+    std::string bytes;
+    for (int b = 128; b <= 255; ++b) {
+        bytes += static_cast<char>(b);
+    }
+    return bytes;
+}
+
+} // namespace
+
+TEST(TextReader, EveryLineEndingEndsALine)
+{
+    TempFolder folder;
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"CR LF", "a\r\nb\r\n", {"a", "b"}},
+        {"LF", "a\nb\n", {"a", "b"}},
+        {"CR", "a\rb\r", {"a", "b"}},
+        {"mixed", "a\r\nb\nc\rd", {"a", "b", "c", "d"}},
+        {"empty lines", "a\r\n\r\nb", {"a", "", "b"}},
+        {"LF then CR is two endings", "a\n\rb", {"a", "", "b"}},
+        {"CR CR LF", "a\r\r\n", {"a", ""}},
+        {"only an ending", "\r\n", {""}},
+        {"no ending on the last line", "last", {"last"}},
+        {"empty file", "", {}},
+        {"high bytes pass through", "\xBB\xFC\xFD\x80\xFF\r\n", {"\xBB\xFC\xFD\x80\xFF"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeBytes(folder / "in.txt", c.bytes);
+        EXPECT_EQ(readAllLines(folder / "in.txt"), c.lines);
+    }
+}
+
+TEST(TextReader, ReadingPastTheEndIsError62)
+{
+    TempFolder folder;
+    writeBytes(folder / "two.txt", "one\r\ntwo\r\n");
+    TextReader reader(folder / "two.txt");
+    EXPECT_FALSE(reader.atEnd());
+    EXPECT_EQ(reader.readLine(), "one");
+    EXPECT_EQ(reader.readLine(), "two");
+    EXPECT_TRUE(reader.atEnd());
+    std::string line = "untouched";
+    EXPECT_FALSE(reader.readLine(line));
+    EXPECT_EQ(raisedErrorNumber([&] { reader.readLine(); }), runtime::InputPastEndOfFile);
+}
+
+TEST(TextWriter, WritesCrLfAndKeepsEveryByte)
+{
+    TempFolder folder;
+    const std::string high = allHighBytes();
+    {
+        TextWriter writer(folder / "out.txt");
+        writer.writeLine("first");
+        writer.writeLine();
+        writer.write("part ");
+        writer.writeLine(high);
+        writer.write("no ending");
+        writer.close();
+    }
+    EXPECT_EQ(readBytes(folder / "out.txt"), "first\r\n\r\npart " + high + "\r\nno ending");
+    EXPECT_EQ(readAllLines(folder / "out.txt"), (std::vector<std::string>{"first", "", "part " + high, "no ending"}));
+}
+
+TEST(TextWriter, ReplaceOrAppend)
+{
+    TempFolder folder;
+    writeBytes(folder / "log.txt", "old\r\n");
+    {
+        TextWriter writer(folder / "log.txt", TextWriter::Mode::Append);
+        writer.writeLine("added");
+        writer.close();
+    }
+    EXPECT_EQ(readBytes(folder / "log.txt"), "old\r\nadded\r\n");
+    {
+        TextWriter writer(folder / "log.txt");
+        writer.writeLine("new");
+        writer.close();
+    }
+    EXPECT_EQ(readBytes(folder / "log.txt"), "new\r\n");
+}
+
+TEST(TextFiles, OpeningFailuresRaiseThePlatformsNumbers)
+{
+    TempFolder folder;
+    std::filesystem::create_directory(folder / "sub");
+    writeBytes(folder / "plain.txt", "x");
+    const struct {
+        const char* name;
+        std::function<void()> open;
+        int number;
+    } cases[] = {
+        {"read a missing file", [&] { TextReader r(folder / "missing.txt"); }, runtime::FileNotFound},
+        {"read in a missing folder", [&] { TextReader r(folder / "nowhere" / "a.txt"); }, runtime::PathNotFound},
+        {"read below a file", [&] { TextReader r(folder / "plain.txt" / "a.txt"); }, runtime::PathNotFound},
+        {"read a folder", [&] { TextReader r(folder / "sub"); }, runtime::PathFileAccessError},
+        {"write in a missing folder", [&] { TextWriter w(folder / "nowhere" / "a.txt"); }, runtime::PathNotFound},
+        {"write over a folder", [&] { TextWriter w(folder / "sub"); }, runtime::PathFileAccessError},
+        {"append to a folder", [&] { TextWriter w(folder / "sub", TextWriter::Mode::Append); }, runtime::PathFileAccessError},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(raisedErrorNumber(c.open), c.number);
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder / "nowhere"));
+}
+
+TEST(TextWriter, DataThatCannotBeStoredIsDiskFull)
+{
+    if (!std::filesystem::exists("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full on this system";
+    }
+    TextWriter small("/dev/full");
+    small.writeLine("buffered");
+    EXPECT_EQ(raisedErrorNumber([&] { small.close(); }), runtime::DiskFull);
+
+    TextWriter large("/dev/full");
+    const std::string block(64 * 1024, 'x');
+    EXPECT_EQ(raisedErrorNumber([&] { large.write(block); }), runtime::DiskFull);
+}
