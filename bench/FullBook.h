@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/TransactionRecord.h"
+#include "core/TransactionTable.h"
+
+namespace core {
+class Book;
+}
+
+namespace bench {
+
+// One generated transaction: its fields (Number blank, so adding it takes the next number) and the
+// split tail to set before it is assembled.
+struct GeneratedTransaction {
+    core::TransactionFields fields;
+    std::string splitTail;
+};
+
+// The transactions of a realistic full book, the same on every run: ten years of business from
+// January 2015, in the order a book-keeper enters them (mostly by date, a few days late at times),
+// payments, receipts, invoices and bills over four bank accounts, 150 customers, three VAT codes
+// and ten categories, with about one in thirty split over two to four VAT splits. Older invoices
+// and bills are paid and older transactions reconciled.
+std::vector<GeneratedTransaction> GenerateTransactions(int count = core::TransactionTable::MaxTransactions);
+
+// Fills an empty book with generated transactions through AddTransaction, as entering them would,
+// with a current filter that lets every type through (so the query index holds them all).
+void FillFullBook(core::Book& book, int count = core::TransactionTable::MaxTransactions);
+
+// Adds the transactions one by one (the current filter decides what the query index holds).
+void AddGeneratedTransactions(core::Book& book, std::vector<GeneratedTransaction> transactions);
+
+} // namespace bench

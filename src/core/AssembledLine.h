@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace core {
+
+class Messages;
+
+// True when an assembled fixed-width line is no longer than `length`. A longer line means a value
+// did not fit its columns: it is reported with the whole line ("Assembled field is  159 bytes
+// long:- [...]") and the caller must not store it.
+bool AssembledLineFits(Messages& messages, const std::string& line, std::size_t length);
+
+} // namespace core

@@ -1,0 +1,93 @@
+#include "core/Balances.h"
+
+#include "core/Book.h"
+#include "core/BusyPointer.h"
+#include "core/RecordField.h"
+#include "runtime/Text.h"
+
+namespace core {
+
+namespace {
+
+bool IsLive(std::string_view record)
+{
+    return !RecordFlag(record, RecordColumns::Deleted);
+}
+
+bool HasCode(std::string_view record, RecordColumn column, const std::string& code)
+{
+    return runtime::padRight(RecordField(record, column), column.width) == code;
+}
+
+// Adds one transaction of the bank account to its totals.
+void AddToBankTotals(std::string_view record, double& reconciled, double& cashTotal)
+{
+    const double amount = GetSignedAmount(record);
+    if (RecordFlag(record, RecordColumns::Reconciled))
+        reconciled += amount;
+    const std::string_view type = RecordField(record, RecordColumns::Type);
+    if (type == "RCP" || type == "PAY")
+        cashTotal += amount;
+}
+
+} // namespace
+
+double GetSignedAmount(std::string_view record)
+{
+    const double amount = runtime::val(RecordField(record, RecordColumns::Amount));
+    const std::string_view type = RecordField(record, RecordColumns::Type);
+    return type == "PAY" || type == "BIL" ? -amount : amount;
+}
+
+double SumBankAccountToDate(Book& book, std::string_view bankCode, std::string_view dateYmd, double& cashTotal)
+{
+    const BusyPointer busy(book.services());
+    const std::string code = runtime::padRight(bankCode, RecordColumns::Bank.width);
+    const std::string date = runtime::padRight(dateYmd, RecordColumns::Date.width);
+    const Ledger& ledger = book.ledger;
+    double reconciled = 0;
+    for (const IndexEntry& entry : ledger.DateIndex.entries()) {
+        const std::string_view record = ledger.Transactions.Line(entry.RecordNumber);
+        if (RecordField(record, RecordColumns::Date) >= date)
+            break;
+        if (HasCode(record, RecordColumns::Bank, code) && IsLive(record))
+            AddToBankTotals(record, reconciled, cashTotal);
+    }
+    return reconciled;
+}
+
+double SumBankAccount(Book& book, std::string_view bankCode, double& cashTotal)
+{
+    const BusyPointer busy(book.services());
+    const std::string code = runtime::padRight(bankCode, RecordColumns::Bank.width);
+    const TransactionTable& table = book.ledger.Transactions;
+    double reconciled = 0;
+    for (int recordNumber = 1; recordNumber <= table.UpperBound(); ++recordNumber) {
+        const std::string_view record = table.Line(recordNumber);
+        if (HasCode(record, RecordColumns::Bank, code) && IsLive(record))
+            AddToBankTotals(record, reconciled, cashTotal);
+    }
+    return reconciled;
+}
+
+double SumCustomerOutstanding(Book& book, std::string_view customerCode, double& invoiceTotal)
+{
+    const BusyPointer busy(book.services());
+    const std::string code = runtime::padRight(customerCode, RecordColumns::Customer.width);
+    const TransactionTable& table = book.ledger.Transactions;
+    double bills = 0;
+    for (int recordNumber = 1; recordNumber <= table.UpperBound(); ++recordNumber) {
+        const std::string_view record = table.Line(recordNumber);
+        if (!HasCode(record, RecordColumns::Customer, code) || !IsLive(record) ||
+            RecordFlag(record, RecordColumns::Paid))
+            continue;
+        const std::string_view type = RecordField(record, RecordColumns::Type);
+        if (type == "BIL")
+            bills += GetSignedAmount(record);
+        else if (type == "INV")
+            invoiceTotal += GetSignedAmount(record);
+    }
+    return bills + invoiceTotal;
+}
+
+} // namespace core

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string_view>
+
+namespace core {
+
+class Book;
+
+// The signed value of a stored transaction: its amount (never negative in the record), negative
+// for "PAY" and "BIL", positive for every other type.
+double GetSignedAmount(std::string_view record);
+
+// A bank account's totals over the live transactions dated strictly before `dateYmd`
+// ("yyyymmdd"), walking the DateIndex in date order. Answers the reconciled total (every type
+// counts once reconciled); the signed amounts of "PAY" and "RCP" are added to `cashTotal`, which
+// the caller set.
+double SumBankAccountToDate(Book& book, std::string_view bankCode, std::string_view dateYmd, double& cashTotal);
+// The same over every live transaction of the book.
+double SumBankAccount(Book& book, std::string_view bankCode, double& cashTotal);
+// What a customer owes less what is owed to it: the unpaid invoices are added to `invoiceTotal`
+// (which the caller set), and the answer is the unpaid bills (negative) plus `invoiceTotal`.
+double SumCustomerOutstanding(Book& book, std::string_view customerCode, double& invoiceTotal);
+
+} // namespace core

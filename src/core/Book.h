@@ -1,0 +1,49 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "core/CodeTables.h"
+#include "core/CompanyDetails.h"
+#include "core/Ledger.h"
+#include "core/Messages.h"
+#include "core/SequenceCounters.h"
+#include "core/TemplateRecord.h"
+#include "platform/Services.h"
+#include "runtime/Date.h"
+
+namespace core {
+
+// The company book of one program run: the state every window shares. Each part of it is a small
+// object of its own; a program holds one Book, a test makes a fresh one.
+class Book {
+public:
+    explicit Book(platform::Services& services) : messages(services), services_(services) {}
+    Book(const Book&) = delete;
+    Book& operator=(const Book&) = delete;
+
+    platform::Services& services() const { return services_; }
+
+    Messages messages;
+    SequenceCounters counters;
+    Ledger ledger; // transactions, indexes, filter set-ups, changed flag
+    CodeTables codes; // code tables, their mirrors, standing orders
+    CompanyDetails company;
+    // The stored templates by TemplateNumber, and the one being edited or printed.
+    StoredTemplates Templates;
+    TemplateRecord WorkingTemplate;
+    // The data file the book was loaded from or last saved as, empty for a new company; the file
+    // the file menu is about to open.
+    std::filesystem::path CurrentDataFilePath;
+    std::filesystem::path FileToOpen;
+    // The split tail of the record parsed last, which the next assembly appends; the splits window
+    // edits it for the transaction in the edit box.
+    std::string SplitTail;
+    // The date shared with the date picker; zero while no pick runs.
+    runtime::Date PickedDate;
+
+private:
+    platform::Services& services_;
+};
+
+} // namespace core

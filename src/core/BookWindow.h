@@ -1,0 +1,58 @@
+#pragma once
+
+#include "core/TransactionIndex.h"
+
+namespace core {
+
+// Which items of the main window's filter menu are ticked: one per criterion that is on.
+struct FilterMenuTicks {
+    bool FiltDateItem = false;
+    bool FiltRefNumItem = false;
+    bool FiltTypeItem = false;
+    bool FiltBankItem = false;
+    bool FiltCustItem = false;
+    bool FiltVATItem = false;
+    bool FiltAnalItem = false;
+    bool FiltCommentItem = false;
+    bool FiltAmountItem = false;
+    bool FiltReconItem = false;
+};
+
+// The main window as the company book reaches it. The book keeps its own logic and numbers; at the
+// few points where it must look at or update the window it goes through this interface, which
+// the main window implements and attaches to the book (Ledger::AttachWindow).
+class BookWindow {
+public:
+    virtual ~BookWindow() = default;
+
+    // The sort-order menu: ByDateItem ticked gives ByDate, else ByRefItem ticked ByReference.
+    virtual QueryOrder SortOrder() const = 0;
+    // Ticks ByDateItem or ByRefItem (and unticks the other), as a loaded data file asks.
+    virtual void setSortOrder(QueryOrder order) = 0;
+    // Empties the edit box; the book uses mode ClearWholeEditBox.
+    virtual void ClearEntryFields(int mode) = 0;
+    // Enables or disables the record-dependent menu items and buttons.
+    virtual void UpdateMenuState() = 0;
+    virtual void TickFilterMenu(const FilterMenuTicks& ticks) = 0;
+    // Shows or hides LblMinusSign with LblPayTotal, and LblPlusSign with LblRcpTotal.
+    virtual void ShowTotalsLabels(bool showPayments, bool showReceipts) = 0;
+};
+
+inline constexpr int ClearWholeEditBox = 5;
+
+// The window of a book that no main window shows (before the main window attaches itself, in
+// tools and benchmarks): it keeps the sort order, which starts by date, and has nothing to show.
+class DetachedBookWindow final : public BookWindow {
+public:
+    QueryOrder SortOrder() const override { return order_; }
+    void setSortOrder(QueryOrder order) override { order_ = order; }
+    void ClearEntryFields(int) override {}
+    void UpdateMenuState() override {}
+    void TickFilterMenu(const FilterMenuTicks&) override {}
+    void ShowTotalsLabels(bool, bool) override {}
+
+private:
+    QueryOrder order_ = QueryOrder::ByDate;
+};
+
+} // namespace core

@@ -1,0 +1,221 @@
+#include "core/CodeTableEdits.h"
+
+#include "core/Book.h"
+#include "core/BookViews.h"
+#include "core/CodeLines.h"
+#include "core/ListSearch.h"
+#include "core/RecordField.h"
+#include "core/SplitEntry.h"
+#include "platform/ListModel.h"
+#include "runtime/Number.h"
+#include "runtime/Text.h"
+
+namespace core {
+
+namespace {
+
+constexpr int BankMirrorWidth = 27;
+constexpr int SplitVatCodePosition = 45;
+
+std::string alreadyExists(std::string_view code)
+{
+    return "Code '" + std::string(code) + "' already exists";
+}
+
+// A code as it stands in a record: blank-padded or cut to the code width.
+std::string codeKey(std::string_view code, int codeWidth)
+{
+    return runtime::padRight(code, codeWidth);
+}
+
+// Looks a code up as the tables hold it, blank-padded, so "CAR" finds the category "CAR " only.
+int findCode(const platform::ListModel& list, std::string_view code, int codeWidth)
+{
+    return FindListItem(list, codeKey(code, codeWidth), codeWidth);
+}
+
+bool hasSplits(std::string_view record)
+{
+    return runtime::roundHalfEven(runtime::val(RecordField(record, RecordColumns::SplitCount))) >= 1;
+}
+
+// The record with the kind's code and, for VAT codes, its splits' codes re-keyed.
+std::string rekeyRecord(std::string record, CodeKind kind, const std::string& oldKey, std::string_view newLine)
+{
+    const RecordColumn column = CodeColumn(kind);
+    if (RecordField(record, column) == oldKey)
+        record.replace(static_cast<std::size_t>(column.start - 1), static_cast<std::size_t>(column.width),
+                       runtime::padRight(runtime::left(newLine, column.width), column.width));
+    if (kind == CodeKind::Vat && hasSplits(record) && record.size() > static_cast<std::size_t>(RecordFixedLength)) {
+        const auto tailStart = static_cast<std::size_t>(RecordFixedLength);
+        record.replace(tailStart, std::string::npos, ReplaceCodeInSplits(record.substr(tailStart), oldKey, newLine));
+    }
+    return record;
+}
+
+std::string nameColumns(std::string_view line, CodeKind kind)
+{
+    switch (kind) {
+    case CodeKind::Bank:
+    case CodeKind::Customer: return runtime::mid(line, 8, 20);
+    case CodeKind::Vat: return runtime::mid(line, 5, 20);
+    case CodeKind::Category: return runtime::mid(line, 6, 20);
+    }
+    return {};
+}
+
+bool isKnownKind(CodeKind kind)
+{
+    return kind == CodeKind::Bank || kind == CodeKind::Vat || kind == CodeKind::Customer || kind == CodeKind::Category;
+}
+
+} // namespace
+
+bool AddCodeLine(Messages& messages, platform::ListModel& table, platform::ListModel& mirror, const std::string& line,
+                 const std::string& mirrorText, int codeWidth)
+{
+    if (FindListItem(table, line, codeWidth) >= 0) {
+        messages.ShowErrorBox(alreadyExists(runtime::left(line, codeWidth)));
+        return false;
+    }
+    table.AddItem(line);
+    mirror.AddItem(runtime::rtrim(mirrorText));
+    return true;
+}
+
+bool RemoveCodeLine(platform::ListModel& table, platform::ListModel& mirror, std::string_view code, int codeWidth)
+{
+    const int tableIndex = findCode(table, code, codeWidth);
+    const int mirrorIndex = findCode(mirror, code, codeWidth);
+    if (tableIndex < 0 || mirrorIndex < 0)
+        return false;
+    table.RemoveItem(tableIndex);
+    mirror.RemoveItem(mirrorIndex);
+    return true;
+}
+
+bool ReplaceCodeLine(Book& book, BookViews& views, platform::ListModel& table, platform::ListModel& mirror,
+                     const std::string& newLine, const std::string& mirrorText, std::string_view oldCode, int codeWidth,
+                     CodeKind kind)
+{
+    const std::string newCode = runtime::left(newLine, codeWidth);
+    const bool codeChanged = newCode != codeKey(oldCode, codeWidth);
+    if (codeChanged && FindListItem(table, newCode, codeWidth) >= 0) {
+        book.messages.ShowErrorBox(alreadyExists(newCode));
+        return false;
+    }
+    const int tableIndex = findCode(table, oldCode, codeWidth);
+    const int mirrorIndex = findCode(mirror, oldCode, codeWidth);
+    if (tableIndex < 0 || mirrorIndex < 0)
+        return false;
+    if (codeChanged)
+        PropagateCodeChange(book, views, kind, oldCode, newLine, codeWidth);
+    table.RemoveItem(tableIndex);
+    mirror.RemoveItem(mirrorIndex);
+    table.AddItem(newLine);
+    mirror.AddItem(runtime::rtrim(mirrorText));
+    return true;
+}
+
+bool ConfirmDeleteCode(Book& book, std::string_view code, CodeKind kind)
+{
+    if (runtime::rtrim(code).empty())
+        return false;
+    const RecordColumn column = CodeColumn(kind);
+    const std::string key = codeKey(code, column.width);
+    const TransactionTable& table = book.ledger.Transactions;
+    bool used = false;
+    for (int i = 1; i <= table.UpperBound() && !used; ++i)
+        used = RecordField(table.Line(i), column) == key;
+    const std::string question = used ? "Code '" + std::string(code)
+                                            + "' is used in a number of transactions. Are you sure you wish to delete it?"
+                                      : "Delete code '" + std::string(code) + "' ?";
+    return book.messages.AskYesNo(question) == platform::Answer::Yes;
+}
+
+void PropagateCodeChange(Book& book, BookViews& views, CodeKind kind, std::string_view oldCode,
+                         std::string_view newLine, int codeWidth)
+{
+    const platform::Answer answer = book.messages.AskYesNo(
+        "This Code's key value has changed. Do you wish to update transactions featuring this code to show the new value?");
+    if (answer != platform::Answer::Yes)
+        return;
+    SetMousePointer(book.services(), HourglassPointer);
+    const std::string oldKey = codeKey(oldCode, codeWidth);
+    TransactionTable& table = book.ledger.Transactions;
+    for (int i = 1; i <= table.UpperBound(); ++i) {
+        std::string record(table.Line(i));
+        std::string rekeyed = rekeyRecord(record, kind, oldKey, newLine);
+        if (rekeyed != record) {
+            table.Replace(i, std::move(rekeyed));
+            book.ledger.FileChanged = true;
+        }
+    }
+    SetMousePointer(book.services(), DefaultPointer);
+    views.RefreshQueryGrid();
+}
+
+std::string ReplaceCodeInSplits(std::string tail, std::string_view oldCode, std::string_view newLine)
+{
+    const std::string oldVat = runtime::left(oldCode, 3);
+    const std::string newVat = runtime::left(newLine, 3);
+    const double last = runtime::roundHalfEven(static_cast<double>(tail.size()) / SplitEntryWidth - 1);
+    for (int entry = 0; entry <= last; ++entry) {
+        const auto at = static_cast<std::size_t>(entry * SplitEntryWidth + SplitVatCodePosition - 1);
+        if (at + 3 <= tail.size() && tail.compare(at, 3, oldVat) == 0)
+            tail.replace(at, newVat.size(), newVat);
+    }
+    return tail;
+}
+
+void ClearAllCodeLists(Book& book, BookViews& views)
+{
+    CodeTables& codes = book.codes;
+    for (platform::ListModel* list : {&codes.ComboBank, &codes.ComboCustomer, &codes.ComboVAT, &codes.ComboAnal,
+                                      &codes.ListBankAccounts, &codes.ListAnalCodes, &codes.ListCustCodes,
+                                      &codes.ListVATCodes})
+        list->Clear();
+    book.ledger.Filters.Names.Clear();
+    book.ledger.Filters.Names.AddItem(std::string(PreviousFilterName));
+    views.ClearFilterCodeLists();
+    codes.ListSTOs.Clear();
+}
+
+void ApplyToBankBalance(Book& book, BookViews& views, std::string_view bankCode, double amount)
+{
+    platform::ListModel& accounts = book.codes.ListBankAccounts;
+    const int index = findCode(accounts, bankCode, CodeWidth(CodeKind::Bank));
+    if (index < 0)
+        return;
+    const std::string line = accounts.List(index);
+    BankAccountRecord account = ParseBankAccountLine(line);
+    account.StartBalance += amount;
+    const std::string newLine = FormatBankAccountLine(account);
+    ReplaceCodeLine(book, views, accounts, book.codes.ComboBank, newLine, runtime::left(newLine, BankMirrorWidth),
+                    runtime::left(line, CodeWidth(CodeKind::Bank)), CodeWidth(CodeKind::Bank), CodeKind::Bank);
+}
+
+std::string GetCodeName(const Book& book, std::string_view code, CodeKind kind)
+{
+    if (!isKnownKind(kind))
+        return {};
+    const platform::ListModel& table = book.codes.table(kind);
+    const int index = findCode(table, code, CodeWidth(kind));
+    return index < 0 ? std::string() : nameColumns(table.List(index), kind);
+}
+
+std::string GetCustomerAddress(const Book& book, std::string_view code)
+{
+    const platform::ListModel& customers = book.codes.ListCustCodes;
+    const int index = findCode(customers, code, CodeWidth(CodeKind::Customer));
+    return index < 0 ? std::string() : runtime::mid(customers.List(index), 29, 80);
+}
+
+double GetBankAccount(const Book& book, std::string_view code)
+{
+    const platform::ListModel& accounts = book.codes.ListBankAccounts;
+    const int index = findCode(accounts, code, CodeWidth(CodeKind::Bank));
+    return index < 0 ? 0 : ParseBankAccountLine(accounts.List(index)).StartBalance;
+}
+
+} // namespace core

@@ -1,0 +1,272 @@
+#include "core/IndexOperations.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/Balances.h"
+#include "core/Book.h"
+#include "core/BusyPointer.h"
+#include "core/FilterMatch.h"
+#include "core/RecordField.h"
+#include "runtime/Number.h"
+#include "runtime/Text.h"
+
+namespace core {
+
+namespace {
+
+bool IsDeleted(std::string_view line)
+{
+    return RecordFlag(line, RecordColumns::Deleted);
+}
+
+bool PassesCurrentFilter(const Book& book, std::string_view line)
+{
+    return IsTransactionInFilter(line, IndexKind::Query, book.ledger.Filters.CurrentFilter) == FilterPasses;
+}
+
+void ClearEditBox(Book& book)
+{
+    book.ledger.Window().ClearEntryFields(ClearWholeEditBox);
+    book.ledger.Window().UpdateMenuState();
+}
+
+int ChangeEntries(Book& book, std::string_view oldLine, std::string_view newLine, int recordNumber)
+{
+    Ledger& ledger = book.ledger;
+    if (IndexChange(book, ledger.DateIndex, IndexKind::Date, oldLine, newLine, recordNumber) == 0) {
+        book.messages.ShowErrorBox("Unable to change Date index...");
+        return 0;
+    }
+    if (PassesCurrentFilter(book, newLine)) {
+        const int position = IndexChange(book, ledger.QueryIndex, IndexKind::Query, oldLine, newLine, recordNumber);
+        if (position == 0)
+            book.messages.ShowErrorBox("Unable to change Query index...");
+        return position;
+    }
+    if (!IndexDelete(book, ledger.QueryIndex, IndexKind::Query, oldLine, recordNumber)) {
+        book.messages.ShowErrorBox("Unable to delete Query Index record");
+        return 0;
+    }
+    ledger.CurrentTransactionIndex = 0;
+    ClearEditBox(book);
+    return 0;
+}
+
+} // namespace
+
+IndexKind ResolveIndexKind(const Book& book, IndexKind kind)
+{
+    if (kind != IndexKind::Query)
+        return kind;
+    return QueryKeyKind(book.ledger.Window().SortOrder());
+}
+
+int IndexInsert(Book& book, TransactionIndex& index, IndexKind kind, std::string_view line, int recordNumber)
+{
+    const IndexEntry entry{static_cast<std::int16_t>(recordNumber), BuildIndexKey(line, ResolveIndexKind(book, kind))};
+    const int position = index.Insert(entry);
+    if (kind == IndexKind::Query)
+        book.ledger.Totals.Add(GetSignedAmount(line));
+    return position;
+}
+
+int IndexChange(Book& book, TransactionIndex& index, IndexKind kind, std::string_view oldLine,
+                std::string_view newLine, int recordNumber)
+{
+    const IndexKind keyKind = ResolveIndexKind(book, kind);
+    const int found = index.FindIndexEntry(BuildIndexKey(oldLine, keyKind), recordNumber);
+    if (found == 0) {
+        book.messages.ShowErrorBox(" Chop - Unable to find key " + std::string(oldLine));
+        return 0;
+    }
+    const IndexKey newKey = BuildIndexKey(newLine, keyKind);
+    if (runtime::ltrim(KeyText(newKey)).empty()) {
+        book.messages.ShowErrorBox("Unable to extract new key - " + std::string(newLine));
+        return 0;
+    }
+    const int position = index.Rekey(found, newKey);
+    if (kind == IndexKind::Query) {
+        book.ledger.Totals.Take(GetSignedAmount(oldLine));
+        book.ledger.Totals.Add(GetSignedAmount(newLine));
+    }
+    return position;
+}
+
+bool IndexDelete(Book& book, TransactionIndex& index, IndexKind kind, std::string_view line, int recordNumber)
+{
+    const int found = index.FindIndexEntry(BuildIndexKey(line, ResolveIndexKind(book, kind)), recordNumber);
+    if (found == 0) {
+        book.messages.ShowErrorBox(" Chop - Unable to find key, index = '" +
+                                   runtime::signedText(static_cast<int>(kind)) + "'" + std::string(line));
+        return false;
+    }
+    index.Remove(found);
+    if (kind == IndexKind::Query)
+        book.ledger.Totals.Take(GetSignedAmount(line));
+    return true;
+}
+
+bool AddToIndexes(Book& book, std::string_view line)
+{
+    Ledger& ledger = book.ledger;
+    if (IsDeleted(line))
+        return false;
+    const int recordNumber = ledger.Transactions.UpperBound();
+    IndexInsert(book, ledger.DateIndex, IndexKind::Date, line, recordNumber);
+    if (!PassesCurrentFilter(book, line)) {
+        ClearEditBox(book);
+        return false;
+    }
+    IndexInsert(book, ledger.QueryIndex, IndexKind::Query, line, recordNumber);
+    return true;
+}
+
+int ChangeInIndexes(Book& book, std::string& oldLine, std::string_view newLine, int recordNumber)
+{
+    const int position = ChangeEntries(book, oldLine, newLine, recordNumber);
+    oldLine = newLine;
+    return position;
+}
+
+bool DeleteFromIndexes(Book& book, std::string_view line, int recordNumber)
+{
+    Ledger& ledger = book.ledger;
+    if (!IndexDelete(book, ledger.DateIndex, IndexKind::Date, line, recordNumber))
+        return false;
+    if (!IndexDelete(book, ledger.QueryIndex, IndexKind::Query, line, recordNumber))
+        return false;
+    ClearEditBox(book);
+    return true;
+}
+
+void ResetIndexArray(Book& book, TransactionIndex& index)
+{
+    index.Clear();
+    if (&index == &book.ledger.QueryIndex)
+        book.ledger.Totals.Reset();
+}
+
+void RebuildIndexKeys(Book& book, TransactionIndex& index, IndexKind kind)
+{
+    const BusyPointer busy(book.services());
+    const TransactionTable& table = book.ledger.Transactions;
+    const IndexKind keyKind = ResolveIndexKind(book, kind);
+    TransactionIndex rekeyed;
+    rekeyed.Reserve(index.UpperBound());
+    for (const IndexEntry& entry : index.entries())
+        if (table.Contains(entry.RecordNumber))
+            rekeyed.Append({entry.RecordNumber, BuildIndexKey(table.Line(entry.RecordNumber), keyKind)});
+    rekeyed.SortIndex();
+    index = std::move(rekeyed);
+}
+
+void RebuildDateIndex(Book& book)
+{
+    Ledger& ledger = book.ledger;
+    const TransactionTable& table = ledger.Transactions;
+    ResetIndexArray(book, ledger.DateIndex);
+    ledger.DateIndex.Reserve(table.UpperBound());
+    for (int recordNumber = 1; recordNumber <= table.UpperBound(); ++recordNumber) {
+        const std::string_view line = table.Line(recordNumber);
+        if (!IsDeleted(line))
+            ledger.DateIndex.Append({static_cast<std::int16_t>(recordNumber), BuildIndexKey(line, IndexKind::Date)});
+    }
+    ledger.DateIndex.SortIndex();
+}
+
+int ApplyFilterToIndex(Book& book, IndexKind kind)
+{
+    const BusyPointer busy(book.services());
+    Ledger& ledger = book.ledger;
+    const FilterSetup& filter = ledger.Filters.CurrentFilter;
+    const TransactionIndex& source = ledger.DateIndex;
+    ResetIndexArray(book, ledger.QueryIndex);
+
+    int start = 1;
+    if (kind == IndexKind::Date && IsOn(filter.DateOn))
+        start = source.FindIndexLowerBound(filter.FromDate.view());
+    const IndexKind keyKind = ResolveIndexKind(book, IndexKind::Query);
+    // Passing entries are gathered in scan order and ordered once at the end: the same order that
+    // inserting them one by one gives, without moving entries on every insert.
+    int count = 0;
+    for (int position = std::max(start, 1); position <= source.UpperBound(); ++position) {
+        const int recordNumber = source.at(position).RecordNumber;
+        const std::string_view line = ledger.Transactions.Line(recordNumber);
+        const int answer = IsTransactionInFilter(line, kind, filter);
+        if (answer == FilterPastToDate)
+            break;
+        if (answer != FilterPasses)
+            continue;
+        ledger.QueryIndex.Append({static_cast<std::int16_t>(recordNumber), BuildIndexKey(line, keyKind)});
+        ledger.Totals.Add(GetSignedAmount(line));
+        ++count;
+    }
+    ledger.QueryIndex.SortIndex();
+    return count;
+}
+
+int ApplyFilterInSortOrder(Book& book)
+{
+    switch (book.ledger.Window().SortOrder()) {
+    case QueryOrder::ByDate: return ApplyFilterToIndex(book, IndexKind::Date);
+    case QueryOrder::ByReference: {
+        const int count = ApplyFilterToIndex(book, IndexKind::Date);
+        RebuildIndexKeys(book, book.ledger.QueryIndex, IndexKind::Reference);
+        return count;
+    }
+    case QueryOrder::None: break;
+    }
+    return 0;
+}
+
+void RecalculateQueryTotals(Book& book)
+{
+    Ledger& ledger = book.ledger;
+    ledger.Totals.Reset();
+    for (const IndexEntry& entry : ledger.QueryIndex.entries())
+        ledger.Totals.Add(GetSignedAmount(ledger.Transactions.Line(entry.RecordNumber)));
+}
+
+bool IndexMatchesTable(const Book& book, const TransactionIndex& index, IndexKind kind)
+{
+    const TransactionTable& table = book.ledger.Transactions;
+    const IndexKind keyKind = ResolveIndexKind(book, kind);
+    const auto entries = index.entries();
+    std::vector<bool> named(static_cast<std::size_t>(table.UpperBound()) + 1);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const IndexEntry& entry = entries[i];
+        if (!table.Contains(entry.RecordNumber) || IsDeleted(table.Line(entry.RecordNumber)))
+            return false;
+        if (named[static_cast<std::size_t>(entry.RecordNumber)])
+            return false;
+        named[static_cast<std::size_t>(entry.RecordNumber)] = true;
+        if (entry.Key != BuildIndexKey(table.Line(entry.RecordNumber), keyKind))
+            return false;
+        if (i > 0 && KeyLess(entry.Key, entries[i - 1].Key))
+            return false;
+    }
+    return true;
+}
+
+bool RepairIndexes(Book& book)
+{
+    bool rebuilt = false;
+    const TransactionTable& table = book.ledger.Transactions;
+    int live = 0;
+    for (int recordNumber = 1; recordNumber <= table.UpperBound(); ++recordNumber)
+        live += IsDeleted(table.Line(recordNumber)) ? 0 : 1;
+    if (book.ledger.DateIndex.UpperBound() != live ||
+        !IndexMatchesTable(book, book.ledger.DateIndex, IndexKind::Date)) {
+        RebuildDateIndex(book);
+        rebuilt = true;
+    }
+    if (rebuilt || !IndexMatchesTable(book, book.ledger.QueryIndex, IndexKind::Query)) {
+        ApplyFilterInSortOrder(book);
+        rebuilt = true;
+    }
+    RecalculateQueryTotals(book);
+    return rebuilt;
+}
+
+} // namespace core

@@ -1,0 +1,41 @@
+#include "core/Packing.h"
+
+#include <exception>
+
+#include "core/Book.h"
+#include "core/BookViews.h"
+#include "core/BusyPointer.h"
+#include "core/IndexOperations.h"
+#include "core/RecordField.h"
+
+namespace core {
+
+bool PackTransactions(Book& book, BookViews& views)
+{
+    BusyPointer busy(book.services());
+    Ledger& ledger = book.ledger;
+    TransactionTable packed;
+    try {
+        packed.Reserve(ledger.Transactions.UpperBound());
+        for (int i = 1; i <= ledger.Transactions.UpperBound(); ++i) {
+            const std::string_view line = ledger.Transactions.Line(i);
+            if (!RecordFlag(line, RecordColumns::Deleted))
+                packed.Append(std::string(line));
+        }
+    } catch (const std::exception& error) {
+        book.messages.ShowErrorBox(std::string("Error building temporary file: ") + error.what());
+        return false;
+    }
+    if (packed.UpperBound() != ledger.Transactions.UpperBound())
+        ledger.FileChanged = true;
+    ledger.Transactions = std::move(packed);
+
+    RebuildDateIndex(book);
+    views.ReadFilterSetupFromForm(ledger.Filters.CurrentFilter);
+    ApplyFilterInSortOrder(book);
+    views.SyncQueryScrollBar();
+    views.RefreshQueryGrid();
+    return true;
+}
+
+} // namespace core

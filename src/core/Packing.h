@@ -1,0 +1,14 @@
+#pragma once
+
+namespace core {
+
+class Book;
+class BookViews;
+
+// Removes the transactions marked deleted for good: the kept lines are renumbered by position
+// (their transaction numbers stay), both indexes are rebuilt under the filter the dialog holds, and
+// the grid is redrawn. The packed table is built beside the old one and replaces it only when it is
+// complete, so a failure (reported, answer false) leaves the book as it was.
+bool PackTransactions(Book& book, BookViews& views);
+
+} // namespace core

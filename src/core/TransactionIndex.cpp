@@ -1,0 +1,157 @@
+#include "core/TransactionIndex.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/RecordField.h"
+#include "runtime/Error.h"
+
+namespace core {
+
+namespace {
+
+// Copies a record column into the key at `offset`, blank-padded to the column's width.
+void PutField(IndexKey& key, std::size_t offset, std::string_view line, RecordColumn column)
+{
+    const std::string_view field = RecordField(line, column);
+    std::copy(field.begin(), field.end(), key.begin() + static_cast<std::ptrdiff_t>(offset));
+}
+
+struct ByKey {
+    bool operator()(const IndexEntry& a, const IndexEntry& b) const { return KeyLess(a.Key, b.Key); }
+    bool operator()(const IndexEntry& a, const IndexKey& b) const { return KeyLess(a.Key, b); }
+    bool operator()(const IndexKey& a, const IndexEntry& b) const { return KeyLess(a, b.Key); }
+};
+
+} // namespace
+
+IndexKind QueryKeyKind(QueryOrder order)
+{
+    switch (order) {
+    case QueryOrder::ByDate: return IndexKind::Date;
+    case QueryOrder::ByReference: return IndexKind::Reference;
+    case QueryOrder::None: break;
+    }
+    return IndexKind::None;
+}
+
+IndexKey BuildIndexKey(std::string_view line, IndexKind kind)
+{
+    IndexKey key;
+    key.fill(' ');
+    const RecordColumn date = RecordColumns::Date;
+    const RecordColumn reference = RecordColumns::Reference;
+    const auto dateWidth = static_cast<std::size_t>(date.width);
+    const auto referenceWidth = static_cast<std::size_t>(reference.width);
+    if (kind == IndexKind::Date) {
+        PutField(key, 0, line, date);
+        PutField(key, dateWidth, line, reference);
+    } else if (kind == IndexKind::Reference) {
+        PutField(key, 0, line, reference);
+        PutField(key, referenceWidth, line, date);
+    } else {
+        return key;
+    }
+    PutField(key, dateWidth + referenceWidth, line, RecordColumns::Number);
+    return key;
+}
+
+IndexKey MakeIndexKey(std::string_view text)
+{
+    IndexKey key;
+    key.fill(' ');
+    std::copy_n(text.begin(), std::min(text.size(), key.size()), key.begin());
+    return key;
+}
+
+bool KeyLess(const IndexKey& a, const IndexKey& b)
+{
+    return std::memcmp(a.data(), b.data(), a.size()) < 0;
+}
+
+const IndexEntry& TransactionIndex::at(int position) const
+{
+    if (position < 1 || position > UpperBound())
+        throw runtime::Error(runtime::SubscriptOutOfRange);
+    return entries_[static_cast<std::size_t>(position - 1)];
+}
+
+int TransactionIndex::Insert(const IndexEntry& entry)
+{
+    entries_.push_back(entry);
+    return SiftIndexEntry(UpperBound());
+}
+
+void TransactionIndex::Remove(int position)
+{
+    at(position);
+    entries_.erase(entries_.begin() + (position - 1));
+}
+
+int TransactionIndex::Rekey(int position, const IndexKey& key)
+{
+    setKey(position, key);
+    return SiftIndexEntry(position);
+}
+
+void TransactionIndex::setKey(int position, const IndexKey& key)
+{
+    at(position);
+    entries_[static_cast<std::size_t>(position - 1)].Key = key;
+}
+
+int TransactionIndex::SiftIndexEntry(int position)
+{
+    at(position);
+    const auto begin = entries_.begin();
+    const auto entry = begin + (position - 1);
+    const IndexKey key = entry->Key;
+    // The entries either side are in order, so the place is found by a binary chop and the entry is
+    // moved there in one step, as a run of neighbour swaps would move it.
+    if (entry != begin && KeyLess(key, (entry - 1)->Key)) {
+        const auto place = std::upper_bound(begin, entry, key, ByKey{});
+        std::rotate(place, entry, entry + 1);
+        return static_cast<int>(place - begin) + 1;
+    }
+    if (entry + 1 != entries_.end() && KeyLess((entry + 1)->Key, key)) {
+        const auto place = std::lower_bound(entry + 1, entries_.end(), key, ByKey{});
+        std::rotate(entry, entry + 1, place);
+        return static_cast<int>(place - begin);
+    }
+    return position;
+}
+
+int TransactionIndex::FindIndexEntry(const IndexKey& key, int recordNumber) const
+{
+    const auto [first, last] = std::equal_range(entries_.begin(), entries_.end(), key, ByKey{});
+    if (first == last)
+        return 0;
+    const auto named = std::find_if(first, last, [recordNumber](const IndexEntry& entry) {
+        return entry.RecordNumber == recordNumber;
+    });
+    return static_cast<int>((named != last ? named : first) - entries_.begin()) + 1;
+}
+
+int TransactionIndex::FindIndexLowerBound(std::string_view key) const
+{
+    if (entries_.empty())
+        return 0;
+    const IndexKey searched = MakeIndexKey(key);
+    if (!KeyLess(entries_.front().Key, searched))
+        return 1;
+    const auto greater = std::upper_bound(entries_.begin(), entries_.end(), searched, ByKey{});
+    if (greater == entries_.end())
+        return UpperBound();
+    return static_cast<int>(greater - entries_.begin()) + 1;
+}
+
+void TransactionIndex::SortIndex(int first, int last)
+{
+    first = std::max(first, 1);
+    last = std::min(last, UpperBound());
+    if (first >= last)
+        return;
+    std::stable_sort(entries_.begin() + (first - 1), entries_.begin() + last, ByKey{});
+}
+
+} // namespace core

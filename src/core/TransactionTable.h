@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace core {
+
+// The transactions of the open company, one stored record line each. A transaction's record number
+// is its position, 1 to UpperBound(); a deleted transaction keeps its place (with "Y" in its
+// deleted column) until the book is packed.
+class TransactionTable {
+public:
+    // The most transactions a book holds: record numbers are 16-bit.
+    static constexpr int MaxTransactions = 32766;
+
+    int UpperBound() const { return static_cast<int>(lines_.size()); }
+    bool IsFull() const { return UpperBound() >= MaxTransactions; }
+    // True for a record number that names a line of the table.
+    bool Contains(int recordNumber) const { return recordNumber >= 1 && recordNumber <= UpperBound(); }
+
+    // The line of a record; the empty text for a number outside the table, so a stale or damaged
+    // record number never reads outside the table.
+    std::string_view Line(int recordNumber) const;
+
+    // Adds a line as the new last record. False, and nothing added, when the table is full.
+    bool Append(std::string line);
+    // Overwrites a record; false for a number outside the table.
+    bool Replace(int recordNumber, std::string line);
+    void Clear() { lines_.clear(); }
+    void Reserve(int count) { lines_.reserve(static_cast<std::size_t>(count)); }
+
+private:
+    std::vector<std::string> lines_;
+};
+
+} // namespace core

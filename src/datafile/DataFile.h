@@ -1,0 +1,33 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+
+namespace core {
+class Book;
+}
+
+// The company data file: the whole book as plain text, one value per line, sections in a fixed
+// order, first line "[Company Name V2000]". It is always read and written whole.
+namespace datafile {
+
+class DataFileWindow;
+struct DataFileContents;
+
+// Writes the whole book to `path` through a temporary file that replaces the old file only when
+// every line was written. On failure ("Save error : ...") the old file is left as it was and the
+// book keeps its changed flag. Does not change the book's current path.
+bool SaveDataFile(const std::filesystem::path& path, core::Book& book, DataFileWindow& window);
+
+// Opens a data file into the book. The file is read whole first; only when every section was read
+// does it replace the book's contents, so a failed load (reported, answer false) leaves the book,
+// its current path and its changed flag as they were. Older versions are refused for now.
+bool LoadDataFile(const std::filesystem::path& path, core::Book& book, DataFileWindow& window);
+
+// Reads a current-format file. Nothing when it failed; every failure has been reported.
+std::optional<DataFileContents> ReadCurrentDataFile(const std::filesystem::path& path, core::Book& book);
+
+// Right-trims the company name in place and puts it into the main window's caption.
+void SetMainCaption(core::Book& book, DataFileWindow& window);
+
+} // namespace datafile

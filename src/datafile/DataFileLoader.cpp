@@ -1,0 +1,148 @@
+#include "core/Book.h"
+#include "core/BusyPointer.h"
+#include "core/CodeTableEdits.h"
+#include "core/DataFiles.h"
+#include "core/IndexOperations.h"
+#include "datafile/DataFile.h"
+#include "datafile/DataFileContents.h"
+#include "datafile/DataFileWindow.h"
+#include "runtime/TextFile.h"
+#include "runtime/Text.h"
+
+namespace datafile {
+
+namespace {
+
+constexpr int BankMirrorWidth = 27;
+constexpr int CustomerMirrorWidth = 27;
+
+std::string vatMirror(const std::string& line)
+{
+    return runtime::left(line, 3) + " " + runtime::mid(line, 17, 20);
+}
+
+void fillTable(platform::ListModel& table, platform::ListModel& mirror, const std::vector<std::string>& lines,
+               std::string (*mirrorText)(const std::string&))
+{
+    for (const std::string& line : lines) {
+        table.AddItem(line);
+        mirror.AddItem(mirrorText(line));
+    }
+}
+
+void fillIndex(core::TransactionIndex& index, const std::vector<core::IndexEntry>& entries)
+{
+    index.Clear();
+    index.Reserve(static_cast<int>(entries.size()));
+    for (const core::IndexEntry& entry : entries)
+        index.Append(entry);
+}
+
+// The first line, read on its own: which kind of file this is.
+std::optional<std::string> readFirstLine(const std::filesystem::path& path, core::Book& book)
+{
+    try {
+        runtime::TextReader in(path);
+        return in.readLine();
+    } catch (const std::exception& error) {
+        book.messages.ShowErrorBox(std::string("Error while attempting to determine Version of QB data file : ")
+                                   + error.what());
+        book.FileToOpen.clear();
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+void PutContentsIntoBook(DataFileContents&& c, core::Book& book, DataFileWindow& window)
+{
+    core::ClearAllCodeLists(book, window);
+    book.ledger.Window().ClearEntryFields(core::ClearWholeEditBox);
+    book.ledger.Window().UpdateMenuState();
+    window.ResetGridRow();
+
+    book.company = std::move(c.company);
+    SetMainCaption(book, window);
+    book.counters.TransactionNumberCounter = c.transactionNumberCounter;
+    book.counters.InvoiceNumberCounter = c.invoiceNumberCounter;
+    if (c.order)
+        book.ledger.Window().setSortOrder(*c.order);
+
+    core::CodeTables& codes = book.codes;
+    fillTable(codes.ListBankAccounts, codes.ComboBank, c.bankLines,
+              [](const std::string& line) { return runtime::left(line, BankMirrorWidth); });
+    codes.BankListChanged = true;
+    codes.TransferBankListChanged = true;
+    fillTable(codes.ListVATCodes, codes.ComboVAT, c.vatLines, vatMirror);
+    codes.VatListChanged = true;
+    fillTable(codes.ListCustCodes, codes.ComboCustomer, c.customerLines,
+              [](const std::string& line) { return runtime::left(line, CustomerMirrorWidth); });
+    codes.CustomerListChanged = true;
+    fillTable(codes.ListAnalCodes, codes.ComboAnal, c.categoryLines, [](const std::string& line) { return line; });
+    codes.CategoryListChanged = true;
+    for (const std::string& line : c.standingOrders)
+        codes.ListSTOs.AddItem(line);
+
+    core::Ledger& ledger = book.ledger;
+    ledger.Transactions.Clear();
+    ledger.Transactions.Reserve(static_cast<int>(c.transactions.size()));
+    for (std::string& line : c.transactions)
+        ledger.Transactions.Append(std::move(line));
+    fillIndex(ledger.DateIndex, c.dateIndex);
+    fillIndex(ledger.QueryIndex, c.queryIndex);
+    window.setQueryScroll(c.scrollMax, c.scrollValue);
+
+    ledger.Filters.CurrentFilter = c.currentFilter;
+    ledger.Filters.PreviousFilter = c.previousFilter;
+    ledger.Filters.ClearFilterSetupList();
+    for (const core::FilterSetup& setup : c.namedFilters) {
+        ledger.Filters.AppendFilterSetup(setup);
+        ledger.Filters.Names.AddItem(setup.Name.str());
+    }
+
+    for (std::size_t i = 0; i < c.templates.size(); ++i)
+        book.Templates[i + 1] = std::move(c.templates[i]);
+}
+
+bool LoadDataFile(const std::filesystem::path& path, core::Book& book, DataFileWindow& window)
+{
+    core::BusyPointer busy(book.services());
+    const std::optional<std::string> firstLine = readFirstLine(path, book);
+    if (!firstLine)
+        return false;
+    if (runtime::ucase(runtime::left(*firstLine, 4)) != "[COM") {
+        book.messages.ShowErrorBox("Not a Quillbook Data File : Expected [Company Name] section, found '" + *firstLine
+                                   + "'  - Aborting Load");
+        return false;
+    }
+    const int version = core::GetDataFileVersion(*firstLine);
+    if (version == 0) {
+        book.messages.ShowErrorBox("Error : Unable to determine Version of Data File. Load Unsuccessful");
+        return false;
+    }
+    if (version != 2000) {
+        book.messages.ShowErrorBox("Error : Data files of version " + std::to_string(version)
+                                   + " cannot be converted by this program yet. Load Unsuccessful");
+        return false;
+    }
+    std::optional<DataFileContents> contents = ReadCurrentDataFile(path, book);
+    if (!contents)
+        return false;
+
+    PutContentsIntoBook(std::move(*contents), book, window);
+    book.ledger.FileChanged = false;
+    window.setSaveItemEnabled(true);
+    book.CurrentDataFilePath = path;
+    core::RecalculateQueryTotals(book);
+    book.ledger.Filters.FiltersChanged = true;
+    window.ShowLoadedBook();
+    return true;
+}
+
+void SetMainCaption(core::Book& book, DataFileWindow& window)
+{
+    book.company.CompanyName = runtime::rtrim(book.company.CompanyName);
+    window.setCaption(std::string(core::ProductTitle) + " : " + book.company.CompanyName);
+}
+
+} // namespace datafile

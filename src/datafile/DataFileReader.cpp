@@ -1,0 +1,219 @@
+#include <stdexcept>
+
+#include "core/Book.h"
+#include "core/TransactionTable.h"
+#include "datafile/DataFile.h"
+#include "datafile/DataFileContents.h"
+#include "datafile/DataFileSections.h"
+#include "datafile/FilterSetupBlock.h"
+#include "datafile/LineBreakEscape.h"
+#include "datafile/TemplateBlock.h"
+#include "runtime/Error.h"
+#include "runtime/Number.h"
+#include "runtime/Text.h"
+
+namespace datafile {
+
+namespace {
+
+// A section head that is not the one expected; its message is complete.
+class WrongSection : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A failure whose message has been shown already.
+struct AlreadyReported {};
+
+struct Counts {
+    int bank = 0;
+    int vat = 0;
+    int customer = 0;
+    int category = 0;
+    int standingOrders = 0;
+    int transactions = 0;
+    int dateIndex = 0;
+    int queryIndex = 0;
+    int namedFilters = 0;
+};
+
+class ContentsReader {
+public:
+    ContentsReader(runtime::TextReader& in, core::Book& book) : in_(in), book_(book) {}
+
+    DataFileContents read()
+    {
+        readHeader();
+        readStatistics();
+        expectSection("Expected [Bank Account] section, found '");
+        c_.bankLines = escapedLines(counts_.bank);
+        expectSection("Expected [VAT Codes] section, found '");
+        c_.vatLines = escapedLines(counts_.vat);
+        expectSection("Expected [Customer Codes] section, found '");
+        c_.customerLines = escapedLines(counts_.customer);
+        expectSection("Expected [Analysis Codes] section, found '");
+        c_.categoryLines = escapedLines(counts_.category);
+        expectSection("Expected [Standing Orders] section, found '");
+        c_.standingOrders = escapedLines(counts_.standingOrders);
+        expectSection("Expected [Transactions] section, found '");
+        for (int i = 0; i < counts_.transactions; ++i)
+            c_.transactions.push_back(in_.readLine());
+        expectSection("Expected [Date Index] section, found '");
+        c_.dateIndex = indexLines(counts_.dateIndex, sections::DateIndex);
+        expectSection("Expected [Query Index] section, found '");
+        c_.queryIndex = indexLines(counts_.queryIndex, sections::QueryIndex);
+        readFilters();
+        expectSection("Expected [Invoice Templates] section, found '");
+        readTemplate(0);
+        readTemplate(1);
+        expectSection("Expected [Letter Templates] section, found '");
+        readTemplate(2);
+        readTemplate(3);
+        for (std::size_t i = 0; i < std::size(sections::TrailingHeads); ++i)
+            in_.readLine();
+        return std::move(c_);
+    }
+
+private:
+    // Section heads are told apart by their first four characters, letter case ignored.
+    void expectSection(const std::string& expected)
+    {
+        static constexpr std::string_view heads[] = {
+            sections::Header, sections::Statistics, sections::BankAccounts, sections::VatCodes,
+            sections::CustomerCodes, sections::AnalysisCodes, sections::StandingOrders, sections::Transactions,
+            sections::DateIndex, sections::QueryIndex, sections::FilterSettings, sections::InvoiceTemplates,
+            sections::LetterTemplates};
+        const std::string line = in_.readLine();
+        if (runtime::ucase(runtime::left(line, 4)) != runtime::ucase(runtime::left(heads[section_], 4)))
+            throw WrongSection(expected + line + "'  - Aborting Load");
+        ++section_;
+    }
+
+    std::string unescapedLine()
+    {
+        std::string line = in_.readLine();
+        UnescapeLineBreaks(line);
+        return line;
+    }
+
+    std::vector<std::string> escapedLines(int count)
+    {
+        std::vector<std::string> lines;
+        lines.reserve(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i)
+            lines.push_back(unescapedLine());
+        return lines;
+    }
+
+    int count()
+    {
+        const int value = runtime::toInt16(runtime::val(in_.readLine()));
+        if (value < 0)
+            throw runtime::Error(runtime::SubscriptOutOfRange, "A count of the [Statistics] section is negative");
+        return value;
+    }
+
+    void skipLines(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            in_.readLine();
+    }
+
+    void readHeader()
+    {
+        expectSection("Not a Quillbook Data File : Expected [Company Name V2000] section, found '");
+        c_.company.CompanyName = in_.readLine();
+        c_.company.CompanyAddress = unescapedLine();
+        c_.company.CompanyPhone = unescapedLine();
+        c_.company.InceptionDate = in_.readLine();
+        in_.readLine(); // the date of the save
+        c_.company.LoadCounter = runtime::toInt32(runtime::val(in_.readLine()) + 1);
+    }
+
+    void readStatistics()
+    {
+        expectSection("Expected [Statistics] section, found '");
+        counts_.bank = count();
+        counts_.vat = count();
+        counts_.customer = count();
+        counts_.category = count();
+        counts_.standingOrders = count();
+        counts_.transactions = count();
+        counts_.dateIndex = count();
+        counts_.queryIndex = count();
+        c_.transactionNumberCounter = runtime::val(in_.readLine());
+        c_.invoiceNumberCounter = runtime::val(in_.readLine());
+        skipLines(sections::ReservedCountLines);
+        const std::string order = runtime::rtrim(in_.readLine());
+        if (order == sections::ByDate)
+            c_.order = core::QueryOrder::ByDate;
+        else if (order == sections::ByReference)
+            c_.order = core::QueryOrder::ByReference;
+        skipLines(sections::ReservedGrossLines);
+        counts_.namedFilters = count();
+        if (counts_.transactions > core::TransactionTable::MaxTransactions)
+            throw runtime::Error(runtime::SubscriptOutOfRange,
+                                 "The file counts more transactions than a book can hold ("
+                                     + std::to_string(counts_.transactions) + ")");
+    }
+
+    // "key  number": the 20-character key, a blank, then the record number with its sign position.
+    std::vector<core::IndexEntry> indexLines(int count, std::string_view section)
+    {
+        std::vector<core::IndexEntry> entries;
+        entries.reserve(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i) {
+            const std::string line = in_.readLine();
+            const double number = runtime::val(runtime::mid(line, core::IndexKeyWidth + 2));
+            if (number < 1 || number > counts_.transactions || number != static_cast<int>(number))
+                throw runtime::Error(runtime::SubscriptOutOfRange,
+                                     "The " + std::string(section) + " line '" + line
+                                         + "' names a record outside the table of "
+                                         + std::to_string(counts_.transactions) + " transactions");
+            entries.push_back({static_cast<std::int16_t>(number), core::MakeIndexKey(runtime::left(line, core::IndexKeyWidth))});
+        }
+        return entries;
+    }
+
+    void readFilters()
+    {
+        expectSection("Expected [Filter Settings] section, found '");
+        c_.scrollMax = runtime::toInt16(runtime::val(in_.readLine()));
+        c_.scrollValue = runtime::toInt16(runtime::val(in_.readLine()));
+        c_.currentFilter = ReadFilterSetupBlock(in_);
+        c_.previousFilter = ReadFilterSetupBlock(in_);
+        for (int i = 0; i < counts_.namedFilters; ++i)
+            c_.namedFilters.push_back(ReadFilterSetupBlock(in_));
+    }
+
+    void readTemplate(std::size_t slot)
+    {
+        const auto showError = [this](const std::string& message) { book_.messages.ShowErrorBox(message); };
+        if (!ReadTemplate(in_, c_.templates[slot], showError))
+            throw AlreadyReported{};
+    }
+
+    runtime::TextReader& in_;
+    core::Book& book_;
+    DataFileContents c_;
+    Counts counts_;
+    std::size_t section_ = 0;
+};
+
+} // namespace
+
+std::optional<DataFileContents> ReadCurrentDataFile(const std::filesystem::path& path, core::Book& book)
+{
+    try {
+        runtime::TextReader in(path);
+        return ContentsReader(in, book).read();
+    } catch (const WrongSection& wrong) {
+        book.messages.ShowErrorBox(wrong.what());
+    } catch (const AlreadyReported&) {
+    } catch (const std::exception& error) {
+        book.messages.ShowErrorBox(std::string("Error while loading Ver 2000 file : ") + error.what());
+    }
+    return std::nullopt;
+}
+
+} // namespace datafile

@@ -1,0 +1,144 @@
+#include "core/Book.h"
+#include "core/BusyPointer.h"
+#include "datafile/DataFile.h"
+#include "datafile/DataFileSections.h"
+#include "datafile/DataFileWindow.h"
+#include "datafile/FilterSetupBlock.h"
+#include "datafile/LineBreakEscape.h"
+#include "datafile/TemplateBlock.h"
+#include "runtime/AtomicFile.h"
+#include "runtime/Format.h"
+#include "runtime/Number.h"
+#include "runtime/Text.h"
+
+namespace datafile {
+
+namespace {
+
+std::string counted(double number)
+{
+    return runtime::format(number, "000000");
+}
+
+class BookWriter {
+public:
+    BookWriter(runtime::TextWriter& out, const core::Book& book, const DataFileWindow& window)
+        : out_(out), book_(book), window_(window)
+    {
+    }
+
+    void write()
+    {
+        writeHeader();
+        writeStatistics();
+        writeList(sections::BankAccounts, book_.codes.ListBankAccounts);
+        writeList(sections::VatCodes, book_.codes.ListVATCodes);
+        writeList(sections::CustomerCodes, book_.codes.ListCustCodes);
+        writeList(sections::AnalysisCodes, book_.codes.ListAnalCodes);
+        writeList(sections::StandingOrders, book_.codes.ListSTOs);
+        const core::TransactionTable& table = book_.ledger.Transactions;
+        out_.writeLine(sections::Transactions);
+        for (int i = 1; i <= table.UpperBound(); ++i)
+            out_.writeLine(table.Line(i));
+        writeIndex(sections::DateIndex, book_.ledger.DateIndex);
+        writeIndex(sections::QueryIndex, book_.ledger.QueryIndex);
+        writeFilters();
+        out_.writeLine(sections::InvoiceTemplates);
+        WriteTemplateBlock(out_, book_.Templates[core::SimpleInvoice]);
+        WriteTemplateBlock(out_, book_.Templates[core::MultiLineInvoice]);
+        out_.writeLine(sections::LetterTemplates);
+        WriteTemplateBlock(out_, book_.Templates[core::RemittanceAdvice]);
+        WriteTemplateBlock(out_, book_.Templates[core::MailMergeLetter]);
+        for (std::string_view head : sections::TrailingHeads)
+            out_.writeLine(head);
+    }
+
+private:
+    void writeEscaped(std::string text)
+    {
+        EscapeLineBreaks(text);
+        out_.writeLine(text);
+    }
+
+    void writeHeader()
+    {
+        const core::CompanyDetails& company = book_.company;
+        out_.writeLine(sections::Header);
+        out_.writeLine(company.CompanyName);
+        writeEscaped(company.CompanyAddress);
+        writeEscaped(company.CompanyPhone);
+        out_.writeLine(company.InceptionDate.view());
+        out_.writeLine(runtime::format(book_.services().now(), "dd/Mmm/yyyy"));
+        out_.writeLine(counted(company.LoadCounter));
+    }
+
+    void writeStatistics()
+    {
+        const core::CodeTables& codes = book_.codes;
+        const core::Ledger& ledger = book_.ledger;
+        out_.writeLine(sections::Statistics);
+        for (int count : {codes.ListBankAccounts.ListCount(), codes.ListVATCodes.ListCount(),
+                          codes.ListCustCodes.ListCount(), codes.ListAnalCodes.ListCount(), codes.ListSTOs.ListCount(),
+                          ledger.Transactions.UpperBound(), ledger.DateIndex.UpperBound(), ledger.QueryIndex.UpperBound()})
+            out_.writeLine(counted(count));
+        out_.writeLine(counted(book_.counters.TransactionNumberCounter));
+        out_.writeLine(counted(book_.counters.InvoiceNumberCounter));
+        for (int i = 0; i < sections::ReservedCountLines; ++i)
+            out_.writeLine(sections::ReservedCount);
+        const bool byReference = ledger.Window().SortOrder() == core::QueryOrder::ByReference;
+        out_.writeLine(byReference ? sections::ByReference : sections::ByDate);
+        for (int i = 0; i < sections::ReservedGrossLines; ++i)
+            out_.writeLine(sections::ReservedGross);
+        out_.writeLine(counted(ledger.Filters.Count()));
+    }
+
+    void writeList(std::string_view head, const platform::ListModel& list)
+    {
+        out_.writeLine(head);
+        for (int i = 0; i < list.ListCount(); ++i)
+            writeEscaped(list.List(i));
+    }
+
+    void writeIndex(std::string_view head, const core::TransactionIndex& index)
+    {
+        out_.writeLine(head);
+        for (const core::IndexEntry& entry : index.entries())
+            out_.writeLine(std::string(core::KeyText(entry.Key)) + " " + runtime::signedText(entry.RecordNumber));
+    }
+
+    void writeFilters()
+    {
+        const core::FilterStore& filters = book_.ledger.Filters;
+        out_.writeLine(sections::FilterSettings);
+        out_.writeLine(counted(window_.QueryScrollMax()));
+        out_.writeLine(counted(window_.QueryScrollValue()));
+        WriteFilterSetupBlock(out_, filters.CurrentFilter);
+        WriteFilterSetupBlock(out_, filters.PreviousFilter);
+        for (int i = 1; i <= filters.Count(); ++i)
+            WriteFilterSetupBlock(out_, filters.At(i));
+    }
+
+    runtime::TextWriter& out_;
+    const core::Book& book_;
+    const DataFileWindow& window_;
+};
+
+} // namespace
+
+bool SaveDataFile(const std::filesystem::path& path, core::Book& book, DataFileWindow& window)
+{
+    core::BusyPointer busy(book.services());
+    try {
+        runtime::AtomicFile file(path);
+        BookWriter(file.writer(), book, window).write();
+        file.commit();
+    } catch (const std::exception& error) {
+        book.messages.ShowErrorBox(std::string("Save error : ") + error.what());
+        return false;
+    }
+    book.ledger.FileChanged = false;
+    window.setSaveItemEnabled(true);
+    return true;
+}
+
+} // namespace datafile

@@ -1,0 +1,106 @@
+#include "datafile/TemplateBlock.h"
+
+#include <exception>
+
+#include "datafile/LineBreakEscape.h"
+#include "runtime/Format.h"
+#include "runtime/Number.h"
+#include "runtime/Text.h"
+
+namespace datafile {
+
+namespace {
+
+void writeEscaped(runtime::TextWriter& file, std::string text)
+{
+    EscapeLineBreaks(text);
+    file.writeLine(text);
+}
+
+std::string readUnescaped(runtime::TextReader& file)
+{
+    std::string text = file.readLine();
+    UnescapeLineBreaks(text);
+    return text;
+}
+
+void writeNumber(runtime::TextWriter& file, double value)
+{
+    file.writeLine(runtime::format(value, "000000"));
+}
+
+void writeFlag(runtime::TextWriter& file, char flag)
+{
+    file.writeLine(std::string(1, flag));
+}
+
+char readFlag(runtime::TextReader& file)
+{
+    const std::string line = file.readLine();
+    return line.empty() ? ' ' : line.front();
+}
+
+float readPosition(runtime::TextReader& file)
+{
+    return static_cast<float>(runtime::val(file.readLine()));
+}
+
+} // namespace
+
+void WriteTemplateBlock(runtime::TextWriter& file, const core::TemplateRecord& tmpl)
+{
+    writeEscaped(file, tmpl.Name);
+    writeNumber(file, tmpl.TopMargin);
+    writeNumber(file, tmpl.SideMargin);
+    for (int i = 0; i < core::TemplateObjectCount; ++i) {
+        const core::TemplateObject& object = tmpl.Objects[static_cast<std::size_t>(i)];
+        writeEscaped(file, object.Text);
+        writeEscaped(file, object.FontName);
+        file.writeLine(object.FontSize);
+        for (char flag : {object.Bold, object.Italic, object.Underline, object.Alignment, object.Visible, object.Boxed})
+            writeFlag(file, flag);
+        for (float position : {object.Left, object.Top, object.Width, object.Height})
+            writeNumber(file, position);
+    }
+}
+
+void ReadTemplateBlock(runtime::TextReader& file, core::TemplateRecord& tmpl)
+{
+    tmpl.Name = readUnescaped(file);
+    tmpl.TopMargin = runtime::toInt16(runtime::val(file.readLine()));
+    tmpl.SideMargin = runtime::toInt16(runtime::val(file.readLine()));
+    for (int i = 0; i < core::TemplateObjectCount; ++i) {
+        core::TemplateObject& object = tmpl.Objects[static_cast<std::size_t>(i)];
+        object.Text = readUnescaped(file);
+        object.FontName = readUnescaped(file);
+        object.FontSize = file.readLine();
+        for (char* flag : {&object.Bold, &object.Italic, &object.Underline, &object.Alignment, &object.Visible, &object.Boxed})
+            *flag = readFlag(file);
+        for (float* position : {&object.Left, &object.Top, &object.Width, &object.Height})
+            *position = readPosition(file);
+    }
+}
+
+bool WriteTemplate(runtime::TextWriter& file, const core::TemplateRecord& tmpl, const ErrorReporter& showError)
+{
+    try {
+        WriteTemplateBlock(file, tmpl);
+        return true;
+    } catch (const std::exception& error) {
+        showError(std::string("Error saving Letter template : ") + error.what());
+        return false;
+    }
+}
+
+bool ReadTemplate(runtime::TextReader& file, core::TemplateRecord& tmpl, const ErrorReporter& showError)
+{
+    try {
+        ReadTemplateBlock(file, tmpl);
+        return true;
+    } catch (const std::exception& error) {
+        showError(std::string("Error Loading Letter Template : ") + error.what());
+        return false;
+    }
+}
+
+} // namespace datafile

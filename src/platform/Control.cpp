@@ -1,0 +1,148 @@
+#include "platform/Control.h"
+
+#include "platform/Containers.h"
+#include "platform/Form.h"
+#include "platform/Menu.h"
+
+namespace platform {
+
+Parent::Parent(Frame& frame) : form_(&frame.form()), container_(&frame) {}
+Parent::Parent(PictureBox& picture) : form_(&picture.form()), container_(&picture) {}
+Parent::Parent(Menu& menu) : form_(&menu.form()), container_(&menu) {}
+
+Control::Control(Parent parent, std::string name, int index)
+    : form_(&parent.form())
+    , container_(parent.container())
+    , name_(std::move(name))
+    , index_(index)
+{
+    form_->registerControl(*this);
+}
+
+Control::~Control()
+{
+    form_->unregisterControl(*this);
+}
+
+void Control::touch() const
+{
+    form_->touch();
+}
+
+void Control::changed(std::string_view property) const
+{
+    if (peer_)
+        peer_->propertyChanged(property);
+}
+
+void Control::keepDesign()
+{
+    design_ = common_;
+}
+
+void Control::restoreDesign()
+{
+    common_ = design_;
+}
+
+double Control::Left() const { touch(); return common_.left; }
+void Control::setLeft(double left) { assign(common_.left, left, "Left"); }
+double Control::Top() const { touch(); return common_.top; }
+void Control::setTop(double top) { assign(common_.top, top, "Top"); }
+double Control::Width() const { touch(); return common_.width; }
+void Control::setWidth(double width) { assign(common_.width, width, "Width"); }
+double Control::Height() const { touch(); return common_.height; }
+void Control::setHeight(double height) { assign(common_.height, height, "Height"); }
+
+void Control::Move(double left, double top, double width, double height)
+{
+    setLeft(left);
+    setTop(top);
+    if (width >= 0)
+        setWidth(width);
+    if (height >= 0)
+        setHeight(height);
+}
+
+bool Control::Visible() const { touch(); return common_.visible; }
+void Control::setVisible(bool visible) { assign(common_.visible, visible, "Visible"); }
+bool Control::Enabled() const { touch(); return common_.enabled; }
+void Control::setEnabled(bool enabled) { assign(common_.enabled, enabled, "Enabled"); }
+int Control::TabIndex() const { touch(); return common_.tabIndex; }
+void Control::setTabIndex(int tabIndex) { assign(common_.tabIndex, tabIndex, "TabIndex"); }
+bool Control::TabStop() const { touch(); return common_.tabStop; }
+void Control::setTabStop(bool on) { assign(common_.tabStop, on, "TabStop"); }
+const std::string& Control::Tag() const { touch(); return common_.tag; }
+void Control::setTag(const std::string& tag) { assign(common_.tag, tag, "Tag"); }
+const std::string& Control::ToolTipText() const { touch(); return common_.toolTip; }
+void Control::setToolTipText(const std::string& text) { assign(common_.toolTip, text, "ToolTipText"); }
+long Control::BackColor() const { touch(); return common_.backColor; }
+void Control::setBackColor(long colour) { assign(common_.backColor, colour, "BackColor"); }
+long Control::ForeColor() const { touch(); return common_.foreColor; }
+void Control::setForeColor(long colour) { assign(common_.foreColor, colour, "ForeColor"); }
+int Control::MousePointer() const { touch(); return common_.mousePointer; }
+void Control::setMousePointer(int pointer) { assign(common_.mousePointer, pointer, "MousePointer"); }
+
+const std::string& Control::FontName() const { touch(); return common_.font.name; }
+void Control::setFontName(const std::string& name) { assign(common_.font.name, name, "Font"); }
+double Control::FontSize() const { touch(); return common_.font.size; }
+void Control::setFontSize(double size) { assign(common_.font.size, size, "Font"); }
+bool Control::FontBold() const { touch(); return common_.font.bold; }
+void Control::setFontBold(bool on) { assign(common_.font.bold, on, "Font"); }
+bool Control::FontItalic() const { touch(); return common_.font.italic; }
+void Control::setFontItalic(bool on) { assign(common_.font.italic, on, "Font"); }
+bool Control::FontUnderline() const { touch(); return common_.font.underline; }
+void Control::setFontUnderline(bool on) { assign(common_.font.underline, on, "Font"); }
+const Font& Control::font() const { touch(); return common_.font; }
+void Control::setFont(const Font& font) { assign(common_.font, font, "Font"); }
+
+bool Control::isShown() const
+{
+    touch();
+    for (const Control* c = this; c; c = c->container_)
+        if (!c->common_.visible)
+            return false;
+    return true;
+}
+
+bool Control::isEnabled() const
+{
+    touch();
+    for (const Control* c = this; c; c = c->container_)
+        if (!c->common_.enabled)
+            return false;
+    return true;
+}
+
+void Control::setFocus()
+{
+    form_->setFocus(*this);
+}
+
+void Control::userClick()
+{
+    if (userCanAct())
+        fire(Click);
+}
+
+void Control::userDblClick()
+{
+    if (userCanAct())
+        fire(DblClick);
+}
+
+namespace {
+
+void fireMouse(const Control& control, const MouseEvent& event, int button, int shift, double x, double y)
+{
+    if (event && control.isShown() && control.isEnabled())
+        event(button, shift, x, y);
+}
+
+} // namespace
+
+void Control::userMouseDown(int button, int shift, double x, double y) { fireMouse(*this, MouseDown, button, shift, x, y); }
+void Control::userMouseMove(int button, int shift, double x, double y) { fireMouse(*this, MouseMove, button, shift, x, y); }
+void Control::userMouseUp(int button, int shift, double x, double y) { fireMouse(*this, MouseUp, button, shift, x, y); }
+
+} // namespace platform

@@ -1,0 +1,136 @@
+#include "platform/RecordingPrinter.h"
+
+#include <algorithm>
+
+#include "platform/TextMetrics.h"
+
+namespace platform {
+
+RecordingPrinter::RecordingPrinter()
+    : fonts_{"Arial", "Courier New", "Times New Roman"}
+    , font_{"Arial", 10, false, false, false}
+{
+}
+
+void RecordingPrinter::setPageSize(double width, double height)
+{
+    width_ = width;
+    height_ = height;
+}
+
+void RecordingPrinter::setFonts(std::vector<std::string> fonts)
+{
+    fonts_ = std::move(fonts);
+}
+
+int RecordingPrinter::endedDocuments() const
+{
+    return static_cast<int>(std::count_if(documents_.begin(), documents_.end(), [](const auto& d) { return !d.killed; }));
+}
+
+int RecordingPrinter::killedDocuments() const
+{
+    return static_cast<int>(documents_.size()) - endedDocuments();
+}
+
+void RecordingPrinter::setFontName(const std::string& name)
+{
+    const std::string known = findFontName(fonts_, name);
+    if (known.empty())
+        throwInvalidPropertyValue();
+    font_.name = known;
+}
+
+void RecordingPrinter::setFontSize(double points)
+{
+    if (points <= 0)
+        throwInvalidPropertyValue();
+    font_.size = points;
+}
+
+int RecordingPrinter::Page() const
+{
+    return std::max(1, static_cast<int>(current_.pages.size()));
+}
+
+double RecordingPrinter::TextWidth(const std::string& text) const
+{
+    return fixedTextWidth(text, font_.size);
+}
+
+double RecordingPrinter::TextHeight(const std::string& text) const
+{
+    return fixedTextHeight(text, font_.size);
+}
+
+RecordedPage& RecordingPrinter::page()
+{
+    if (current_.pages.empty())
+        current_.pages.emplace_back();
+    return current_.pages.back();
+}
+
+void RecordingPrinter::print(const std::string& text, bool endLine)
+{
+    page().runs.push_back(TextRun{text, x_, y_, font_});
+    if (endLine) {
+        x_ = 0;
+        y_ += TextHeight(text);
+    } else {
+        x_ += TextWidth(text);
+    }
+}
+
+void RecordingPrinter::line(double x1, double y1, double x2, double y2)
+{
+    page().strokes.push_back(Stroke{Stroke::Kind::Line, x1, y1, x2, y2});
+    x_ = x2;
+    y_ = y2;
+}
+
+void RecordingPrinter::rectangle(double x1, double y1, double x2, double y2)
+{
+    page().strokes.push_back(Stroke{Stroke::Kind::Rectangle, x1, y1, x2, y2});
+    x_ = x2;
+    y_ = y2;
+}
+
+void RecordingPrinter::NewPage()
+{
+    page();
+    current_.pages.emplace_back();
+    x_ = 0;
+    y_ = 0;
+}
+
+void RecordingPrinter::finish(bool killed)
+{
+    current_.copies = copies_;
+    current_.killed = killed;
+    documents_.push_back(std::move(current_));
+    current_ = RecordedDocument{};
+    x_ = 0;
+    y_ = 0;
+}
+
+void RecordingPrinter::EndDoc()
+{
+    // A document with nothing drawn sends nothing to the printer.
+    if (current_.pages.empty())
+        return;
+    finish(false);
+}
+
+void RecordingPrinter::KillDoc()
+{
+    finish(true);
+}
+
+int RecordingPrinter::setCopies(int copies)
+{
+    if (copiesAnswer_ > 0)
+        copies_ = copies;
+    return copiesAnswer_;
+}
+
+} // namespace platform

@@ -1,0 +1,83 @@
+#include "qtgui/MessageBoxRules.h"
+
+#include <QGuiApplication>
+
+#include "qtgui/QtText.h"
+
+namespace qtgui {
+namespace {
+
+using Button = QMessageBox::StandardButton;
+using platform::Answer;
+
+QMessageBox::Icon qtIcon(platform::Icon icon)
+{
+    switch (icon) {
+    case platform::Icon::Critical: return QMessageBox::Critical;
+    case platform::Icon::Question: return QMessageBox::Question;
+    case platform::Icon::Exclamation: return QMessageBox::Warning;
+    case platform::Icon::Information: return QMessageBox::Information;
+    case platform::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Escape answers Cancel where there is one and OK in a box with OK alone; other sets have no
+// escape answer of their own, so Qt's choice stands.
+QMessageBox::StandardButton escapeButtonOf(const std::vector<MessageBoxButton>& buttons)
+{
+    for (const MessageBoxButton& b : buttons)
+        if (b.answer == Answer::Cancel)
+            return b.button;
+    return buttons.size() == 1 ? buttons.front().button : QMessageBox::NoButton;
+}
+
+} // namespace
+
+std::vector<MessageBoxButton> buttonsOf(platform::Buttons buttons)
+{
+    switch (buttons) {
+    case platform::Buttons::OK: return {{Button::Ok, Answer::OK}};
+    case platform::Buttons::OKCancel: return {{Button::Ok, Answer::OK}, {Button::Cancel, Answer::Cancel}};
+    case platform::Buttons::AbortRetryIgnore:
+        return {{Button::Abort, Answer::Abort}, {Button::Retry, Answer::Retry}, {Button::Ignore, Answer::Ignore}};
+    case platform::Buttons::YesNoCancel:
+        return {{Button::Yes, Answer::Yes}, {Button::No, Answer::No}, {Button::Cancel, Answer::Cancel}};
+    case platform::Buttons::YesNo: return {{Button::Yes, Answer::Yes}, {Button::No, Answer::No}};
+    case platform::Buttons::RetryCancel: return {{Button::Retry, Answer::Retry}, {Button::Cancel, Answer::Cancel}};
+    }
+    return {{Button::Ok, Answer::OK}};
+}
+
+void configureMessageBox(QMessageBox& box, const platform::MessageBox& settings)
+{
+    const QString title = toQString(settings.title);
+    box.setWindowTitle(title.isEmpty() ? QGuiApplication::applicationDisplayName() : title);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(toDisplayText(settings.text));
+    box.setIcon(qtIcon(settings.icon));
+
+    const std::vector<MessageBoxButton> buttons = buttonsOf(settings.buttons);
+    QMessageBox::StandardButtons set;
+    for (const MessageBoxButton& b : buttons)
+        set |= b.button;
+    box.setStandardButtons(set);
+    const std::size_t chosenDefault = static_cast<std::size_t>(settings.defaultButton - 1);
+    box.setDefaultButton(buttons[chosenDefault < buttons.size() ? chosenDefault : 0].button);
+    if (const QMessageBox::StandardButton escape = escapeButtonOf(buttons); escape != QMessageBox::NoButton)
+        box.setEscapeButton(escape);
+}
+
+platform::Answer answerOf(const QMessageBox& box, platform::Buttons buttons)
+{
+    const std::vector<MessageBoxButton> set = buttonsOf(buttons);
+    QAbstractButton* clicked = box.clickedButton();
+    const QMessageBox::StandardButton pressed =
+        box.standardButton(clicked != nullptr ? clicked : box.escapeButton());
+    for (const MessageBoxButton& b : set)
+        if (b.button == pressed)
+            return b.answer;
+    return set.back().answer;
+}
+
+} // namespace qtgui

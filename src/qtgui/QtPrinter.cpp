@@ -1,0 +1,254 @@
+#include "qtgui/QtPrinter.h"
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <algorithm>
+
+#include "qtgui/FontFamilies.h"
+#include "qtgui/QtText.h"
+#include "platform/TextMetrics.h"
+#include "runtime/Error.h"
+
+namespace qtgui {
+namespace {
+
+constexpr double TwipsPerInch = 1440;
+constexpr double TwipsPerMillimetre = TwipsPerInch / 25.4;
+// The platform's "Printer error", raised when the printer cannot start a document.
+constexpr int PrinterError = 482;
+
+QStringList linesOf(const std::string& text)
+{
+    return toDisplayText(text).split(u'\n');
+}
+
+// The installed family's own spelling of `name`; else, when a font substitution set up for the
+// name (QFont::insertSubstitution) leads to an installed family, the name itself; else "".
+std::string usableFontName(const std::string& name)
+{
+    const std::vector<std::string> installed = installedFontFamilies();
+    if (std::string known = platform::findFontName(installed, name); !known.empty())
+        return known;
+    for (const QString& substitute : QFont::substitutes(toQString(name)))
+        if (!platform::findFontName(installed, fromQString(substitute)).empty())
+            return name;
+    return {};
+}
+
+} // namespace
+
+// Arial 10 point where Arial can be used, as the system expects; the desktop's own font otherwise.
+QtPrinter::QtPrinter() : printer_(QPrinter::HighResolution)
+{
+    fontName_ = usableFontName("Arial");
+    if (fontName_.empty())
+        fontName_ = fromQString(QFont().family());
+    font_.setFamily(toQString(fontName_));
+    font_.setPointSizeF(10);
+}
+
+QtPrinter::QtPrinter(const std::filesystem::path& pdfFile) : QtPrinter()
+{
+    pdfFile_ = pdfFile;
+    printer_.setOutputFormat(QPrinter::PdfFormat);
+    printer_.setOutputFileName(QFile::decodeName(pdfFile.c_str()));
+}
+
+QtPrinter::~QtPrinter()
+{
+    if (painter_.isActive())
+        KillDoc();
+}
+
+std::string QtPrinter::FontName() const
+{
+    return fontName_;
+}
+
+// A font the printer cannot use is refused as the platform refuses it (error 380).
+void QtPrinter::setFontName(const std::string& name)
+{
+    std::string usable = usableFontName(name);
+    if (usable.empty())
+        platform::throwInvalidPropertyValue();
+    fontName_ = std::move(usable);
+    font_.setFamily(toQString(fontName_));
+}
+
+double QtPrinter::FontSize() const
+{
+    return font_.pointSizeF();
+}
+
+void QtPrinter::setFontSize(double points)
+{
+    if (points <= 0)
+        platform::throwInvalidPropertyValue();
+    font_.setPointSizeF(points);
+}
+
+bool QtPrinter::FontBold() const
+{
+    return font_.bold();
+}
+
+void QtPrinter::setFontBold(bool on)
+{
+    font_.setBold(on);
+}
+
+bool QtPrinter::FontItalic() const
+{
+    return font_.italic();
+}
+
+void QtPrinter::setFontItalic(bool on)
+{
+    font_.setItalic(on);
+}
+
+bool QtPrinter::FontUnderline() const
+{
+    return font_.underline();
+}
+
+void QtPrinter::setFontUnderline(bool on)
+{
+    font_.setUnderline(on);
+}
+
+std::vector<std::string> QtPrinter::fonts() const
+{
+    return installedFontFamilies();
+}
+
+// The printable area, measured in millimetres: points are rounded to whole ones.
+double QtPrinter::ScaleWidth() const
+{
+    return printer_.pageLayout().paintRect(QPageLayout::Millimeter).width() * TwipsPerMillimetre;
+}
+
+double QtPrinter::ScaleHeight() const
+{
+    return printer_.pageLayout().paintRect(QPageLayout::Millimeter).height() * TwipsPerMillimetre;
+}
+
+double QtPrinter::TextWidth(const std::string& text) const
+{
+    const QFontMetricsF metrics(font_, &printer_);
+    double widest = 0;
+    for (const QString& line : linesOf(text))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return toTwips(widest);
+}
+
+double QtPrinter::TextHeight(const std::string& text) const
+{
+    const QFontMetricsF metrics(font_, &printer_);
+    return toTwips(metrics.lineSpacing() * static_cast<double>(linesOf(text).size()));
+}
+
+void QtPrinter::print(const std::string& text, bool endLine)
+{
+    QPainter& p = painter();
+    p.setFont(font_);
+    const QPointF topLeft = toDevice(currentX_, currentY_);
+    const QSizeF page = printer_.pageRect(QPrinter::DevicePixel).size();
+    p.drawText(QRectF(topLeft, page), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, toDisplayText(text));
+    if (endLine) {
+        currentX_ = 0;
+        currentY_ += TextHeight(text);
+    } else {
+        currentX_ += TextWidth(text);
+    }
+}
+
+// Drawing leaves the position at the end point, as the platform's Line does.
+void QtPrinter::line(double x1, double y1, double x2, double y2)
+{
+    painter().drawLine(toDevice(x1, y1), toDevice(x2, y2));
+    currentX_ = x2;
+    currentY_ = y2;
+}
+
+void QtPrinter::rectangle(double x1, double y1, double x2, double y2)
+{
+    QPainter& p = painter();
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(toDevice(x1, y1), toDevice(x2, y2)).normalized());
+    currentX_ = x2;
+    currentY_ = y2;
+}
+
+void QtPrinter::NewPage()
+{
+    painter();
+    printer_.newPage();
+    ++page_;
+    resetPosition();
+}
+
+void QtPrinter::EndDoc()
+{
+    if (painter_.isActive())
+        painter_.end();
+    page_ = 1;
+    resetPosition();
+}
+
+void QtPrinter::KillDoc()
+{
+    if (painter_.isActive()) {
+        printer_.abort();
+        if (painter_.isActive())
+            painter_.end();
+        if (pdfFile_) {
+            std::error_code ignored;
+            std::filesystem::remove(*pdfFile_, ignored);
+        }
+    }
+    page_ = 1;
+    resetPosition();
+}
+
+int QtPrinter::setCopies(int copies)
+{
+    // The count belongs to a document: it cannot change one already begun.
+    if (copies <= 0 || painter_.isActive())
+        return -1;
+    printer_.setCopyCount(copies);
+    return 1;
+}
+
+double QtPrinter::toPixels(double twips) const
+{
+    return twips * printer_.resolution() / TwipsPerInch;
+}
+
+double QtPrinter::toTwips(double pixels) const
+{
+    return pixels * TwipsPerInch / printer_.resolution();
+}
+
+QPointF QtPrinter::toDevice(double x, double y) const
+{
+    return {toPixels(x), toPixels(y)};
+}
+
+QPainter& QtPrinter::painter()
+{
+    if (!painter_.isActive()) {
+        if (!painter_.begin(&printer_))
+            throw runtime::Error(PrinterError, "Printer error");
+        painter_.setPen(QPen(Qt::black, 0));
+    }
+    return painter_;
+}
+
+void QtPrinter::resetPosition()
+{
+    currentX_ = 0;
+    currentY_ = 0;
+}
+
+} // namespace qtgui

@@ -1,0 +1,297 @@
+#include "qtgui/QtServices.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QPrintDialog>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QUrl>
+#include <signal.h>
+#include <stdexcept>
+
+#include "qtgui/FileDialogRules.h"
+#include "qtgui/FontFamilies.h"
+#include "qtgui/HelpTopics.h"
+#include "qtgui/HelpWindow.h"
+#include "qtgui/KeyStateTracker.h"
+#include "qtgui/MessageBoxRules.h"
+#include "qtgui/PrinterDialogRules.h"
+#include "qtgui/ProgramStart.h"
+#include "qtgui/QtPrinter.h"
+#include "qtgui/QtText.h"
+#include "runtime/Error.h"
+#include "runtime/Text.h"
+
+namespace qtgui {
+namespace {
+
+constexpr double TwipsPerInch = 1440;
+constexpr int HourglassPointer = 11;
+// What the platform's shell call answers: above 32 is success.
+constexpr long ShellOpened = 33;
+constexpr long ShellFileNotFound = 2;
+constexpr long ShellNoAssociation = 31;
+
+QString titleOrApplicationName(const std::string& title)
+{
+    const QString shown = toQString(title);
+    return shown.isEmpty() ? QGuiApplication::applicationDisplayName() : shown;
+}
+
+QString localPath(const std::filesystem::path& path)
+{
+    return QFile::decodeName(path.c_str());
+}
+
+std::filesystem::path fileSystemPath(const QString& path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+// Writes a stand-in file unless it is there already; a failure leaves the program "not found".
+void writeStandIn(const QDir& folder, const QString& name)
+{
+    QFile file(folder.filePath(name));
+    if (file.exists() || !file.open(QIODevice::WriteOnly))
+        return;
+    file.write("Quillbook shows text files that it would give this program in the desktop's own viewer.\n");
+}
+
+} // namespace
+
+QtServices::QtServices() : QtServices(Options{})
+{
+}
+
+QtServices::QtServices(const Options& options)
+    : printer_(options.pdfOutput ? std::make_unique<QtPrinter>(*options.pdfOutput) : std::make_unique<QtPrinter>()),
+      keys_(std::make_unique<KeyStateTracker>())
+{
+}
+
+QtServices::~QtServices()
+{
+    if (mousePointer_ == HourglassPointer)
+        QGuiApplication::restoreOverrideCursor();
+}
+
+void QtServices::setModalRunner(ModalRunner runner)
+{
+    modalRunner_ = std::move(runner);
+}
+
+platform::Answer QtServices::messageBox(const platform::MessageBox& box)
+{
+    QMessageBox shown(QApplication::activeWindow());
+    configureMessageBox(shown, box);
+    shown.exec();
+    return answerOf(shown, box.buttons);
+}
+
+std::string QtServices::inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText)
+{
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(titleOrApplicationName(title));
+    dialog.setLabelText(toDisplayText(prompt));
+    dialog.setTextValue(toQString(defaultText));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return fromQString(dialog.textValue());
+}
+
+// The desktop has one warning sound; every kind plays it.
+void QtServices::beep(platform::Beep)
+{
+    QApplication::beep();
+}
+
+std::string QtServices::fileDialog(platform::FileDialog& dialog)
+{
+    QFileDialog shown(QApplication::activeWindow());
+    configureFileDialog(shown, dialog);
+    if (shown.exec() != QDialog::Accepted) {
+        if (dialog.cancelError)
+            throw runtime::Error(runtime::DialogCancelled);
+        return {};
+    }
+    return takeFileDialogChoice(shown, dialog);
+}
+
+bool QtServices::printerDialog(platform::PrinterDialog& dialog)
+{
+    QPrinter& device = printer_->device();
+    QPrintDialog shown(&device, QApplication::activeWindow());
+    configurePrintDialog(shown, dialog);
+    if (shown.exec() != QDialog::Accepted) {
+        if (dialog.cancelError)
+            throw runtime::Error(runtime::DialogCancelled);
+        return false;
+    }
+    dialog.copies = device.copyCount();
+    return true;
+}
+
+platform::Printer& QtServices::printer()
+{
+    return *printer_;
+}
+
+void QtServices::runModal(platform::Form& form)
+{
+    if (!modalRunner_)
+        throw std::logic_error("QtServices::runModal: no modal runner installed by the form layer");
+    modalRunner_(form);
+}
+
+void QtServices::doEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+bool QtServices::startProgram(const std::string& commandLine, platform::WindowStyle)
+{
+    const ProgramStart plan = planProgramStart(commandLine, programFolder());
+    switch (plan.kind) {
+    case ProgramStart::Kind::OpenDocument: return openDocument(plan.target);
+    case ProgramStart::Kind::Sibling: {
+        QStringList arguments;
+        for (const std::string& argument : plan.arguments)
+            arguments.append(toQString(argument));
+        return QProcess::startDetached(QFile::decodeName(plan.target.c_str()), arguments, QDir::currentPath());
+    }
+    case ProgramStart::Kind::Calculator: return startCalculator();
+    case ProgramStart::Kind::Unknown: break;
+    }
+    return false;
+}
+
+void QtServices::sendKeys(const std::string&)
+{
+}
+
+long QtServices::shellOpen(const std::filesystem::path& path)
+{
+    const QString file = localPath(path);
+    if (!QFileInfo::exists(file))
+        return ShellFileNotFound;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath())) ? ShellOpened
+                                                                                                : ShellNoAssociation;
+}
+
+bool QtServices::findWindow(const std::string& className)
+{
+    // A started process that has ended no longer answers signal 0.
+    return runtime::ucase(className) == "SCICALC" && calculatorProcess_ > 0
+           && ::kill(static_cast<pid_t>(calculatorProcess_), 0) == 0;
+}
+
+std::filesystem::path QtServices::windowsFolder()
+{
+    const QDir folder(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                      + QStringLiteral("/quillbook/windows"));
+    if (!QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty() && folder.mkpath(QStringLiteral("."))) {
+        writeStandIn(folder, QStringLiteral("NOTEPAD.EXE"));
+        writeStandIn(folder, QStringLiteral("WRITE.EXE"));
+    }
+    return fileSystemPath(folder.path());
+}
+
+std::filesystem::path QtServices::programFolder()
+{
+    return fileSystemPath(QCoreApplication::applicationDirPath());
+}
+
+std::string QtServices::clipboardText()
+{
+    return fromQString(QGuiApplication::clipboard()->text());
+}
+
+void QtServices::setClipboardText(const std::string& text)
+{
+    QGuiApplication::clipboard()->setText(toQString(text));
+}
+
+bool QtServices::keyIsDown(int key)
+{
+    return keys_->keyIsDown(key);
+}
+
+void QtServices::showHelp(int command, long topic)
+{
+    const HelpRequest request = helpRequestFor(command, topic);
+    if (request.close) {
+        if (help_)
+            help_->hide();
+        return;
+    }
+    if (!help_)
+        help_ = std::make_unique<HelpWindow>();
+    help_->open(request);
+}
+
+void QtServices::setMousePointer(int pointer)
+{
+    const bool wasWaiting = mousePointer_ == HourglassPointer;
+    const bool waiting = pointer == HourglassPointer;
+    mousePointer_ = pointer;
+    if (waiting && !wasWaiting)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else if (!waiting && wasWaiting)
+        QGuiApplication::restoreOverrideCursor();
+}
+
+int QtServices::mousePointer() const
+{
+    return mousePointer_;
+}
+
+double QtServices::screenWidth()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen == nullptr ? 0 : screen->geometry().width() * TwipsPerInch / screen->logicalDotsPerInchX();
+}
+
+double QtServices::screenHeight()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen == nullptr ? 0 : screen->geometry().height() * TwipsPerInch / screen->logicalDotsPerInchY();
+}
+
+std::vector<std::string> QtServices::screenFonts()
+{
+    return installedFontFamilies();
+}
+
+runtime::Date QtServices::now()
+{
+    return runtime::Date::now();
+}
+
+bool QtServices::openDocument(const std::string& path)
+{
+    const QFileInfo file(toQString(path));
+    return file.exists() && QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
+}
+
+bool QtServices::startCalculator()
+{
+    const std::string calculator = firstCalculator([](const std::string& name) {
+        return fromQString(QStandardPaths::findExecutable(toQString(name)));
+    });
+    if (calculator.empty())
+        return false;
+    qint64 process = 0;
+    if (!QProcess::startDetached(toQString(calculator), {}, QString(), &process))
+        return false;
+    calculatorProcess_ = process;
+    return true;
+}
+
+} // namespace qtgui

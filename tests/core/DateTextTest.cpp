@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include "core/DateText.h"
+
+namespace {
+
+TEST(DateText, StoredDatesShowAsDayMonthYear)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"791231", "31/Dec/2079"},   // two-digit years below 80 are this century
+        {"801231", "31/Dec/1980"},
+        {"000101", "01/Jan/2000"},
+        {"20240229", "29/Feb/2024"},
+        {"  19500101  ", "01/Jan/1950"},
+        {"12345", ""},
+        {"", ""},
+        {"20241301", "01//2024"}, // an unreadable month gives what its characters make
+    };
+    for (const auto& [stored, shown] : cases) {
+        SCOPED_TRACE(stored);
+        EXPECT_EQ(core::FormatYmdAsDisplayDate(stored), shown);
+    }
+}
+
+TEST(DateText, MonthNamesAndNeighbours)
+{
+    const char* names[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    for (int month = 1; month <= 12; ++month) {
+        const std::string number = (month < 10 ? "0" : "") + std::to_string(month);
+        EXPECT_EQ(core::GetMonthAbbreviation(number), names[month - 1]) << number;
+    }
+    for (const char* other : {"1", "00", "13", " 1", "Jan", ""})
+        EXPECT_EQ(core::GetMonthAbbreviation(other), "") << other;
+
+    const std::pair<const char*, const char*> nextMonths[] = {{"01", "02"}, {"09", "10"}, {"12", "01"}, {"", "01"}};
+    for (const auto& [month, next] : nextMonths)
+        EXPECT_EQ(core::GetNextMonthText(month), next) << month;
+
+    const std::pair<const char*, const char*> previousYears[] = {
+        {"2000", "1999"}, {"1950", "1949"}, {"0001", "0099"}, {"0000", "0099"}, {"0100", "0099"}};
+    for (const auto& [year, previous] : previousYears)
+        EXPECT_EQ(core::GetPreviousYearText(year), previous) << year;
+}
+
+TEST(DateText, ValidDatesHaveNoYearFloor)
+{
+    EXPECT_TRUE(core::IsValidDate("31/12/1949"));
+    EXPECT_TRUE(core::IsValidDate("29 Feb 2024"));
+    EXPECT_FALSE(core::IsValidDate("29/02/2023"));
+    EXPECT_FALSE(core::IsValidDate(""));
+    EXPECT_FALSE(core::IsValidDate("tomorrow"));
+}
+
+} // namespace

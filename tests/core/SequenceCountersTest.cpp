@@ -1,0 +1,59 @@
+#include <gtest/gtest.h>
+
+#include "core/SequenceCounters.h"
+
+namespace {
+
+struct InvoiceCase {
+    double stored;
+    double peek;
+    const char* taken;
+    double storedAfter;
+};
+
+TEST(SequenceCounters, InvoiceNumbersStartAgainAtOneAbove999999)
+{
+    const InvoiceCase cases[] = {
+        {0, 1, "000001", 1},
+        {41, 42, "000042", 42},
+        {999998, 999999, "999999", 999999},
+        {999999, 1, "000001", 1},
+        {1234567, 1, "000001", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.stored);
+        core::SequenceCounters counters;
+        counters.InvoiceNumberCounter = c.stored;
+        EXPECT_EQ(counters.PeekNextInvoiceNumber(), c.peek);
+        EXPECT_EQ(counters.PeekNextInvoiceNumberText(), c.taken);
+        EXPECT_EQ(counters.InvoiceNumberCounter, c.stored) << "peeking stores nothing";
+        EXPECT_EQ(counters.TakeNextInvoiceNumber(), c.taken);
+        EXPECT_EQ(counters.InvoiceNumberCounter, c.storedAfter);
+    }
+}
+
+TEST(SequenceCounters, TakingInvoiceNumbersInARowWraps)
+{
+    core::SequenceCounters counters;
+    counters.InvoiceNumberCounter = 999998;
+    EXPECT_EQ(counters.TakeNextInvoiceNumber(), "999999");
+    EXPECT_EQ(counters.TakeNextInvoiceNumber(), "000001");
+    EXPECT_EQ(counters.AdvanceInvoiceNumber(), 2);
+    EXPECT_EQ(counters.TransactionNumberCounter, 0) << "the transaction counter is separate";
+}
+
+TEST(SequenceCounters, TransactionNumbersNeverWrap)
+{
+    core::SequenceCounters counters;
+    EXPECT_EQ(counters.PeekNextTransactionNumberText(), "000001");
+    EXPECT_EQ(counters.PeekNextTransactionNumberText(), "000001");
+    EXPECT_EQ(counters.TakeNextTransactionNumber(), "000001");
+    counters.TransactionNumberCounter = 999998;
+    EXPECT_EQ(counters.TakeNextTransactionNumber(), "999999");
+    EXPECT_EQ(counters.PeekNextTransactionNumberText(), "1000000");
+    EXPECT_EQ(counters.TakeNextTransactionNumber(), "1000000");
+    EXPECT_EQ(counters.TransactionNumberCounter, 1000000);
+    EXPECT_EQ(counters.InvoiceNumberCounter, 0);
+}
+
+} // namespace

@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <string>
+#include <vector>
+
+#include "FakeDataFileWindow.h"
+#include "FileBytes.h"
+#include "TempFolder.h"
+#include "core/BookTest.h"
+#include "datafile/DataFile.h"
+#include "runtime/Text.h"
+
+namespace {
+
+const std::filesystem::path Fixture = std::filesystem::path(QB_TEST_DATA) / "company.QBD";
+
+std::vector<std::string> splitLines(const std::string& bytes)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(bytes.substr(start, end - start));
+    return lines;
+}
+
+std::string joinLines(const std::vector<std::string>& lines)
+{
+    std::string bytes;
+    for (const auto& line : lines)
+        bytes += line + "\r\n";
+    return bytes;
+}
+
+std::size_t indexOf(const std::vector<std::string>& lines, const std::string& line)
+{
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (lines[i] == line)
+            return i;
+    ADD_FAILURE() << "no line " << line;
+    return 0;
+}
+
+class DataFileTest : public BookTest {
+protected:
+    bool load(const std::filesystem::path& path) { return datafile::LoadDataFile(path, book, window); }
+    bool save(const std::filesystem::path& path) { return datafile::SaveDataFile(path, book, window); }
+    void expectError() { services.answerMessageBox(platform::Answer::OK); }
+
+    // The book as its data file would hold it.
+    std::string snapshot()
+    {
+        const auto path = folder / "snapshot.QBD";
+        const bool changed = book.ledger.FileChanged;
+        EXPECT_TRUE(save(path));
+        book.ledger.FileChanged = changed;
+        return readBytes(path);
+    }
+
+    TempFolder folder;
+    FakeDataFileWindow window;
+};
+
+} // namespace
+
+TEST_F(DataFileTest, FixtureLoadsEverySection)
+{
+    ASSERT_TRUE(load(Fixture));
+    EXPECT_TRUE(services.messageBoxes().empty());
+
+    EXPECT_EQ(book.company.CompanyName, "Acme Trading Ltd");
+    EXPECT_EQ(book.company.CompanyAddress, "1 High Street\r\nLeeds\r\nLS1 1AA");
+    EXPECT_EQ(book.company.CompanyPhone, "0113 496 0000\r\next 12");
+    EXPECT_EQ(book.company.InceptionDate.str(), "01/Apr/2024");
+    EXPECT_EQ(book.company.LoadCounter, 42) << "each load counts";
+    EXPECT_EQ(window.caption, "Quillbook 2000-32 : Acme Trading Ltd");
+
+    const auto& codes = book.codes;
+    ASSERT_EQ(codes.ListBankAccounts.ListCount(), 2);
+    EXPECT_EQ(codes.ListBankAccounts.List(0).substr(40, 16), "1 Bank St\r\nLeeds");
+    EXPECT_EQ(codes.ComboBank.List(1), "CASH01 Petty Cash          ");
+    EXPECT_EQ(codes.ComboVAT.List(0), "STD Standard rate       ");
+    EXPECT_EQ(codes.ComboCustomer.List(1), "bolt02 Bolt & Co           ");
+    EXPECT_EQ(codes.ComboAnal.List(1), codes.ListAnalCodes.List(1));
+    EXPECT_EQ(codes.ListSTOs.ListCount(), 1);
+    EXPECT_NE(codes.ListSTOs.List(0).find("Monthly rent\r\nUnit 4"), std::string::npos);
+    EXPECT_TRUE(codes.BankListChanged && codes.TransferBankListChanged && codes.VatListChanged
+                && codes.CustomerListChanged && codes.CategoryListChanged);
+
+    const auto& ledger = book.ledger;
+    ASSERT_EQ(ledger.Transactions.UpperBound(), 3);
+    EXPECT_NE(ledger.Transactions.Line(1).find("Consulting\xFC\xFD" "April work"), std::string::npos)
+        << "transaction memos keep their stored escapes";
+    EXPECT_EQ(ledger.Transactions.Line(2).size(), 156u + 2 * 51);
+    ASSERT_EQ(ledger.DateIndex.UpperBound(), 3);
+    EXPECT_EQ(ledger.DateIndex.at(1).RecordNumber, 3);
+    EXPECT_EQ(core::KeyText(ledger.DateIndex.at(1).Key), "20240402DEP001000012");
+    ASSERT_EQ(ledger.QueryIndex.UpperBound(), 2);
+    EXPECT_EQ(ledger.Window().SortOrder(), core::QueryOrder::ByReference);
+    EXPECT_EQ(ledger.Totals.Payments(), 70);
+    EXPECT_EQ(ledger.Totals.Receipts(), 117.5);
+    EXPECT_EQ(window.scrollMax, 2);
+
+    EXPECT_EQ(ledger.Filters.CurrentFilter.Name.str(), "(CURRENT)           ");
+    EXPECT_EQ(ledger.Filters.PreviousFilter, core::FilterSetup{}) << "never-filled fields stay characters of code 0";
+    ASSERT_EQ(ledger.Filters.Count(), 1);
+    EXPECT_EQ(ledger.Filters.At(1).Amount, 12.5);
+    EXPECT_EQ(ledger.Filters.At(1).FromDate.str(), "20240401");
+    ASSERT_EQ(ledger.Filters.Names.ListCount(), 2);
+    EXPECT_EQ(ledger.Filters.Names.List(1), "Big April           ");
+    EXPECT_TRUE(ledger.Filters.FiltersChanged);
+
+    EXPECT_EQ(book.Templates[core::MultiLineInvoice].Name, "Multi-line\r\nInvoice");
+    EXPECT_EQ(book.Templates[core::SimpleInvoice].Objects[1].Text, "~TG\r\n~AD");
+    EXPECT_EQ(book.Templates[core::MailMergeLetter].Objects[1].Text, "Yours faithfully");
+    EXPECT_EQ(book.counters.TransactionNumberCounter, 12);
+    EXPECT_EQ(book.counters.InvoiceNumberCounter, 5);
+
+    EXPECT_FALSE(ledger.FileChanged);
+    EXPECT_EQ(book.CurrentDataFilePath, Fixture);
+    EXPECT_TRUE(window.saveItemEnabled);
+    EXPECT_EQ(window.loadedBookShown, 1);
+}
+
+// The clock of the test is the fixture's save date; only the load counter moves on.
+TEST_F(DataFileTest, SavingTheLoadedFixtureGivesTheSameBytes)
+{
+    ASSERT_TRUE(load(Fixture));
+    book.ledger.FileChanged = true;
+    const auto saved = folder / "saved.QBD";
+    ASSERT_TRUE(save(saved));
+
+    auto expected = splitLines(readBytes(Fixture));
+    ASSERT_EQ(expected[6], "000041");
+    expected[6] = "000042";
+    EXPECT_EQ(readBytes(saved), joinLines(expected));
+    EXPECT_FALSE(book.ledger.FileChanged);
+    EXPECT_EQ(book.CurrentDataFilePath, Fixture) << "saving a copy keeps the current file";
+}
+
+TEST_F(DataFileTest, EmptyCompanyRoundTrips)
+{
+    book.company.CompanyName = "Empty Co";
+    const auto first = folder / "first.QBD";
+    ASSERT_TRUE(save(first));
+    const auto lines = splitLines(readBytes(first));
+    EXPECT_EQ(lines[indexOf(lines, "[Bank Accounts]") + 1], "[VAT Codes]");
+
+    platform::ScriptedServices otherServices;
+    otherServices.setNow(services.now());
+    core::Book other(otherServices);
+    FakeDataFileWindow otherWindow;
+    ASSERT_TRUE(datafile::LoadDataFile(first, other, otherWindow));
+    other.company.LoadCounter = 0;
+    const auto second = folder / "second.QBD";
+    ASSERT_TRUE(datafile::SaveDataFile(second, other, otherWindow));
+    EXPECT_EQ(readBytes(second), readBytes(first));
+}
+
+TEST_F(DataFileTest, FailedLoadLeavesTheBookAsItWas)
+{
+    ASSERT_TRUE(load(Fixture));
+    book.ledger.FileChanged = true;
+    const std::string before = snapshot();
+    const auto fixtureLines = splitLines(readBytes(Fixture));
+
+    struct Case {
+        const char* name;
+        std::function<std::vector<std::string>(std::vector<std::string>)> damage; // null: no file
+        std::string message;
+    };
+    const Case cases[] = {
+        {"missing file", nullptr, "Error while attempting to determine Version of QB data file : File not found"},
+        {"not a data file",
+         [](auto lines) { lines[0] = "[Stock List]"; return lines; },
+         "Not a Quillbook Data File : Expected [Company Name] section, found '[Stock List]'  - Aborting Load"},
+        {"first line in lower case",
+         [](auto lines) { lines[0] = "[company name v2000]"; return lines; },
+         "Error : Unable to determine Version of Data File. Load Unsuccessful"},
+        {"older version",
+         [](auto lines) { lines[0] = "[Company Name V3]"; return lines; },
+         "Error : Data files of version 3 cannot be converted by this program yet. Load Unsuccessful"},
+        {"truncated in the transactions",
+         [](auto lines) { lines.resize(indexOf(lines, "[Transactions]") + 2); return lines; },
+         "Error while loading Ver 2000 file : Input past end of file"},
+        {"index line beyond the table",
+         [](auto lines) {
+             auto& line = lines[indexOf(lines, "[Date Index]") + 1];
+             line = runtime::left(line, 20) + "  9";
+             return lines;
+         },
+         "Error while loading Ver 2000 file : The [Date Index] line '20240402DEP001000012  9' names a record "
+         "outside the table of 3 transactions"},
+        {"count larger than its section",
+         [](auto lines) { lines[indexOf(lines, "[Statistics]") + 1] = "000003"; return lines; },
+         "Expected [VAT Codes] section, found '" + runtime::left(fixtureLines[indexOf(fixtureLines, "[VAT Codes]") + 1], 36)
+             + "'  - Aborting Load"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto path = folder / "damaged.QBD";
+        std::filesystem::remove(path);
+        if (c.damage)
+            writeBytes(path, joinLines(c.damage(fixtureLines)));
+        const auto boxesBefore = services.messageBoxes().size();
+        expectError();
+        EXPECT_FALSE(load(path));
+        ASSERT_EQ(services.messageBoxes().size(), boxesBefore + 1);
+        EXPECT_EQ(services.messageBoxes().back().box.text, c.message);
+        EXPECT_EQ(snapshot(), before);
+        EXPECT_EQ(book.CurrentDataFilePath, Fixture);
+        EXPECT_TRUE(book.ledger.FileChanged);
+    }
+}
+
+// The file-size limit stands in for a full disk: the write of the new file fails part-way.
+TEST_F(DataFileTest, FailedSaveLeavesTheOldFileAndTheBookChanged)
+{
+    ASSERT_TRUE(load(Fixture));
+    book.ledger.FileChanged = true;
+    const auto target = folder / "company.QBD";
+    const std::string oldBytes = "[Company Name V2000]\r\nthe old file\r\n";
+    writeBytes(target, oldBytes);
+
+    rlimit original{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &original), 0);
+    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    rlimit small = original;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    expectError();
+    const bool saved = save(target);
+    setrlimit(RLIMIT_FSIZE, &original);
+    signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(saved);
+    ASSERT_EQ(services.messageBoxes().size(), 1u);
+    EXPECT_EQ(services.messageBoxes()[0].box.text.rfind("Save error : ", 0), 0u) << services.messageBoxes()[0].box.text;
+    EXPECT_EQ(readBytes(target), oldBytes);
+    EXPECT_TRUE(book.ledger.FileChanged);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()), 1)
+        << "no temporary file is left behind";
+}

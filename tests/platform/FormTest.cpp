@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TestWindow.h"
+#include "runtime/Error.h"
+
+namespace platform {
+namespace {
+
+using Log = std::vector<std::string>;
+
+class FormTest : public ::testing::Test {
+protected:
+    ScriptedServices services;
+    test::LogWindow window{services};
+
+    void showAndClearLog()
+    {
+        window.Show();
+        window.log.clear();
+    }
+};
+
+TEST_F(FormTest, ShowLoadsActivatesFocusesTheFirstControlAndPaints)
+{
+    window.Show();
+    EXPECT_EQ(window.log, (Log{"Form_Load", "Form_Resize", "Form_Activate", "TextName_GotFocus", "Form_Paint"}));
+    EXPECT_EQ(window.ActiveControl(), &window.TextName);
+
+    // Showing a visible form again, or a hidden one, neither reloads it nor refocuses.
+    window.log.clear();
+    window.Show();
+    window.Hide();
+    window.Show();
+    EXPECT_EQ(window.log, (Log{"Form_Activate", "Form_Paint"}));
+    EXPECT_EQ(window.loads, 1);
+}
+
+TEST_F(FormTest, TouchingAControlOfAnUnloadedFormLoadsItFirst)
+{
+    EXPECT_FALSE(window.isLoaded());
+    EXPECT_EQ(window.Combo.ListCount(), 2) << "Form_Load filled the combo before the count was read";
+    EXPECT_EQ(window.loads, 1);
+    window.TextName.setText("abc");
+    EXPECT_EQ(window.loads, 1);
+}
+
+TEST_F(FormTest, FocusMovesFireLostFocusThenGotFocus)
+{
+    showAndClearLog();
+    window.setFocus(window.Combo);
+    window.CmdOK.setFocus();
+    window.CmdOK.setFocus();
+    EXPECT_EQ(window.log, (Log{"TextName_LostFocus", "Combo_GotFocus", "Combo_LostFocus", "CmdOK_GotFocus"}));
+    EXPECT_EQ(window.ActiveControl(), &window.CmdOK);
+}
+
+TEST_F(FormTest, AHandlerThatMovesTheFocusWhileItMovesHasTheLastWord)
+{
+    showAndClearLog();
+    // A field that refuses to be left keeps the focus: the other control never gets it.
+    window.TextName.LostFocus = [this] {
+        window.log.push_back("TextName_LostFocus");
+        window.TextName.setFocus();
+    };
+    window.setFocus(window.Combo);
+    EXPECT_EQ(window.ActiveControl(), &window.TextName);
+    EXPECT_EQ(window.log, (Log{"TextName_LostFocus"}));
+
+    // A control that passes the focus on as it gets it.
+    window.TextName.LostFocus = [this] { window.log.push_back("TextName_LostFocus"); };
+    window.Combo.GotFocus = [this] {
+        window.log.push_back("Combo_GotFocus");
+        window.List1.setFocus();
+    };
+    window.log.clear();
+    window.setFocus(window.Combo);
+    EXPECT_EQ(window.log, (Log{"TextName_LostFocus", "Combo_GotFocus", "Combo_LostFocus", "List1_GotFocus"}));
+    EXPECT_EQ(window.ActiveControl(), &window.List1);
+}
+
+TEST_F(FormTest, SetFocusWhereTheFocusCannotGoIsError5)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> prepare;
+        std::function<Control&()> target;
+    };
+    const Case cases[] = {
+        {"hidden form", [this] { window.Hide(); }, [this]() -> Control& { return window.Combo; }},
+        {"hidden control", [this] { window.Combo.setVisible(false); }, [this]() -> Control& { return window.Combo; }},
+        {"disabled control", [this] { window.Combo.setEnabled(false); }, [this]() -> Control& { return window.Combo; }},
+        {"inside a hidden frame", [this] { window.Frame1.setVisible(false); }, [this]() -> Control& { return window.OptInner[1]; }},
+        {"inside a disabled frame", [this] { window.Frame1.setEnabled(false); }, [this]() -> Control& { return window.OptInner[0]; }},
+        {"a label", [] {}, [this]() -> Control& { return window.Label1; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        // Unloading takes back what the previous case changed.
+        window.Unload();
+        window.Show();
+        c.prepare();
+        window.log.clear();
+        try {
+            window.setFocus(c.target());
+            ADD_FAILURE() << "no error";
+        } catch (const runtime::Error& e) {
+            EXPECT_EQ(e.number(), runtime::InvalidProcedureCall);
+        }
+        EXPECT_TRUE(window.log.empty());
+    }
+}
+
+TEST_F(FormTest, QueryUnloadCanCancelAndUnloadRestoresTheDesign)
+{
+    window.Show();
+    window.TextName.setText("typed");
+    window.CmdOK.setDefault(false);
+    window.cancelQueryUnload = 1;
+    window.log.clear();
+    EXPECT_FALSE(window.userClose());
+    EXPECT_TRUE(window.Visible());
+    EXPECT_EQ(window.TextName.Text(), "typed");
+
+    window.cancelQueryUnload = 0;
+    EXPECT_TRUE(window.Unload());
+    EXPECT_EQ(window.unloadModes, (std::vector<int>{UnloadByUser, UnloadByCode}));
+    EXPECT_EQ(window.log, (Log{"Form_QueryUnload", "Form_QueryUnload", "Form_Unload"}));
+    EXPECT_FALSE(window.isLoaded());
+    EXPECT_FALSE(window.Visible());
+
+    // Next use loads it afresh: design values back, Form_Load run again on an empty combo.
+    EXPECT_EQ(window.TextName.Text(), "");
+    EXPECT_EQ(window.loads, 2);
+    EXPECT_EQ(window.Combo.ListCount(), 2);
+    EXPECT_TRUE(window.CmdOK.Default());
+    EXPECT_EQ(window.defaultButton(), &window.CmdOK);
+    EXPECT_EQ(window.TextName.MaxLength(), 6);
+}
+
+TEST_F(FormTest, HiddenFormKeepsItsValues)
+{
+    window.Show();
+    window.TextName.setText("kept");
+    window.Hide();
+    window.Show();
+    EXPECT_EQ(window.TextName.Text(), "kept");
+    EXPECT_EQ(window.loads, 1);
+}
+
+TEST_F(FormTest, ModalShowRunsTheRegisteredScriptAndReturnsHidden)
+{
+    std::vector<std::string> seen;
+    services.onModal<test::LogWindow>("LogWindow", [&](test::LogWindow& shown) {
+        seen = shown.log;
+        shown.TextName.setText("from script");
+        shown.CmdOK.userClick();
+    });
+    window.CmdOK.Click = [this] { window.log.push_back("CmdOK_Click"); };
+    window.Show(true);
+    EXPECT_EQ(seen, (Log{"Form_Load", "Form_Resize", "Form_Activate", "TextName_GotFocus", "Form_Paint"}));
+    EXPECT_FALSE(window.Visible());
+    EXPECT_TRUE(window.isLoaded());
+    EXPECT_EQ(window.TextName.Text(), "from script");
+    EXPECT_EQ(window.log.back(), "CmdOK_Click");
+    EXPECT_EQ(services.modalForms(), (std::vector<std::string>{"LogWindow"}));
+    EXPECT_TRUE(services.allScriptsUsed());
+
+    // A second modal show with nothing scripted fails the test loudly.
+    EXPECT_THROW(window.Show(true), UnscriptedInteraction);
+}
+
+TEST_F(FormTest, ModalShowOfAVisibleFormIsAnError)
+{
+    window.Show();
+    EXPECT_THROW(window.Show(true), runtime::Error);
+}
+
+TEST_F(FormTest, EnterAndEscapeClickTheDefaultAndCancelButtons)
+{
+    struct Case {
+        const char* name;
+        std::function<void()> prepare;
+        int key;
+        Log expected;
+    };
+    const Case cases[] = {
+        {"Enter in a text box", [this] { window.TextName.setFocus(); }, KeyReturn, {"CmdOK_Click"}},
+        {"Escape in a text box", [this] { window.TextName.setFocus(); }, KeyEscape, {"CmdCancel_Click"}},
+        {"Enter in a multi-line box is its own", [this] { window.TextMemo.setFocus(); }, KeyReturn, {"Form_KeyDown 13"}},
+        {"Enter on a button clicks that button", [this] { window.CmdCancel.setFocus(); }, KeyReturn, {"Form_KeyDown 13"}},
+        {"a disabled Default button is skipped", [this] { window.CmdOK.setEnabled(false); }, KeyReturn, {"Form_KeyDown 13"}},
+        {"no Default button", [this] { window.CmdOK.setDefault(false); }, KeyReturn, {"Form_KeyDown 13"}},
+        {"a new Default button replaces the old", [this] { window.CmdCancel.setDefault(true); }, KeyReturn, {"CmdCancel_Click"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        window.Unload();
+        window.Show();
+        window.setKeyPreview(true);
+        c.prepare();
+        window.log.clear();
+        window.userKeyDown(c.key);
+        EXPECT_EQ(window.log, c.expected);
+    }
+    EXPECT_FALSE(window.CmdOK.Default());
+}
+
+TEST_F(FormTest, TypingGoesThroughKeyPreviewIntoTheActiveTextBox)
+{
+    showAndClearLog();
+    window.setKeyPreview(true);
+    window.userType("abc1234");
+    EXPECT_EQ(window.TextName.Text(), "ABC123") << "upper-cased by the form, cut at MaxLength 6";
+    EXPECT_EQ(std::count(window.log.begin(), window.log.end(), "TextName_Change"), 6);
+    window.userKeyPress(KeyBack);
+    EXPECT_EQ(window.TextName.Text(), "ABC12");
+
+    window.TextMemo.setFocus();
+    window.userType("a");
+    window.userKeyPress(KeyReturn);
+    window.userType("b");
+    EXPECT_EQ(window.TextMemo.Text(), "A\r\nB");
+
+    window.userKeyDown(KeyTab);
+    EXPECT_EQ(window.ActiveControl(), &window.Combo);
+    window.userKeyDown(KeyTab, 1);
+    EXPECT_EQ(window.ActiveControl(), &window.TextMemo);
+}
+
+} // namespace
+} // namespace platform

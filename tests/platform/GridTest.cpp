@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/Controls.h"
+#include "platform/ScriptedServices.h"
+#include "runtime/Error.h"
+
+namespace platform {
+namespace {
+
+class GridTest : public ::testing::Test {
+protected:
+    GridTest()
+    {
+        grid.setRows(4);
+        grid.setCols(4);
+        form.endDesign();
+    }
+
+    std::vector<std::string> rows() const
+    {
+        std::vector<std::string> texts;
+        for (int r = 0; r < grid.Rows(); ++r) {
+            std::string line;
+            for (int c = 0; c < grid.Cols(); ++c)
+                line += (c ? "|" : "") + grid.TextMatrix(r, c);
+            texts.push_back(line);
+        }
+        return texts;
+    }
+
+    ScriptedServices services;
+    Form form{services, "Form"};
+    Grid grid{form, "QRYGrid"};
+};
+
+TEST_F(GridTest, ClipFillsTheSelectionBlockFromItsTopLeftCell)
+{
+    struct Case {
+        const char* name;
+        int startRow, startCol, endRow, endCol;
+        std::string clip;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"exact block", 1, 1, 2, 2, "a\tb\rc\td", {"|||", "|a|b|", "|c|d|", "|||"}},
+        {"reversed corners", 2, 2, 1, 1, "a\tb\rc\td", {"|||", "|a|b|", "|c|d|", "|||"}},
+        {"text beyond the block is dropped", 1, 1, 1, 2, "a\tb\tc\rd", {"|||", "|a|b|", "|||", "|||"}},
+        {"short text leaves the rest", 1, 0, 3, 3, "x\ry\tz", {"|||", "x|||", "y|z||", "|||"}},
+        {"one cell", 3, 3, 3, 3, "only", {"|||", "|||", "|||", "|||only"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (int r = 0; r < 4; ++r)
+            for (int col = 0; col < 4; ++col)
+                grid.setTextMatrix(r, col, "");
+        grid.setRow(c.startRow);
+        grid.setCol(c.startCol);
+        grid.setSelStartRow(c.startRow);
+        grid.setSelStartCol(c.startCol);
+        grid.setSelEndRow(c.endRow);
+        grid.setSelEndCol(c.endCol);
+        grid.setClip(c.clip);
+        EXPECT_EQ(rows(), c.expected);
+    }
+    // Reading gives the block back in the same form.
+    grid.setRow(1);
+    grid.setCol(1);
+    grid.setSelEndRow(2);
+    grid.setSelEndCol(2);
+    grid.setClip("a\tb\rc\td");
+    EXPECT_EQ(grid.Clip(), "a\tb\rc\td");
+}
+
+TEST_F(GridTest, AddItemSplitsAtTabsAndRemoveItemTakesTheRowAway)
+{
+    grid.AddItem("1\tone\ttoo\tmany\tcells");
+    grid.AddItem("0\tzero", 1);
+    EXPECT_EQ(rows(), (std::vector<std::string>{"|||", "0|zero||", "|||", "|||", "|||", "1|one|too|many"}));
+    grid.setRow(5);
+    grid.RemoveItem(2);
+    EXPECT_EQ(grid.Rows(), 5);
+    EXPECT_EQ(grid.TextMatrix(4, 1), "one");
+    grid.RemoveItem(4);
+    EXPECT_EQ(grid.Row(), 3) << "the current row stays within the grid";
+
+    struct Bad {
+        const char* name;
+        std::function<void()> action;
+        int error;
+    };
+    const Bad bad[] = {
+        {"remove a fixed row", [&] { grid.RemoveItem(0); }, 5},
+        {"remove past the end", [&] { grid.RemoveItem(4); }, 5},
+        {"add into the fixed rows", [&] { grid.AddItem("x", 0); }, 5},
+        {"cell outside", [&] { grid.TextMatrix(0, 4); }, 381},
+        {"row outside", [&] { grid.setRow(4); }, 381},
+        {"rows below fixed + 1", [&] { grid.setRows(1); }, 380},
+    };
+    for (const Bad& b : bad) {
+        SCOPED_TRACE(b.name);
+        try {
+            b.action();
+            ADD_FAILURE() << "no error";
+        } catch (const runtime::Error& e) {
+            EXPECT_EQ(e.number(), b.error);
+        }
+    }
+    grid.RemoveItem(3);
+    grid.RemoveItem(2);
+    EXPECT_THROW(grid.RemoveItem(1), runtime::Error) << "the last row that is not fixed stays";
+}
+
+TEST_F(GridTest, CurrentCellSelectionAndScrollingEvents)
+{
+    std::vector<std::string> log;
+    grid.RowColChange = [&] { log.push_back("RowColChange"); };
+    grid.SelChange = [&] { log.push_back("SelChange"); };
+    grid.Click = [&] { log.push_back("Click"); };
+    grid.Scroll = [&] { log.push_back("Scroll"); };
+
+    grid.setRow(1); // already the current row
+    EXPECT_TRUE(log.empty());
+    grid.userClickCell(2, 3);
+    EXPECT_EQ(log, (std::vector<std::string>{"RowColChange", "SelChange", "Click"}));
+    grid.setText("here");
+    EXPECT_EQ(grid.TextMatrix(2, 3), "here");
+
+    log.clear();
+    grid.userClickCell(0, 2); // a header cell leaves the current cell
+    grid.setTopRow(99);
+    EXPECT_EQ(grid.TopRow(), 3);
+    grid.setTopRow(0);
+    EXPECT_EQ(grid.TopRow(), 1) << "fixed rows never scroll";
+    EXPECT_EQ(log, (std::vector<std::string>{"Click", "Scroll", "Scroll"}));
+    EXPECT_EQ(grid.Row(), 2);
+
+    grid.setColWidth(1, 1);
+    grid.setColAlignment(2, 1);
+    grid.setCols(6);
+    EXPECT_DOUBLE_EQ(grid.ColWidth(1), 1);
+    EXPECT_EQ(grid.ColAlignment(2), 1);
+    EXPECT_DOUBLE_EQ(grid.ColWidth(5), 600);
+    EXPECT_EQ(grid.TextMatrix(2, 3), "here") << "cells survive a new column count";
+}
+
+} // namespace
+} // namespace platform

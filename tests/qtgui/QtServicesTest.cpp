@@ -1,0 +1,122 @@
+#include <QClipboard>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScreen>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+#include "QtTestApplication.h"
+#include "TempFolder.h"
+#include "platform/Form.h"
+#include "platform/Printer.h"
+#include "qtgui/QtServices.h"
+#include "qtgui/QtText.h"
+
+namespace {
+
+class QtServicesTest : public testing::Test {
+protected:
+    QApplication& app = qtTestApplication();
+    TempFolder folder;
+    qtgui::QtServices services{qtgui::QtServices::Options{folder.path() / "out.pdf"}};
+};
+
+TEST_F(QtServicesTest, Windows1252TextCrossesIntoQtAndBack)
+{
+    const std::string text = "Caf\xe9 \x80 12 \x96 \x93ok\x94 \xfc\xfd";
+    const QString shown = qtgui::toQString(text);
+    EXPECT_EQ(shown, QString::fromUtf8("Café € 12 – “ok” üý"));
+    EXPECT_EQ(qtgui::fromQString(shown), text);
+    EXPECT_EQ(qtgui::fromQString(QString::fromUtf8("Ω pi")), "? pi");
+}
+
+TEST_F(QtServicesTest, ModalFormsRunThroughTheInstalledRunner)
+{
+    platform::Form form(services, "Modal");
+    EXPECT_THROW(services.runModal(form), std::logic_error);
+    platform::Form* shown = nullptr;
+    services.setModalRunner([&shown](platform::Form& f) { shown = &f; });
+    services.runModal(form);
+    EXPECT_EQ(shown, &form);
+}
+
+TEST_F(QtServicesTest, PrinterWritesTheChosenPdf)
+{
+    services.printer().print("Printed through the services");
+    services.printer().EndDoc();
+    EXPECT_GT(std::filesystem::file_size(folder.path() / "out.pdf"), 0u);
+}
+
+TEST_F(QtServicesTest, ScreenSizeIsInTwips)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    ASSERT_NE(screen, nullptr);
+    EXPECT_DOUBLE_EQ(services.screenWidth(), screen->geometry().width() * 1440.0 / screen->logicalDotsPerInchX());
+    EXPECT_DOUBLE_EQ(services.screenHeight(), screen->geometry().height() * 1440.0 / screen->logicalDotsPerInchY());
+    EXPECT_GT(services.screenWidth(), 0);
+}
+
+TEST_F(QtServicesTest, ClipboardCarriesWindows1252Text)
+{
+    services.setClipboardText("Total \x80 12.50");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("Total € 12.50"));
+    EXPECT_EQ(services.clipboardText(), "Total \x80 12.50");
+}
+
+TEST_F(QtServicesTest, TabIsDownBetweenItsPressAndRelease)
+{
+    QLineEdit field;
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Tab, Qt::NoModifier);
+    QKeyEvent other(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    EXPECT_FALSE(services.keyIsDown(9));
+    QCoreApplication::sendEvent(&field, &press);
+    EXPECT_TRUE(services.keyIsDown(9));
+    QCoreApplication::sendEvent(&field, &other);
+    EXPECT_TRUE(services.keyIsDown(9));
+    QCoreApplication::sendEvent(&field, &release);
+    EXPECT_FALSE(services.keyIsDown(9));
+    EXPECT_FALSE(services.keyIsDown(65));
+}
+
+TEST_F(QtServicesTest, HourglassPointerIsAnOverrideCursorUntilTheDefaultComesBack)
+{
+    ASSERT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    services.setMousePointer(11);
+    services.setMousePointer(11);
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    EXPECT_EQ(services.mousePointer(), 11);
+    services.setMousePointer(0);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(services.mousePointer(), 0);
+}
+
+TEST_F(QtServicesTest, UnknownProgramsAndMissingFilesAreReported)
+{
+    EXPECT_FALSE(services.startProgram("FORMAT.COM C:", platform::WindowStyle::NormalFocus));
+    EXPECT_FALSE(services.startProgram("Notepad.exe " + (folder.path() / "missing.txt").string(),
+                                       platform::WindowStyle::NormalFocus));
+    EXPECT_EQ(services.shellOpen(folder.path() / "missing.xls"), 2);
+    EXPECT_FALSE(services.findWindow("SciCalc"));
+}
+
+TEST_F(QtServicesTest, TheWindowsFolderHoldsTheTextViewerStandIns)
+{
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString(folder.path().string()));
+    const std::filesystem::path windows = services.windowsFolder();
+    qunsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(windows, folder.path() / "quillbook" / "windows");
+    const bool desktopOpensFiles = !QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty();
+    EXPECT_EQ(std::filesystem::exists(windows / "NOTEPAD.EXE"), desktopOpensFiles);
+    EXPECT_EQ(std::filesystem::exists(windows / "WRITE.EXE"), desktopOpensFiles);
+}
+
+TEST_F(QtServicesTest, ProgramFolderIsTheExecutablesFolder)
+{
+    EXPECT_EQ(services.programFolder(), std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()));
+}
+
+} // namespace
