@@ -133,7 +133,8 @@ bool LoadDataFile(const std::filesystem::path& path, core::Book& book, DataFileW
     book.ledger.FileChanged = false;
     window.setSaveItemEnabled(true);
     book.CurrentDataFilePath = path;
-    core::RecalculateQueryTotals(book);
+    // Indexes written by another program may disagree with the table; they are rebuilt rather than trusted.
+    core::RepairIndexes(book);
     book.ledger.Filters.FiltersChanged = true;
     window.ShowLoadedBook();
     return true;

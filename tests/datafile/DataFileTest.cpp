@@ -94,9 +94,9 @@ TEST_F(DataFileTest, FixtureLoadsEverySection)
     EXPECT_NE(ledger.Transactions.Line(1).find("Consulting\xFC\xFD" "April work"), std::string::npos)
         << "transaction memos keep their stored escapes";
     EXPECT_EQ(ledger.Transactions.Line(2).size(), 156u + 2 * 51);
-    ASSERT_EQ(ledger.DateIndex.UpperBound(), 3);
-    EXPECT_EQ(ledger.DateIndex.at(1).RecordNumber, 3);
-    EXPECT_EQ(core::KeyText(ledger.DateIndex.at(1).Key), "20240402DEP001000012");
+    ASSERT_EQ(ledger.DateIndex.UpperBound(), 2);
+    EXPECT_EQ(ledger.DateIndex.at(1).RecordNumber, 1);
+    EXPECT_EQ(core::KeyText(ledger.DateIndex.at(1).Key), "20240405INV001000010");
     ASSERT_EQ(ledger.QueryIndex.UpperBound(), 2);
     EXPECT_EQ(ledger.Window().SortOrder(), core::QueryOrder::ByReference);
     EXPECT_EQ(ledger.Totals.Payments(), 70);
@@ -138,6 +138,25 @@ TEST_F(DataFileTest, SavingTheLoadedFixtureGivesTheSameBytes)
     EXPECT_EQ(readBytes(saved), joinLines(expected));
     EXPECT_FALSE(book.ledger.FileChanged);
     EXPECT_EQ(book.CurrentDataFilePath, Fixture) << "saving a copy keeps the current file";
+}
+
+// A file from elsewhere may index a deleted transaction; it must not come back into the grid.
+TEST_F(DataFileTest, AStoredIndexThatDisagreesWithTheTableIsRebuilt)
+{
+    auto lines = splitLines(readBytes(Fixture));
+    const std::size_t dateIndex = indexOf(lines, "[Date Index]");
+    ASSERT_EQ(lines[14], "000002");
+    lines[14] = "000003";
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(dateIndex) + 1, "20240402DEP001000012  3");
+    const auto path = folder / "stale.QBD";
+    writeBytes(path, joinLines(lines));
+
+    ASSERT_TRUE(load(path));
+    const auto& index = book.ledger.DateIndex;
+    ASSERT_EQ(index.UpperBound(), 2);
+    EXPECT_EQ(index.at(1).RecordNumber, 1);
+    EXPECT_EQ(index.at(2).RecordNumber, 2);
+    EXPECT_EQ(book.ledger.QueryIndex.UpperBound(), 2);
 }
 
 TEST_F(DataFileTest, EmptyCompanyRoundTrips)
@@ -191,7 +210,7 @@ TEST_F(DataFileTest, FailedLoadLeavesTheBookAsItWas)
              line = runtime::left(line, 20) + "  9";
              return lines;
          },
-         "Error while loading Ver 2000 file : The [Date Index] line '20240402DEP001000012  9' names a record "
+         "Error while loading Ver 2000 file : The [Date Index] line '20240405INV001000010  9' names a record "
          "outside the table of 3 transactions"},
         {"count larger than its section",
          [](auto lines) { lines[indexOf(lines, "[Statistics]") + 1] = "000003"; return lines; },
