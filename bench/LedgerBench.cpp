@@ -20,15 +20,16 @@ core::Book& SharedFullBook()
 void AddAllTransactions(benchmark::State& state)
 {
     const auto transactions = bench::GenerateTransactions();
+    int indexed = 0;
     for (auto _ : state) {
         platform::ScriptedServices services;
         core::Book book(services);
         book.ledger.Filters.CurrentFilter.Types = "PRIBYZ";
         bench::AddGeneratedTransactions(book, transactions);
-        benchmark::DoNotOptimize(book.ledger.QueryIndex.UpperBound());
+        benchmark::DoNotOptimize(indexed = book.ledger.QueryIndex.UpperBound());
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(transactions.size()));
-    state.counters["indexed"] = static_cast<double>(SharedFullBook().ledger.DateIndex.UpperBound());
+    state.counters["indexed"] = indexed;
 }
 BENCHMARK(AddAllTransactions)->Unit(benchmark::kMillisecond);
 

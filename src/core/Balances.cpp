@@ -16,7 +16,7 @@ bool IsLive(std::string_view record)
 
 bool HasCode(std::string_view record, RecordColumn column, const std::string& code)
 {
-    return runtime::padRight(RecordField(record, column), column.width) == code;
+    return PaddedRecordField(record, column) == code;
 }
 
 // Adds one transaction of the bank account to its totals.

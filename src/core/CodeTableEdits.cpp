@@ -29,9 +29,13 @@ std::string codeKey(std::string_view code, int codeWidth)
 }
 
 // Looks a code up as the tables hold it, blank-padded, so "CAR" finds the category "CAR " only.
+// A mirror item has lost its trailing blanks, so a short code with an empty name stands there
+// bare ("AB" for "AB  "): that item is found by the code without its padding.
 int findCode(const platform::ListModel& list, std::string_view code, int codeWidth)
 {
-    return FindListItem(list, codeKey(code, codeWidth), codeWidth);
+    const std::string key = codeKey(code, codeWidth);
+    const int index = FindListItem(list, key, codeWidth);
+    return index >= 0 ? index : FindListItem(list, runtime::rtrim(key), codeWidth);
 }
 
 bool hasSplits(std::string_view record)

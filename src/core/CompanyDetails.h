@@ -9,7 +9,7 @@ namespace core {
 
 // Who the book belongs to, as the data file's header holds it.
 struct CompanyDetails {
-    std::string CompanyName;    // right-trimmed once a data file is loaded
+    FixedText<80> CompanyName{""}; // blank-padded, and stored so in the data file
     std::string CompanyAddress; // may hold CR LF
     std::string CompanyPhone;   // may hold CR LF
     FixedText<11> InceptionDate{""}; // "dd/Mmm/yyyy"

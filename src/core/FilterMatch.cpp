@@ -13,12 +13,6 @@ namespace {
 
 constexpr std::string_view CrLf = "\r\n";
 
-// A record column at its full width: a short line's missing characters are blanks.
-std::string FullField(std::string_view record, RecordColumn column)
-{
-    return runtime::padRight(RecordField(record, column), column.width);
-}
-
 bool PassesDate(std::string_view date, const FilterSetup& setup)
 {
     return !(date < setup.FromDate.view());
@@ -26,7 +20,7 @@ bool PassesDate(std::string_view date, const FilterSetup& setup)
 
 bool PassesReference(std::string_view record, const FilterSetup& setup)
 {
-    const std::string reference = runtime::ucase(FullField(record, RecordColumns::Reference));
+    const std::string reference = runtime::ucase(PaddedRecordField(record, RecordColumns::Reference));
     const std::string wanted = runtime::rtrim(setup.Reference.view());
     if (wanted.empty())
         return reference.find("      ") != std::string::npos;
@@ -42,7 +36,7 @@ bool PassesType(std::string_view record, const FilterSetup& setup)
 
 bool CodeEquals(std::string_view record, RecordColumn column, std::string_view code)
 {
-    return FullField(record, column) == code;
+    return PaddedRecordField(record, column) == code;
 }
 
 bool PassesCodes(std::string_view record, const FilterSetup& setup)
@@ -55,7 +49,7 @@ bool PassesCodes(std::string_view record, const FilterSetup& setup)
 
 bool PassesMemo(std::string_view record, const FilterSetup& setup)
 {
-    const std::string memo = runtime::ucase(FullField(record, RecordColumns::Memo));
+    const std::string memo = runtime::ucase(PaddedRecordField(record, RecordColumns::Memo));
     return memo.find(runtime::ucase(runtime::rtrim(setup.Comment.view()))) != std::string::npos;
 }
 

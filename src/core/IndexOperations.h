@@ -38,7 +38,8 @@ int ChangeInIndexes(Book& book, std::string& oldLine, std::string_view newLine, 
 // Removes the entries of a transaction from both indexes and clears the edit box.
 bool DeleteFromIndexes(Book& book, std::string_view line, int recordNumber);
 
-// Empties an index; emptying the QueryIndex zeroes its totals.
+// Empties an index; emptying the QueryIndex zeroes its totals. The totals are the query index's
+// own, so emptying the DateIndex leaves them as they are: they keep matching what the grid shows.
 void ResetIndexArray(Book& book, TransactionIndex& index);
 // New keys of `kind` for every entry from the line it names, then one sort. Entries naming a record
 // outside the table are dropped rather than keyed from nothing.

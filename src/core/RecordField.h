@@ -1,8 +1,10 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "core/TransactionRecord.h"
+#include "runtime/Text.h"
 
 namespace core {
 
@@ -14,6 +16,13 @@ inline std::string_view RecordField(std::string_view line, RecordColumn column)
     if (start >= line.size())
         return {};
     return line.substr(start, static_cast<std::size_t>(column.width));
+}
+
+// A column at its full width: the characters a short line lacks are blanks, so fixed-width codes
+// and texts compare as stored.
+inline std::string PaddedRecordField(std::string_view line, RecordColumn column)
+{
+    return runtime::padRight(RecordField(line, column), column.width);
 }
 
 // True when a one-character flag column holds "Y"; only "Y" counts as set.

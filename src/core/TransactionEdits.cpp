@@ -35,14 +35,21 @@ bool AddTransaction(Book& book, TransactionFields& fields)
         return false;
     }
     const BusyPointer busy(book.services());
+    const SequenceCounters countersBefore = book.counters;
+    const std::string numberBefore = fields.Number;
     if (runtime::rtrim(fields.Number).empty()) {
         fields.Number = book.counters.TakeNextTransactionNumber();
         if (fields.Type == "INV")
             book.counters.AdvanceInvoiceNumber();
     }
     std::optional<std::string> line = AssembleTransactionRecord(book, fields);
-    if (!line)
+    if (!line) {
+        // Nothing was stored, so no number was given out: a retry must not skip one, nor keep a
+        // number the counter would give out again.
+        book.counters = countersBefore;
+        fields.Number = numberBefore;
         return false;
+    }
     ledger.Transactions.Append(*line);
     ledger.FileChanged = true;
     return AddToIndexes(book, *line);

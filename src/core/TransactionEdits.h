@@ -7,8 +7,9 @@ struct TransactionFields;
 
 // Appends a transaction and indexes it. A blank Number takes the next transaction number (and an
 // "INV" then advances the invoice counter). Refused, with the "You have  32766 transactions ..."
-// message, when the table is full; a record that does not assemble is not stored. Answers false
-// also when the transaction is stored but the current filter leaves it out of the grid.
+// message, when the table is full; a record that does not assemble is not stored, and leaves the
+// counters and `fields` as they were. Answers false also when the transaction is stored but the
+// current filter leaves it out of the grid.
 bool AddTransaction(Book& book, TransactionFields& fields);
 
 // Stores `fields` (the edit box's transaction) over record `recordNumber` and moves its index

@@ -1,5 +1,8 @@
 #include "core/TransactionRecord.h"
 
+#include <algorithm>
+#include <cstdint>
+
 #include "core/AssembledLine.h"
 #include "core/Book.h"
 #include "core/DateText.h"
@@ -67,6 +70,13 @@ struct RecordLayout {
     bool flag(std::string_view line, RecordColumn at) const { return column(line, at) == "Y"; }
 };
 
+// The count column holds three characters, so only a damaged line ("9E9") reads beyond 16 bits: such
+// a count is held at the nearest 16-bit value, so that reading a line never fails and keeps its tail.
+std::int16_t splitCountOf(double value)
+{
+    return runtime::toInt16(std::clamp(value, double{INT16_MIN}, double{INT16_MAX}));
+}
+
 constexpr RecordLayout CurrentLayout{8};
 constexpr RecordLayout OlderLayout{6};
 
@@ -88,12 +98,14 @@ void readFixedPart(const RecordLayout& layout, std::string_view line, Transactio
     fields.Deleted = layout.flag(line, C::Deleted);
     fields.AmountPaid = layout.number(line, C::AmountPaid);
     fields.VATAmount = layout.number(line, C::VATAmount);
-    fields.SplitCount = runtime::toInt16(layout.number(line, C::SplitCount));
+    fields.SplitCount = splitCountOf(layout.number(line, C::SplitCount));
     fields.EEC = layout.flag(line, C::EEC);
 }
 
 void showSplitRepairBox(platform::Services& services, std::string_view line)
 {
+    // A converter runs under the hourglass; like every other box, this one shows under the default pointer.
+    SetMousePointer(services, DefaultPointer);
     services.beep(platform::Beep::Plain);
     services.beep(platform::Beep::Exclamation);
     platform::MessageBox box;

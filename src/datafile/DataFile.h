@@ -27,7 +27,7 @@ bool LoadDataFile(const std::filesystem::path& path, core::Book& book, DataFileW
 // Reads a current-format file. Nothing when it failed; every failure has been reported.
 std::optional<DataFileContents> ReadCurrentDataFile(const std::filesystem::path& path, core::Book& book);
 
-// Right-trims the company name in place and puts it into the main window's caption.
+// Puts the company name, without its trailing blanks, into the main window's caption.
 void SetMainCaption(core::Book& book, DataFileWindow& window);
 
 } // namespace datafile

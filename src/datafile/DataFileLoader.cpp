@@ -142,8 +142,7 @@ bool LoadDataFile(const std::filesystem::path& path, core::Book& book, DataFileW
 
 void SetMainCaption(core::Book& book, DataFileWindow& window)
 {
-    book.company.CompanyName = runtime::rtrim(book.company.CompanyName);
-    window.setCaption(std::string(core::ProductTitle) + " : " + book.company.CompanyName);
+    window.setCaption(std::string(core::ProductTitle) + " : " + runtime::rtrim(book.company.CompanyName.view()));
 }
 
 } // namespace datafile

@@ -64,7 +64,7 @@ private:
     {
         const core::CompanyDetails& company = book_.company;
         out_.writeLine(sections::Header);
-        out_.writeLine(company.CompanyName);
+        out_.writeLine(company.CompanyName.view());
         writeEscaped(company.CompanyAddress);
         writeEscaped(company.CompanyPhone);
         out_.writeLine(company.InceptionDate.view());

@@ -1,8 +1,11 @@
 #include "datafile/TemplateBlock.h"
 
+#include <cmath>
 #include <exception>
+#include <limits>
 
 #include "datafile/LineBreakEscape.h"
+#include "runtime/Error.h"
 #include "runtime/Format.h"
 #include "runtime/Number.h"
 #include "runtime/Text.h"
@@ -40,9 +43,13 @@ char readFlag(runtime::TextReader& file)
     return line.empty() ? ' ' : line.front();
 }
 
+// Positions are single-precision: a value beyond that range is an overflow, not a wrapped number.
 float readPosition(runtime::TextReader& file)
 {
-    return static_cast<float>(runtime::val(file.readLine()));
+    const double value = runtime::val(file.readLine());
+    if (!(std::fabs(value) <= std::numeric_limits<float>::max()))
+        throw runtime::Error(runtime::Overflow);
+    return static_cast<float>(value);
 }
 
 } // namespace

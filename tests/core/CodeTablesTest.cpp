@@ -216,6 +216,16 @@ TEST_F(CodeTablesTest, ALineWithoutItsMirrorIsNeitherRemovedNorReplaced)
     EXPECT_EQ(book.codes.ComboAnal.ListCount(), 0);
 }
 
+TEST_F(CodeTablesTest, AShortCodeWithoutANameIsFoundInItsMirror)
+{
+    addCategory("ABCD", "Longer");
+    addCategory("AB", "");
+    ASSERT_EQ(items(book.codes.ComboAnal), (std::vector<std::string>{"AB", "ABCD Longer"}));
+    EXPECT_TRUE(RemoveCodeLine(book.codes.ListAnalCodes, book.codes.ComboAnal, "ab", 4));
+    EXPECT_EQ(items(book.codes.ListAnalCodes), std::vector<std::string>{categoryLine("ABCD", "Longer")});
+    EXPECT_EQ(items(book.codes.ComboAnal), std::vector<std::string>{"ABCD Longer"});
+}
+
 TEST_F(CodeTablesTest, DeletingACodeWarnsWhenAnyTransactionUsesIt)
 {
     book.ledger.Transactions.Append(record("BANK01", "STD", "CAR", 0, "", true));
@@ -283,11 +293,22 @@ TEST_F(CodeTablesTest, ApplyToBankBalanceMovesTheStartBalanceWithoutAQuestion)
     const std::string line = FormatBankAccountLine(bank);
     AddCodeLine(book.messages, book.codes.ListBankAccounts, book.codes.ComboBank, line, line.substr(0, 27), 6);
 
+    // A short code without a name has the bare code as its mirror item.
+    BankAccountRecord unnamed;
+    unnamed.Code = "B2";
+    const std::string unnamedLine = FormatBankAccountLine(unnamed);
+    AddCodeLine(book.messages, book.codes.ListBankAccounts, book.codes.ComboBank, unnamedLine, unnamedLine.substr(0, 27),
+                6);
+    ASSERT_EQ(book.codes.ComboBank.List(0), "B2");
+
     ApplyToBankBalance(book, views, "bank01", -30.25);
     ApplyToBankBalance(book, views, "NOBANK", 5);
+    ApplyToBankBalance(book, views, "B2", 12.5);
     EXPECT_EQ(GetBankAccount(book, "BANK01"), 69.75);
-    EXPECT_EQ(book.codes.ListBankAccounts.ListCount(), 1);
-    EXPECT_EQ(book.codes.ComboBank.List(0), "BANK01 Barclays");
+    EXPECT_EQ(GetBankAccount(book, "B2"), 12.5);
+    EXPECT_EQ(book.codes.ListBankAccounts.ListCount(), 2);
+    EXPECT_EQ(book.codes.ComboBank.ListCount(), 2);
+    EXPECT_EQ(book.codes.ComboBank.List(1), "BANK01 Barclays");
     EXPECT_TRUE(services.messageBoxes().empty());
 }
 

@@ -98,6 +98,25 @@ TEST_F(TransactionEdits, AddingNumbersTheTransactionAndMarksTheBookChanged)
     EXPECT_EQ(services.mousePointer(), 0);
 }
 
+TEST_F(TransactionEdits, ARecordThatDoesNotAssembleGivesOutNoNumber)
+{
+    book.counters.TransactionNumberCounter = 41;
+    book.counters.InvoiceNumberCounter = 7;
+    core::TransactionFields fields = FieldsOf({.type = "INV", .amount = 100000000});
+    services.answerMessageBox(Answer::OK);
+    EXPECT_FALSE(core::AddTransaction(book, fields));
+    EXPECT_EQ(onlyBox().text.rfind("Assembled field is ", 0), 0u);
+    EXPECT_EQ(ledger.Transactions.UpperBound(), 0);
+    EXPECT_EQ(book.counters.TransactionNumberCounter, 41);
+    EXPECT_EQ(book.counters.InvoiceNumberCounter, 7);
+    EXPECT_EQ(fields.Number, "");
+    EXPECT_FALSE(ledger.FileChanged);
+
+    fields.Amount = 10;
+    ASSERT_TRUE(core::AddTransaction(book, fields));
+    EXPECT_EQ(ledger.Transactions.Line(1).substr(0, 6), "000042");
+}
+
 TEST_F(TransactionEdits, QueryTotalsFollowEveryChange)
 {
     enterAll();
@@ -172,6 +191,111 @@ TEST_F(TransactionEdits, WithNoSortOrderTheQueryKeyCannotBeBuilt)
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].rfind(" Chop - Unable to find key 000001", 0), 0u) << texts[0];
     EXPECT_EQ(texts[1], "Unable to change Query index...");
+}
+
+TEST_F(TransactionEdits, WithNoSortOrderTheNewQueryKeyIsEmpty)
+{
+    window.order = QueryOrder::None;
+    enterAll();
+    EXPECT_EQ(queryOrder(), (std::vector<int>{1, 2, 3, 4})) << "blank keys keep the order of entry";
+    services.answerMessageBox(Answer::OK);
+    services.answerMessageBox(Answer::OK);
+    EXPECT_EQ(replace(1, Entered[0]), 0);
+    EXPECT_EQ(services.messageTexts(),
+              (std::vector<std::string>{"Unable to extract new key - " + std::string(ledger.Transactions.Line(1)),
+                                        "Unable to change Query index..."}));
+    EXPECT_EQ(queryOrder(), (std::vector<int>{1, 2, 3, 4}));
+}
+
+// Failures of the index steps: each shows its own message, then its caller's, and leaves the
+// indexes as they were at the failing step (the stored line stays).
+class IndexFailures : public TransactionEdits {
+protected:
+    void SetUp() override { enterAll(); }
+    void answerBoxes(int count)
+    {
+        for (int i = 0; i < count; ++i)
+            services.answerMessageBox(Answer::OK);
+    }
+    // Takes record 1 (the third by date) out of the query index behind the book's back.
+    void loseQueryEntryOfRecord1() { ledger.QueryIndex.Remove(3); }
+};
+
+TEST_F(IndexFailures, AnEditBoxLineWithoutADateEntryChangesNoIndex)
+{
+    edit(1);
+    const std::string stale = line({.number = "000001", .date = "01/Jan/2020", .ref = "C3"});
+    ledger.CurrentTransactionLine = stale;
+    Txn larger = Entered[0];
+    larger.number = "000001";
+    larger.amount = 99;
+    core::TransactionFields fields = FieldsOf(larger);
+    answerBoxes(2);
+    EXPECT_EQ(core::ReplaceTransaction(book, 1, fields), 0);
+    EXPECT_EQ(services.messageTexts(),
+              (std::vector<std::string>{" Chop - Unable to find key " + stale, "Unable to change Date index..."}));
+    EXPECT_EQ(dateOrder(), (std::vector<int>{4, 2, 1, 3}));
+    EXPECT_EQ(queryOrder(), (std::vector<int>{4, 2, 1, 3}));
+    EXPECT_DOUBLE_EQ(ledger.Totals.Payments(), 19.5);
+    EXPECT_EQ(ledger.CurrentTransactionLine, ledger.Transactions.Line(1)) << "the new line is stored and held";
+}
+
+TEST_F(IndexFailures, ALeavingTransactionWithoutAQueryEntry)
+{
+    loseQueryEntryOfRecord1();
+    ledger.Filters.CurrentFilter.Types = "RB";
+    const std::string old(ledger.Transactions.Line(1));
+    answerBoxes(2);
+    EXPECT_EQ(replace(1, Entered[0]), 0);
+    EXPECT_EQ(services.messageTexts(), (std::vector<std::string>{" Chop - Unable to find key, index = ' 3'" + old,
+                                                                 "Unable to delete Query Index record"}));
+    EXPECT_EQ(ledger.CurrentTransactionIndex, 1) << "the edit box keeps the transaction";
+    EXPECT_TRUE(window.clearedModes.empty());
+}
+
+TEST_F(IndexFailures, DeletingATransactionWithoutAQueryEntry)
+{
+    loseQueryEntryOfRecord1();
+    const std::string stored(ledger.Transactions.Line(1));
+    edit(1);
+    answerBoxes(1);
+    EXPECT_FALSE(core::DeleteTransaction(book, 1));
+    EXPECT_EQ(onlyBox().text, " Chop - Unable to find key, index = ' 3'" + stored);
+    EXPECT_EQ(dateOrder(), (std::vector<int>{4, 2, 3}));
+    EXPECT_EQ(ledger.Transactions.Line(1).substr(129, 1), "Y");
+    EXPECT_EQ(ledger.CurrentTransactionIndex, 1);
+}
+
+TEST_F(TransactionEdits, AddingATransactionMarkedDeletedIndexesNothing)
+{
+    EXPECT_FALSE(add({.deleted = true}));
+    EXPECT_EQ(ledger.Transactions.UpperBound(), 1);
+    EXPECT_TRUE(dateOrder().empty());
+    EXPECT_TRUE(queryOrder().empty());
+    EXPECT_DOUBLE_EQ(ledger.Totals.Payments(), 0);
+}
+
+TEST_F(TransactionEdits, SwitchingTheSortOrderReKeysTheGridAndLaterEditsFollowIt)
+{
+    enterAll();
+    window.order = QueryOrder::ByReference;
+    core::RebuildIndexKeys(book, ledger.QueryIndex, core::IndexKind::Reference);
+    EXPECT_EQ(queryOrder(), (std::vector<int>{3, 4, 1, 2}));
+    EXPECT_DOUBLE_EQ(ledger.Totals.Payments(), 19.5);
+    EXPECT_DOUBLE_EQ(ledger.Totals.Receipts(), 4);
+
+    Txn renamed = Entered[1];
+    renamed.ref = "A0";
+    EXPECT_EQ(replace(2, renamed), 1);
+    ASSERT_TRUE(add({.date = "01/Jan/2023", .ref = "Z9"}));
+    EXPECT_EQ(queryOrder(), (std::vector<int>{2, 3, 4, 1, 5}));
+    EXPECT_TRUE(core::IndexMatchesTable(book, ledger.QueryIndex, core::IndexKind::Query));
+
+    window.order = QueryOrder::ByDate;
+    core::RebuildIndexKeys(book, ledger.QueryIndex, core::IndexKind::Date);
+    EXPECT_EQ(queryOrder(), (std::vector<int>{5, 2, 4, 1, 3}));
+    EXPECT_EQ(queryOrder(), dateOrder());
+    EXPECT_DOUBLE_EQ(ledger.Totals.Payments(), 29.5);
 }
 
 TEST_F(TransactionEdits, RecordNumbersOutsideTheTableChangeNothing)

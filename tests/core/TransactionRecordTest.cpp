@@ -157,6 +157,13 @@ TEST_F(TransactionRecord, ParsingReadsColumnsLeniently)
     EXPECT_EQ(fields.SplitCount, 0);
     EXPECT_FALSE(fields.Reconciled);
     EXPECT_EQ(book.SplitTail, "");
+
+    // A damaged split count beyond 16 bits still reads, and the line keeps its tail.
+    std::string damaged = PaymentRecord + "tail";
+    damaged.replace(152, 3, "9E9");
+    core::ParseTransactionRecord(book, damaged, fields);
+    EXPECT_EQ(fields.SplitCount, 32767);
+    EXPECT_EQ(book.SplitTail, "tail");
 }
 
 TEST_F(TransactionRecord, ANewTransactionTakesWhateverTailIsSet)
@@ -276,10 +283,12 @@ TEST_F(TransactionRecord, AnOlderRecordThatLostItsSplitsIsRepairedAfterABox)
     ASSERT_EQ(tooShort.size(), 157u);
     book.messages.MessagesEnabled = false; // the repair box shows all the same
     book.SplitTail = "stale";
+    services.setMousePointer(core::HourglassPointer);
     services.answerMessageBox(platform::Answer::OK);
     TransactionFields fields;
     core::ParseOldTransactionRecord(book, tooShort, fields);
 
+    EXPECT_EQ(services.mousePointer(), core::DefaultPointer);
     EXPECT_EQ(book.SplitTail, "");
     EXPECT_EQ(fields.SplitCount, 2) << "the record keeps its split count";
     EXPECT_EQ(services.beeps(), (std::vector<platform::Beep>{platform::Beep::Plain, platform::Beep::Exclamation}));

@@ -27,6 +27,7 @@ TEST(Vat, VatInPenceLeavesTheNetRoundedDownAndAddsBackToTheGross)
         {17.5, 10.00, 1.49},
         {17.5, 117.50, 17.50},
         {17.5, 0.29, 0.05}, // 0.29 x 100 is 28.999... in binary: still 29 pence
+        {8.2, 0.66, 0.06},  // 8.2 x 100 is 819.999... in binary: still 8.20 %
         {17.5, 0.57, 0.09},
         {20, 1.15, 0.20},
         {0, 10.00, 0},

@@ -70,7 +70,7 @@ TEST_F(DataFileTest, FixtureLoadsEverySection)
     ASSERT_TRUE(load(Fixture));
     EXPECT_TRUE(services.messageBoxes().empty());
 
-    EXPECT_EQ(book.company.CompanyName, "Acme Trading Ltd");
+    EXPECT_EQ(book.company.CompanyName.str(), runtime::padRight("Acme Trading Ltd", 80)) << "the name keeps its 80 columns";
     EXPECT_EQ(book.company.CompanyAddress, "1 High Street\r\nLeeds\r\nLS1 1AA");
     EXPECT_EQ(book.company.CompanyPhone, "0113 496 0000\r\next 12");
     EXPECT_EQ(book.company.InceptionDate.str(), "01/Apr/2024");
@@ -165,6 +165,7 @@ TEST_F(DataFileTest, EmptyCompanyRoundTrips)
     const auto first = folder / "first.QBD";
     ASSERT_TRUE(save(first));
     const auto lines = splitLines(readBytes(first));
+    EXPECT_EQ(lines[1], runtime::padRight("Empty Co", 80)) << "the name is stored at its full width";
     EXPECT_EQ(lines[indexOf(lines, "[Bank Accounts]") + 1], "[VAT Codes]");
 
     platform::ScriptedServices otherServices;

@@ -164,12 +164,16 @@ TEST_F(TemplateBlockTest, BadBlocksAreReportedAndAnswerFalse)
     } cases[] = {
         {"truncated", 392, "000720", "Error Loading Letter Template : Input past end of file"},
         {"margin beyond 16 bits", 393, "040000", "Error Loading Letter Template : Overflow"},
+        {"position beyond single precision", 393, "000720", "Error Loading Letter Template : Overflow"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::string bytes;
-        for (std::size_t i = 0; i < c.keepLines; ++i)
-            bytes += (i == 1 ? c.topMarginLine : lines[i]) + "\r\n";
+        for (std::size_t i = 0; i < c.keepLines; ++i) {
+            // Line 13 is the Left of object 0.
+            const bool hugeLeft = std::string(c.name) == "position beyond single precision" && i == 12;
+            bytes += (i == 1 ? c.topMarginLine : hugeLeft ? "1E39" : lines[i]) + "\r\n";
+        }
         writeBytes(file, bytes);
         errors.clear();
         core::TemplateRecord loaded;
