@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "FakeDataFileWindow.h"
-#include "FileBytes.h"
-#include "TempFolder.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
 #include "core/BookTest.h"
 #include "datafile/DataFile.h"
 #include "runtime/Text.h"

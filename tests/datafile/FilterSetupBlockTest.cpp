@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "FileBytes.h"
-#include "TempFolder.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
 #include "datafile/FilterSetupBlock.h"
 
 using namespace datafile;

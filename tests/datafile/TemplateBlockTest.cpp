@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "FileBytes.h"
-#include "TempFolder.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
 #include "datafile/TemplateBlock.h"
 
 using namespace datafile;

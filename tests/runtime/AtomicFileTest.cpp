@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "RaisedError.h"
-#include "datafile/FileBytes.h"
-#include "datafile/TempFolder.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
 #include "runtime/AtomicFile.h"
 
 using runtime::AtomicFile;
