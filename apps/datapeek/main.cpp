@@ -1,10 +1,11 @@
-#include <QApplication>
-#include <QLabel>
+#include <memory>
+
+#include "qtgui/PlaceholderForm.h"
+#include "qtgui/ProgramMain.h"
 
 int main(int argc, char** argv)
 {
-    QApplication application(argc, argv);
-    QLabel window("Quillbook datapeek");
-    window.show();
-    return QApplication::exec();
+    return qtgui::runProgram(argc, argv, [](platform::Services& services) {
+        return std::make_unique<qtgui::PlaceholderForm>(services, "report viewer");
+    });
 }

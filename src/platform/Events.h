@@ -34,6 +34,8 @@ class Peer {
 public:
     virtual ~Peer() = default;
     virtual void propertyChanged(std::string_view property) = 0;
+    // The form is being destroyed (its controls are gone already): the peer must let go of it.
+    virtual void released() {}
 };
 
 } // namespace platform

@@ -17,7 +17,11 @@ constexpr double BorderHeight = 405;
 
 Form::Form(Services& services, std::string name) : services_(services), name_(std::move(name)) {}
 
-Form::~Form() = default;
+Form::~Form()
+{
+    if (peer_)
+        peer_->released();
+}
 
 void Form::registerControl(Control& control)
 {
@@ -82,6 +86,7 @@ void Form::Show(bool modal)
     if (modal && visible_)
         throw runtime::Error(400, "Form already displayed; can't show modally");
     if (!visible_) {
+        services_.formShowing(*this, modal);
         visible_ = true;
         changed("Visible");
         if (!shownOnce_) {
@@ -247,6 +252,7 @@ void Form::setFocus(Control& control)
         target = leave(*active_, target);
     while (target != active_) {
         active_ = target;
+        changed("ActiveControl");
         focusRequest_ = nullptr;
         movingFocus_ = true;
         try {

@@ -91,7 +91,7 @@ public:
     bool FontBold() const;
     void setFontBold(bool on);
 
-    // The control that has the focus; null when none.
+    // The control that has the focus; null when none. The form's peer is told "ActiveControl" when it moves.
     Control* ActiveControl() const { return active_; }
     // Moves the focus: LostFocus on the control that had it, then GotFocus on this one. A handler
     // that moves the focus again while those run has the last word. Error 5 when the control is

@@ -368,13 +368,20 @@ void Grid::userClickCell(int row, int col)
 {
     if (!userCanAct())
         return;
+    userMoveTo(row, col);
+    fire(Click);
+}
+
+void Grid::userMoveTo(int row, int col)
+{
+    if (!userCanAct())
+        return;
     checkRow(row);
     checkCol(col);
-    if (row >= state_.fixedRows && col >= state_.fixedCols) {
-        moveCurrent(row, col);
-        setSelection(row, col, row, col);
-    }
-    fire(Click);
+    if (row < state_.fixedRows || col < state_.fixedCols)
+        return;
+    moveCurrent(row, col);
+    setSelection(row, col, row, col);
 }
 
 void Grid::userExtendSelection(int row, int col)

@@ -72,6 +72,9 @@ public:
 
     // The user clicked a cell: it becomes the current cell (RowColChange, SelChange), then Click.
     void userClickCell(int row, int col);
+    // The user moved the current cell with the keyboard: RowColChange and SelChange, no Click. A
+    // fixed cell cannot be current.
+    void userMoveTo(int row, int col);
     // The user dragged a selection from the current cell to this one: SelChange.
     void userExtendSelection(int row, int col);
 

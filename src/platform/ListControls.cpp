@@ -226,6 +226,12 @@ int ListBox::SelCount() const
     return static_cast<int>(std::count(selected_.begin(), selected_.end(), true));
 }
 
+void ListBox::userSetSelected(int index, bool on)
+{
+    if (userCanAct())
+        setSelected(index, on);
+}
+
 void ListBox::keepDesign()
 {
     ListControl::keepDesign();

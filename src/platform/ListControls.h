@@ -85,6 +85,8 @@ public:
     bool Selected(int index) const;
     void setSelected(int index, bool on);
     int SelCount() const;
+    // The user marked or unmarked an item of a multi-select list (Click when the mark changed).
+    void userSetSelected(int index, bool on);
 
 protected:
     void keepDesign() override;

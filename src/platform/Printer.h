@@ -6,7 +6,8 @@
 namespace platform {
 
 // The printer device as the system uses it. Positions and sizes are in twips (1440 to the inch);
-// CurrentX/CurrentY is where the next text goes, and print() moves it as the platform does.
+// CurrentX/CurrentY is where the next text goes, and print() moves it as the platform does. This
+// class keeps the position and its rules; a device only draws.
 // Properties keep the system's names: a getter is the property's name, a setter prefixes "set".
 class Printer {
 public:
@@ -27,10 +28,10 @@ public:
 
     virtual double ScaleWidth() const = 0;
     virtual double ScaleHeight() const = 0;
-    virtual double CurrentX() const = 0;
-    virtual void setCurrentX(double x) = 0;
-    virtual double CurrentY() const = 0;
-    virtual void setCurrentY(double y) = 0;
+    double CurrentX() const { return currentX_; }
+    void setCurrentX(double x) { currentX_ = x; }
+    double CurrentY() const { return currentY_; }
+    void setCurrentY(double y) { currentY_ = y; }
     // The number of the page being drawn, from 1.
     virtual int Page() const = 0;
     virtual double TextWidth(const std::string& text) const = 0;
@@ -38,16 +39,32 @@ public:
 
     // Draws text at CurrentX/CurrentY in the current font. With endLine, CurrentX goes back to 0
     // and CurrentY moves down one line; otherwise CurrentX moves past the text.
-    virtual void print(const std::string& text, bool endLine = true) = 0;
-    virtual void line(double x1, double y1, double x2, double y2) = 0;
-    virtual void rectangle(double x1, double y1, double x2, double y2) = 0;
-    virtual void NewPage() = 0;
-    // Ends the document and sends it to the printer.
-    virtual void EndDoc() = 0;
+    void print(const std::string& text, bool endLine = true);
+    // Lines and rectangles leave the position at their end point, as the platform's Line does.
+    void line(double x1, double y1, double x2, double y2);
+    void rectangle(double x1, double y1, double x2, double y2);
+    // Starts a new page; the position goes back to its top left.
+    void NewPage();
+    // Ends the document and sends it to the printer; the position starts again at the top left.
+    void EndDoc();
     // Abandons the document: nothing is printed.
-    virtual void KillDoc() = 0;
+    void KillDoc();
     // The copy count that the copy-count escape sets; answers as the escape does (0 unsupported, <0 failed, >0 done).
     virtual int setCopies(int copies) = 0;
+
+protected:
+    virtual void drawText(const std::string& text, double x, double y) = 0;
+    virtual void drawLine(double x1, double y1, double x2, double y2) = 0;
+    virtual void drawRectangle(double x1, double y1, double x2, double y2) = 0;
+    virtual void startPage() = 0;
+    virtual void endDocument() = 0;
+    virtual void killDocument() = 0;
+
+private:
+    void moveTo(double x, double y);
+
+    double currentX_ = 0;
+    double currentY_ = 0;
 };
 
 } // namespace platform

@@ -70,37 +70,25 @@ RecordedPage& RecordingPrinter::page()
     return current_.pages.back();
 }
 
-void RecordingPrinter::print(const std::string& text, bool endLine)
+void RecordingPrinter::drawText(const std::string& text, double x, double y)
 {
-    page().runs.push_back(TextRun{text, x_, y_, font_});
-    if (endLine) {
-        x_ = 0;
-        y_ += TextHeight(text);
-    } else {
-        x_ += TextWidth(text);
-    }
+    page().runs.push_back(TextRun{text, x, y, font_});
 }
 
-void RecordingPrinter::line(double x1, double y1, double x2, double y2)
+void RecordingPrinter::drawLine(double x1, double y1, double x2, double y2)
 {
     page().strokes.push_back(Stroke{Stroke::Kind::Line, x1, y1, x2, y2});
-    x_ = x2;
-    y_ = y2;
 }
 
-void RecordingPrinter::rectangle(double x1, double y1, double x2, double y2)
+void RecordingPrinter::drawRectangle(double x1, double y1, double x2, double y2)
 {
     page().strokes.push_back(Stroke{Stroke::Kind::Rectangle, x1, y1, x2, y2});
-    x_ = x2;
-    y_ = y2;
 }
 
-void RecordingPrinter::NewPage()
+void RecordingPrinter::startPage()
 {
     page();
     current_.pages.emplace_back();
-    x_ = 0;
-    y_ = 0;
 }
 
 void RecordingPrinter::finish(bool killed)
@@ -109,11 +97,9 @@ void RecordingPrinter::finish(bool killed)
     current_.killed = killed;
     documents_.push_back(std::move(current_));
     current_ = RecordedDocument{};
-    x_ = 0;
-    y_ = 0;
 }
 
-void RecordingPrinter::EndDoc()
+void RecordingPrinter::endDocument()
 {
     // A document with nothing drawn sends nothing to the printer.
     if (current_.pages.empty())
@@ -121,7 +107,7 @@ void RecordingPrinter::EndDoc()
     finish(false);
 }
 
-void RecordingPrinter::KillDoc()
+void RecordingPrinter::killDocument()
 {
     finish(true);
 }

@@ -48,21 +48,19 @@ public:
 
     double ScaleWidth() const override { return width_; }
     double ScaleHeight() const override { return height_; }
-    double CurrentX() const override { return x_; }
-    void setCurrentX(double x) override { x_ = x; }
-    double CurrentY() const override { return y_; }
-    void setCurrentY(double y) override { y_ = y; }
     int Page() const override;
     double TextWidth(const std::string& text) const override;
     double TextHeight(const std::string& text) const override;
 
-    void print(const std::string& text, bool endLine = true) override;
-    void line(double x1, double y1, double x2, double y2) override;
-    void rectangle(double x1, double y1, double x2, double y2) override;
-    void NewPage() override;
-    void EndDoc() override;
-    void KillDoc() override;
     int setCopies(int copies) override;
+
+protected:
+    void drawText(const std::string& text, double x, double y) override;
+    void drawLine(double x1, double y1, double x2, double y2) override;
+    void drawRectangle(double x1, double y1, double x2, double y2) override;
+    void startPage() override;
+    void endDocument() override;
+    void killDocument() override;
 
 private:
     RecordedPage& page();
@@ -72,8 +70,6 @@ private:
     double height_ = 16838;
     std::vector<std::string> fonts_;
     Font font_;
-    double x_ = 0;
-    double y_ = 0;
     int copies_ = 1;
     int copiesAnswer_ = 1;
     RecordedDocument current_;

@@ -68,6 +68,8 @@ public:
     virtual bool printerDialog(PrinterDialog& dialog) = 0;
     virtual Printer& printer() = 0;
 
+    // A hidden form is about to become visible (modal or not): the desktop gives it a window.
+    virtual void formShowing(Form& /*form*/, bool /*modal*/) {}
     // Shows the form modally and returns when it is hidden or unloaded.
     virtual void runModal(Form& form) = 0;
     virtual void doEvents() = 0;

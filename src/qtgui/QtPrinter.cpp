@@ -148,55 +148,41 @@ double QtPrinter::TextHeight(const std::string& text) const
     return toTwips(metrics.lineSpacing() * static_cast<double>(linesOf(text).size()));
 }
 
-void QtPrinter::print(const std::string& text, bool endLine)
+void QtPrinter::drawText(const std::string& text, double x, double y)
 {
     QPainter& p = painter();
     p.setFont(font_);
-    const QPointF topLeft = toDevice(currentX_, currentY_);
     const QSizeF page = printer_.pageRect(QPrinter::DevicePixel).size();
-    p.drawText(QRectF(topLeft, page), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, toDisplayText(text));
-    if (endLine) {
-        currentX_ = 0;
-        currentY_ += TextHeight(text);
-    } else {
-        currentX_ += TextWidth(text);
-    }
+    p.drawText(QRectF(toDevice(x, y), page), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, toDisplayText(text));
 }
 
-// Drawing leaves the position at the end point, as the platform's Line does.
-void QtPrinter::line(double x1, double y1, double x2, double y2)
+void QtPrinter::drawLine(double x1, double y1, double x2, double y2)
 {
     painter().drawLine(toDevice(x1, y1), toDevice(x2, y2));
-    currentX_ = x2;
-    currentY_ = y2;
 }
 
-void QtPrinter::rectangle(double x1, double y1, double x2, double y2)
+void QtPrinter::drawRectangle(double x1, double y1, double x2, double y2)
 {
     QPainter& p = painter();
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(toDevice(x1, y1), toDevice(x2, y2)).normalized());
-    currentX_ = x2;
-    currentY_ = y2;
 }
 
-void QtPrinter::NewPage()
+void QtPrinter::startPage()
 {
     painter();
     printer_.newPage();
     ++page_;
-    resetPosition();
 }
 
-void QtPrinter::EndDoc()
+void QtPrinter::endDocument()
 {
     if (painter_.isActive())
         painter_.end();
     page_ = 1;
-    resetPosition();
 }
 
-void QtPrinter::KillDoc()
+void QtPrinter::killDocument()
 {
     if (painter_.isActive()) {
         printer_.abort();
@@ -208,7 +194,6 @@ void QtPrinter::KillDoc()
         }
     }
     page_ = 1;
-    resetPosition();
 }
 
 int QtPrinter::setCopies(int copies)
@@ -245,10 +230,5 @@ QPainter& QtPrinter::painter()
     return painter_;
 }
 
-void QtPrinter::resetPosition()
-{
-    currentX_ = 0;
-    currentY_ = 0;
-}
 
 } // namespace qtgui

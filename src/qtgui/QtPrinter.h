@@ -42,21 +42,19 @@ public:
 
     double ScaleWidth() const override;
     double ScaleHeight() const override;
-    double CurrentX() const override { return currentX_; }
-    void setCurrentX(double x) override { currentX_ = x; }
-    double CurrentY() const override { return currentY_; }
-    void setCurrentY(double y) override { currentY_ = y; }
     int Page() const override { return page_; }
     double TextWidth(const std::string& text) const override;
     double TextHeight(const std::string& text) const override;
 
-    void print(const std::string& text, bool endLine = true) override;
-    void line(double x1, double y1, double x2, double y2) override;
-    void rectangle(double x1, double y1, double x2, double y2) override;
-    void NewPage() override;
-    void EndDoc() override;
-    void KillDoc() override;
     int setCopies(int copies) override;
+
+protected:
+    void drawText(const std::string& text, double x, double y) override;
+    void drawLine(double x1, double y1, double x2, double y2) override;
+    void drawRectangle(double x1, double y1, double x2, double y2) override;
+    void startPage() override;
+    void endDocument() override;
+    void killDocument() override;
 
 private:
     double toPixels(double twips) const;
@@ -64,15 +62,12 @@ private:
     QPointF toDevice(double x, double y) const;
     // The painter of the document, beginning the document on first use.
     QPainter& painter();
-    void resetPosition();
 
     QPrinter printer_;
     QPainter painter_;
     QFont font_;
     std::string fontName_;
     std::optional<std::filesystem::path> pdfFile_;
-    double currentX_ = 0;
-    double currentY_ = 0;
     int page_ = 1;
 };
 

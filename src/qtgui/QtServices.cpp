@@ -143,6 +143,17 @@ platform::Printer& QtServices::printer()
     return *printer_;
 }
 
+void QtServices::setFormShowing(FormShowing showing)
+{
+    formShowing_ = std::move(showing);
+}
+
+void QtServices::formShowing(platform::Form& form, bool modal)
+{
+    if (formShowing_)
+        formShowing_(form, modal);
+}
+
 void QtServices::runModal(platform::Form& form)
 {
     if (!modalRunner_)

@@ -25,6 +25,8 @@ class QtPrinter;
 class QtServices : public platform::Services {
 public:
     using ModalRunner = std::function<void(platform::Form&)>;
+    // Gives a form its window before it first shows (the form layer installs it).
+    using FormShowing = std::function<void(platform::Form&, bool modal)>;
 
     struct Options {
         // Print every document to this PDF file instead of the user's printer.
@@ -36,6 +38,7 @@ public:
     ~QtServices() override;
 
     void setModalRunner(ModalRunner runner);
+    void setFormShowing(FormShowing showing);
 
     platform::Answer messageBox(const platform::MessageBox& box) override;
     std::string inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText) override;
@@ -45,6 +48,7 @@ public:
     bool printerDialog(platform::PrinterDialog& dialog) override;
     platform::Printer& printer() override;
 
+    void formShowing(platform::Form& form, bool modal) override;
     void runModal(platform::Form& form) override;
     void doEvents() override;
 
@@ -79,6 +83,7 @@ private:
     std::unique_ptr<KeyStateTracker> keys_;
     std::unique_ptr<HelpWindow> help_;
     ModalRunner modalRunner_;
+    FormShowing formShowing_;
     int mousePointer_ = 0;
     qint64 calculatorProcess_ = 0;
 };

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "QtTestApplication.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "qtgui/FontFamilies.h"
 #include "qtgui/QtPrinter.h"
 #include "runtime/Error.h"

@@ -8,7 +8,7 @@
 #include <stdexcept>
 
 #include "QtTestApplication.h"
-#include "TempFolder.h"
+#include "support/TempFolder.h"
 #include "platform/Form.h"
 #include "platform/Printer.h"
 #include "qtgui/QtServices.h"

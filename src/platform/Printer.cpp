@@ -1,0 +1,50 @@
+#include "platform/Printer.h"
+
+namespace platform {
+
+void Printer::print(const std::string& text, bool endLine)
+{
+    drawText(text, currentX_, currentY_);
+    if (endLine)
+        moveTo(0, currentY_ + TextHeight(text));
+    else
+        moveTo(currentX_ + TextWidth(text), currentY_);
+}
+
+void Printer::line(double x1, double y1, double x2, double y2)
+{
+    drawLine(x1, y1, x2, y2);
+    moveTo(x2, y2);
+}
+
+void Printer::rectangle(double x1, double y1, double x2, double y2)
+{
+    drawRectangle(x1, y1, x2, y2);
+    moveTo(x2, y2);
+}
+
+void Printer::NewPage()
+{
+    startPage();
+    moveTo(0, 0);
+}
+
+void Printer::EndDoc()
+{
+    endDocument();
+    moveTo(0, 0);
+}
+
+void Printer::KillDoc()
+{
+    killDocument();
+    moveTo(0, 0);
+}
+
+void Printer::moveTo(double x, double y)
+{
+    currentX_ = x;
+    currentY_ = y;
+}
+
+} // namespace platform

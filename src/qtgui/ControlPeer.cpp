@@ -1,0 +1,266 @@
+#include "qtgui/ControlPeer.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <array>
+#include <exception>
+#include <utility>
+
+#include "platform/Form.h"
+#include "qtgui/FormPeer.h"
+#include "qtgui/QtText.h"
+#include "qtgui/WidgetColours.h"
+#include "qtgui/WidgetFonts.h"
+#include "qtgui/WidgetGeometry.h"
+#include "qtgui/WidgetKeys.h"
+
+namespace qtgui {
+
+namespace {
+
+// The platform's mouse pointers 0 to 15.
+constexpr std::array<Qt::CursorShape, 16> Pointers{
+    Qt::ArrowCursor,     Qt::ArrowCursor,    Qt::CrossCursor,    Qt::IBeamCursor,
+    Qt::ArrowCursor,     Qt::SizeAllCursor,  Qt::SizeBDiagCursor, Qt::SizeVerCursor,
+    Qt::SizeFDiagCursor, Qt::SizeHorCursor,  Qt::UpArrowCursor,  Qt::WaitCursor,
+    Qt::ForbiddenCursor, Qt::BusyCursor,     Qt::WhatsThisCursor, Qt::SizeAllCursor,
+};
+
+} // namespace
+
+// ---- ControlPeer ----
+
+ControlPeer::ControlPeer(platform::Control& control, FormPeer& form) : control_(&control), form_(form)
+{
+    control.setPeer(this);
+}
+
+ControlPeer::~ControlPeer()
+{
+    if (control_)
+        control_->setPeer(nullptr);
+}
+
+void ControlPeer::propertyChanged(std::string_view property)
+{
+    // Reading an unloaded form's control would load it again; its window is hidden, and the form
+    // peer shows every control afresh when the form shows again.
+    if (!control_->form().isLoaded())
+        return;
+    form_.applying([&] { show(property); });
+}
+
+void ControlPeer::released()
+{
+    control_ = nullptr;
+}
+
+bool ControlPeer::isApplying() const
+{
+    return form_.isApplying() || control_ == nullptr;
+}
+
+void ControlPeer::fromUser(const std::function<void()>& action)
+{
+    if (isApplying())
+        return;
+    try {
+        action();
+    } catch (const std::exception& error) {
+        // A window traps the errors it expects; one that escapes must not take the program down
+        // from inside the toolkit's event handling.
+        qCritical("Unhandled error in %s: %s", control_ ? control_->Name().c_str() : "?", error.what());
+    }
+    if (control_)
+        form_.applying([this] { showUserState(); });
+}
+
+// ---- WidgetPeer ----
+
+WidgetPeer::WidgetPeer(platform::Control& control, FormPeer& form) : ControlPeer(control, form) {}
+
+WidgetPeer::~WidgetPeer()
+{
+    delete widget_.data();
+}
+
+void WidgetPeer::adopt(QWidget* widget, const std::vector<QWidget*>& inputWidgets)
+{
+    widget_ = widget;
+    widget->setObjectName(toQString(control().Name()));
+    // The mouse is the control's under it only: a press a label does not use must not reach the
+    // picture box or frame that holds it as well.
+    for (QWidget* input : inputWidgets)
+        watch(*input);
+    watch(*widget);
+}
+
+void WidgetPeer::watch(QWidget& input)
+{
+    input.setMouseTracking(true);
+    input.setAttribute(Qt::WA_NoMousePropagation);
+    input.installEventFilter(this);
+}
+
+void WidgetPeer::show(std::string_view property)
+{
+    const platform::Control& c = control();
+    if (concerns(property, {"Left", "Top", "Width", "Height"}))
+        place();
+    if (concerns(property, {"Visible"}))
+        widget_->setVisible(c.Visible());
+    if (concerns(property, {"Enabled"}))
+        widget_->setEnabled(c.Enabled());
+    if (concerns(property, {"ToolTipText"}))
+        widget_->setToolTip(toQString(c.ToolTipText()));
+    if (concerns(property, {"Font"}))
+        widget_->setFont(toQFont(c.font()));
+    if (concerns(property, {"BackColor", "ForeColor"}))
+        showColours();
+    if (concerns(property, {"MousePointer"})) {
+        const int pointer = c.MousePointer();
+        if (pointer > 0 && pointer < static_cast<int>(Pointers.size()))
+            widget_->setCursor(Pointers[static_cast<std::size_t>(pointer)]);
+        else
+            widget_->unsetCursor();
+    }
+    if (concerns(property, {"TabStop"}))
+        showFocusPolicy();
+}
+
+void WidgetPeer::place()
+{
+    const platform::Control& c = control();
+    widget_->setGeometry(toPixelRect(c.Left(), c.Top(), c.Width(), c.Height()));
+}
+
+void WidgetPeer::showFocusPolicy()
+{
+    if (!control().canTakeFocus())
+        widget_->setFocusPolicy(Qt::NoFocus);
+    else
+        widget_->setFocusPolicy(control().TabStop() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+void WidgetPeer::paintColours(QPalette& palette, const QColor& back, const QColor& fore) const
+{
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        palette.setColor(role, back);
+    // Disabled text keeps the theme's grey.
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            palette.setColor(group, role, fore);
+}
+
+void WidgetPeer::showColours()
+{
+    const long back = control().BackColor();
+    const long fore = control().ForeColor();
+    const QPalette standard = widget_->parentWidget() ? widget_->parentWidget()->palette() : QApplication::palette();
+    QPalette palette = standard;
+    if (back != DefaultBackColour || fore != DefaultForeColour)
+        paintColours(palette, toQColor(back, standard), toQColor(fore, standard));
+    widget_->setPalette(palette);
+    widget_->setAutoFillBackground(back != DefaultBackColour);
+}
+
+bool WidgetPeer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (isApplying())
+        return false;
+    switch (event->type()) {
+    case QEvent::FocusIn: {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+            control().form().ActiveControl() != &control())
+            fromUser([this] { control().form().setFocus(control()); });
+        return false;
+    }
+    // Keys reach the widget itself (a compound widget forwards them to its inner editor).
+    case QEvent::KeyPress: return watched == widget_ && keyPressed(*static_cast<QKeyEvent*>(event));
+    case QEvent::KeyRelease:
+        if (watched == widget_)
+            keyReleased(*static_cast<QKeyEvent*>(event));
+        return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove: mouseEvent(watched, *static_cast<QMouseEvent*>(event)); return false;
+    default: return false;
+    }
+}
+
+bool WidgetPeer::keyPressed(const QKeyEvent& event)
+{
+    platform::Form& form = control().form();
+    if (form.ActiveControl() != &control())
+        return false;
+    const int keyCode = toKeyCode(event.key(), event.modifiers());
+    if (keyCode != 0) {
+        int left = keyCode;
+        fromUser([&] { left = form.userKeyDown(keyCode, toShiftState(event.modifiers())); });
+        if (left == 0)
+            return true;
+    }
+    const std::string typed = fromQString(event.text());
+    if (typed.size() != 1 || (typed == "?" && event.text() != QStringLiteral("?")) || typed[0] == '\x7f')
+        return false;
+    const int keyAscii = static_cast<unsigned char>(typed[0]);
+    const bool edit = modelEditsTyping() && (keyAscii >= 32 || keyAscii == platform::KeyBack || keyAscii == platform::KeyReturn);
+    int left = keyAscii;
+    fromUser([&] { left = form.userKeyPress(keyAscii, edit); });
+    return edit || left == 0;
+}
+
+void WidgetPeer::keyReleased(const QKeyEvent& event)
+{
+    const int keyCode = toKeyCode(event.key(), event.modifiers());
+    if (keyCode == 0 || event.isAutoRepeat() || control().form().ActiveControl() != &control())
+        return;
+    fromUser([&] { control().form().userKeyUp(keyCode, toShiftState(event.modifiers())); });
+}
+
+void WidgetPeer::mouseEvent(QObject* watched, const QMouseEvent& event)
+{
+    const auto* source = qobject_cast<QWidget*>(watched);
+    const QPointF at = source && source != widget_ ? QPointF(source->mapTo(widget_, event.position().toPoint())) : event.position();
+    const double x = toTwips(at.x());
+    const double y = toTwips(at.y());
+    const int shift = toShiftState(event.modifiers());
+    platform::Control& c = control();
+    switch (event.type()) {
+    case QEvent::MouseButtonPress: fromUser([&] { c.userMouseDown(toMouseButtons(event.button()), shift, x, y); }); break;
+    case QEvent::MouseButtonRelease: fromUser([&] { c.userMouseUp(toMouseButtons(event.button()), shift, x, y); }); break;
+    case QEvent::MouseMove: fromUser([&] { c.userMouseMove(toMouseButtons(event.buttons()), shift, x, y); }); break;
+    case QEvent::MouseButtonDblClick:
+        fromUser([&] {
+            c.userMouseDown(toMouseButtons(event.button()), shift, x, y);
+            c.userDblClick();
+        });
+        break;
+    default: break;
+    }
+}
+
+bool concerns(std::string_view property, std::initializer_list<std::string_view> names)
+{
+    if (property == "*")
+        return true;
+    for (std::string_view name : names)
+        if (property == name)
+            return true;
+    return false;
+}
+
+QWidget* containerArea(const platform::Control& control, const FormPeer& form)
+{
+    if (const platform::Control* container = control.Container())
+        if (const ControlPeer* peer = form.peerOf(*container))
+            if (QWidget* area = peer->childArea())
+                return area;
+    return form.clientArea();
+}
+
+} // namespace qtgui

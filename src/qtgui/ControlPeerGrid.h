@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/Grid.h"
+#include "qtgui/ControlPeer.h"
+
+class QTableWidget;
+
+namespace qtgui {
+
+// The grid on a table widget. The fixed rows and columns are cells drawn like headers (the table's
+// own headers stay hidden), so the grid's indexes are the table's. The current cell and selection
+// block are the model's: a press on a cell is userClickCell, a keyboard move userMoveTo, a drag
+// userExtendSelection; scrolling sets TopRow and LeftCol.
+class GridPeer : public WidgetPeer {
+public:
+    GridPeer(platform::Grid& grid, FormPeer& form);
+
+protected:
+    void show(std::string_view property) override;
+    void showUserState() override;
+
+private:
+    void showCells();
+    void showSizes();
+    void showScrollPosition();
+
+    platform::Grid& grid_;
+    QTableWidget* table_;
+};
+
+} // namespace qtgui

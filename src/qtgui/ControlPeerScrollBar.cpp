@@ -1,0 +1,68 @@
+#include "qtgui/ControlPeerScrollBar.h"
+
+#include <QScrollBar>
+
+#include "qtgui/FormPeer.h"
+#include <algorithm>
+#include <cstdlib>
+
+namespace qtgui {
+
+ScrollBarPeer::ScrollBarPeer(platform::ScrollBar& bar, FormPeer& form)
+    : WidgetPeer(bar, form), bar_(bar), scrollBar_(new QScrollBar(containerArea(bar, form)))
+{
+    adopt(scrollBar_);
+    QObject::connect(scrollBar_, &QAbstractSlider::actionTriggered, this, [this](int action) { userAction(action); });
+    QObject::connect(scrollBar_, &QAbstractSlider::sliderReleased, this, [this] { fromUser([this] { bar_.userRelease(); }); });
+}
+
+void ScrollBarPeer::userAction(int action)
+{
+    // The widget has moved its slider position by the action but not its value yet: the model
+    // decides the value, and showing it afterwards settles the widget.
+    const int target = scrollBar_->sliderPosition();
+    const int moved = target - scrollBar_->value();
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepAdd:
+    case QAbstractSlider::SliderSingleStepSub:
+    case QAbstractSlider::SliderPageStepAdd:
+    case QAbstractSlider::SliderPageStepSub: {
+        if (moved == 0)
+            return;
+        const bool page = action == QAbstractSlider::SliderPageStepAdd || action == QAbstractSlider::SliderPageStepSub;
+        const int towardsMax = (moved > 0) == (bar_.Max() >= bar_.Min()) ? 1 : -1;
+        fromUser([&] { bar_.userStep(towardsMax, page); });
+        break;
+    }
+    case QAbstractSlider::SliderMove:
+        fromUser([&] {
+            bar_.userDrag(target);
+            if (!scrollBar_->isSliderDown())
+                bar_.userRelease();
+        });
+        break;
+    default:
+        // Actions the platform has no user entry for (Home, End): the bar keeps the model's value.
+        formPeer().applying([this] { showUserState(); });
+        break;
+    }
+}
+
+void ScrollBarPeer::show(std::string_view property)
+{
+    WidgetPeer::show(property);
+    if (concerns(property, {"Width", "Height"}))
+        scrollBar_->setOrientation(bar_.Width() > bar_.Height() ? Qt::Horizontal : Qt::Vertical);
+    if (concerns(property, {"Min", "Max", "Value", "SmallChange", "LargeChange"}))
+        showUserState();
+}
+
+void ScrollBarPeer::showUserState()
+{
+    scrollBar_->setRange(std::min(bar_.Min(), bar_.Max()), std::max(bar_.Min(), bar_.Max()));
+    scrollBar_->setSingleStep(std::abs(bar_.SmallChange()));
+    scrollBar_->setPageStep(std::abs(bar_.LargeChange()));
+    scrollBar_->setValue(bar_.Value());
+}
+
+} // namespace qtgui

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "platform/ScrollBar.h"
+#include "qtgui/ControlPeer.h"
+
+class QScrollBar;
+
+namespace qtgui {
+
+// A scroll bar, horizontal when it is wider than high. Arrow and trough clicks are the model's
+// userStep; dragging the thumb is userDrag (Scroll) until its release (Change); the wheel moves
+// it as a drag released at once.
+class ScrollBarPeer : public WidgetPeer {
+public:
+    ScrollBarPeer(platform::ScrollBar& bar, FormPeer& form);
+
+protected:
+    void show(std::string_view property) override;
+    void showUserState() override;
+
+private:
+    void userAction(int action);
+
+    platform::ScrollBar& bar_;
+    QScrollBar* scrollBar_;
+};
+
+} // namespace qtgui

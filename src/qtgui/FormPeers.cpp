@@ -1,0 +1,61 @@
+#include "qtgui/FormPeers.h"
+
+#include <QEventLoop>
+#include <QTimer>
+#include <algorithm>
+
+#include "qtgui/FormPeer.h"
+#include "qtgui/QtServices.h"
+
+namespace qtgui {
+
+FormPeers::FormPeers(QtServices& services) : services_(services)
+{
+    services_.setFormShowing([this](platform::Form& form, bool modal) { attach(form).showing(modal); });
+    services_.setModalRunner([this](platform::Form& form) { runModal(form); });
+}
+
+FormPeers::~FormPeers()
+{
+    services_.setFormShowing({});
+    services_.setModalRunner({});
+}
+
+FormPeer& FormPeers::attach(platform::Form& form)
+{
+    if (FormPeer* known = find(form))
+        return *known;
+    auto peer = std::make_unique<FormPeer>(form, [this, key = &form] { peers_.erase(key); });
+    FormPeer& made = *peer;
+    peers_.emplace(&form, std::move(peer));
+    connect(&made, &FormPeer::unloaded, this, [this] { QTimer::singleShot(0, this, [this] { checkAnyLoaded(); }); });
+    return made;
+}
+
+FormPeer* FormPeers::find(const platform::Form& form) const
+{
+    const auto found = peers_.find(&form);
+    return found == peers_.end() ? nullptr : found->second.get();
+}
+
+void FormPeers::runModal(platform::Form& form)
+{
+    FormPeer& peer = attach(form);
+    if (!form.Visible())
+        return;
+    QEventLoop loop;
+    connect(&peer, &FormPeer::closed, &loop, &QEventLoop::quit);
+    connect(&peer, &QObject::destroyed, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void FormPeers::checkAnyLoaded()
+{
+    // Checked after the events of the moment: a form that unloads itself to load another keeps
+    // the program going.
+    const bool anyLoaded = std::any_of(peers_.begin(), peers_.end(), [](const auto& entry) { return entry.second->form().isLoaded(); });
+    if (!anyLoaded)
+        emit lastFormUnloaded();
+}
+
+} // namespace qtgui

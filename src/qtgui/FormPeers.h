@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QObject>
+#include <map>
+#include <memory>
+
+#include "platform/Form.h"
+
+namespace qtgui {
+
+class FormPeer;
+class QtServices;
+
+// The Qt windows of a program's forms. Installed into the services, it gives each form its window
+// when the form first shows, and runs modal forms: a nested event loop that ends when the form is
+// hidden or unloaded. It emits lastFormUnloaded when no form it shows is loaded any more: the
+// program ends then, as on the platform.
+class FormPeers : public QObject {
+    Q_OBJECT
+public:
+    explicit FormPeers(QtServices& services);
+    ~FormPeers() override;
+    FormPeers(const FormPeers&) = delete;
+    FormPeers& operator=(const FormPeers&) = delete;
+
+    // The form's window, made on first use.
+    FormPeer& attach(platform::Form& form);
+    // Null when the form has no window yet.
+    FormPeer* find(const platform::Form& form) const;
+    void runModal(platform::Form& form);
+
+signals:
+    void lastFormUnloaded();
+
+private:
+    void checkAnyLoaded();
+
+    QtServices& services_;
+    std::map<const platform::Form*, std::unique_ptr<FormPeer>> peers_;
+};
+
+} // namespace qtgui

@@ -1,0 +1,437 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "AllControlsForm.h"
+#include "QtTestApplication.h"
+#include "support/TempFolder.h"
+#include "qtgui/ControlPeer.h"
+#include "qtgui/ControlPeerMenu.h"
+#include "qtgui/FormPeer.h"
+#include "qtgui/FormPeers.h"
+#include "qtgui/QtServices.h"
+#include "qtgui/QtText.h"
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+class FormPeerTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        form.Show();
+        settle();
+        form.takeLog();
+    }
+
+    static void settle()
+    {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+
+    qtgui::FormPeer& peer() { return *windows.find(form); }
+    QWidget* widgetOf(const platform::Control& control) { return peer().peerOf(control)->widget(); }
+    template <class Widget> Widget& widget(const platform::Control& control)
+    {
+        auto* shown = qobject_cast<Widget*>(widgetOf(control));
+        if (!shown)
+            throw std::logic_error("not the widget expected for " + control.Name());
+        return *shown;
+    }
+    QAction& action(const platform::Menu& menu) { return *dynamic_cast<qtgui::MenuPeer&>(*peer().peerOf(menu)).action(); }
+
+    // The pixels a length in twips takes on this screen: 1440 twips to the logical inch.
+    static int pixels(double twips)
+    {
+        return static_cast<int>(std::lround(twips * QGuiApplication::primaryScreen()->logicalDotsPerInch() / 1440));
+    }
+
+    static void press(QWidget& target, Qt::Key key, const QString& text = {}, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QKeyEvent down(QEvent::KeyPress, key, modifiers, text);
+        QApplication::sendEvent(&target, &down);
+        QKeyEvent up(QEvent::KeyRelease, key, modifiers, text);
+        QApplication::sendEvent(&target, &up);
+    }
+
+    static void focusByMouse(QWidget& target)
+    {
+        QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
+        QApplication::sendEvent(&target, &in);
+    }
+
+    QApplication& app = qtTestApplication();
+    TempFolder folder;
+    qtgui::QtServices services{qtgui::QtServices::Options{folder.path() / "out.pdf"}};
+    qtgui::FormPeers windows{services};
+    AllControlsForm form{services};
+};
+
+TEST_F(FormPeerTest, EveryControlSitsWhereItsTwipsSayInsideItsContainer)
+{
+    struct Case {
+        const platform::Control& control;
+        QWidget* expectedParent;
+    };
+    const Case cases[] = {
+        {form.TextName, peer().clientArea()},         {form.TextMemo, peer().clientArea()},
+        {form.CheckPaid, peer().clientArea()},        {form.FrameKind, peer().clientArea()},
+        {form.OptKind[0], widgetOf(form.FrameKind)},  {form.OptKind[1], widgetOf(form.FrameKind)},
+        {form.ListCodes, peer().clientArea()},        {form.ComboEdit, peer().clientArea()},
+        {form.ScrollAmount, peer().clientArea()},     {form.GridLines, peer().clientArea()},
+        {form.PictureSheet, peer().clientArea()},     {form.ShapeBox, peer().clientArea()},
+        {form.CmdOK, peer().clientArea()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.control.Name());
+        const QWidget* shown = widgetOf(c.control);
+        EXPECT_EQ(shown->parentWidget(), c.expectedParent);
+        EXPECT_EQ(shown->geometry(), QRect(pixels(c.control.Left()), pixels(c.control.Top()), pixels(c.control.Width()),
+                                           pixels(c.control.Height())));
+        EXPECT_TRUE(shown->isVisible());
+    }
+    // A line's widget spans its two ends; the form's inside is its size less borders and caption.
+    EXPECT_EQ(widgetOf(form.LineRule)->geometry(), QRect(pixels(2760), pixels(3720), pixels(4560) - pixels(2760) + 1,
+                                                         pixels(4680) - pixels(3720) + 1));
+    EXPECT_EQ(peer().clientArea()->size(), QSize(pixels(9000 - 120), pixels(6600 - 405)));
+    EXPECT_EQ(peer().window()->windowTitle(), QStringLiteral("Every control"));
+}
+
+TEST_F(FormPeerTest, DesignAndLoadTimePropertiesShowOnTheWidgets)
+{
+    EXPECT_EQ(widget<QLineEdit>(form.TextName).maxLength(), 6);
+    EXPECT_EQ(widget<QCheckBox>(form.CheckPaid).text(), QStringLiteral("&Paid"));
+    EXPECT_EQ(widget<QGroupBox>(form.FrameKind).title(), QStringLiteral("Kind"));
+    EXPECT_TRUE(widget<QRadioButton>(form.OptKind[0]).isChecked());
+    EXPECT_FALSE(widget<QRadioButton>(form.OptKind[1]).isChecked());
+    // The sorted list shows the model's order, letter case ignored.
+    QStringList codes;
+    for (int i = 0; i < widget<QListWidget>(form.ListCodes).count(); ++i)
+        codes << widget<QListWidget>(form.ListCodes).item(i)->text();
+    EXPECT_EQ(codes, (QStringList{"BANK", "cash", "Rent", "SALES"}));
+    EXPECT_EQ(widget<QListWidget>(form.ListMarks).selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_TRUE(widget<QComboBox>(form.ComboEdit).isEditable());
+    EXPECT_FALSE(widget<QComboBox>(form.ComboChoice).isEditable());
+    EXPECT_EQ(widget<QComboBox>(form.ComboChoice).count(), 3);
+    EXPECT_EQ(widget<QScrollBar>(form.ScrollAmount).orientation(), Qt::Horizontal);
+    EXPECT_EQ(widget<QScrollBar>(form.ScrollAmount).maximum(), 100);
+    EXPECT_EQ(widget<QScrollBar>(form.ScrollAmount).pageStep(), 20);
+    EXPECT_TRUE(widget<QPushButton>(form.CmdOK).isDefault());
+
+    auto& table = widget<QTableWidget>(form.GridLines);
+    EXPECT_EQ(table.rowCount(), 6);
+    EXPECT_EQ(table.columnCount(), 4);
+    EXPECT_EQ(table.item(0, 1)->text(), QStringLiteral("Account"));
+    EXPECT_EQ(table.item(1, 2)->text(), QStringLiteral("12.50"));
+    EXPECT_EQ(table.columnWidth(1), pixels(1500));
+    EXPECT_EQ(table.rowHeight(3), pixels(240));
+    EXPECT_TRUE(table.item(1, 2)->textAlignment() & Qt::AlignRight);
+    // Fixed cells look like headers and cannot be chosen; the others can.
+    EXPECT_FALSE(table.item(0, 2)->flags() & Qt::ItemIsSelectable);
+    EXPECT_FALSE(table.item(3, 0)->flags() & Qt::ItemIsSelectable);
+    EXPECT_TRUE(table.item(3, 2)->flags() & Qt::ItemIsSelectable);
+    EXPECT_EQ(table.currentRow(), 1);
+    EXPECT_EQ(table.currentColumn(), 1);
+
+    ASSERT_NE(peer().menuBar(), nullptr);
+    EXPECT_EQ(action(form.MenuFile).text(), QStringLiteral("&File"));
+    EXPECT_EQ(peer().menuBar()->actions(), QList<QAction*>{&action(form.MenuFile)});
+    const QList<QAction*> items = action(form.MenuFile).menu()->actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_TRUE(items[0]->isChecked());
+    EXPECT_TRUE(items[1]->isSeparator());
+    EXPECT_EQ(items[2]->text(), QStringLiteral("E&xit"));
+
+    // The picture box's label sits inside it and shows its colour; the auto-sized label took the
+    // size its caption needs in its real font.
+    EXPECT_TRUE(widgetOf(form.PictureSheet)->isAncestorOf(widgetOf(form.LabelOnSheet)));
+    EXPECT_EQ(widget<QLabel>(form.LabelOnSheet).palette().color(QPalette::WindowText), QColor(0xC0, 0, 0));
+    auto& title = widget<QLabel>(form.LabelTitle);
+    EXPECT_TRUE(title.font().bold());
+    EXPECT_EQ(pixels(form.LabelTitle.Width()), title.fontMetrics().size(0, title.text()).width());
+    EXPECT_EQ(title.width(), pixels(form.LabelTitle.Width()));
+}
+
+TEST_F(FormPeerTest, PropertiesSetByCodeShowAtOnceWithoutEchoingAsUserEvents)
+{
+    form.TextName.setText("ABC");
+    form.TextMemo.setText("one\r\ntwo");
+    form.CheckPaid.setValue(1);
+    form.OptKind[1].setValue(true);
+    form.ListCodes.setListIndex(2);
+    form.ListMarks.setSelected(1, true);
+    form.ComboEdit.setText("OTHER");
+    form.ComboChoice.setListIndex(1);
+    form.ScrollAmount.setValue(40);
+    form.GridLines.setRow(3);
+    form.GridLines.setTextMatrix(3, 1, "Cash");
+    form.MenuFileTicked.setChecked(false);
+    form.CmdOK.setCaption("Save");
+    form.CmdCancel.setEnabled(false);
+    form.ShapeBox.setVisible(false);
+    form.TextName.setForeColor(0x00FF0000);
+    form.TextName.Move(240, 480, 3000, 315);
+    settle();
+    // Only the events code fires itself; the widgets' own signals brought nothing back.
+    EXPECT_EQ(form.takeLog(), (Log{"TextName_Change", "TextMemo_Change", "CheckPaid_Click", "OptKind(1)_Click", "ListCodes_Click",
+                                   "ListMarks_Click", "ComboEdit_Change", "ComboChoice_Click", "ScrollAmount_Change",
+                                   "GridLines_RowColChange", "GridLines_SelChange"}));
+
+    EXPECT_EQ(widget<QLineEdit>(form.TextName).text(), QStringLiteral("ABC"));
+    EXPECT_EQ(widget<QPlainTextEdit>(form.TextMemo).toPlainText(), QStringLiteral("one\ntwo"));
+    EXPECT_EQ(widget<QCheckBox>(form.CheckPaid).checkState(), Qt::Checked);
+    EXPECT_FALSE(widget<QRadioButton>(form.OptKind[0]).isChecked());
+    EXPECT_TRUE(widget<QRadioButton>(form.OptKind[1]).isChecked());
+    EXPECT_EQ(widget<QListWidget>(form.ListCodes).currentRow(), 2);
+    EXPECT_TRUE(widget<QListWidget>(form.ListMarks).item(1)->isSelected());
+    EXPECT_FALSE(widget<QListWidget>(form.ListMarks).item(0)->isSelected());
+    EXPECT_EQ(widget<QComboBox>(form.ComboEdit).currentText(), QStringLiteral("OTHER"));
+    EXPECT_EQ(widget<QComboBox>(form.ComboChoice).currentText(), QStringLiteral("REC"));
+    EXPECT_EQ(widget<QScrollBar>(form.ScrollAmount).value(), 40);
+    EXPECT_EQ(widget<QTableWidget>(form.GridLines).currentRow(), 3);
+    EXPECT_EQ(widget<QTableWidget>(form.GridLines).item(3, 1)->text(), QStringLiteral("Cash"));
+    EXPECT_TRUE(widget<QTableWidget>(form.GridLines).item(3, 1)->isSelected());
+    EXPECT_FALSE(action(form.MenuFileTicked).isChecked());
+    EXPECT_EQ(widget<QPushButton>(form.CmdOK).text(), QStringLiteral("Save"));
+    EXPECT_FALSE(widgetOf(form.CmdCancel)->isEnabled());
+    EXPECT_FALSE(widgetOf(form.ShapeBox)->isVisible());
+    EXPECT_EQ(widgetOf(form.TextName)->palette().color(QPalette::Text), QColor(0, 0, 0xFF));
+    EXPECT_EQ(widgetOf(form.TextName)->geometry(), QRect(pixels(240), pixels(480), pixels(3000), pixels(315)));
+}
+
+TEST_F(FormPeerTest, ClicksReachTheModelOnceEach)
+{
+    widget<QPushButton>(form.CmdOK).click();
+    widget<QCheckBox>(form.CheckPaid).click();
+    widget<QRadioButton>(form.OptKind[1]).click();
+    action(form.MenuFileExit).trigger();
+    widget<QListWidget>(form.ListCodes).setCurrentRow(3);
+    widget<QListWidget>(form.ListMarks).item(2)->setSelected(true);
+    emit widget<QComboBox>(form.ComboChoice).activated(2);
+    EXPECT_EQ(form.takeLog(), (Log{"CmdOK_Click", "CheckPaid_Click", "OptKind(1)_Click", "MenuFileExit_Click",
+                                   "ListCodes_Click", "ListMarks_Click", "ComboChoice_Click"}));
+    EXPECT_EQ(form.CheckPaid.Value(), 1);
+    EXPECT_TRUE(form.OptKind[1].Value());
+    EXPECT_FALSE(form.OptKind[0].Value());
+    EXPECT_FALSE(widget<QRadioButton>(form.OptKind[0]).isChecked());
+    EXPECT_EQ(form.ListCodes.Text(), "SALES");
+    EXPECT_TRUE(form.ListMarks.Selected(2));
+    EXPECT_EQ(form.ComboChoice.Text(), "JNL");
+
+    // A disabled control ignores the user, and its widget goes back to the model's state.
+    form.CheckPaid.setEnabled(false);
+    widget<QCheckBox>(form.CheckPaid).setEnabled(true);
+    widget<QCheckBox>(form.CheckPaid).click();
+    EXPECT_EQ(form.takeLog(), Log{});
+    EXPECT_EQ(widget<QCheckBox>(form.CheckPaid).checkState(), Qt::Checked);
+}
+
+TEST_F(FormPeerTest, TypingGoesThroughTheKeyEventsIntoTheModel)
+{
+    auto& name = widget<QLineEdit>(form.TextName);
+    focusByMouse(name);
+    form.takeLog();
+    form.upperCaseName = true;
+    press(name, Qt::Key_A, "a");
+    press(name, Qt::Key_B, "b");
+    EXPECT_EQ(form.takeLog(), (Log{"TextName_KeyDown 65", "TextName_KeyPress 97", "TextName_Change", "TextName_KeyDown 66",
+                                   "TextName_KeyPress 98", "TextName_Change"}));
+    EXPECT_EQ(form.TextName.Text(), "AB");
+    EXPECT_EQ(name.text(), QStringLiteral("AB"));
+    EXPECT_EQ(name.cursorPosition(), 2);
+
+    // Backspace is typed too; editing that is no typing (Delete) comes back as the user's text.
+    press(name, Qt::Key_Backspace, "\b");
+    name.setCursorPosition(0);
+    press(name, Qt::Key_Delete);
+    EXPECT_EQ(form.TextName.Text(), "");
+    EXPECT_EQ(form.takeLog(), (Log{"TextName_KeyDown 8", "TextName_KeyPress 8", "TextName_Change", "TextName_KeyDown 46",
+                                   "TextName_Change"}));
+
+    // MaxLength holds for typing.
+    for (const char c : std::string("abcdefgh"))
+        press(name, static_cast<Qt::Key>(Qt::Key_A + (c - 'a')), QString(QChar(c)));
+    EXPECT_EQ(form.TextName.Text(), "ABCDEF");
+    EXPECT_EQ(name.text(), QStringLiteral("ABCDEF"));
+}
+
+TEST_F(FormPeerTest, TypingInAnEditableComboChangesItsTextAndChoosingAnItemClicksIt)
+{
+    auto& combo = widget<QComboBox>(form.ComboEdit);
+    focusByMouse(combo);
+    form.takeLog();
+    press(combo, Qt::Key_P, "p");
+    press(combo, Qt::Key_A, "a");
+    EXPECT_EQ(form.ComboEdit.Text(), "pa");
+    EXPECT_EQ(combo.lineEdit()->text(), QStringLiteral("pa"));
+    EXPECT_EQ(form.takeLog(), (Log{"ComboEdit_KeyDown 80", "ComboEdit_Change", "ComboEdit_KeyDown 65", "ComboEdit_Change"}));
+    emit combo.activated(1);
+    EXPECT_EQ(form.ComboEdit.Text(), "REC");
+    EXPECT_EQ(combo.lineEdit()->text(), QStringLiteral("REC"));
+    EXPECT_EQ(form.takeLog(), Log{"ComboEdit_Click"});
+}
+
+TEST_F(FormPeerTest, EnterMakesANewLineInAMemoAndClicksTheDefaultButtonElsewhere)
+{
+    auto& memo = widget<QPlainTextEdit>(form.TextMemo);
+    focusByMouse(memo);
+    press(memo, Qt::Key_X, "x");
+    press(memo, Qt::Key_Return, "\r");
+    press(memo, Qt::Key_Y, "y");
+    EXPECT_EQ(form.TextMemo.Text(), "x\r\ny");
+    EXPECT_EQ(memo.toPlainText(), QStringLiteral("x\ny"));
+    EXPECT_EQ(memo.textCursor().position(), 3);
+    form.takeLog();
+
+    auto& name = widget<QLineEdit>(form.TextName);
+    focusByMouse(name);
+    form.takeLog();
+    press(name, Qt::Key_Return, "\r");
+    press(name, Qt::Key_Escape, "\x1b");
+    EXPECT_EQ(form.takeLog(), (Log{"CmdOK_Click", "CmdCancel_Click"}));
+}
+
+TEST_F(FormPeerTest, FocusMovesOnceEachWayAndFollowsTheModel)
+{
+    EXPECT_EQ(form.ActiveControl(), &form.TextName);
+    focusByMouse(widget<QPlainTextEdit>(form.TextMemo));
+    EXPECT_EQ(form.takeLog(), (Log{"TextName_LostFocus", "TextMemo_GotFocus"}));
+    EXPECT_EQ(form.ActiveControl(), &form.TextMemo);
+
+    // Tab goes to the next control in tab order, in the model and on the screen.
+    press(widget<QPlainTextEdit>(form.TextMemo), Qt::Key_Tab, "\t");
+    EXPECT_EQ(form.takeLog(), (Log{"TextMemo_KeyDown 9", "TextMemo_LostFocus", "CheckPaid_GotFocus"}));
+    EXPECT_EQ(peer().window()->focusWidget(), widgetOf(form.CheckPaid));
+
+    // Focus set by code moves the widget's focus without firing anything twice.
+    form.ListCodes.setFocus();
+    settle();
+    EXPECT_EQ(form.takeLog(), (Log{"CheckPaid_LostFocus", "ListCodes_GotFocus"}));
+    EXPECT_EQ(peer().window()->focusWidget(), widgetOf(form.ListCodes));
+}
+
+TEST_F(FormPeerTest, GridScrollBarAndLabelForwardTheUsersMouseAndMoves)
+{
+    auto& table = widget<QTableWidget>(form.GridLines);
+    table.setCurrentCell(2, 3);
+    emit table.cellPressed(2, 3);
+    EXPECT_EQ(form.takeLog(), (Log{"GridLines_RowColChange", "GridLines_SelChange", "GridLines_Click"}));
+    EXPECT_EQ(form.GridLines.Row(), 2);
+    EXPECT_EQ(form.GridLines.Col(), 3);
+
+    auto& bar = widget<QScrollBar>(form.ScrollAmount);
+    bar.triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    bar.triggerAction(QAbstractSlider::SliderPageStepAdd);
+    EXPECT_EQ(form.ScrollAmount.Value(), 25);
+    EXPECT_EQ(bar.value(), 25);
+    bar.setSliderDown(true);
+    bar.setSliderPosition(60);
+    bar.setSliderPosition(70);
+    bar.setSliderDown(false);
+    EXPECT_EQ(form.ScrollAmount.Value(), 70);
+    EXPECT_EQ(form.takeLog(), (Log{"ScrollAmount_Change", "ScrollAmount_Change", "ScrollAmount_Scroll", "ScrollAmount_Scroll",
+                                   "ScrollAmount_Change"}));
+
+    // Mouse positions arrive in twips within the control.
+    QWidget& label = *widgetOf(form.LabelOnSheet);
+    QMouseEvent down(QEvent::MouseButtonPress, QPointF(30, 6), label.mapToGlobal(QPointF(30, 6)), Qt::LeftButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&label, &down);
+    const double twipsPerPixel = 1440 / QGuiApplication::primaryScreen()->logicalDotsPerInch();
+    // The press is the label's only, not the picture box's that holds it.
+    EXPECT_EQ(form.takeLog(), (Log{"LabelOnSheet_MouseDown 1 " + std::to_string(static_cast<int>(30 * twipsPerPixel)) + "," +
+                                   std::to_string(static_cast<int>(6 * twipsPerPixel))}));
+}
+
+TEST_F(FormPeerTest, PaintFiresOnShowingAndWhenTheUserResizesNotForTheWidgetsOwnRepaints)
+{
+    AllControlsForm other(services);
+    other.Show();
+    settle();
+    QWidget& window = *windows.find(other)->window();
+    window.repaint();
+    widget<QLineEdit>(form.TextName).repaint();
+    EXPECT_EQ(other.paints, 1);
+
+    other.takeLog();
+    window.resize(window.width() + 30, window.height() + 15);
+    settle();
+    EXPECT_EQ(other.takeLog(), Log{"Form_Resize"});
+    EXPECT_EQ(other.paints, 2);
+    const QSize inside = windows.find(other)->clientArea()->size();
+    EXPECT_EQ(pixels(other.ScaleWidth()), inside.width());
+    EXPECT_EQ(pixels(other.ScaleHeight()), inside.height());
+    EXPECT_EQ(other.Width(), other.ScaleWidth() + 120);
+}
+
+TEST_F(FormPeerTest, TheCloseBoxAsksTheFormWhichMayRefuse)
+{
+    form.cancelClose = 1;
+    peer().window()->close();
+    EXPECT_EQ(form.takeLog(), Log{"Form_QueryUnload"});
+    EXPECT_TRUE(peer().window()->isVisible());
+
+    form.cancelClose = 0;
+    form.TextName.setText("typed");
+    peer().window()->close();
+    EXPECT_EQ(form.takeLog(), (Log{"TextName_Change", "Form_QueryUnload", "Form_Unload"}));
+    EXPECT_FALSE(form.isLoaded());
+    EXPECT_FALSE(peer().window()->isVisible());
+    // Shown again, the form loads afresh and its widgets show the design-time values.
+    form.Show();
+    EXPECT_EQ(form.takeLog(), (Log{"Form_Load", "Form_Resize", "Form_Activate", "TextName_GotFocus"}));
+    EXPECT_EQ(widget<QLineEdit>(form.TextName).text(), QString());
+    EXPECT_EQ(widget<QListWidget>(form.ListCodes).count(), 4);
+}
+
+TEST_F(FormPeerTest, AModalFormRunsUntilATimerHidesIt)
+{
+    AllControlsForm dialog(services);
+    bool modalWhileShown = false;
+    QTimer::singleShot(50, [&] {
+        modalWhileShown = windows.find(dialog)->window()->isModal() && windows.find(dialog)->window()->isVisible();
+        widget<QPushButton>(form.CmdOK).click(); // the owner is blocked for the user, not for code
+        dialog.Hide();
+    });
+    dialog.Show(true);
+    EXPECT_TRUE(modalWhileShown);
+    EXPECT_FALSE(windows.find(dialog)->window()->isVisible());
+    EXPECT_TRUE(dialog.isLoaded());
+    EXPECT_EQ(form.takeLog(), Log{"CmdOK_Click"});
+
+    QTimer::singleShot(50, [&] { dialog.Unload(); });
+    dialog.Show(true);
+    EXPECT_FALSE(dialog.isLoaded());
+}
+
+TEST_F(FormPeerTest, GrabOfEveryControlKind)
+{
+    form.TextName.setText("ACME");
+    form.TextMemo.setText("A memo\r\nof two lines");
+    form.ListCodes.setListIndex(1);
+    form.GridLines.setTextMatrix(2, 1, "Sales");
+    form.GridLines.setTextMatrix(2, 2, "100.00");
+    settle();
+    const QPixmap shot = peer().window()->grab();
+    EXPECT_EQ(shot.size(), peer().window()->size() * shot.devicePixelRatio());
+    EXPECT_TRUE(shot.save(QStringLiteral("/tmp/qtforms-every-control.png")));
+}
+
+} // namespace
