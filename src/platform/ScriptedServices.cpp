@@ -1,10 +1,16 @@
 #include "platform/ScriptedServices.h"
 
 #include <algorithm>
+#include <iostream>
 
 #include "runtime/Error.h"
 
 namespace platform {
+
+UnscriptedInteraction::UnscriptedInteraction(std::string message) : message_(std::move(message))
+{
+    std::cerr << "Unscripted interaction: " << message_ << '\n';
+}
 
 namespace {
 

@@ -4,7 +4,6 @@
 #include <functional>
 #include <map>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -16,11 +15,16 @@ namespace platform {
 
 // Thrown by ScriptedServices when the system shows something the test did not script: a message
 // box or input box with no queued answer, a file or printer dialog with no queued answer, or a
-// modal form with no registered script. It is not a runtime::Error, so the system's own error
-// traps (which catch runtime::Error) let it through, and the test fails loudly with its what().
-class UnscriptedInteraction : public std::logic_error {
+// modal form with no registered script. It derives from no standard exception, so the system's
+// own error traps (which catch runtime::Error and std::exception) let it through; it writes its
+// message to the error stream as it is made, so the failing test's log names what appeared.
+class UnscriptedInteraction {
 public:
-    using std::logic_error::logic_error;
+    explicit UnscriptedInteraction(std::string message);
+    const char* what() const noexcept { return message_.c_str(); }
+
+private:
+    std::string message_;
 };
 
 // What a recorded message box showed and how it was answered.
