@@ -3,6 +3,7 @@
 #include "platform/Containers.h"
 #include "platform/Form.h"
 #include "platform/Menu.h"
+#include "runtime/Error.h"
 
 namespace platform {
 
@@ -43,6 +44,8 @@ void Control::keepDesign()
 void Control::restoreDesign()
 {
     common_ = design_;
+    stackLevel_ = 0;
+    dragging_ = false;
 }
 
 double Control::Left() const { touch(); return common_.left; }
@@ -84,17 +87,17 @@ int Control::MousePointer() const { touch(); return common_.mousePointer; }
 void Control::setMousePointer(int pointer) { assign(common_.mousePointer, pointer, "MousePointer"); }
 
 const std::string& Control::FontName() const { touch(); return common_.font.name; }
-void Control::setFontName(const std::string& name) { assign(common_.font.name, name, "Font"); }
+void Control::setFontName(const std::string& name) { if (assign(common_.font.name, name, "Font")) fontChanged(); }
 double Control::FontSize() const { touch(); return common_.font.size; }
-void Control::setFontSize(double size) { assign(common_.font.size, size, "Font"); }
+void Control::setFontSize(double size) { if (assign(common_.font.size, size, "Font")) fontChanged(); }
 bool Control::FontBold() const { touch(); return common_.font.bold; }
-void Control::setFontBold(bool on) { assign(common_.font.bold, on, "Font"); }
+void Control::setFontBold(bool on) { if (assign(common_.font.bold, on, "Font")) fontChanged(); }
 bool Control::FontItalic() const { touch(); return common_.font.italic; }
-void Control::setFontItalic(bool on) { assign(common_.font.italic, on, "Font"); }
+void Control::setFontItalic(bool on) { if (assign(common_.font.italic, on, "Font")) fontChanged(); }
 bool Control::FontUnderline() const { touch(); return common_.font.underline; }
-void Control::setFontUnderline(bool on) { assign(common_.font.underline, on, "Font"); }
+void Control::setFontUnderline(bool on) { if (assign(common_.font.underline, on, "Font")) fontChanged(); }
 const Font& Control::font() const { touch(); return common_.font; }
-void Control::setFont(const Font& font) { assign(common_.font, font, "Font"); }
+void Control::setFont(const Font& font) { if (assign(common_.font, font, "Font")) fontChanged(); }
 
 bool Control::isShown() const
 {
@@ -117,6 +120,48 @@ bool Control::isEnabled() const
 void Control::setFocus()
 {
     form_->setFocus(*this);
+}
+
+void Control::Refresh()
+{
+    touch();
+    changed("Refresh");
+}
+
+void Control::ZOrder(int position)
+{
+    touch();
+    if (position != 0 && position != 1)
+        throw runtime::Error(runtime::InvalidProcedureCall);
+    stackLevel_ = form_->nextStackLevel(position == 0);
+    changed("ZOrder");
+}
+
+int Control::stackLevel() const
+{
+    touch();
+    return stackLevel_;
+}
+
+void Control::Drag(int action)
+{
+    touch();
+    if (action < 0 || action > 2)
+        throw runtime::Error(runtime::InvalidProcedureCall);
+    const bool dragging = action == 1;
+    if (dragging_ == dragging)
+        return;
+    dragging_ = dragging;
+    changed("Drag");
+}
+
+void Control::userDrop(Control& source, double x, double y)
+{
+    if (!source.isDragging())
+        return;
+    source.Drag(0);
+    if (userCanAct() && DragDrop)
+        DragDrop(source, x, y);
 }
 
 void Control::userClick()

@@ -107,6 +107,20 @@ public:
     // Whether the control can hold the focus at all (labels, frames, shapes and lines cannot).
     virtual bool canTakeFocus() const { return true; }
 
+    // Repaints the control now; the peer is told "Refresh".
+    void Refresh();
+    // Puts the control in front of (0) or behind (1) the others in its container; the peer is told
+    // "ZOrder". Any other position is error 5.
+    void ZOrder(int position = 0);
+    // Where the control lies in its container's stacking: a higher level lies in front, equal levels
+    // lie in declaration order (later in front). 0 until ZOrder moves it.
+    int stackLevel() const;
+
+    // Manual dragging: 1 begins a drag of this control, 0 cancels it and 2 ends it (from code there is
+    // no pointer, so nothing is dropped). The peer is told "Drag".
+    void Drag(int action = 1);
+    bool isDragging() const { return dragging_; }
+
     // The Qt layer's mirror; null when headless.
     Peer* peer() const { return peer_; }
     void setPeer(Peer* peer) { peer_ = peer; }
@@ -119,6 +133,10 @@ public:
     void userMouseDown(int button, int shift, double x, double y);
     void userMouseMove(int button, int shift, double x, double y);
     void userMouseUp(int button, int shift, double x, double y);
+    // The user let go of the dragged `source` over this control, at (x, y) within it: the drag ends,
+    // then this control's DragDrop fires (nothing when `source` was not being dragged, or this
+    // control is hidden or disabled).
+    void userDrop(Control& source, double x, double y);
 
     Event Click;
     Event DblClick;
@@ -130,6 +148,7 @@ public:
     MouseEvent MouseDown;
     MouseEvent MouseMove;
     MouseEvent MouseUp;
+    DragEvent DragDrop;
 
 protected:
     friend class Form;
@@ -149,6 +168,8 @@ protected:
         return true;
     }
 
+    // The font changed (any of its parts): a label that sizes itself measures its caption again.
+    virtual void fontChanged() {}
     // Keeps the design-time values when the form first loads and takes them back when it unloads.
     // A control with state of its own extends both and calls the base.
     virtual void keepDesign();
@@ -183,6 +204,8 @@ private:
     Peer* peer_ = nullptr;
     Common common_;
     Common design_;
+    int stackLevel_ = 0;
+    bool dragging_ = false;
 };
 
 } // namespace platform

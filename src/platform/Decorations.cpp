@@ -8,8 +8,10 @@ const std::string& Label::Caption() const { touch(); return state_.caption; }
 
 void Label::setCaption(const std::string& caption)
 {
-    if (assign(state_.caption, caption, "Caption"))
-        fitToCaption();
+    if (!assign(state_.caption, caption, "Caption"))
+        return;
+    fitToCaption();
+    fire(Change);
 }
 
 bool Label::AutoSize() const { touch(); return state_.autoSize; }

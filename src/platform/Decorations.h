@@ -8,8 +8,9 @@ namespace platform {
 
 enum Alignment : int { LeftJustify = 0, RightJustify = 1, Center = 2 };
 
-// A caption. With AutoSize, setting the caption (or AutoSize) sizes the label to its text with the
-// fixed metrics of TextMetrics.h in the label's font size; the Qt layer may set the real size.
+// A caption. With AutoSize, setting the caption, AutoSize or the font sizes the label to its text
+// with the fixed metrics of TextMetrics.h in the label's font size; the Qt layer may set the real
+// size. Change fires whenever Caption takes a new value.
 class Label : public Control {
 public:
     using Control::Control;
@@ -25,7 +26,10 @@ public:
     void setBorderStyle(int style);
     bool canTakeFocus() const override { return false; }
 
+    Event Change;
+
 protected:
+    void fontChanged() override { fitToCaption(); }
     void keepDesign() override;
     void restoreDesign() override;
 

@@ -17,6 +17,9 @@ using KeyEvent = std::function<void(int& keyCode, int shift)>;
 using KeyPressEvent = std::function<void(int& keyAscii)>;
 // MouseDown/MouseMove/MouseUp: button 1 left, 2 right, 4 middle; position in twips within the control.
 using MouseEvent = std::function<void(int button, int shift, double x, double y)>;
+class Control;
+// DragDrop: the dragged control was dropped on this one, at a position in twips within this one.
+using DragEvent = std::function<void(Control& source, double x, double y)>;
 
 inline void fire(const Event& event)
 {

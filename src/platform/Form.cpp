@@ -4,6 +4,7 @@
 
 #include "platform/Buttons.h"
 #include "platform/Services.h"
+#include "platform/TextMetrics.h"
 #include "runtime/Error.h"
 
 namespace platform {
@@ -128,6 +129,8 @@ bool Form::Unload(UnloadMode mode)
     loaded_ = false;
     shownOnce_ = false;
     active_ = nullptr;
+    frontLevel_ = 0;
+    backLevel_ = 0;
     state_ = design_;
     for (Control* control : controls_)
         control->restoreDesign();
@@ -163,18 +166,36 @@ void Form::setLeft(double left) { assign(state_.left, left, "Left"); }
 double Form::Top() const { return state_.top; }
 void Form::setTop(double top) { assign(state_.top, top, "Top"); }
 double Form::Width() const { return state_.width; }
-void Form::setWidth(double width) { assign(state_.width, width, "Width"); }
+void Form::setWidth(double width) { resizeTo(width, state_.height); }
 double Form::Height() const { return state_.height; }
-void Form::setHeight(double height) { assign(state_.height, height, "Height"); }
+void Form::setHeight(double height) { resizeTo(state_.width, height); }
 
 void Form::Move(double left, double top, double width, double height)
 {
     setLeft(left);
     setTop(top);
-    if (width >= 0)
-        setWidth(width);
-    if (height >= 0)
-        setHeight(height);
+    resizeTo(width >= 0 ? width : state_.width, height >= 0 ? height : state_.height);
+}
+
+void Form::resizeTo(double width, double height)
+{
+    touch();
+    const bool newWidth = width != state_.width;
+    const bool newHeight = height != state_.height;
+    if (!newWidth && !newHeight)
+        return;
+    state_.width = width;
+    state_.height = height;
+    // The window's inside follows the new size by the border rule; a size the desktop reported
+    // earlier no longer holds.
+    state_.scaleWidth = -1;
+    state_.scaleHeight = -1;
+    if (newWidth)
+        changed("Width");
+    if (newHeight)
+        changed("Height");
+    if (visible_)
+        Form_Resize();
 }
 
 double Form::ScaleWidth() const
@@ -188,7 +209,17 @@ double Form::ScaleHeight() const
 }
 
 int Form::WindowState() const { return state_.windowState; }
-void Form::setWindowState(int state) { assign(state_.windowState, state, "WindowState"); }
+void Form::setWindowState(int state)
+{
+    touch();
+    if (state == state_.windowState)
+        return;
+    state_.windowState = state;
+    changed("WindowState");
+    if (visible_)
+        Form_Resize();
+}
+
 bool Form::Enabled() const { return state_.enabled; }
 void Form::setEnabled(bool enabled) { assign(state_.enabled, enabled, "Enabled"); }
 int Form::MousePointer() const { return state_.mousePointer; }
@@ -201,11 +232,24 @@ const std::string& Form::Tag() const { return state_.tag; }
 void Form::setTag(const std::string& tag) { assign(state_.tag, tag, "Tag"); }
 const Font& Form::font() const { return state_.font; }
 const std::string& Form::FontName() const { return state_.font.name; }
-void Form::setFontName(const std::string& name) { assign(state_.font.name, name, "Font"); }
+void Form::setFontName(const std::string& name)
+{
+    const std::string known = findFontName(services_.screenFonts(), name);
+    if (known.empty())
+        throwInvalidPropertyValue();
+    assign(state_.font.name, known, "Font");
+}
 double Form::FontSize() const { return state_.font.size; }
 void Form::setFontSize(double size) { assign(state_.font.size, size, "Font"); }
 bool Form::FontBold() const { return state_.font.bold; }
 void Form::setFontBold(bool on) { assign(state_.font.bold, on, "Font"); }
+double Form::TextWidth(const std::string& text) const { return fixedTextWidth(text, state_.font.size); }
+double Form::TextHeight(const std::string& text) const { return fixedTextHeight(text, state_.font.size); }
+
+int Form::nextStackLevel(bool front)
+{
+    return front ? ++frontLevel_ : --backLevel_;
+}
 
 void Form::userResize(double width, double height, double scaleWidth, double scaleHeight)
 {

@@ -66,9 +66,11 @@ public:
     void setWidth(double width);
     double Height() const;
     void setHeight(double height);
+    // A new size, or a new WindowState, set by code on a visible form fires Resize (once for Move).
     void Move(double left, double top, double width = -1, double height = -1);
-    // The inside of the window in twips. Headless it is Width less 120 and Height less 405 (borders
-    // and caption); the Qt layer reports the real one through userResize.
+    // The inside of the window in twips: Width less 120 and Height less 405 (borders and caption),
+    // until the Qt layer reports the real one through userResize; a size set by code goes back to
+    // that rule.
     double ScaleWidth() const;
     double ScaleHeight() const;
     int WindowState() const;
@@ -85,11 +87,16 @@ public:
     void setTag(const std::string& tag);
     const Font& font() const;
     const std::string& FontName() const;
+    // A name the screen does not have (Services::screenFonts, letter case ignored) is error 380;
+    // the screen's own spelling is kept.
     void setFontName(const std::string& name);
     double FontSize() const;
     void setFontSize(double size);
     bool FontBold() const;
     void setFontBold(bool on);
+    // The size a text takes in the form's font, with the fixed metrics of TextMetrics.h.
+    double TextWidth(const std::string& text) const;
+    double TextHeight(const std::string& text) const;
 
     // The control that has the focus; null when none. The form's peer is told "ActiveControl" when it moves.
     Control* ActiveControl() const { return active_; }
@@ -139,6 +146,11 @@ private:
     friend class Control;
     friend class CommandButton;
 
+    // A stacking level in front of (or behind) every level given so far (Control::ZOrder).
+    int nextStackLevel(bool front);
+    // Sets the size; Resize follows when it changed on a visible form.
+    void resizeTo(double width, double height);
+
     struct State {
         std::string caption;
         double left = 0, top = 0, width = 6000, height = 4500;
@@ -181,6 +193,8 @@ private:
     bool loaded_ = false;
     bool visible_ = false;
     bool shownOnce_ = false;
+    int frontLevel_ = 0;
+    int backLevel_ = 0;
 };
 
 } // namespace platform

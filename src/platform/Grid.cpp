@@ -74,7 +74,8 @@ int Grid::Rows() const { touch(); return state_.rows; }
 void Grid::setRows(int rows)
 {
     touch();
-    if (rows < state_.fixedRows + 1)
+    // The fixed rows alone are a valid grid: a window empties its grid so before adding rows.
+    if (rows < std::max(state_.fixedRows, 1))
         invalidValue();
     if (rows == state_.rows)
         return;
@@ -368,7 +369,19 @@ void Grid::userClickCell(int row, int col)
 {
     if (!userCanAct())
         return;
-    userMoveTo(row, col);
+    checkRow(row);
+    checkCol(col);
+    const bool headerRow = row < state_.fixedRows;
+    const bool headerCol = col < state_.fixedCols;
+    if (!headerRow && !headerCol) {
+        userMoveTo(row, col);
+    } else if (state_.fixedRows < state_.rows && state_.fixedCols < state_.cols) {
+        // A header selects what it heads: a column, a row, or (the corner) every scrollable cell.
+        const int firstRow = headerRow ? state_.fixedRows : row;
+        const int firstCol = headerCol ? state_.fixedCols : col;
+        moveCurrent(firstRow, firstCol);
+        setSelection(firstRow, firstCol, headerRow ? state_.rows - 1 : row, headerCol ? state_.cols - 1 : col);
+    }
     fire(Click);
 }
 

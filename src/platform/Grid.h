@@ -19,7 +19,8 @@ public:
     Grid(Parent parent, std::string name, int index = -1);
 
     int Rows() const;
-    // Cells of kept rows keep their text; new rows are empty. Fewer rows than FixedRows + 1 is error 380.
+    // Cells of kept rows keep their text; new rows are empty. Fewer rows than FixedRows (or none) is
+    // error 380.
     void setRows(int rows);
     int Cols() const;
     void setCols(int cols);
@@ -70,7 +71,9 @@ public:
     bool HighLight() const;
     void setHighLight(bool on);
 
-    // The user clicked a cell: it becomes the current cell (RowColChange, SelChange), then Click.
+    // The user clicked a cell: it becomes the current cell (RowColChange, SelChange), then Click. A
+    // click on a fixed row's cell selects that column's scrollable cells, on a fixed column's cell
+    // that row's, on the corner every scrollable cell; the current cell is the block's top left.
     void userClickCell(int row, int col);
     // The user moved the current cell with the keyboard: RowColChange and SelChange, no Click. A
     // fixed cell cannot be current.

@@ -24,6 +24,10 @@ struct MessageBox {
     Buttons buttons = Buttons::OK;
     Icon icon = Icon::None;
     int defaultButton = 1; // 1 = first button
+    // Not empty: the box also carries a Help button, which opens this help file at helpContext and
+    // leaves the box open (it is never the answer).
+    std::string helpFile = {};
+    long helpContext = 0;
 };
 
 struct FileDialog {

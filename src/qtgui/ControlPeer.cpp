@@ -119,15 +119,62 @@ void WidgetPeer::show(std::string_view property)
         widget_->setFont(toQFont(c.font()));
     if (concerns(property, {"BackColor", "ForeColor"}))
         showColours();
-    if (concerns(property, {"MousePointer"})) {
-        const int pointer = c.MousePointer();
-        if (pointer > 0 && pointer < static_cast<int>(Pointers.size()))
-            widget_->setCursor(Pointers[static_cast<std::size_t>(pointer)]);
-        else
-            widget_->unsetCursor();
-    }
+    if (concerns(property, {"MousePointer"}))
+        showPointer();
     if (concerns(property, {"TabStop"}))
         showFocusPolicy();
+    if (concerns(property, {"ZOrder"}))
+        showStacking();
+    if (concerns(property, {"Drag"}))
+        showDragging();
+    if (property == "Refresh")
+        widget_->repaint();
+}
+
+void WidgetPeer::showPointer()
+{
+    const int pointer = control().MousePointer();
+    if (pointer > 0 && pointer < static_cast<int>(Pointers.size()))
+        widget_->setCursor(Pointers[static_cast<std::size_t>(pointer)]);
+    else
+        widget_->unsetCursor();
+}
+
+void WidgetPeer::showStacking()
+{
+    // ZOrder gives a level above every other (front) or below every other (back); a control it
+    // never moved keeps the place its declaration gave it.
+    const int level = control().stackLevel();
+    if (level > 0)
+        widget_->raise();
+    else if (level < 0)
+        widget_->lower();
+}
+
+void WidgetPeer::showDragging()
+{
+    // The widget keeps the mouse while it is dragged, so the release anywhere on the window is the drop.
+    if (control().isDragging()) {
+        widget_->grabMouse(Qt::DragMoveCursor);
+    } else if (QWidget::mouseGrabber() == widget_) {
+        widget_->releaseMouse();
+        showPointer();
+    }
+}
+
+void WidgetPeer::dropAt(const QPointF& globalPosition)
+{
+    QWidget* window = formPeer().window();
+    const QWidget* under = window->childAt(window->mapFromGlobal(globalPosition.toPoint()));
+    ControlPeer* target = under ? formPeer().peerAt(*under) : nullptr;
+    platform::Control& source = control();
+    if (!target || !target->widget()) {
+        // Let go where no control is: the drag just ends.
+        fromUser([&] { source.Drag(0); });
+        return;
+    }
+    const QPointF at = target->widget()->mapFromGlobal(globalPosition);
+    fromUser([&] { target->control().userDrop(source, toTwips(at.x()), toTwips(at.y())); });
 }
 
 void WidgetPeer::place()
@@ -230,6 +277,12 @@ void WidgetPeer::mouseEvent(QObject* watched, const QMouseEvent& event)
     const double y = toTwips(at.y());
     const int shift = toShiftState(event.modifiers());
     platform::Control& c = control();
+    if (c.isDragging()) {
+        // While dragged the control has no mouse events of its own; letting go drops it.
+        if (event.type() == QEvent::MouseButtonRelease)
+            dropAt(event.globalPosition());
+        return;
+    }
     switch (event.type()) {
     case QEvent::MouseButtonPress: fromUser([&] { c.userMouseDown(toMouseButtons(event.button()), shift, x, y); }); break;
     case QEvent::MouseButtonRelease: fromUser([&] { c.userMouseUp(toMouseButtons(event.button()), shift, x, y); }); break;

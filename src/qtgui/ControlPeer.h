@@ -87,6 +87,11 @@ private:
     void watch(QWidget& input);
     void showColours();
     void showFocusPolicy();
+    void showPointer();
+    void showStacking();
+    void showDragging();
+    // The dragged control was let go at this point of the screen: the control under it takes the drop.
+    void dropAt(const QPointF& globalPosition);
     bool keyPressed(const QKeyEvent& event);
     void keyReleased(const QKeyEvent& event);
     void mouseEvent(QObject* watched, const QMouseEvent& event);

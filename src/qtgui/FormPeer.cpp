@@ -83,6 +83,15 @@ ControlPeer* FormPeer::peerOf(const platform::Control& control) const
     return found == peers_.end() ? nullptr : found->second;
 }
 
+ControlPeer* FormPeer::peerAt(const QWidget& widget) const
+{
+    for (const QWidget* w = &widget; w && w != window_.get(); w = w->parentWidget())
+        for (const auto& peer : controls_)
+            if (!peer->isReleased() && peer->widget() == w)
+                return peer.get();
+    return nullptr;
+}
+
 void FormPeer::makeControlPeers()
 {
     // Containers before what they hold, in the order the window declares them otherwise (later

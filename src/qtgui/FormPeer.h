@@ -41,6 +41,8 @@ public:
     QWidget* clientArea() const;
     QMenuBar* menuBar() const { return menuBar_; }
     ControlPeer* peerOf(const platform::Control& control) const;
+    // The peer of the control whose widget is this one or holds it; null when none does.
+    ControlPeer* peerAt(const QWidget& widget) const;
     // The form is about to show: its window shows as an application-modal one or not, and its
     // controls are shown afresh if the form was unloaded meanwhile.
     void showing(bool modal);

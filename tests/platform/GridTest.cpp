@@ -97,7 +97,7 @@ TEST_F(GridTest, AddItemSplitsAtTabsAndRemoveItemTakesTheRowAway)
         {"add into the fixed rows", [&] { grid.AddItem("x", 0); }, 5},
         {"cell outside", [&] { grid.TextMatrix(0, 4); }, 381},
         {"row outside", [&] { grid.setRow(4); }, 381},
-        {"rows below fixed + 1", [&] { grid.setRows(1); }, 380},
+        {"rows below the fixed rows", [&] { grid.setRows(0); }, 380},
     };
     for (const Bad& b : bad) {
         SCOPED_TRACE(b.name);
@@ -129,12 +129,12 @@ TEST_F(GridTest, CurrentCellSelectionAndScrollingEvents)
     EXPECT_EQ(grid.TextMatrix(2, 3), "here");
 
     log.clear();
-    grid.userClickCell(0, 2); // a header cell leaves the current cell
+    grid.userMoveTo(0, 2); // the keyboard never makes a fixed cell current
     grid.setTopRow(99);
     EXPECT_EQ(grid.TopRow(), 3);
     grid.setTopRow(0);
     EXPECT_EQ(grid.TopRow(), 1) << "fixed rows never scroll";
-    EXPECT_EQ(log, (std::vector<std::string>{"Click", "Scroll", "Scroll"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"Scroll", "Scroll"}));
     EXPECT_EQ(grid.Row(), 2);
 
     grid.setColWidth(1, 1);
@@ -144,6 +144,61 @@ TEST_F(GridTest, CurrentCellSelectionAndScrollingEvents)
     EXPECT_EQ(grid.ColAlignment(2), 1);
     EXPECT_DOUBLE_EQ(grid.ColWidth(5), 600);
     EXPECT_EQ(grid.TextMatrix(2, 3), "here") << "cells survive a new column count";
+}
+
+TEST_F(GridTest, AClickOnAHeaderSelectsWhatItHeads)
+{
+    struct Case {
+        const char* name;
+        int row, col;
+        int currentRow, currentCol;
+        int selStartRow, selStartCol, selEndRow, selEndCol;
+    };
+    const Case cases[] = {
+        {"column header", 0, 2, 1, 2, 1, 2, 3, 2},
+        {"row header", 2, 0, 2, 1, 2, 1, 2, 3},
+        {"corner", 0, 0, 1, 1, 1, 1, 3, 3},
+        {"plain cell", 2, 3, 2, 3, 2, 3, 2, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        grid.setRow(3);
+        grid.setCol(3);
+        int clicks = 0;
+        grid.Click = [&] {
+            ++clicks;
+            EXPECT_EQ(grid.Row(), c.currentRow) << "the block is in place before Click";
+        };
+        grid.userClickCell(c.row, c.col);
+        EXPECT_EQ(clicks, 1);
+        EXPECT_EQ(grid.Col(), c.currentCol);
+        EXPECT_EQ((std::vector<int>{grid.SelStartRow(), grid.SelStartCol(), grid.SelEndRow(), grid.SelEndCol()}),
+                  (std::vector<int>{c.selStartRow, c.selStartCol, c.selEndRow, c.selEndCol}));
+    }
+}
+
+TEST_F(GridTest, AGridEmptiedToItsFixedRowGrowsRowByRowThroughClip)
+{
+    grid.setTextMatrix(2, 1, "old");
+    grid.setSelStartCol(1);
+    grid.setSelEndCol(3);
+    grid.setRows(1);
+    EXPECT_EQ(grid.Rows(), 1);
+    EXPECT_EQ(grid.Row(), 0) << "only the fixed row is left to be current";
+    int clicks = 0;
+    grid.Click = [&] { ++clicks; };
+    grid.userClickCell(0, 2);
+    EXPECT_EQ(clicks, 1) << "a header with nothing under it selects nothing";
+    for (const char* line : {"a\tb", "c\td\te\tdropped"}) {
+        const int row = grid.Rows();
+        grid.setRows(row + 1);
+        grid.setSelStartRow(row);
+        grid.setSelEndRow(row);
+        grid.setSelStartCol(1);
+        grid.setSelEndCol(3);
+        grid.setClip(line);
+    }
+    EXPECT_EQ(rows(), (std::vector<std::string>{"|||", "|a|b|", "|c|d|e"}));
 }
 
 } // namespace

@@ -16,7 +16,7 @@ TEST(ScriptedServicesTest, MessageBoxesAreAnsweredInOrderAndRecordedWhole)
     services.answerMessageBox(Answer::OK);
     services.beep(Beep::Question);
     const Answer first = services.messageBox({"Delete filter set-up 'X' ?", "Quillbook 2000-32", Buttons::YesNo, Icon::Question, 2});
-    const Answer second = services.messageBox({"Saved", "Quillbook 2000-32", Buttons::OK, Icon::Information, 1});
+    const Answer second = services.messageBox({"Saved", "Quillbook 2000-32", Buttons::OK, Icon::Information, 1, "QBMAIN.HLP", 60});
     EXPECT_EQ(first, Answer::No);
     EXPECT_EQ(second, Answer::OK);
     ASSERT_EQ(services.messageBoxes().size(), 2u);
@@ -25,6 +25,9 @@ TEST(ScriptedServicesTest, MessageBoxesAreAnsweredInOrderAndRecordedWhole)
     EXPECT_EQ(shown.box.buttons, Buttons::YesNo);
     EXPECT_EQ(shown.box.icon, Icon::Question);
     EXPECT_EQ(shown.box.defaultButton, 2);
+    EXPECT_EQ(shown.box.helpFile, "");
+    EXPECT_EQ(services.messageBoxes()[1].box.helpFile, "QBMAIN.HLP");
+    EXPECT_EQ(services.messageBoxes()[1].box.helpContext, 60);
     EXPECT_EQ(services.messageTexts(), (std::vector<std::string>{"Delete filter set-up 'X' ?", "Saved"}));
     EXPECT_EQ(services.beeps(), (std::vector<Beep>{Beep::Question}));
     EXPECT_TRUE(services.allScriptsUsed());
