@@ -7,9 +7,6 @@
 namespace qtgui {
 namespace {
 
-// The platform's help commands.
-enum HelpCommand : int { Context = 1, Quit = 2, Contents = 3, HelpOnHelp = 4, Finder = 0x0B, PartialKey = 0x105 };
-
 const QString contentsPage = QStringLiteral("contents.html");
 
 QString sourceOfTopic(long topic)
@@ -34,12 +31,12 @@ QString plainTextOf(const QString& html)
 HelpRequest helpRequestFor(int command, long topic)
 {
     switch (command) {
-    case Context: return {false, sourceOfTopic(topic), false};
-    case Quit: return {true, {}, false};
+    case HelpContext: return {false, sourceOfTopic(topic), false};
+    case HelpQuit: return {true, {}, false};
     case HelpOnHelp: return {false, QStringLiteral("usinghelp.html"), false};
-    case PartialKey: return {false, contentsPage, true};
-    case Contents:
-    case Finder:
+    case HelpPartialKey: return {false, contentsPage, true};
+    case HelpContents:
+    case HelpFinder:
     default: return {false, contentsPage, false};
     }
 }

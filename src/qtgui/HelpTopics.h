@@ -7,6 +7,9 @@
 // them) shows, and the pages themselves.
 namespace qtgui {
 
+// The commands of the platform's help call.
+enum HelpCommand : int { HelpContext = 1, HelpQuit = 2, HelpContents = 3, HelpOnHelp = 4, HelpFinder = 0x0B, HelpPartialKey = 0x105 };
+
 struct HelpRequest {
     bool close = false;      // the call asks to close the help
     QString source;          // the page, with an anchor for a topic inside a page

@@ -1,6 +1,7 @@
 #include "qtgui/MessageBoxRules.h"
 
 #include <QGuiApplication>
+#include <QPushButton>
 
 #include "qtgui/QtText.h"
 
@@ -66,6 +67,14 @@ void configureMessageBox(QMessageBox& box, const platform::MessageBox& settings)
     box.setDefaultButton(buttons[chosenDefault < buttons.size() ? chosenDefault : 0].button);
     if (const QMessageBox::StandardButton escape = escapeButtonOf(buttons); escape != QMessageBox::NoButton)
         box.setEscapeButton(escape);
+}
+
+void addHelpButton(QMessageBox& box, std::function<void()> openHelp)
+{
+    QPushButton* help = box.addButton(QMessageBox::Help);
+    // The box would close on any of its buttons; this one only opens the help.
+    help->disconnect();
+    QObject::connect(help, &QPushButton::clicked, &box, std::move(openHelp));
 }
 
 platform::Answer answerOf(const QMessageBox& box, platform::Buttons buttons)

@@ -91,6 +91,10 @@ platform::Answer QtServices::messageBox(const platform::MessageBox& box)
 {
     QMessageBox shown(QApplication::activeWindow());
     configureMessageBox(shown, box);
+    if (!box.helpFile.empty()) {
+        const long topic = box.helpContext;
+        addHelpButton(shown, [this, topic] { showHelp(HelpContext, topic); });
+    }
     shown.exec();
     return answerOf(shown, box.buttons);
 }

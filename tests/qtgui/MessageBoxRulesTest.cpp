@@ -130,3 +130,18 @@ TEST_F(MessageBoxSetUp, ClosingWithoutAButtonAnswersCancel)
 }
 
 } // namespace
+
+TEST_F(MessageBoxSetUp, TheHelpButtonOpensHelpAndLeavesTheBoxOpen)
+{
+    qtgui::configureMessageBox(box, platform::MessageBox{"Start a new company?", "", Buttons::YesNo,
+                                                         platform::Icon::Question, 1});
+    int helpOpened = 0;
+    qtgui::addHelpButton(box, [&helpOpened] { ++helpOpened; });
+    box.show();
+    box.button(QMessageBox::Help)->click();
+    EXPECT_EQ(helpOpened, 1);
+    EXPECT_TRUE(box.isVisible());
+    box.button(QMessageBox::No)->click();
+    EXPECT_FALSE(box.isVisible());
+    EXPECT_EQ(qtgui::answerOf(box, Buttons::YesNo), platform::Answer::No);
+}
