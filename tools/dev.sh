@@ -6,7 +6,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev xvfb xauth)
+# Liberation Sans stands in for Arial, the font the system asks for by name.
+packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev xvfb xauth
+          fonts-dejavu-core fonts-liberation2)
 
 install_missing() {
     local missing=()
