@@ -219,9 +219,9 @@ bool WidgetPeer::eventFilter(QObject* watched, QEvent* event)
         return false;
     switch (event->type()) {
     case QEvent::FocusIn: {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
-            control().form().ActiveControl() != &control())
+        // A click that brings the window to the front focuses the control under it with the
+        // window's reason; when the window only comes back, its widget is the model's already.
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason && control().form().ActiveControl() != &control())
             fromUser([this] { control().form().setFocus(control()); });
         return false;
     }
@@ -284,7 +284,13 @@ void WidgetPeer::mouseEvent(QObject* watched, const QMouseEvent& event)
         return;
     }
     switch (event.type()) {
-    case QEvent::MouseButtonPress: fromUser([&] { c.userMouseDown(toMouseButtons(event.button()), shift, x, y); }); break;
+    case QEvent::MouseButtonPress:
+        // A window in the background moves its focus only as it comes to the front, after the
+        // click; the model's focus moves first, as it does in the front window.
+        if (!widget_->isActiveWindow() && (widget_->focusPolicy() & Qt::ClickFocus) && c.form().ActiveControl() != &c)
+            fromUser([&] { c.form().setFocus(c); });
+        fromUser([&] { c.userMouseDown(toMouseButtons(event.button()), shift, x, y); });
+        break;
     case QEvent::MouseButtonRelease: fromUser([&] { c.userMouseUp(toMouseButtons(event.button()), shift, x, y); }); break;
     case QEvent::MouseMove: fromUser([&] { c.userMouseMove(toMouseButtons(event.buttons()), shift, x, y); }); break;
     case QEvent::MouseButtonDblClick:

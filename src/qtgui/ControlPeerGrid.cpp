@@ -1,11 +1,13 @@
 #include "qtgui/ControlPeerGrid.h"
 
-#include <QApplication>
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <algorithm>
+#include <utility>
 
+#include "qtgui/FormPeer.h"
 #include "qtgui/QtText.h"
 #include "qtgui/WidgetGeometry.h"
 
@@ -39,13 +41,13 @@ GridPeer::GridPeer(platform::Grid& grid, FormPeer& form)
     table_->setWordWrap(false);
     adopt(table_, {table_->viewport()});
     QObject::connect(table_, &QTableWidget::currentCellChanged, this, [this](int row, int col) {
-        if (row >= 0 && col >= 0)
+        if (row >= 0 && col >= 0 && !selecting_)
             fromUser([&] { grid_.userMoveTo(row, col); });
     });
     QObject::connect(table_, &QTableWidget::cellPressed, this,
                      [this](int row, int col) { fromUser([&] { grid_.userClickCell(row, col); }); });
     QObject::connect(table_, &QTableWidget::cellEntered, this, [this](int row, int col) {
-        if (QApplication::mouseButtons().testFlag(Qt::LeftButton))
+        if (selecting_)
             fromUser([&] { grid_.userExtendSelection(row, col); });
     });
     QObject::connect(table_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int first) {
@@ -54,6 +56,20 @@ GridPeer::GridPeer(platform::Grid& grid, FormPeer& form)
     QObject::connect(table_->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int first) {
         fromUser([&] { grid_.setLeftCol(first + grid_.FixedCols()); });
     });
+}
+
+bool GridPeer::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    if (watched == table_->viewport() && !isApplying() && (press || event->type() == QEvent::MouseButtonRelease) &&
+        static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        // The table's current cell followed the mouse; the model's stayed where the press put it.
+        if (press)
+            selecting_ = true;
+        else if (std::exchange(selecting_, false))
+            formPeer().applying([this] { showUserState(); });
+    }
+    return WidgetPeer::eventFilter(watched, event);
 }
 
 void GridPeer::show(std::string_view property)

@@ -18,6 +18,7 @@ public:
 protected:
     void show(std::string_view property) override;
     void showUserState() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showCells();
@@ -26,6 +27,9 @@ private:
 
     platform::Grid& grid_;
     QTableWidget* table_;
+    // The left button is down on the cells: the press chose the current cell, and dragging only
+    // extends the selection from it, though the table moves its own current cell along.
+    bool selecting_ = false;
 };
 
 } // namespace qtgui

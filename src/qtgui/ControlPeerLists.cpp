@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
+#include <vector>
 
 #include "qtgui/QtText.h"
 #include "qtgui/WidgetText.h"
@@ -48,12 +49,17 @@ ListBoxPeer::ListBoxPeer(platform::ListBox& list, FormPeer& form)
 
 void ListBoxPeer::selectionFromWidget()
 {
-    fromUser([this] {
-        for (int i = 0; i < listWidget_->count() && i < list_.ListCount(); ++i) {
-            const bool marked = listWidget_->item(i)->isSelected();
-            if (marked != list_.Selected(i))
-                list_.userSetSelected(i, marked);
-        }
+    // Every mark is read before the model takes any: each one it takes shows the model's marks on
+    // the widget again, which would undo the rest of the user's change (a click that clears others).
+    if (isApplying())
+        return;
+    std::vector<bool> marks;
+    for (int i = 0; i < listWidget_->count() && i < list_.ListCount(); ++i)
+        marks.push_back(listWidget_->item(i)->isSelected());
+    fromUser([&] {
+        for (std::size_t i = 0; i < marks.size(); ++i)
+            if (marks[i] != list_.Selected(static_cast<int>(i)))
+                list_.userSetSelected(static_cast<int>(i), marks[i]);
     });
 }
 

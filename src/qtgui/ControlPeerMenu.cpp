@@ -66,8 +66,10 @@ QAction* MenuPeer::action() const
 void MenuPeer::show(std::string_view property)
 {
     if (concerns(property, {"Caption"})) {
-        action_->setText(toQString(menu_.Caption()));
-        action_->setSeparator(menu_.Caption() == "-");
+        // A separator shows no text: the style would draw the "-" beside its line.
+        const bool separator = menu_.Caption() == "-";
+        action_->setText(separator ? QString() : toQString(menu_.Caption()));
+        action_->setSeparator(separator);
     }
     if (concerns(property, {"Visible"}))
         action_->setVisible(menu_.Visible());

@@ -1,5 +1,6 @@
 #include "qtgui/ControlPeerScrollBar.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 
 #include "qtgui/FormPeer.h"
@@ -46,6 +47,21 @@ void ScrollBarPeer::userAction(int action)
         formPeer().applying([this] { showUserState(); });
         break;
     }
+}
+
+bool ScrollBarPeer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (WidgetPeer::eventFilter(watched, event))
+        return true;
+    if (event->type() != QEvent::KeyPress || watched != widget() || isApplying())
+        return false;
+    // Qt's scroll bars step Left towards the end and Right towards the start; on the platform Left
+    // steps towards Min and Right towards Max, as Up and Down do.
+    const int key = static_cast<const QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Left && key != Qt::Key_Right)
+        return false;
+    fromUser([&] { bar_.userStep(key == Qt::Key_Right ? 1 : -1); });
+    return true;
 }
 
 void ScrollBarPeer::show(std::string_view property)

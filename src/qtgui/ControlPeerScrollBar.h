@@ -17,6 +17,7 @@ public:
 protected:
     void show(std::string_view property) override;
     void showUserState() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void userAction(int action);

@@ -157,6 +157,7 @@ TEST_F(FormPeerTest, DesignAndLoadTimePropertiesShowOnTheWidgets)
     ASSERT_EQ(items.size(), 3);
     EXPECT_TRUE(items[0]->isChecked());
     EXPECT_TRUE(items[1]->isSeparator());
+    EXPECT_TRUE(items[1]->text().isEmpty());
     EXPECT_EQ(items[2]->text(), QStringLiteral("E&xit"));
 
     // The picture box's label sits inside it and shows its colour; the auto-sized label took the
@@ -325,6 +326,33 @@ TEST_F(FormPeerTest, FocusMovesOnceEachWayAndFollowsTheModel)
     settle();
     EXPECT_EQ(form.takeLog(), (Log{"CheckPaid_LostFocus", "ListCodes_GotFocus"}));
     EXPECT_EQ(peer().window()->focusWidget(), widgetOf(form.ListCodes));
+
+    // A click on a control of a window in the background focuses it as the window comes to the
+    // front; the window coming back to the front with its own control focused fires nothing.
+    for (const platform::Control* control : {&form.CheckPaid, &form.CheckPaid}) {
+        QFocusEvent activated(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(widgetOf(*control), &activated);
+    }
+    EXPECT_EQ(form.takeLog(), (Log{"ListCodes_LostFocus", "CheckPaid_GotFocus"}));
+    EXPECT_EQ(form.ActiveControl(), &form.CheckPaid);
+    press(*widgetOf(form.CheckPaid), Qt::Key_Space, " ");
+    EXPECT_EQ(form.takeLog(), (Log{"CheckPaid_KeyDown 32", "CheckPaid_Click"}));
+
+    // A click on a window in the background moves the focus before the control sees the press.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    settle();
+    ASSERT_FALSE(peer().window()->isActiveWindow());
+    auto& option = widget<QRadioButton>(form.OptKind[1]);
+    QMouseEvent down(QEvent::MouseButtonPress, QPointF(4, 4), option.mapToGlobal(QPointF(4, 4)), Qt::LeftButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&option, &down);
+    Log events = form.takeLog();
+    ASSERT_EQ(events.size(), 3U);
+    EXPECT_EQ(events[0], "CheckPaid_LostFocus");
+    EXPECT_EQ(events[1], "OptKind(1)_GotFocus");
+    EXPECT_TRUE(events[2].starts_with("OptKind(1)_MouseDown 1 "));
 }
 
 TEST_F(FormPeerTest, GridScrollBarAndLabelForwardTheUsersMouseAndMoves)
@@ -349,6 +377,18 @@ TEST_F(FormPeerTest, GridScrollBarAndLabelForwardTheUsersMouseAndMoves)
     EXPECT_EQ(form.takeLog(), (Log{"ScrollAmount_Change", "ScrollAmount_Change", "ScrollAmount_Scroll", "ScrollAmount_Scroll",
                                    "ScrollAmount_Change"}));
 
+    // Right steps towards Max and Left towards Min, on the model and the widget.
+    form.ScrollAmount.setFocus();
+    form.takeLog();
+    press(bar, Qt::Key_Right);
+    EXPECT_EQ(form.ScrollAmount.Value(), 75);
+    press(bar, Qt::Key_Left);
+    press(bar, Qt::Key_Left);
+    EXPECT_EQ(form.ScrollAmount.Value(), 65);
+    EXPECT_EQ(bar.value(), 65);
+    EXPECT_EQ(form.takeLog(), (Log{"ScrollAmount_KeyDown 39", "ScrollAmount_Change", "ScrollAmount_KeyDown 37",
+                                   "ScrollAmount_Change", "ScrollAmount_KeyDown 37", "ScrollAmount_Change"}));
+
     // Mouse positions arrive in twips within the control.
     QWidget& label = *widgetOf(form.LabelOnSheet);
     QMouseEvent down(QEvent::MouseButtonPress, QPointF(30, 6), label.mapToGlobal(QPointF(30, 6)), Qt::LeftButton, Qt::LeftButton,
@@ -358,6 +398,53 @@ TEST_F(FormPeerTest, GridScrollBarAndLabelForwardTheUsersMouseAndMoves)
     // The press is the label's only, not the picture box's that holds it.
     EXPECT_EQ(form.takeLog(), (Log{"LabelOnSheet_MouseDown 1 " + std::to_string(static_cast<int>(30 * twipsPerPixel)) + "," +
                                    std::to_string(static_cast<int>(6 * twipsPerPixel))}));
+}
+
+TEST_F(FormPeerTest, DraggingOverTheGridExtendsTheSelectionFromThePressedCell)
+{
+    auto& table = widget<QTableWidget>(form.GridLines);
+    QWidget& cells = *table.viewport();
+    auto mouse = [&](QEvent::Type type, int row, int col, Qt::MouseButtons buttons) {
+        const QPointF at = table.visualRect(table.model()->index(row, col)).center();
+        QMouseEvent event(type, at, cells.mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(&cells, &event);
+    };
+    mouse(QEvent::MouseButtonPress, 2, 1, Qt::LeftButton);
+    mouse(QEvent::MouseMove, 3, 2, Qt::LeftButton);
+    mouse(QEvent::MouseMove, 4, 3, Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, 4, 3, Qt::NoButton);
+    Log events = form.takeLog();
+    std::erase_if(events, [](const std::string& event) { return event.starts_with("GridLines_MouseDown"); });
+    EXPECT_EQ(events, (Log{"GridLines_RowColChange", "GridLines_SelChange", "GridLines_Click", "GridLines_SelChange",
+                           "GridLines_SelChange"}));
+    // The pressed cell stays current; the block reaches the cell let go on.
+    EXPECT_EQ(form.GridLines.Row(), 2);
+    EXPECT_EQ(form.GridLines.Col(), 1);
+    EXPECT_EQ(form.GridLines.SelEndRow(), 4);
+    EXPECT_EQ(form.GridLines.SelEndCol(), 3);
+    EXPECT_EQ(table.currentRow(), 2);
+    EXPECT_EQ(table.currentColumn(), 1);
+    EXPECT_TRUE(table.item(2, 1)->isSelected());
+    EXPECT_TRUE(table.item(4, 3)->isSelected());
+
+    // The keyboard moves the current cell again afterwards.
+    table.setCurrentCell(3, 1);
+    EXPECT_EQ(form.GridLines.Row(), 3);
+    EXPECT_EQ(form.GridLines.SelEndRow(), 3);
+}
+
+TEST_F(FormPeerTest, AClickThatClearsTheOtherMarksOfAMultiSelectListClearsThemAll)
+{
+    for (int i = 0; i < 3; ++i)
+        form.ListMarks.setSelected(i, true);
+    auto& list = widget<QListWidget>(form.ListMarks);
+    // A plain click in an extended-select list marks its item alone, in one change of the widget.
+    list.selectionModel()->select(list.model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(form.ListMarks.Selected(i), i == 1);
+        EXPECT_EQ(list.item(i)->isSelected(), i == 1);
+    }
 }
 
 TEST_F(FormPeerTest, PaintFiresOnShowingAndWhenTheUserResizesNotForTheWidgetsOwnRepaints)
