@@ -148,8 +148,8 @@ void PropagateCodeChange(Book& book, BookViews& views, CodeKind kind, std::strin
     const std::string oldKey = codeKey(oldCode, codeWidth);
     TransactionTable& table = book.ledger.Transactions;
     for (int i = 1; i <= table.UpperBound(); ++i) {
-        std::string record(table.Line(i));
-        std::string rekeyed = rekeyRecord(record, kind, oldKey, newLine);
+        const std::string_view record = table.Line(i);
+        std::string rekeyed = rekeyRecord(std::string(record), kind, oldKey, newLine);
         if (rekeyed != record) {
             table.Replace(i, std::move(rekeyed));
             book.ledger.FileChanged = true;

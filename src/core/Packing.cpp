@@ -15,12 +15,17 @@ bool PackTransactions(Book& book, BookViews& views)
     BusyPointer busy(book.services());
     Ledger& ledger = book.ledger;
     TransactionTable packed;
+    // The edit box's transaction is renumbered with its line; one packed away leaves it naming none.
+    int packedCurrent = 0;
     try {
         packed.Reserve(ledger.Transactions.UpperBound());
         for (int i = 1; i <= ledger.Transactions.UpperBound(); ++i) {
             const std::string_view line = ledger.Transactions.Line(i);
-            if (!RecordFlag(line, RecordColumns::Deleted))
-                packed.Append(std::string(line));
+            if (RecordFlag(line, RecordColumns::Deleted))
+                continue;
+            packed.Append(std::string(line));
+            if (i == ledger.CurrentTransactionIndex)
+                packedCurrent = packed.UpperBound();
         }
     } catch (const std::exception& error) {
         book.messages.ShowErrorBox(std::string("Error building temporary file: ") + error.what());
@@ -29,6 +34,7 @@ bool PackTransactions(Book& book, BookViews& views)
     if (packed.UpperBound() != ledger.Transactions.UpperBound())
         ledger.FileChanged = true;
     ledger.Transactions = std::move(packed);
+    ledger.CurrentTransactionIndex = packedCurrent;
 
     RebuildDateIndex(book);
     views.ReadFilterSetupFromForm(ledger.Filters.CurrentFilter);

@@ -170,7 +170,7 @@ private:
                                      "The " + std::string(section) + " line '" + line
                                          + "' names a record outside the table of "
                                          + std::to_string(counts_.transactions) + " transactions");
-            entries.push_back({static_cast<std::int16_t>(number), core::MakeIndexKey(runtime::left(line, core::IndexKeyWidth))});
+            entries.push_back({static_cast<std::int16_t>(number), core::MakeIndexKey(line)});
         }
         return entries;
     }

@@ -50,7 +50,9 @@ sys_days calendarDay(double serial)
 
 std::optional<Date> Date::fromYmd(int yearNumber, int monthNumber, int dayNumber)
 {
-    if (yearNumber < FirstYear || yearNumber > LastYear || monthNumber < 1 || dayNumber < 1) {
+    // The calendar types hold a month or day in one byte, so 257 would wrap round to 1.
+    if (yearNumber < FirstYear || yearNumber > LastYear || monthNumber < 1 || monthNumber > 12 || dayNumber < 1
+        || dayNumber > 31) {
         return std::nullopt;
     }
     // Member names hide the calendar types here, so they are named in full.

@@ -88,3 +88,36 @@ TEST_F(PackingTest, PackingOnlyDeletedLinesLeavesAnEmptyBook)
     EXPECT_EQ(ledger.Totals.Payments(), 0);
     EXPECT_EQ(ledger.Totals.Receipts(), 0);
 }
+
+// Record numbers change in a pack, so the transaction in the edit box must be named by its new one:
+// a later change through the old number would overwrite another transaction.
+TEST_F(PackingTest, TheEditBoxTransactionKeepsPointingAtItsOwnLine)
+{
+    const struct {
+        int current;
+        int packed;
+    } cases[] = {{5, 3}, {1, 1}, {4, 2}, {3, 0}, {0, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE("current record " + std::to_string(c.current));
+        ledger.Transactions.Clear();
+        RebuildDateIndex(book);
+        ApplyFilterInSortOrder(book);
+        for (int day = 1; day <= 5; ++day)
+            ASSERT_TRUE(add(onDay(10 + day, 10.0 * day)));
+        ledger.CurrentTransactionLine = std::string(ledger.Transactions.Line(2));
+        ASSERT_TRUE(DeleteTransaction(book, 2));
+        // Marked deleted without the edit box being cleared, as archiving does.
+        std::string marked(ledger.Transactions.Line(3));
+        marked[static_cast<std::size_t>(RecordColumns::Deleted.start - 1)] = 'Y';
+        ASSERT_TRUE(ledger.Transactions.Replace(3, marked));
+        RebuildDateIndex(book);
+        ledger.CurrentTransactionIndex = c.current;
+        const std::string shown(ledger.Transactions.Line(c.current));
+
+        ASSERT_TRUE(PackTransactions(book, views));
+        EXPECT_EQ(ledger.CurrentTransactionIndex, c.packed);
+        if (c.packed != 0) {
+            EXPECT_EQ(ledger.Transactions.Line(c.packed), shown);
+        }
+    }
+}

@@ -47,6 +47,8 @@ TEST(Date, ImpossibleDatesAreNotBuilt)
     } cases[] = {
         {2023, 2, 29}, {2024, 4, 31}, {2024, 13, 1}, {2024, 0, 1}, {2024, 1, 0},
         {2024, 1, 32}, {99, 12, 31},  {10000, 1, 1}, {2024, -1, 5},
+        // The calendar types keep one byte: 257 must not wrap round to 1.
+        {2024, 1, 257}, {2024, 257, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month) + "-" + std::to_string(c.day));
