@@ -1,5 +1,8 @@
 #include "runtime/TextFile.h"
 
+#include <algorithm>
+#include <sstream>
+
 #include "runtime/Error.h"
 
 namespace runtime {
@@ -31,15 +34,16 @@ TextReader::TextReader(const std::filesystem::path& path)
     if (fs::is_directory(status)) {
         throw Error(PathFileAccessError);
     }
-    in_.open(path, std::ios::binary);
-    if (!in_) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
         throw Error(PathFileAccessError);
     }
-}
-
-bool TextReader::atEnd()
-{
-    return in_.rdbuf()->sgetc() == std::char_traits<char>::eof();
+    std::ostringstream whole;
+    whole << in.rdbuf();
+    if (in.bad()) {
+        throw Error(PathFileAccessError);
+    }
+    content_ = std::move(whole).str();
 }
 
 std::string TextReader::readLine()
@@ -53,23 +57,18 @@ std::string TextReader::readLine()
 
 bool TextReader::readLine(std::string& line)
 {
-    using traits = std::char_traits<char>;
-    std::streambuf& buffer = *in_.rdbuf();
-    line.clear();
     if (atEnd()) {
+        line.clear();
         return false;
     }
-    for (traits::int_type c = buffer.sbumpc(); c != traits::eof(); c = buffer.sbumpc()) {
-        if (c == '\n') {
-            break;
-        }
-        if (c == '\r') {
-            if (buffer.sgetc() == '\n') {
-                buffer.sbumpc();
-            }
-            break;
-        }
-        line += traits::to_char_type(c);
+    const auto begin = content_.begin() + static_cast<std::ptrdiff_t>(position_);
+    const auto lineEnd = std::find_if(begin, content_.end(), [](char c) { return c == '\r' || c == '\n'; });
+    line.assign(begin, lineEnd);
+    position_ = static_cast<std::size_t>(lineEnd - content_.begin());
+    // Past the line's end: CR LF, LF or a lone CR.
+    if (position_ < content_.size() && content_[position_++] == '\r' && position_ < content_.size()
+        && content_[position_] == '\n') {
+        ++position_;
     }
     return true;
 }
