@@ -83,6 +83,12 @@ std::int16_t mul16(std::int16_t a, std::int16_t b)
 
 std::string signedText(double value)
 {
+    // Whole numbers, as record numbers and counts in the data file are, need no digit analysis.
+    constexpr double LargestPlainWhole = 1e15;
+    if (value == std::trunc(value) && std::abs(value) < LargestPlainWhole) {
+        const auto whole = static_cast<long long>(value);
+        return (whole < 0 ? "-" : " ") + std::to_string(whole < 0 ? -whole : whole);
+    }
     const detail::DecimalDigits number = detail::toDecimalDigits(value);
     std::string text = number.negative ? "-" : " ";
     if (number.digits.empty()) {
