@@ -4,6 +4,8 @@
 
 namespace core {
 
+struct FilterSetup;
+
 // Which items of the main window's filter menu are ticked: one per criterion that is on.
 struct FilterMenuTicks {
     bool FiltDateItem = false;
@@ -20,7 +22,8 @@ struct FilterMenuTicks {
 
 // The main window as the company book reaches it. The book keeps its own logic and numbers; at the
 // few points where it must look at or update the window it goes through this interface, which
-// the main window implements and attaches to the book (Ledger::AttachWindow).
+// the main window implements and attaches to the book (Ledger::AttachWindow). Every operation on
+// the book reaches the window this way, through book.ledger.Window().
 class BookWindow {
 public:
     virtual ~BookWindow() = default;
@@ -36,12 +39,21 @@ public:
     virtual void TickFilterMenu(const FilterMenuTicks& ticks) = 0;
     // Shows or hides LblMinusSign with LblPayTotal, and LblPlusSign with LblRcpTotal.
     virtual void ShowTotalsLabels(bool showPayments, bool showReceipts) = 0;
+    // Empties the filter dialog's own copies of the code tables.
+    virtual void ClearFilterCodeLists() = 0;
+    // Refills the grid page from the position of its scroll bar.
+    virtual void RefreshQueryGrid() = 0;
+    // Fits the grid's scroll bar to the query index.
+    virtual void SyncQueryScrollBar() = 0;
+    // Puts the criteria the filter dialog holds into `setup`.
+    virtual void ReadFilterSetupFromForm(FilterSetup& setup) = 0;
 };
 
 inline constexpr int ClearWholeEditBox = 5;
 
 // The window of a book that no main window shows (before the main window attaches itself, in
 // tools and benchmarks): it keeps the sort order, which starts by date, and has nothing to show.
+// Having no filter dialog, it leaves a set-up read from the form as it was.
 class DetachedBookWindow final : public BookWindow {
 public:
     QueryOrder SortOrder() const override { return order_; }
@@ -50,6 +62,10 @@ public:
     void UpdateMenuState() override {}
     void TickFilterMenu(const FilterMenuTicks&) override {}
     void ShowTotalsLabels(bool, bool) override {}
+    void ClearFilterCodeLists() override {}
+    void RefreshQueryGrid() override {}
+    void SyncQueryScrollBar() override {}
+    void ReadFilterSetupFromForm(FilterSetup&) override {}
 
 private:
     QueryOrder order_ = QueryOrder::ByDate;

@@ -1,7 +1,6 @@
 #include "core/CodeTableEdits.h"
 
 #include "core/Book.h"
-#include "core/BookViews.h"
 #include "core/CodeLines.h"
 #include "core/ListSearch.h"
 #include "core/RecordField.h"
@@ -98,7 +97,7 @@ bool RemoveCodeLine(platform::ListModel& table, platform::ListModel& mirror, std
     return true;
 }
 
-bool ReplaceCodeLine(Book& book, BookViews& views, platform::ListModel& table, platform::ListModel& mirror,
+bool ReplaceCodeLine(Book& book, platform::ListModel& table, platform::ListModel& mirror,
                      const std::string& newLine, const std::string& mirrorText, std::string_view oldCode, int codeWidth,
                      CodeKind kind)
 {
@@ -113,7 +112,7 @@ bool ReplaceCodeLine(Book& book, BookViews& views, platform::ListModel& table, p
     if (tableIndex < 0 || mirrorIndex < 0)
         return false;
     if (codeChanged)
-        PropagateCodeChange(book, views, kind, oldCode, newLine, codeWidth);
+        PropagateCodeChange(book, kind, oldCode, newLine, codeWidth);
     table.RemoveItem(tableIndex);
     mirror.RemoveItem(mirrorIndex);
     table.AddItem(newLine);
@@ -137,7 +136,7 @@ bool ConfirmDeleteCode(Book& book, std::string_view code, CodeKind kind)
     return book.messages.AskYesNo(question) == platform::Answer::Yes;
 }
 
-void PropagateCodeChange(Book& book, BookViews& views, CodeKind kind, std::string_view oldCode,
+void PropagateCodeChange(Book& book, CodeKind kind, std::string_view oldCode,
                          std::string_view newLine, int codeWidth)
 {
     const platform::Answer answer = book.messages.AskYesNo(
@@ -156,7 +155,7 @@ void PropagateCodeChange(Book& book, BookViews& views, CodeKind kind, std::strin
         }
     }
     SetMousePointer(book.services(), DefaultPointer);
-    views.RefreshQueryGrid();
+    book.ledger.Window().RefreshQueryGrid();
 }
 
 std::string ReplaceCodeInSplits(std::string tail, std::string_view oldCode, std::string_view newLine)
@@ -172,7 +171,7 @@ std::string ReplaceCodeInSplits(std::string tail, std::string_view oldCode, std:
     return tail;
 }
 
-void ClearAllCodeLists(Book& book, BookViews& views)
+void ClearAllCodeLists(Book& book)
 {
     CodeTables& codes = book.codes;
     for (platform::ListModel* list : {&codes.ComboBank, &codes.ComboCustomer, &codes.ComboVAT, &codes.ComboAnal,
@@ -181,11 +180,11 @@ void ClearAllCodeLists(Book& book, BookViews& views)
         list->Clear();
     book.ledger.Filters.Names.Clear();
     book.ledger.Filters.Names.AddItem(std::string(PreviousFilterName));
-    views.ClearFilterCodeLists();
+    book.ledger.Window().ClearFilterCodeLists();
     codes.ListSTOs.Clear();
 }
 
-void ApplyToBankBalance(Book& book, BookViews& views, std::string_view bankCode, double amount)
+void ApplyToBankBalance(Book& book, std::string_view bankCode, double amount)
 {
     platform::ListModel& accounts = book.codes.ListBankAccounts;
     const int index = findCode(accounts, bankCode, CodeWidth(CodeKind::Bank));
@@ -195,7 +194,7 @@ void ApplyToBankBalance(Book& book, BookViews& views, std::string_view bankCode,
     BankAccountRecord account = ParseBankAccountLine(line);
     account.StartBalance += amount;
     const std::string newLine = FormatBankAccountLine(account);
-    ReplaceCodeLine(book, views, accounts, book.codes.ComboBank, newLine, runtime::left(newLine, BankMirrorWidth),
+    ReplaceCodeLine(book, accounts, book.codes.ComboBank, newLine, runtime::left(newLine, BankMirrorWidth),
                     runtime::left(line, CodeWidth(CodeKind::Bank)), CodeWidth(CodeKind::Bank), CodeKind::Bank);
 }
 

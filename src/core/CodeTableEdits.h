@@ -12,7 +12,6 @@ class ListModel;
 namespace core {
 
 class Book;
-class BookViews;
 class Messages;
 
 // Adds a code line to its table and the mirror text (trailing blanks removed) to the mirror. A
@@ -29,7 +28,7 @@ bool RemoveCodeLine(platform::ListModel& table, platform::ListModel& mirror, std
 // matches it). A new code is offered to the transactions (PropagateCodeChange). Nothing changes
 // unless both the old line and its mirror item are there. The new line and mirror text take their
 // sorted places.
-bool ReplaceCodeLine(Book& book, BookViews& views, platform::ListModel& table, platform::ListModel& mirror,
+bool ReplaceCodeLine(Book& book, platform::ListModel& table, platform::ListModel& mirror,
                      const std::string& newLine, const std::string& mirrorText, std::string_view oldCode, int codeWidth,
                      CodeKind kind);
 
@@ -39,7 +38,7 @@ bool ConfirmDeleteCode(Book& book, std::string_view code, CodeKind kind);
 
 // Asks whether the transactions should follow a code's new key, and on Yes re-keys every record
 // that holds the old code in the kind's column; for VAT codes the splits' codes too.
-void PropagateCodeChange(Book& book, BookViews& views, CodeKind kind, std::string_view oldCode,
+void PropagateCodeChange(Book& book, CodeKind kind, std::string_view oldCode,
                          std::string_view newLine, int codeWidth);
 
 // The split tail with every split VAT code equal to the old code's first 3 characters replaced by
@@ -48,10 +47,10 @@ std::string ReplaceCodeInSplits(std::string tail, std::string_view oldCode, std:
 
 // Empties every list that holds the book's tables, their mirrors and copies, and the standing
 // orders: before a company is loaded or created.
-void ClearAllCodeLists(Book& book, BookViews& views);
+void ClearAllCodeLists(Book& book);
 
 // Adds an amount to a bank account's start balance; a missing account is left alone.
-void ApplyToBankBalance(Book& book, BookViews& views, std::string_view bankCode, double amount);
+void ApplyToBankBalance(Book& book, std::string_view bankCode, double amount);
 
 // Look-ups by code, letter case ignored. Missing codes give "" or 0.
 // The name of a code: bank and customer columns 8-27, category 6-25, VAT 5-24 (the rate, a blank

@@ -3,14 +3,13 @@
 #include <exception>
 
 #include "core/Book.h"
-#include "core/BookViews.h"
 #include "core/BusyPointer.h"
 #include "core/IndexOperations.h"
 #include "core/RecordField.h"
 
 namespace core {
 
-bool PackTransactions(Book& book, BookViews& views)
+bool PackTransactions(Book& book)
 {
     BusyPointer busy(book.services());
     Ledger& ledger = book.ledger;
@@ -37,10 +36,10 @@ bool PackTransactions(Book& book, BookViews& views)
     ledger.CurrentTransactionIndex = packedCurrent;
 
     RebuildDateIndex(book);
-    views.ReadFilterSetupFromForm(ledger.Filters.CurrentFilter);
+    ledger.Window().ReadFilterSetupFromForm(ledger.Filters.CurrentFilter);
     ApplyFilterInSortOrder(book);
-    views.SyncQueryScrollBar();
-    views.RefreshQueryGrid();
+    ledger.Window().SyncQueryScrollBar();
+    ledger.Window().RefreshQueryGrid();
     return true;
 }
 

@@ -8,7 +8,8 @@ class Book;
 }
 
 // The company data file: the whole book as plain text, one value per line, sections in a fixed
-// order, first line "[Company Name V2000]". It is always read and written whole.
+// order, first line "[Company Name V2000]". It is always read and written whole. The window every
+// operation here takes must be the one attached to the book (ExpectAttached).
 namespace datafile {
 
 class DataFileWindow;

@@ -56,9 +56,10 @@ std::optional<std::string> readFirstLine(const std::filesystem::path& path, core
 
 void PutContentsIntoBook(DataFileContents&& c, core::Book& book, DataFileWindow& window)
 {
-    core::ClearAllCodeLists(book, window);
-    book.ledger.Window().ClearEntryFields(core::ClearWholeEditBox);
-    book.ledger.Window().UpdateMenuState();
+    ExpectAttached(book.ledger, window);
+    core::ClearAllCodeLists(book);
+    window.ClearEntryFields(core::ClearWholeEditBox);
+    window.UpdateMenuState();
     window.ResetGridRow();
 
     book.company = std::move(c.company);
@@ -66,7 +67,7 @@ void PutContentsIntoBook(DataFileContents&& c, core::Book& book, DataFileWindow&
     book.counters.TransactionNumberCounter = c.transactionNumberCounter;
     book.counters.InvoiceNumberCounter = c.invoiceNumberCounter;
     if (c.order)
-        book.ledger.Window().setSortOrder(*c.order);
+        window.setSortOrder(*c.order);
 
     core::CodeTables& codes = book.codes;
     fillTable(codes.ListBankAccounts, codes.ComboBank, c.bankLines,
@@ -106,6 +107,7 @@ void PutContentsIntoBook(DataFileContents&& c, core::Book& book, DataFileWindow&
 
 bool LoadDataFile(const std::filesystem::path& path, core::Book& book, DataFileWindow& window)
 {
+    ExpectAttached(book.ledger, window);
     core::BusyPointer busy(book.services());
     const std::optional<std::string> firstLine = readFirstLine(path, book);
     if (!firstLine)
@@ -142,6 +144,7 @@ bool LoadDataFile(const std::filesystem::path& path, core::Book& book, DataFileW
 
 void SetMainCaption(core::Book& book, DataFileWindow& window)
 {
+    ExpectAttached(book.ledger, window);
     window.setCaption(std::string(core::ProductTitle) + " : " + runtime::rtrim(book.company.CompanyName.view()));
 }
 

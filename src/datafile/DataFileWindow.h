@@ -1,14 +1,15 @@
 #pragma once
 
+#include <cassert>
 #include <string>
 
-#include "core/BookViews.h"
+#include "core/Ledger.h"
 
 namespace datafile {
 
-// The main window as loading and saving a data file reach it. The main window implements it;
-// tests use a fake.
-class DataFileWindow : public core::BookViews {
+// The main window as loading and saving a data file reach it: the book's window with the members
+// only the data file needs. The main window implements it; tests use a fake.
+class DataFileWindow : public core::BookWindow {
 public:
     virtual void setSaveItemEnabled(bool enabled) = 0;
     virtual void setCaption(const std::string& caption) = 0;
@@ -23,5 +24,14 @@ public:
     // text set to the current filter's name.
     virtual void ShowLoadedBook() = 0;
 };
+
+// The window a data-file operation is given must be the one attached to its book: the operation
+// calls it directly, while the core operations it runs reach it through the book, and a book read
+// in one window and shown in another would be saved with the wrong sort order and scroll bar.
+inline void ExpectAttached([[maybe_unused]] const core::Ledger& ledger,
+                           [[maybe_unused]] const DataFileWindow& window)
+{
+    assert(&ledger.Window() == &window && "the data file's window must be attached to the book");
+}
 
 } // namespace datafile

@@ -85,7 +85,7 @@ private:
         out_.writeLine(counted(book_.counters.InvoiceNumberCounter));
         for (int i = 0; i < sections::ReservedCountLines; ++i)
             out_.writeLine(sections::ReservedCount);
-        const bool byReference = ledger.Window().SortOrder() == core::QueryOrder::ByReference;
+        const bool byReference = window_.SortOrder() == core::QueryOrder::ByReference;
         out_.writeLine(byReference ? sections::ByReference : sections::ByDate);
         for (int i = 0; i < sections::ReservedGrossLines; ++i)
             out_.writeLine(sections::ReservedGross);
@@ -127,6 +127,7 @@ private:
 
 bool SaveDataFile(const std::filesystem::path& path, core::Book& book, DataFileWindow& window)
 {
+    ExpectAttached(book.ledger, window);
     core::BusyPointer busy(book.services());
     try {
         runtime::AtomicFile file(path);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "BookTest.h"
-#include "FakeBookViews.h"
+#include "FakeBookWindow.h"
 #include "core/CodeLines.h"
 #include "core/CodeTableEdits.h"
 #include "core/SplitEntry.h"
@@ -39,6 +39,8 @@ std::string categoryLine(const std::string& code, const std::string& name)
 
 class CodeTablesTest : public BookTest {
 protected:
+    CodeTablesTest() { book.ledger.AttachWindow(window); }
+
     bool addCategory(const std::string& code, const std::string& name)
     {
         const std::string line = categoryLine(code, name);
@@ -52,7 +54,7 @@ protected:
         return result;
     }
 
-    FakeBookViews views;
+    FakeBookWindow window;
 };
 
 } // namespace
@@ -135,7 +137,7 @@ TEST_F(CodeTablesTest, ChangingOnlyTheLetterCaseOfACodeIsRefused)
     addCategory("CAR", "Motor");
     services.answerMessageBox(Answer::OK);
     const std::string changed = categoryLine("car", "Motor");
-    EXPECT_FALSE(ReplaceCodeLine(book, views, book.codes.ListAnalCodes, book.codes.ComboAnal, changed, changed, "CAR ",
+    EXPECT_FALSE(ReplaceCodeLine(book, book.codes.ListAnalCodes, book.codes.ComboAnal, changed, changed, "CAR ",
                                  4, CodeKind::Category));
     EXPECT_EQ(onlyBox().text, "Code 'car ' already exists");
     EXPECT_EQ(book.codes.ListAnalCodes.List(0), categoryLine("CAR", "Motor"));
@@ -152,7 +154,7 @@ TEST_F(CodeTablesTest, ANewCodeIsCarriedIntoTheTransactionsOnYes)
 
     services.answerMessageBox(Answer::Yes);
     const std::string changed = categoryLine("VAN", "Motor");
-    ASSERT_TRUE(ReplaceCodeLine(book, views, book.codes.ListAnalCodes, book.codes.ComboAnal, changed, changed, "CAR ", 4,
+    ASSERT_TRUE(ReplaceCodeLine(book, book.codes.ListAnalCodes, book.codes.ComboAnal, changed, changed, "CAR ", 4,
                                 CodeKind::Category));
     EXPECT_EQ(onlyBox().text, "This Code's key value has changed. Do you wish to update transactions featuring this "
                               "code to show the new value?");
@@ -162,7 +164,7 @@ TEST_F(CodeTablesTest, ANewCodeIsCarriedIntoTheTransactionsOnYes)
     EXPECT_EQ(items(book.codes.ListAnalCodes), (std::vector<std::string>{categoryLine("OFF", "Office"), changed}));
     EXPECT_EQ(book.codes.ComboAnal.List(1), runtime::rtrim(changed));
     EXPECT_TRUE(book.ledger.FileChanged);
-    EXPECT_EQ(views.gridRefreshes, 1);
+    EXPECT_EQ(window.gridRefreshes, 1);
 }
 
 TEST_F(CodeTablesTest, AChangedVatCodeIsCarriedIntoSplitsToo)
@@ -180,7 +182,7 @@ TEST_F(CodeTablesTest, AChangedVatCodeIsCarriedIntoSplitsToo)
     vat.Code = "S20";
     const std::string newLine = FormatVatCodeLine(vat);
     services.answerMessageBox(Answer::Yes);
-    ASSERT_TRUE(ReplaceCodeLine(book, views, book.codes.ListVATCodes, book.codes.ComboVAT, newLine, "S20", "STD", 3,
+    ASSERT_TRUE(ReplaceCodeLine(book, book.codes.ListVATCodes, book.codes.ComboVAT, newLine, "S20", "STD", 3,
                                 CodeKind::Vat));
     EXPECT_EQ(table.Line(1), record("BANK01", "SPL", "CAR", 2, split("S20") + split("ZER")));
     EXPECT_EQ(table.Line(2), record("BANK01", "S20", "CAR"));
@@ -193,7 +195,7 @@ TEST_F(CodeTablesTest, OnNoTheTableChangesButNotTheTransactions)
     book.ledger.Transactions.Append(record("BANK01", "STD", "CAR"));
     services.answerMessageBox(Answer::No);
     const std::string changed = categoryLine("VAN", "Motor");
-    ASSERT_TRUE(ReplaceCodeLine(book, views, book.codes.ListAnalCodes, book.codes.ComboAnal, changed, changed, "CAR", 4,
+    ASSERT_TRUE(ReplaceCodeLine(book, book.codes.ListAnalCodes, book.codes.ComboAnal, changed, changed, "CAR", 4,
                                 CodeKind::Category));
     EXPECT_EQ(book.ledger.Transactions.Line(1), record("BANK01", "STD", "CAR"));
     EXPECT_EQ(book.codes.ListAnalCodes.List(0), changed);
@@ -206,7 +208,7 @@ TEST_F(CodeTablesTest, ALineWithoutItsMirrorIsNeitherRemovedNorReplaced)
     book.codes.ComboAnal.Clear();
     EXPECT_FALSE(RemoveCodeLine(book.codes.ListAnalCodes, book.codes.ComboAnal, "CAR", 4));
     const std::string changed = categoryLine("CAR", "Cars");
-    EXPECT_FALSE(ReplaceCodeLine(book, views, book.codes.ListAnalCodes, book.codes.ComboAnal, changed, changed, "CAR", 4,
+    EXPECT_FALSE(ReplaceCodeLine(book, book.codes.ListAnalCodes, book.codes.ComboAnal, changed, changed, "CAR", 4,
                                  CodeKind::Category));
     EXPECT_EQ(items(book.codes.ListAnalCodes), std::vector<std::string>{categoryLine("CAR", "Motor")});
 
@@ -301,9 +303,9 @@ TEST_F(CodeTablesTest, ApplyToBankBalanceMovesTheStartBalanceWithoutAQuestion)
                 6);
     ASSERT_EQ(book.codes.ComboBank.List(0), "B2");
 
-    ApplyToBankBalance(book, views, "bank01", -30.25);
-    ApplyToBankBalance(book, views, "NOBANK", 5);
-    ApplyToBankBalance(book, views, "B2", 12.5);
+    ApplyToBankBalance(book, "bank01", -30.25);
+    ApplyToBankBalance(book, "NOBANK", 5);
+    ApplyToBankBalance(book, "B2", 12.5);
     EXPECT_EQ(GetBankAccount(book, "BANK01"), 69.75);
     EXPECT_EQ(GetBankAccount(book, "B2"), 12.5);
     EXPECT_EQ(book.codes.ListBankAccounts.ListCount(), 2);
@@ -317,10 +319,10 @@ TEST_F(CodeTablesTest, ClearAllCodeListsEmptiesEveryList)
     addCategory("CAR", "Motor");
     book.codes.ListSTOs.AddItem("15 standing order");
     book.ledger.Filters.Names.AddItem("Mine");
-    ClearAllCodeLists(book, views);
+    ClearAllCodeLists(book);
     EXPECT_EQ(book.codes.ListAnalCodes.ListCount(), 0);
     EXPECT_EQ(book.codes.ComboAnal.ListCount(), 0);
     EXPECT_EQ(book.codes.ListSTOs.ListCount(), 0);
     EXPECT_EQ(items(book.ledger.Filters.Names), std::vector<std::string>{"(PREVIOUS)"});
-    EXPECT_EQ(views.filterListsCleared, 1);
+    EXPECT_EQ(window.filterListsCleared, 1);
 }

@@ -4,33 +4,10 @@
 #include <vector>
 
 #include "BookTest.h"
-#include "core/BookWindow.h"
+#include "FakeBookWindow.h"
 #include "core/IndexOperations.h"
 #include "core/TransactionEdits.h"
 #include "core/TransactionRecord.h"
-
-// The main window as the book's tests see it: it keeps the sort order and counts what the book
-// asked of it.
-class FakeBookWindow : public core::BookWindow {
-public:
-    core::QueryOrder SortOrder() const override { return order; }
-    void setSortOrder(core::QueryOrder newOrder) override { order = newOrder; }
-    void ClearEntryFields(int mode) override { clearedModes.push_back(mode); }
-    void UpdateMenuState() override { ++menuUpdates; }
-    void TickFilterMenu(const core::FilterMenuTicks& newTicks) override { ticks = newTicks; }
-    void ShowTotalsLabels(bool showPayments, bool showReceipts) override
-    {
-        paymentsShown = showPayments;
-        receiptsShown = showReceipts;
-    }
-
-    core::QueryOrder order = core::QueryOrder::ByDate;
-    std::vector<int> clearedModes;
-    int menuUpdates = 0;
-    core::FilterMenuTicks ticks;
-    bool paymentsShown = true;
-    bool receiptsShown = true;
-};
 
 // A transaction for a test, given by the fields that matter to it.
 struct Txn {

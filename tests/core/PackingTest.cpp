@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "FakeBookViews.h"
 #include "LedgerTest.h"
 #include "core/Packing.h"
 #include "core/RecordField.h"
@@ -12,7 +11,7 @@ namespace {
 
 class PackingTest : public LedgerTest {
 protected:
-    PackingTest() { views.formFilter = ledger.Filters.CurrentFilter; }
+    PackingTest() { window.formFilter = ledger.Filters.CurrentFilter; }
 
     std::vector<std::string> numbersInTable() const
     {
@@ -35,8 +34,6 @@ protected:
         txn.ref = ref;
         return txn;
     }
-
-    FakeBookViews views;
 };
 
 } // namespace
@@ -51,14 +48,14 @@ TEST_F(PackingTest, DeletedLinesGoAndTheRestAreRenumberedByPosition)
     }
     ledger.FileChanged = false;
 
-    ASSERT_TRUE(PackTransactions(book, views));
+    ASSERT_TRUE(PackTransactions(book));
     EXPECT_EQ(numbersInTable(), (std::vector<std::string>{"000001", "000004", "000005"}));
     EXPECT_EQ(dateOrder(), (std::vector<int>{1, 2, 3})) << "the fifth transaction is now record 3";
     EXPECT_EQ(queryOrder(), (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(ledger.Totals.Payments(), 100);
     EXPECT_TRUE(ledger.FileChanged);
-    EXPECT_EQ(views.scrollSyncs, 1);
-    EXPECT_EQ(views.gridRefreshes, 1);
+    EXPECT_EQ(window.scrollSyncs, 1);
+    EXPECT_EQ(window.gridRefreshes, 1);
 }
 
 TEST_F(PackingTest, ATableWithoutDeletedLinesStaysAsItWas)
@@ -69,7 +66,7 @@ TEST_F(PackingTest, ATableWithoutDeletedLinesStaysAsItWas)
     ledger.FileChanged = false;
     window.order = QueryOrder::ByReference;
 
-    ASSERT_TRUE(PackTransactions(book, views));
+    ASSERT_TRUE(PackTransactions(book));
     EXPECT_EQ(numbersInTable(), before);
     EXPECT_FALSE(ledger.FileChanged);
     EXPECT_EQ(queryOrder(), (std::vector<int>{2, 1})) << "the query index follows the reference order";
@@ -81,7 +78,7 @@ TEST_F(PackingTest, PackingOnlyDeletedLinesLeavesAnEmptyBook)
     ledger.CurrentTransactionLine = std::string(ledger.Transactions.Line(1));
     ASSERT_TRUE(DeleteTransaction(book, 1));
 
-    ASSERT_TRUE(PackTransactions(book, views));
+    ASSERT_TRUE(PackTransactions(book));
     EXPECT_EQ(ledger.Transactions.UpperBound(), 0);
     EXPECT_TRUE(ledger.DateIndex.empty());
     EXPECT_TRUE(ledger.QueryIndex.empty());
@@ -114,7 +111,7 @@ TEST_F(PackingTest, TheEditBoxTransactionKeepsPointingAtItsOwnLine)
         ledger.CurrentTransactionIndex = c.current;
         const std::string shown(ledger.Transactions.Line(c.current));
 
-        ASSERT_TRUE(PackTransactions(book, views));
+        ASSERT_TRUE(PackTransactions(book));
         EXPECT_EQ(ledger.CurrentTransactionIndex, c.packed);
         if (c.packed != 0) {
             EXPECT_EQ(ledger.Transactions.Line(c.packed), shown);

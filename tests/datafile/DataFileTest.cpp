@@ -45,6 +45,8 @@ std::size_t indexOf(const std::vector<std::string>& lines, const std::string& li
 
 class DataFileTest : public BookTest {
 protected:
+    DataFileTest() { book.ledger.AttachWindow(window); }
+
     bool load(const std::filesystem::path& path) { return datafile::LoadDataFile(path, book, window); }
     bool save(const std::filesystem::path& path) { return datafile::SaveDataFile(path, book, window); }
     void expectError() { services.answerMessageBox(platform::Answer::OK); }
@@ -172,11 +174,21 @@ TEST_F(DataFileTest, EmptyCompanyRoundTrips)
     otherServices.setNow(services.now());
     core::Book other(otherServices);
     FakeDataFileWindow otherWindow;
+    other.ledger.AttachWindow(otherWindow);
     ASSERT_TRUE(datafile::LoadDataFile(first, other, otherWindow));
     other.company.LoadCounter = 0;
     const auto second = folder / "second.QBD";
     ASSERT_TRUE(datafile::SaveDataFile(second, other, otherWindow));
     EXPECT_EQ(readBytes(second), readBytes(first));
+}
+
+// The window given to a data-file operation is the one the book's own operations reach; another
+// window would leave the book shown in one and saved with the other's sort order.
+TEST_F(DataFileTest, AWindowNotAttachedToTheBookIsRefused)
+{
+    FakeDataFileWindow stranger;
+    EXPECT_DEATH(datafile::SaveDataFile(folder / "stranger.QBD", book, stranger), "attached");
+    EXPECT_DEATH(datafile::LoadDataFile(Fixture, book, stranger), "attached");
 }
 
 TEST_F(DataFileTest, FailedLoadLeavesTheBookAsItWas)
