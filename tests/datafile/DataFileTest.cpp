@@ -275,3 +275,44 @@ TEST_F(DataFileTest, FailedSaveLeavesTheOldFileAndTheBookChanged)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), std::filesystem::directory_iterator()), 1)
         << "no temporary file is left behind";
 }
+
+// However a file is cut short or a line is spoiled, a load either succeeds or shows one message
+// and leaves the book as it was: it never reads outside what it was given.
+TEST_F(DataFileTest, DamagedFilesAreRefusedWithOneMessageAndNeverHalfLoaded)
+{
+    ASSERT_TRUE(load(Fixture));
+    const auto fixtureLines = splitLines(readBytes(Fixture));
+    auto fingerprint = [this] {
+        const auto& ledger = book.ledger;
+        return book.company.CompanyName.str() + "|" + std::to_string(ledger.Transactions.UpperBound()) + "|"
+            + std::to_string(ledger.DateIndex.UpperBound()) + "|" + std::to_string(book.codes.ListBankAccounts.ListCount())
+            + "|" + std::to_string(ledger.Filters.Count()) + "|" + book.Templates[core::SimpleInvoice].Name + "|"
+            + book.CurrentDataFilePath.string();
+    };
+    const std::string before = fingerprint();
+    const auto path = folder / "damaged.QBD";
+
+    auto tryLoad = [&](const std::vector<std::string>& lines) {
+        writeBytes(path, joinLines(lines));
+        const auto boxesBefore = services.messageBoxes().size();
+        services.answerMessageBox(platform::Answer::OK);
+        if (load(path)) {
+            ASSERT_TRUE(load(Fixture)) << "back to the fixture for the next case";
+        } else {
+            EXPECT_EQ(services.messageBoxes().size(), boxesBefore + 1);
+            EXPECT_EQ(fingerprint(), before);
+        }
+        services = platform::ScriptedServices{};
+        services.setNow(*runtime::Date::fromYmd(2025, 6, 15));
+    };
+    for (std::size_t kept = 1; kept < fixtureLines.size(); ++kept) {
+        SCOPED_TRACE("cut after line " + std::to_string(kept));
+        tryLoad(std::vector<std::string>(fixtureLines.begin(), fixtureLines.begin() + static_cast<std::ptrdiff_t>(kept)));
+    }
+    for (std::size_t spoiled = 1; spoiled < fixtureLines.size(); ++spoiled) {
+        SCOPED_TRACE("line " + std::to_string(spoiled + 1) + " spoiled");
+        auto lines = fixtureLines;
+        lines[spoiled] = "\xFF-9E99 ]";
+        tryLoad(lines);
+    }
+}
