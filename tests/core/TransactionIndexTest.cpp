@@ -5,6 +5,7 @@
 
 #include "core/TransactionIndex.h"
 #include "runtime/Error.h"
+#include "support/RaisedError.h"
 
 namespace {
 
@@ -145,12 +146,7 @@ TEST(IndexAccess, APositionOutsideTheIndexIsSubscriptOutOfRange)
     TransactionIndex index = IndexOf({"A"});
     for (int position : {0, 2, -1}) {
         SCOPED_TRACE(position);
-        try {
-            index.Remove(position);
-            FAIL() << "no error";
-        } catch (const runtime::Error& error) {
-            EXPECT_EQ(error.number(), runtime::SubscriptOutOfRange);
-        }
+        EXPECT_EQ(raisedErrorNumber([&] { index.Remove(position); }), runtime::SubscriptOutOfRange);
     }
     EXPECT_EQ(index.UpperBound(), 1);
 }

@@ -4,6 +4,7 @@
 
 #include "core/Vat.h"
 #include "runtime/Error.h"
+#include "support/RaisedError.h"
 
 namespace {
 
@@ -49,18 +50,8 @@ TEST(Vat, VatInPenceLeavesTheNetRoundedDownAndAddsBackToTheGross)
 
 TEST(Vat, VatInPenceRefusesWhatItCannotWork)
 {
-    try {
-        core::CalcVatOfGrossPence(17.5, 1e13);
-        FAIL() << "no overflow";
-    } catch (const runtime::Error& error) {
-        EXPECT_EQ(error.number(), runtime::Overflow);
-    }
-    try {
-        core::CalcVatOfGrossPence(-100, 10);
-        FAIL() << "no division error";
-    } catch (const runtime::Error& error) {
-        EXPECT_EQ(error.number(), 11);
-    }
+    EXPECT_EQ(raisedErrorNumber([] { core::CalcVatOfGrossPence(17.5, 1e13); }), runtime::Overflow);
+    EXPECT_EQ(raisedErrorNumber([] { core::CalcVatOfGrossPence(-100, 10); }), 11);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/RecordingPrinter.h"
 #include "runtime/Error.h"
+#include "support/RaisedError.h"
 
 namespace platform {
 namespace {
@@ -88,12 +89,7 @@ TEST(RecordingPrinterTest, RefusesFontsItDoesNotHave)
     RecordingPrinter printer;
     printer.setFonts({"Arial", "Verdana"});
     EXPECT_EQ(printer.fonts(), (std::vector<std::string>{"Arial", "Verdana"}));
-    try {
-        printer.setFontName("Courier New");
-        ADD_FAILURE() << "accepted";
-    } catch (const runtime::Error& e) {
-        EXPECT_EQ(e.number(), 380);
-    }
+    EXPECT_EQ(raisedErrorNumber([&] { printer.setFontName("Courier New"); }), 380);
     EXPECT_EQ(printer.FontName(), "Arial");
     EXPECT_THROW(printer.setFontSize(0), runtime::Error);
 }

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "RaisedError.h"
+#include "support/RaisedError.h"
 #include "support/FileBytes.h"
 #include "support/TempFolder.h"
 #include "runtime/AtomicFile.h"

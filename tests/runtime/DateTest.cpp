@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "RaisedError.h"
+#include "support/RaisedError.h"
 #include "runtime/Date.h"
 
 using runtime::Date;

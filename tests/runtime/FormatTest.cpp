@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "RaisedError.h"
+#include "support/RaisedError.h"
 #include "runtime/Format.h"
 
 using runtime::format;

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "RaisedError.h"
+#include "support/RaisedError.h"
 #include "runtime/Number.h"
 
 using namespace runtime;

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "RaisedError.h"
+#include "support/RaisedError.h"
 #include "runtime/Text.h"
 
 using namespace runtime;
