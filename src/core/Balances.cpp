@@ -19,6 +19,18 @@ bool HasCode(std::string_view record, RecordColumn column, const std::string& co
     return PaddedRecordField(record, column) == code;
 }
 
+// Calls `use` with every live transaction of the table, in table order, whose `column` holds `code`.
+template <class Use>
+void ForEachLiveRecordWithCode(const TransactionTable& table, RecordColumn column, std::string_view code, Use use)
+{
+    const std::string padded = runtime::padRight(code, column.width);
+    for (int recordNumber = 1; recordNumber <= table.UpperBound(); ++recordNumber) {
+        const std::string_view record = table.Line(recordNumber);
+        if (HasCode(record, column, padded) && IsLive(record))
+            use(record);
+    }
+}
+
 // Adds one transaction of the bank account to its totals.
 void AddToBankTotals(std::string_view record, double& reconciled, double& cashTotal)
 {
@@ -59,34 +71,25 @@ double SumBankAccountToDate(Book& book, std::string_view bankCode, std::string_v
 double SumBankAccount(Book& book, std::string_view bankCode, double& cashTotal)
 {
     const BusyPointer busy(book.services());
-    const std::string code = runtime::padRight(bankCode, RecordColumns::Bank.width);
-    const TransactionTable& table = book.ledger.Transactions;
     double reconciled = 0;
-    for (int recordNumber = 1; recordNumber <= table.UpperBound(); ++recordNumber) {
-        const std::string_view record = table.Line(recordNumber);
-        if (HasCode(record, RecordColumns::Bank, code) && IsLive(record))
-            AddToBankTotals(record, reconciled, cashTotal);
-    }
+    ForEachLiveRecordWithCode(book.ledger.Transactions, RecordColumns::Bank, bankCode,
+                              [&](std::string_view record) { AddToBankTotals(record, reconciled, cashTotal); });
     return reconciled;
 }
 
 double SumCustomerOutstanding(Book& book, std::string_view customerCode, double& invoiceTotal)
 {
     const BusyPointer busy(book.services());
-    const std::string code = runtime::padRight(customerCode, RecordColumns::Customer.width);
-    const TransactionTable& table = book.ledger.Transactions;
     double bills = 0;
-    for (int recordNumber = 1; recordNumber <= table.UpperBound(); ++recordNumber) {
-        const std::string_view record = table.Line(recordNumber);
-        if (!HasCode(record, RecordColumns::Customer, code) || !IsLive(record) ||
-            RecordFlag(record, RecordColumns::Paid))
-            continue;
+    ForEachLiveRecordWithCode(book.ledger.Transactions, RecordColumns::Customer, customerCode, [&](std::string_view record) {
+        if (RecordFlag(record, RecordColumns::Paid))
+            return;
         const std::string_view type = RecordField(record, RecordColumns::Type);
         if (type == "BIL")
             bills += GetSignedAmount(record);
         else if (type == "INV")
             invoiceTotal += GetSignedAmount(record);
-    }
+    });
     return bills + invoiceTotal;
 }
 

@@ -11,6 +11,7 @@ class BlockWriter {
 public:
     explicit BlockWriter(runtime::TextWriter& file) : file_(file) {}
     template <std::size_t N> void text(const core::FixedText<N>& field) { file_.writeLine(field.view()); }
+    void date(const core::FixedText<8>& field) { text(field); }
     void number(double value) { file_.writeLine(runtime::signedText(value)); }
 
 private:
@@ -23,6 +24,7 @@ public:
     template <std::size_t N> void text(core::FixedText<N>& field) { field = file_.readLine(); }
     void number(std::int16_t& value) { value = runtime::toInt16(runtime::val(file_.readLine())); }
     void number(double& value) { value = runtime::val(file_.readLine()); }
+    // Dates of older files are "yymmdd".
     void date(core::FixedText<8>& field)
     {
         std::string line = file_.readLine();
@@ -37,79 +39,55 @@ private:
     runtime::TextReader& file_;
 };
 
+// The 31 lines of a block, in their order; the writer and the reader walk the same list.
+template <class Setup, class Block> void visitBlock(Setup& s, Block& b)
+{
+    b.text(s.Name);
+    b.number(s.DateOn);
+    b.date(s.FromDate);
+    b.date(s.ToDate);
+    b.number(s.RefOn);
+    b.number(s.RefOp);
+    b.text(s.Reference);
+    b.number(s.BankOn);
+    b.number(s.BankOp);
+    b.text(s.BankCode);
+    b.number(s.CustOn);
+    b.number(s.CustOp);
+    b.text(s.CustCode);
+    b.number(s.VATOn);
+    b.number(s.VATOp);
+    b.text(s.VATCode);
+    b.number(s.CatOn);
+    b.number(s.CatOp);
+    b.text(s.CatCode);
+    b.number(s.TypeOn);
+    b.number(s.TypeOp);
+    b.text(s.Types);
+    b.number(s.CommentOn);
+    b.text(s.Comment);
+    b.number(s.AmountOn);
+    b.number(s.AmountOp);
+    b.number(s.Amount);
+    b.number(s.RecOn);
+    b.number(s.RecState);
+    b.number(s.PaidA);
+    b.number(s.PaidB);
+}
+
 } // namespace
 
 void WriteFilterSetupBlock(runtime::TextWriter& file, const core::FilterSetup& s)
 {
-    BlockWriter w(file);
-    w.text(s.Name);
-    w.number(s.DateOn);
-    w.text(s.FromDate);
-    w.text(s.ToDate);
-    w.number(s.RefOn);
-    w.number(s.RefOp);
-    w.text(s.Reference);
-    w.number(s.BankOn);
-    w.number(s.BankOp);
-    w.text(s.BankCode);
-    w.number(s.CustOn);
-    w.number(s.CustOp);
-    w.text(s.CustCode);
-    w.number(s.VATOn);
-    w.number(s.VATOp);
-    w.text(s.VATCode);
-    w.number(s.CatOn);
-    w.number(s.CatOp);
-    w.text(s.CatCode);
-    w.number(s.TypeOn);
-    w.number(s.TypeOp);
-    w.text(s.Types);
-    w.number(s.CommentOn);
-    w.text(s.Comment);
-    w.number(s.AmountOn);
-    w.number(s.AmountOp);
-    w.number(s.Amount);
-    w.number(s.RecOn);
-    w.number(s.RecState);
-    w.number(s.PaidA);
-    w.number(s.PaidB);
+    BlockWriter writer(file);
+    visitBlock(s, writer);
 }
 
 core::FilterSetup ReadFilterSetupBlock(runtime::TextReader& file)
 {
     core::FilterSetup s;
-    BlockReader r(file);
-    r.text(s.Name);
-    r.number(s.DateOn);
-    r.date(s.FromDate);
-    r.date(s.ToDate);
-    r.number(s.RefOn);
-    r.number(s.RefOp);
-    r.text(s.Reference);
-    r.number(s.BankOn);
-    r.number(s.BankOp);
-    r.text(s.BankCode);
-    r.number(s.CustOn);
-    r.number(s.CustOp);
-    r.text(s.CustCode);
-    r.number(s.VATOn);
-    r.number(s.VATOp);
-    r.text(s.VATCode);
-    r.number(s.CatOn);
-    r.number(s.CatOp);
-    r.text(s.CatCode);
-    r.number(s.TypeOn);
-    r.number(s.TypeOp);
-    r.text(s.Types);
-    r.number(s.CommentOn);
-    r.text(s.Comment);
-    r.number(s.AmountOn);
-    r.number(s.AmountOp);
-    r.number(s.Amount);
-    r.number(s.RecOn);
-    r.number(s.RecState);
-    r.number(s.PaidA);
-    r.number(s.PaidB);
+    BlockReader reader(file);
+    visitBlock(s, reader);
     return s;
 }
 
