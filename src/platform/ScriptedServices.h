@@ -85,6 +85,7 @@ public:
     void setRunningWindow(const std::string& className, bool running = true);
     void setStartProgramResult(bool ok) { startProgramResult_ = ok; }
     void setShellOpenResult(long result) { shellOpenResult_ = result; }
+    void setCommandLine(std::string commandLine) { commandLine_ = std::move(commandLine); }
     RecordingPrinter& recordingPrinter() { return printer_; }
 
     // ---- records ----
@@ -101,6 +102,8 @@ public:
     const std::vector<std::filesystem::path>& openedFiles() const { return openedFiles_; }
     const std::vector<ShownHelp>& helpShown() const { return helpShown_; }
     int doEventsCalls() const { return doEventsCalls_; }
+    // Whether the system asked to end the program.
+    bool programEnded() const { return programEnded_; }
     // Whether every queued answer and script was used; a test may assert it at its end.
     bool allScriptsUsed() const;
 
@@ -113,6 +116,8 @@ public:
     Printer& printer() override { return printer_; }
     void runModal(Form& form) override;
     void doEvents() override { ++doEventsCalls_; }
+    void endProgram() override { programEnded_ = true; }
+    std::string commandLine() override { return commandLine_; }
     bool startProgram(const std::string& commandLine, WindowStyle style) override;
     void sendKeys(const std::string& keys) override { sentKeys_.push_back(keys); }
     long shellOpen(const std::filesystem::path& path) override;
@@ -154,6 +159,8 @@ private:
     std::vector<std::filesystem::path> openedFiles_;
     std::vector<ShownHelp> helpShown_;
     int doEventsCalls_ = 0;
+    bool programEnded_ = false;
+    std::string commandLine_;
 
     RecordingPrinter printer_;
     runtime::Date now_;

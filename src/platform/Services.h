@@ -78,6 +78,11 @@ public:
     virtual void runModal(Form& form) = 0;
     virtual void doEvents() = 0;
 
+    // Ends the program at once, whatever forms stay loaded or shown.
+    virtual void endProgram() = 0;
+    // The arguments the program was started with, joined by single blanks (the program's name left out).
+    virtual std::string commandLine() = 0;
+
     virtual bool startProgram(const std::string& commandLine, WindowStyle style) = 0;
     virtual void sendKeys(const std::string& keys) = 0;
     // Opens a file with the desktop's association; above 32 means success, as the platform answers.

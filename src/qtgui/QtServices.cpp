@@ -170,6 +170,19 @@ void QtServices::doEvents()
     QCoreApplication::processEvents();
 }
 
+void QtServices::endProgram()
+{
+    QCoreApplication::exit(0);
+}
+
+std::string QtServices::commandLine()
+{
+    QStringList arguments = QCoreApplication::arguments();
+    if (!arguments.isEmpty())
+        arguments.removeFirst();
+    return fromQString(arguments.join(QLatin1Char(' ')));
+}
+
 bool QtServices::startProgram(const std::string& commandLine, platform::WindowStyle)
 {
     const ProgramStart plan = planProgramStart(commandLine, programFolder());

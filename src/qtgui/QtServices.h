@@ -52,6 +52,8 @@ public:
     void runModal(platform::Form& form) override;
     void doEvents() override;
 
+    void endProgram() override;
+    std::string commandLine() override;
     bool startProgram(const std::string& commandLine, platform::WindowStyle style) override;
     void sendKeys(const std::string& keys) override;
     long shellOpen(const std::filesystem::path& path) override;
