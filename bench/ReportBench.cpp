@@ -1,0 +1,85 @@
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "FullBook.h"
+#include "core/Book.h"
+#include "core/TransactionRecord.h"
+#include "platform/ScriptedServices.h"
+#include "reports/EecListReport.h"
+#include "reports/FilteredListReport.h"
+#include "reports/NetOfVatListReport.h"
+#include "reports/ReportDesk.h"
+
+namespace {
+
+// The main window with the report viewer chosen and both totals labels showing.
+class BenchReportHost : public reports::ReportHost {
+public:
+    reports::ReportOutput ChosenOutput() const override { return reports::ReportOutput::Datapeek; }
+    bool UseWordPad() const override { return false; }
+    std::string WordPadPath() const override { return {}; }
+    bool PayTotalVisible() const override { return true; }
+    std::string PayTotalCaption() const override { return "  12,345.67"; }
+    bool RcpTotalVisible() const override { return true; }
+    std::string RcpTotalCaption() const override { return "  76,543.21"; }
+    std::string MainFilterText() const override { return "(CURRENT)"; }
+};
+
+// A full book, one transaction in ten of it EEC-flagged, whose reports go to a folder of their own.
+struct ReportBench {
+    ReportBench()
+    {
+        bench::FillFullBook(book);
+        core::TransactionTable& table = book.ledger.Transactions;
+        for (int record = 10; record <= table.UpperBound(); record += 10) {
+            std::string line(table.Line(record));
+            line[core::RecordColumns::EEC.start - 1] = 'Y';
+            table.Replace(record, std::move(line));
+        }
+        std::filesystem::create_directories(folder);
+    }
+    ~ReportBench() { std::filesystem::remove_all(folder); }
+
+    platform::ScriptedServices services;
+    core::Book book{services};
+    BenchReportHost host;
+    std::filesystem::path folder = std::filesystem::temp_directory_path() / "quillbook-report-bench";
+    reports::ReportDesk desk{book, host, folder};
+};
+
+ReportBench& SharedReportBench()
+{
+    static ReportBench shared;
+    return shared;
+}
+
+void FilteredListReport(benchmark::State& state)
+{
+    ReportBench& bench = SharedReportBench();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(reports::WriteFilteredListReport(bench.desk));
+    state.counters["rows"] = bench.book.ledger.QueryIndex.UpperBound();
+}
+BENCHMARK(FilteredListReport)->Unit(benchmark::kMillisecond);
+
+void NetOfVatListReport(benchmark::State& state)
+{
+    ReportBench& bench = SharedReportBench();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(reports::WriteNetOfVatListReport(bench.desk));
+    state.counters["rows"] = bench.book.ledger.QueryIndex.UpperBound();
+}
+BENCHMARK(NetOfVatListReport)->Unit(benchmark::kMillisecond);
+
+// The whole decade of the book.
+void EecSalesList(benchmark::State& state)
+{
+    ReportBench& bench = SharedReportBench();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(reports::WriteEecListReport(bench.desk, 22, "01/Jan/2015", "31/Dec/2024"));
+}
+BENCHMARK(EecSalesList)->Unit(benchmark::kMillisecond);
+
+} // namespace

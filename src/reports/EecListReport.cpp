@@ -1,0 +1,101 @@
+#include "reports/EecListReport.h"
+
+#include <optional>
+#include <string>
+
+#include "core/Book.h"
+#include "core/MoneyFormat.h"
+#include "core/RecordField.h"
+#include "core/TransactionRecord.h"
+#include "reports/FinishTextReport.h"
+#include "reports/ReportDesk.h"
+#include "reports/ReportFile.h"
+#include "reports/ReportTexts.h"
+#include "reports/ReportTitle.h"
+#include "reports/TextReportRun.h"
+#include "runtime/Date.h"
+#include "runtime/Error.h"
+#include "runtime/Text.h"
+
+namespace reports {
+
+namespace {
+
+constexpr int MemoWidth = 40;
+const std::string AmountRuler(core::AmountWidth, '_');
+
+// A period date as the records store theirs, "yyyymmdd", so the two compare as text.
+std::string StoredDate(std::string_view shown)
+{
+    const std::optional<runtime::Date> date = runtime::parseDate(shown);
+    if (!date)
+        throw runtime::Error(runtime::TypeMismatch);
+    return runtime::format(*date, "yyyymmdd");
+}
+
+// Sales list receipts and invoices still owed to the company, acquisitions payments and bills
+// still owed by it: an invoice or bill once paid shows through its receipt or payment.
+bool IsListed(int kind, const core::TransactionFields& fields)
+{
+    if (kind == EecAcquisitionKind)
+        return fields.Type == "PAY" || (fields.Type == "BIL" && !fields.Paid);
+    return fields.Type == "RCP" || (fields.Type == "INV" && !fields.Paid);
+}
+
+void WriteTotalsRuler(ReportFile& file)
+{
+    file.WriteRow({runtime::space(6), runtime::space(9), runtime::space(MemoWidth), AmountRuler});
+}
+
+bool WriteReport(ReportDesk& desk, ReportFile& file, int kind, std::string_view from, std::string_view to)
+{
+    core::Book& book = desk.book();
+    file.WriteHead(kind);
+    file.WriteLine();
+    file.WriteLine(ReportStartMarker);
+    file.WriteLine(" ");
+    file.WriteLine(" ");
+    file.WriteRow({from, "To    ", to});
+    file.WriteLine();
+    const std::string first = StoredDate(from);
+    const std::string last = StoredDate(to);
+    file.WriteRow({"Date     ", "Ref   ", "Memo" + runtime::space(MemoWidth - 4), "Amount     "});
+    file.WriteRow({"_________", "______", std::string(MemoWidth, '_'), AmountRuler});
+    file.WriteLine();
+
+    double total = 0;
+    int count = 0;
+    core::TransactionFields fields;
+    for (const core::IndexEntry& entry : book.ledger.DateIndex.entries()) {
+        const std::string_view line = book.ledger.Transactions.Line(entry.RecordNumber);
+        // The flag and the date are read from the line first: most records are left out.
+        if (!core::RecordFlag(line, core::RecordColumns::EEC))
+            continue;
+        const std::string_view date = core::RecordField(line, core::RecordColumns::Date);
+        if (date < first || date > last)
+            continue;
+        core::ParseTransactionRecord(book, line, fields);
+        if (!IsListed(kind, fields))
+            continue;
+        total += fields.Amount;
+        ++count;
+        // An amount too wide for its 11 characters is written whole.
+        file.WriteRow({fields.Date, fields.Reference, runtime::padRight(FlatMemo(fields.Memo), MemoWidth),
+                       core::FormatAmountGrouped(fields.Amount)});
+    }
+    WriteTotalsRuler(file);
+    file.WriteRow({runtime::space(6), runtime::space(9), runtime::space(MemoWidth), core::FormatAmountGrouped(total)});
+    WriteTotalsRuler(file);
+    file.WriteLine();
+    file.WriteLine(RecordCountLine(count));
+    return FinishTextReport(desk, file, kind);
+}
+
+} // namespace
+
+bool WriteEecListReport(ReportDesk& desk, int kind, std::string_view from, std::string_view to)
+{
+    return RunTextReport(desk, [&](ReportFile& file) { return WriteReport(desk, file, kind, from, to); });
+}
+
+} // namespace reports

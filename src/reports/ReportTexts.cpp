@@ -1,0 +1,37 @@
+#include "reports/ReportTexts.h"
+
+#include <algorithm>
+
+#include "core/FilterSetup.h"
+#include "datafile/LineBreakEscape.h"
+#include "runtime/Text.h"
+
+namespace reports {
+
+bool IsPaymentType(std::string_view type)
+{
+    return type == "PAY" || type == "BIL";
+}
+
+std::string FlatMemo(std::string_view memo)
+{
+    std::string flat(memo);
+    datafile::FlattenLineBreaks(flat);
+    return flat;
+}
+
+std::string FilterSubtitle(const core::FilterSetup& filter)
+{
+    std::string name = filter.Name.str();
+    std::replace(name.begin(), name.end(), '\0', ' ');
+    if (runtime::rtrim(name).empty())
+        return {};
+    return "Filter : " + name;
+}
+
+std::string RecordCountLine(int count)
+{
+    return std::to_string(count) + " Records";
+}
+
+} // namespace reports
