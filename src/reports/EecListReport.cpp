@@ -6,12 +6,12 @@
 #include "core/Book.h"
 #include "core/MoneyFormat.h"
 #include "core/RecordField.h"
-#include "core/TransactionRecord.h"
 #include "reports/FinishTextReport.h"
 #include "reports/ReportDesk.h"
 #include "reports/ReportFile.h"
 #include "reports/ReportTexts.h"
 #include "reports/ReportTitle.h"
+#include "reports/StoredTransaction.h"
 #include "reports/TextReportRun.h"
 #include "runtime/Date.h"
 #include "runtime/Error.h"
@@ -35,11 +35,13 @@ std::string StoredDate(std::string_view shown)
 
 // Sales list receipts and invoices still owed to the company, acquisitions payments and bills
 // still owed by it: an invoice or bill once paid shows through its receipt or payment.
-bool IsListed(int kind, const core::TransactionFields& fields)
+bool IsListed(int kind, std::string_view line)
 {
+    const std::string_view type = core::RecordField(line, core::RecordColumns::Type);
+    const bool paid = core::RecordFlag(line, core::RecordColumns::Paid);
     if (kind == EecAcquisitionKind)
-        return fields.Type == "PAY" || (fields.Type == "BIL" && !fields.Paid);
-    return fields.Type == "RCP" || (fields.Type == "INV" && !fields.Paid);
+        return type == "PAY" || (type == "BIL" && !paid);
+    return type == "RCP" || (type == "INV" && !paid);
 }
 
 void WriteTotalsRuler(ReportFile& file)
@@ -65,23 +67,18 @@ bool WriteReport(ReportDesk& desk, ReportFile& file, int kind, std::string_view 
 
     double total = 0;
     int count = 0;
-    core::TransactionFields fields;
+    ShownDates dates;
     for (const core::IndexEntry& entry : book.ledger.DateIndex.entries()) {
         const std::string_view line = book.ledger.Transactions.Line(entry.RecordNumber);
-        // The flag and the date are read from the line first: most records are left out.
-        if (!core::RecordFlag(line, core::RecordColumns::EEC))
-            continue;
         const std::string_view date = core::RecordField(line, core::RecordColumns::Date);
-        if (date < first || date > last)
+        if (!core::RecordFlag(line, core::RecordColumns::EEC) || date < first || date > last || !IsListed(kind, line))
             continue;
-        core::ParseTransactionRecord(book, line, fields);
-        if (!IsListed(kind, fields))
-            continue;
-        total += fields.Amount;
+        const double amount = StoredAmount(line, core::RecordColumns::Amount);
+        total += amount;
         ++count;
         // An amount too wide for its 11 characters is written whole.
-        file.WriteRow({fields.Date, fields.Reference, runtime::padRight(FlatMemo(fields.Memo), MemoWidth),
-                       core::FormatAmountGrouped(fields.Amount)});
+        file.WriteRow({dates(line), core::PaddedRecordField(line, core::RecordColumns::Reference),
+                       MemoCell(line, MemoWidth), core::FormatAmountGrouped(amount)});
     }
     WriteTotalsRuler(file);
     file.WriteRow({runtime::space(6), runtime::space(9), runtime::space(MemoWidth), core::FormatAmountGrouped(total)});

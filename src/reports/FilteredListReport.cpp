@@ -4,12 +4,12 @@
 
 #include "core/Book.h"
 #include "core/MoneyFormat.h"
-#include "core/TransactionRecord.h"
 #include "reports/FinishTextReport.h"
 #include "reports/ReportDesk.h"
 #include "reports/ReportFile.h"
 #include "reports/ReportTexts.h"
 #include "reports/ReportTitle.h"
+#include "reports/StoredTransaction.h"
 #include "reports/TextReportRun.h"
 #include "runtime/Text.h"
 
@@ -21,15 +21,18 @@ constexpr int MemoWidth = 20;
 const std::string NoAmount = runtime::space(core::AmountWidth);
 const std::string AmountRuler(core::AmountWidth, '_');
 
-void WriteTransactionRow(ReportFile& file, const core::TransactionFields& fields)
+void WriteTransactionRow(ReportFile& file, std::string_view line, ShownDates& dates)
 {
+    namespace column = core::RecordColumns;
+    const std::string type = core::PaddedRecordField(line, column::Type);
     // An amount too wide for its cell widens it rather than losing digits.
-    const std::string amount = core::FormatAmountGrouped(fields.Amount);
-    const bool payment = IsPaymentType(fields.Type);
-    file.WriteRow({fields.Date, fields.Reference, fields.Type, fields.VAT,
-                   runtime::padRight(FlatMemo(fields.Memo), MemoWidth), payment ? amount : NoAmount,
-                   payment ? NoAmount : amount, fields.Reconciled ? "  Y" : "   ", fields.Paid ? " Y " : "   ",
-                   fields.Bank, fields.Customer, fields.Category});
+    const std::string amount = core::FormatAmountGrouped(StoredAmount(line, column::Amount));
+    const bool payment = IsPaymentType(type);
+    file.WriteRow({dates(line), core::PaddedRecordField(line, column::Reference), type,
+                   core::PaddedRecordField(line, column::VAT), MemoCell(line, MemoWidth), payment ? amount : NoAmount,
+                   payment ? NoAmount : amount, core::RecordFlag(line, column::Reconciled) ? "  Y" : "   ",
+                   core::RecordFlag(line, column::Paid) ? " Y " : "   ", core::PaddedRecordField(line, column::Bank),
+                   core::PaddedRecordField(line, column::Customer), core::PaddedRecordField(line, column::Category)});
 }
 
 // The five empty cells under the date, reference, type, VAT and memo columns.
@@ -63,11 +66,9 @@ bool WriteReport(ReportDesk& desk, ReportFile& file)
     file.WriteRow({"_________", "______", "___", "___", std::string(MemoWidth, '_'), AmountRuler, AmountRuler, " ___",
                    "___", "______", "______", "____"});
     file.WriteLine(" ");
-    core::TransactionFields fields;
-    for (const core::IndexEntry& entry : query.entries()) {
-        core::ParseTransactionRecord(book, book.ledger.Transactions.Line(entry.RecordNumber), fields);
-        WriteTransactionRow(file, fields);
-    }
+    ShownDates dates;
+    for (const core::IndexEntry& entry : query.entries())
+        WriteTransactionRow(file, book.ledger.Transactions.Line(entry.RecordNumber), dates);
     WriteTotalsRuler(file);
     WriteTotalsRow(file, desk.host());
     WriteTotalsRuler(file);

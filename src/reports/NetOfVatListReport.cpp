@@ -2,17 +2,18 @@
 
 #include <cmath>
 #include <string>
+#include <unordered_map>
 
 #include "core/Book.h"
 #include "core/CodeList.h"
 #include "core/MoneyFormat.h"
-#include "core/TransactionRecord.h"
 #include "core/Vat.h"
 #include "reports/FinishTextReport.h"
 #include "reports/ReportDesk.h"
 #include "reports/ReportFile.h"
 #include "reports/ReportTexts.h"
 #include "reports/ReportTitle.h"
+#include "reports/StoredTransaction.h"
 #include "reports/TextReportRun.h"
 #include "runtime/Text.h"
 
@@ -37,65 +38,107 @@ struct TransactionVat {
     double ToSection = 0;
 };
 
-TransactionVat VatOf(const core::Book& book, const core::TransactionFields& fields, Section section)
-{
-    if (fields.VAT == "SPL") {
-        // A split transaction carries the sum of its splits' VAT.
-        return {fields.VATAmount, std::fabs(fields.VATAmount)};
+// The rates of the VAT codes one report meets, each looked up in the code table once.
+class VatRates {
+public:
+    explicit VatRates(const platform::ListModel& codes) : codes_(codes) {}
+
+    double operator()(const std::string& code)
+    {
+        auto found = rates_.find(code);
+        if (found == rates_.end())
+            found = rates_.emplace(code, core::GetCodeListValue(codes_, code)).first;
+        return found->second;
     }
-    if (runtime::trim(fields.VAT).empty())
-        return {};
-    const double rate = core::GetCodeListValue(book.codes.ListVATCodes, fields.VAT);
-    double vat = 0;
-    if (fields.EEC)
-        vat = rate * fields.Amount / 100; // charged on top of the amount
-    else if (section == Section::Payments)
-        vat = core::CalcVatOfGrossPence(rate, fields.Amount);
-    else
-        vat = core::CalcVatOfGross(rate, fields.Amount);
-    return {vat, vat};
-}
 
-void WriteTransactionRow(ReportFile& file, const core::TransactionFields& fields, double vat)
-{
-    // Amounts too wide for their 11 characters are written whole: the memo gives way.
-    const std::string row = JoinCells({fields.Date, fields.Reference, fields.VAT, fields.Bank, fields.Customer,
-                                       fields.Category, core::FormatAmountGrouped(fields.Amount),
-                                       core::FormatAmountGrouped(std::fabs(vat)),
-                                       core::FormatAmountGrouped(std::fabs(fields.Amount) - std::fabs(vat)),
-                                       " " + FlatMemo(fields.Memo)});
-    file.WriteLine(runtime::padRight(row, RowWidth));
-}
+private:
+    const platform::ListModel& codes_;
+    std::unordered_map<std::string, double> rates_;
+};
 
-void WriteSectionTotals(ReportFile& file, const ReportHost& host, const SectionSums& sums)
-{
-    file.WriteRow({runtime::space(9), runtime::space(6), runtime::space(3), runtime::space(3), "", "", AmountRuler,
-                   AmountRuler, AmountRuler});
-    if (!host.PayTotalVisible() && !host.RcpTotalVisible())
-        return;
-    const double total = std::fabs(sums.Total);
-    const double vat = std::fabs(sums.Vat);
-    file.WriteRow({runtime::space(9), runtime::space(6), runtime::space(3), runtime::space(3), "", runtime::space(6),
-                   core::FormatAmountGrouped(total), core::FormatAmountGrouped(vat),
-                   core::FormatAmountGrouped(total - vat)});
-}
-
-void WriteSection(ReportDesk& desk, ReportFile& file, Section section)
-{
-    core::Book& book = desk.book();
-    SectionSums sums;
-    core::TransactionFields fields;
-    for (const core::IndexEntry& entry : book.ledger.QueryIndex.entries()) {
-        core::ParseTransactionRecord(book, book.ledger.Transactions.Line(entry.RecordNumber), fields);
-        if (IsPaymentType(fields.Type) != (section == Section::Payments))
-            continue;
-        const TransactionVat vat = VatOf(book, fields, section);
-        sums.Vat += vat.ToSection;
-        sums.Total += fields.Amount;
-        WriteTransactionRow(file, fields, vat.Vat);
+class NetOfVatWriter {
+public:
+    NetOfVatWriter(ReportDesk& desk, ReportFile& file)
+        : desk_(desk), book_(desk.book()), file_(file), rates_(book_.codes.ListVATCodes)
+    {
     }
-    WriteSectionTotals(file, desk.host(), sums);
-}
+
+    void WriteSection(Section section)
+    {
+        SectionSums sums;
+        for (const core::IndexEntry& entry : book_.ledger.QueryIndex.entries()) {
+            const std::string_view line = book_.ledger.Transactions.Line(entry.RecordNumber);
+            if (IsPaymentType(core::RecordField(line, core::RecordColumns::Type)) != (section == Section::Payments))
+                continue;
+            const double amount = StoredAmount(line, core::RecordColumns::Amount);
+            const TransactionVat vat = VatOf(line, amount, section);
+            sums.Vat += vat.ToSection;
+            sums.Total += amount;
+            WriteTransactionRow(line, amount, vat.Vat);
+        }
+        WriteSectionTotals(sums);
+    }
+
+private:
+    TransactionVat VatOf(std::string_view line, double amount, Section section)
+    {
+        namespace column = core::RecordColumns;
+        const std::string code = core::PaddedRecordField(line, column::VAT);
+        if (code == "SPL") {
+            // A split transaction carries the sum of its splits' VAT.
+            const double vat = StoredAmount(line, column::VATAmount);
+            return {vat, std::fabs(vat)};
+        }
+        if (runtime::trim(code).empty())
+            return {};
+        const double rate = rates_(code);
+        double vat = 0;
+        if (core::RecordFlag(line, column::EEC))
+            vat = rate * amount / 100; // charged on top of the amount
+        else if (section == Section::Payments)
+            vat = core::CalcVatOfGrossPence(rate, amount);
+        else
+            vat = core::CalcVatOfGross(rate, amount);
+        return {vat, vat};
+    }
+
+    void WriteTransactionRow(std::string_view line, double amount, double vat)
+    {
+        namespace column = core::RecordColumns;
+        // Amounts too wide for their 11 characters are written whole: the memo gives way.
+        std::string row = JoinCells({dates_(line), core::PaddedRecordField(line, column::Reference),
+                                     core::PaddedRecordField(line, column::VAT),
+                                     core::PaddedRecordField(line, column::Bank),
+                                     core::PaddedRecordField(line, column::Customer),
+                                     core::PaddedRecordField(line, column::Category), core::FormatAmountGrouped(amount),
+                                     core::FormatAmountGrouped(std::fabs(vat)),
+                                     core::FormatAmountGrouped(std::fabs(amount) - std::fabs(vat)), " "});
+        if (row.size() < RowWidth)
+            row += MemoCell(line, RowWidth - static_cast<int>(row.size()));
+        row.resize(RowWidth, ' ');
+        file_.WriteLine(row);
+    }
+
+    void WriteSectionTotals(const SectionSums& sums)
+    {
+        file_.WriteRow({runtime::space(9), runtime::space(6), runtime::space(3), runtime::space(3), "", "",
+                        AmountRuler, AmountRuler, AmountRuler});
+        const ReportHost& host = desk_.host();
+        if (!host.PayTotalVisible() && !host.RcpTotalVisible())
+            return;
+        const double total = std::fabs(sums.Total);
+        const double vat = std::fabs(sums.Vat);
+        file_.WriteRow({runtime::space(9), runtime::space(6), runtime::space(3), runtime::space(3), "",
+                        runtime::space(6), core::FormatAmountGrouped(total), core::FormatAmountGrouped(vat),
+                        core::FormatAmountGrouped(total - vat)});
+    }
+
+    ReportDesk& desk_;
+    core::Book& book_;
+    ReportFile& file_;
+    ShownDates dates_;
+    VatRates rates_;
+};
 
 bool WriteReport(ReportDesk& desk, ReportFile& file)
 {
@@ -109,12 +152,13 @@ bool WriteReport(ReportDesk& desk, ReportFile& file)
                    " Memo"});
     file.WriteRow({"________ ", "______", "___", "___", "______", "_____", AmountRuler, AmountRuler, AmountRuler,
                    " ____"});
+    NetOfVatWriter writer(desk, file);
     file.WriteLine("Payments");
     file.WriteLine(" ");
-    WriteSection(desk, file, Section::Payments);
+    writer.WriteSection(Section::Payments);
     file.WriteLine(" ");
     file.WriteLine("Receipts");
-    WriteSection(desk, file, Section::Receipts);
+    writer.WriteSection(Section::Receipts);
     file.WriteLine();
     file.WriteLine(RecordCountLine(book.ledger.QueryIndex.UpperBound()));
     return FinishTextReport(desk, file, NetOfVatListKind);

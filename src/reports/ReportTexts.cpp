@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/FilterSetup.h"
-#include "datafile/LineBreakEscape.h"
 #include "runtime/Text.h"
 
 namespace reports {
@@ -11,13 +10,6 @@ namespace reports {
 bool IsPaymentType(std::string_view type)
 {
     return type == "PAY" || type == "BIL";
-}
-
-std::string FlatMemo(std::string_view memo)
-{
-    std::string flat(memo);
-    datafile::FlattenLineBreaks(flat);
-    return flat;
 }
 
 std::string FilterSubtitle(const core::FilterSetup& filter)

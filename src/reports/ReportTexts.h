@@ -12,9 +12,6 @@ namespace reports {
 // Payments and bills take money out: the reports list them as payments, every other type as a receipt.
 bool IsPaymentType(std::string_view type);
 
-// A stored memo on one line: each stored line break shows as two blanks.
-std::string FlatMemo(std::string_view memo);
-
 // The line under a filtered list's title: "Filter : " and the set-up's 20-character name, or the
 // empty text when the name is blank. A cleared set-up's name of NUL characters counts as blank.
 std::string FilterSubtitle(const core::FilterSetup& filter);

@@ -1,0 +1,41 @@
+#include "reports/StoredTransaction.h"
+
+#include <algorithm>
+
+#include "core/DateText.h"
+#include "datafile/LineBreakEscape.h"
+#include "runtime/Text.h"
+
+namespace reports {
+
+namespace {
+
+bool AllDigits(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+} // namespace
+
+std::string MemoCell(std::string_view line, int width)
+{
+    // One character more than the cell, so a line break cut in half by the cell's end still
+    // shows as a blank.
+    std::string memo(core::RecordField(line, core::RecordColumns::Memo).substr(0, static_cast<std::size_t>(width) + 1));
+    datafile::FlattenLineBreaks(memo);
+    return runtime::padRight(memo, width);
+}
+
+std::string ShownDates::operator()(std::string_view line)
+{
+    const std::string_view stored = core::RecordField(line, core::RecordColumns::Date);
+    if (stored.size() != 8 || !AllDigits(stored))
+        return runtime::padRight(core::FormatYmdAsDisplayDate(stored), core::DisplayDateWidth);
+    const std::string month(stored.substr(0, 6));
+    auto found = monthAndYear_.find(month);
+    if (found == monthAndYear_.end())
+        found = monthAndYear_.emplace(month, core::FormatYmdAsDisplayDate(month + "01").substr(2)).first;
+    return std::string(stored.substr(6, 2)) + found->second;
+}
+
+} // namespace reports

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "core/RecordField.h"
+#include "core/TransactionRecord.h"
+
+// The list reports read the few columns they show straight from each stored transaction line:
+// unpacking every field of every listed record would take most of their time on a full book,
+// and would overwrite the split tail of the transaction in the edit box.
+namespace reports {
+
+// A money column of a line as a number (stored unsigned: the type gives the sign).
+inline double StoredAmount(std::string_view line, core::RecordColumn column)
+{
+    return runtime::val(core::RecordField(line, column));
+}
+
+// The line's memo on one line, each stored line break shown as two blanks, blank-padded or cut
+// to `width` characters.
+std::string MemoCell(std::string_view line, int width);
+
+// The stored dates of one report shown as "dd/Mmm/yyyy". A month's name is looked up once per
+// report rather than once per transaction.
+class ShownDates {
+public:
+    std::string operator()(std::string_view line);
+
+private:
+    std::unordered_map<std::string, std::string> monthAndYear_; // "yyyymm" -> "/Mmm/yyyy"
+};
+
+} // namespace reports
