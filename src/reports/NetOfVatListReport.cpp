@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "core/Book.h"
 #include "core/CodeList.h"
@@ -58,18 +59,20 @@ private:
 
 class NetOfVatWriter {
 public:
+    // Sorts the grid's transactions into the two sections, each keeping the grid's order.
     NetOfVatWriter(ReportDesk& desk, ReportFile& file)
         : desk_(desk), book_(desk.book()), file_(file), rates_(book_.codes.ListVATCodes)
     {
+        for (const core::IndexEntry& entry : book_.ledger.QueryIndex.entries()) {
+            const std::string_view line = book_.ledger.Transactions.Line(entry.RecordNumber);
+            (IsPaymentType(core::RecordField(line, core::RecordColumns::Type)) ? payments_ : receipts_).push_back(line);
+        }
     }
 
     void WriteSection(Section section)
     {
         SectionSums sums;
-        for (const core::IndexEntry& entry : book_.ledger.QueryIndex.entries()) {
-            const std::string_view line = book_.ledger.Transactions.Line(entry.RecordNumber);
-            if (IsPaymentType(core::RecordField(line, core::RecordColumns::Type)) != (section == Section::Payments))
-                continue;
+        for (const std::string_view line : section == Section::Payments ? payments_ : receipts_) {
             const double amount = StoredAmount(line, core::RecordColumns::Amount);
             const TransactionVat vat = VatOf(line, amount, section);
             sums.Vat += vat.ToSection;
@@ -138,6 +141,8 @@ private:
     ReportFile& file_;
     ShownDates dates_;
     VatRates rates_;
+    std::vector<std::string_view> payments_;
+    std::vector<std::string_view> receipts_;
 };
 
 bool WriteReport(ReportDesk& desk, ReportFile& file)

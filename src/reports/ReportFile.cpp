@@ -58,7 +58,11 @@ runtime::TextWriter& ReportFile::writer()
 
 std::string JoinCells(std::initializer_list<std::string_view> cells)
 {
+    std::size_t width = cells.size();
+    for (const std::string_view cell : cells)
+        width += cell.size();
     std::string row;
+    row.reserve(width);
     bool first = true;
     for (const std::string_view cell : cells) {
         if (!first)

@@ -23,7 +23,8 @@ std::string MemoCell(std::string_view line, int width)
     // shows as a blank.
     std::string memo(core::RecordField(line, core::RecordColumns::Memo).substr(0, static_cast<std::size_t>(width) + 1));
     datafile::FlattenLineBreaks(memo);
-    return runtime::padRight(memo, width);
+    memo.resize(static_cast<std::size_t>(width), ' ');
+    return memo;
 }
 
 std::string ShownDates::operator()(std::string_view line)

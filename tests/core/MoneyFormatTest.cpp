@@ -1,6 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
 #include "core/MoneyFormat.h"
+#include "core/Vat.h"
+#include "runtime/Format.h"
+#include "runtime/Text.h"
 
 namespace {
 
@@ -39,3 +46,37 @@ TEST(MoneyFormat, PlainKeepsTheRightmostElevenCharactersButTheUncutFormKeepsAll)
 }
 
 } // namespace
+
+// Everyday amounts take a short way into the grouped form; it must agree with the general format
+// everywhere, half pennies and amounts that round to zero included.
+TEST(MoneyFormat, GroupedFormAgreesWithTheGeneralFormat)
+{
+    std::vector<double> amounts;
+    for (int pence = -300000; pence <= 300000; pence += 7)
+        amounts.push_back(pence / 100.0);
+    for (int pence = 0; pence < 20000; ++pence) {
+        amounts.push_back(pence / 100.0 + 0.005); // half pennies
+        amounts.push_back(-(pence / 100.0 + 0.005));
+        amounts.push_back(core::CalcVatOfGross(17.5, pence / 100.0));
+        amounts.push_back(core::CalcVatOfGross(20, pence / 100.0) * -3);
+    }
+    std::uint64_t state = 0x2545F4914F6CDD1Dull;
+    for (int i = 0; i < 200000; ++i) {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        const double unit = static_cast<double>(state >> 11) / 9007199254740992.0; // [0, 1)
+        amounts.push_back((unit - 0.5) * std::pow(10.0, static_cast<int>(state % 14) - 3));
+    }
+    for (const double edge : {0.0, -0.0, -0.004, -0.005, 0.005, 0.0049999999, 999999999.99, 999999999.995, 1e9,
+                              -999999999.994, 1e12 + 0.125, 2.675, 1.005, 0.285, 1234567.125})
+        amounts.push_back(edge);
+
+    int differences = 0;
+    for (const double amount : amounts) {
+        const std::string general = runtime::padLeft(runtime::format(amount, "##,###,##0.00;-#,###,##0.00"), 11);
+        if (core::FormatAmountGrouped(amount) != general && ++differences <= 10)
+            ADD_FAILURE() << amount << " gives " << core::FormatAmountGrouped(amount) << ", not " << general;
+    }
+    EXPECT_EQ(differences, 0);
+}
