@@ -22,7 +22,6 @@ namespace reports {
 namespace {
 
 constexpr int MemoWidth = 40;
-const std::string AmountRuler(core::AmountWidth, '_');
 
 // A period date as the records store theirs, "yyyymmdd", so the two compare as text.
 std::string StoredDate(std::string_view shown)
@@ -54,9 +53,7 @@ bool WriteReport(ReportDesk& desk, ReportFile& file, int kind, std::string_view 
     core::Book& book = desk.book();
     file.WriteHead(kind);
     file.WriteLine();
-    file.WriteLine(ReportStartMarker);
-    file.WriteLine(" ");
-    file.WriteLine(" ");
+    file.WriteMarker();
     file.WriteRow({from, "To    ", to});
     file.WriteLine();
     const std::string first = StoredDate(from);

@@ -19,7 +19,6 @@ namespace {
 
 constexpr int MemoWidth = 20;
 const std::string NoAmount = runtime::space(core::AmountWidth);
-const std::string AmountRuler(core::AmountWidth, '_');
 
 void WriteTransactionRow(ReportFile& file, std::string_view line, ShownDates& dates)
 {
@@ -58,9 +57,7 @@ bool WriteReport(ReportDesk& desk, ReportFile& file)
     const core::TransactionIndex& query = book.ledger.QueryIndex;
     file.WriteHead(CurrentFilteredListKind);
     file.WriteLine(FilterSubtitle(book.ledger.Filters.CurrentFilter));
-    file.WriteLine(ReportStartMarker);
-    file.WriteLine(" ");
-    file.WriteLine(" ");
+    file.WriteMarker();
     file.WriteRow({"Date     ", "Ref ", "Type ", "VAT ", "Memo            ", "Payment ", "Receipt ", " Rec", "Pd? ",
                    "Bank ", "Cust ", "Cat"});
     file.WriteRow({"_________", "______", "___", "___", std::string(MemoWidth, '_'), AmountRuler, AmountRuler, " ___",

@@ -24,7 +24,6 @@ namespace {
 
 // Each transaction row is held to this width: the memo keeps what room is left.
 constexpr int RowWidth = 113;
-const std::string AmountRuler(core::AmountWidth, '_');
 
 enum class Section { Payments, Receipts };
 
@@ -150,9 +149,7 @@ bool WriteReport(ReportDesk& desk, ReportFile& file)
     core::Book& book = desk.book();
     file.WriteHead(NetOfVatListKind);
     file.WriteLine(FilterSubtitle(book.ledger.Filters.CurrentFilter));
-    file.WriteLine(ReportStartMarker);
-    file.WriteLine(" ");
-    file.WriteLine(" ");
+    file.WriteMarker();
     file.WriteRow({"Date     ", "Ref   ", "VAT", "A/C", "CUST  ", "Cat  ", "Total      ", "Vat amount ", "Net Amount ",
                    " Memo"});
     file.WriteRow({"________ ", "______", "___", "___", "______", "_____", AmountRuler, AmountRuler, AmountRuler,

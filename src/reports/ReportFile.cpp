@@ -26,6 +26,13 @@ void ReportFile::WriteHead(int kind)
     WriteLine(BuildReportTitle(desk_, kind));
 }
 
+void ReportFile::WriteMarker()
+{
+    WriteLine(ReportStartMarker);
+    WriteLine(" ");
+    WriteLine(" ");
+}
+
 void ReportFile::WriteLine(std::string_view text)
 {
     writer().writeLine(text);

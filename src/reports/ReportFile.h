@@ -27,6 +27,8 @@ public:
     // The viewer settings lines (only while the report viewer is the chosen output: a text
     // editor would show them) and the title line of a report of `kind`.
     void WriteHead(int kind);
+    // The marker line after the titles, and the two blank rows every report puts under it.
+    void WriteMarker();
     void WriteLine(std::string_view text = {});
     void WriteRow(std::initializer_list<std::string_view> cells);
     // Writes without ending the line.

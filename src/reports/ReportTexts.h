@@ -9,6 +9,9 @@ struct FilterSetup;
 
 namespace reports {
 
+// The ruler under an amount column: as wide as an amount cell.
+inline constexpr std::string_view AmountRuler = "___________";
+
 // Payments and bills take money out: the reports list them as payments, every other type as a receipt.
 bool IsPaymentType(std::string_view type);
 

@@ -5,14 +5,13 @@
 #include <unordered_map>
 
 #include "core/RecordField.h"
-#include "core/TransactionRecord.h"
 
 // The list reports read the few columns they show straight from each stored transaction line:
 // unpacking every field of every listed record would take most of their time on a full book,
 // and would overwrite the split tail of the transaction in the edit box.
 namespace reports {
 
-// A money column of a line as a number (stored unsigned: the type gives the sign).
+// A money column of a line as a number.
 inline double StoredAmount(std::string_view line, core::RecordColumn column)
 {
     return runtime::val(core::RecordField(line, column));
@@ -22,10 +21,11 @@ inline double StoredAmount(std::string_view line, core::RecordColumn column)
 // to `width` characters.
 std::string MemoCell(std::string_view line, int width);
 
-// The stored dates of one report shown as "dd/Mmm/yyyy". A month's name is looked up once per
+// The dates of one report's lines shown as "dd/Mmm/yyyy". A month's name is looked up once per
 // report rather than once per transaction.
 class ShownDates {
 public:
+    // The date of the line.
     std::string operator()(std::string_view line);
 
 private:

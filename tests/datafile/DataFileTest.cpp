@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <string>
 #include <vector>
 
 #include "FakeDataFileWindow.h"
 #include "support/FileBytes.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
 #include "core/BookTest.h"
 #include "datafile/DataFile.h"
@@ -256,16 +255,12 @@ TEST_F(DataFileTest, FailedSaveLeavesTheOldFileAndTheBookChanged)
     const std::string oldBytes = "[Company Name V2000]\r\nthe old file\r\n";
     writeBytes(target, oldBytes);
 
-    rlimit original{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &original), 0);
-    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-    rlimit small = original;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     expectError();
-    const bool saved = save(target);
-    setrlimit(RLIMIT_FSIZE, &original);
-    signal(SIGXFSZ, oldHandler);
+    bool saved = false;
+    {
+        const FileSizeLimit limit(4096);
+        saved = save(target);
+    }
 
     EXPECT_FALSE(saved);
     ASSERT_EQ(services.messageBoxes().size(), 1u);

@@ -31,20 +31,15 @@ protected:
         return reports::WriteEecListReport(desk, kind, from, to);
     }
 
-    // The listed rows: between the heading's blank line and the first totals ruler.
-    Lines rows() const
-    {
-        const Lines body = bodyLines();
-        Lines found;
-        for (std::size_t i = 5; i < body.size() && body[i] != TotalsRuler; ++i)
-            found.push_back(body[i]);
-        return found;
-    }
+    // The listed rows: after the period, heading and ruler rows, up to the first totals ruler.
+    Lines rows() const { return bodyLinesBetween(5, TotalsRuler); }
 };
 
 TEST_F(EecListReportTest, SalesListsReceiptsAndUnpaidInvoicesOfThePeriod)
 {
+    book.SplitTail = "001Edited split                       10.00STD    ";
     ASSERT_TRUE(write(22));
+    EXPECT_EQ(book.SplitTail, "001Edited split                       10.00STD    ");
     EXPECT_EQ(reportLines(),
               (Lines{
                   "ARIAL",

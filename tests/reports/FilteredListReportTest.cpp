@@ -16,15 +16,8 @@ class FilteredListReportTest : public ReportTest {
 protected:
     bool write() { return reports::WriteFilteredListReport(desk); }
 
-    // The data rows: the lines between the heading rows' blank line and the first totals ruler.
-    Lines rows() const
-    {
-        const Lines body = bodyLines();
-        Lines found;
-        for (std::size_t i = 3; i < body.size() && body[i] != TotalsRuler; ++i)
-            found.push_back(body[i]);
-        return found;
-    }
+    // The data rows: after the heading and ruler rows, up to the first totals ruler.
+    Lines rows() const { return bodyLinesBetween(3, TotalsRuler); }
 };
 
 TEST_F(FilteredListReportTest, ListsTheGridInItsOrderWithTotalsAndCount)

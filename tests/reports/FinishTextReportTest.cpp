@@ -1,12 +1,10 @@
-#include <sys/resource.h>
-
-#include <csignal>
 #include <string>
 #include <vector>
 
 #include "ReportTest.h"
 #include "reports/FinishTextReport.h"
 #include "reports/ReportFile.h"
+#include "support/FileSizeLimit.h"
 
 namespace {
 
@@ -108,15 +106,11 @@ TEST_F(FinishTextReportTest, MissingViewerIsReportedWithTheFileWrittenAndClosed)
 TEST_F(FinishTextReportTest, FileThatCannotBeFinishedIsReportedClosedAndNotShown)
 {
     services.answerMessageBox(platform::Answer::OK);
-    rlimit original{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &original), 0);
-    const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-    rlimit small = original;
-    small.rlim_cur = 8;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool finished = finish(1);
-    setrlimit(RLIMIT_FSIZE, &original);
-    signal(SIGXFSZ, oldHandler);
+    bool finished = true;
+    {
+        const FileSizeLimit limit(8);
+        finished = finish(1);
+    }
 
     EXPECT_FALSE(finished);
     EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Attempting to end report : Disk full"});

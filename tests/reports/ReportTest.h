@@ -135,6 +135,16 @@ protected:
         return {};
     }
 
+    // The body lines from `first` up to the line `end`.
+    std::vector<std::string> bodyLinesBetween(std::size_t first, const std::string& end) const
+    {
+        const std::vector<std::string> body = bodyLines();
+        std::vector<std::string> found;
+        for (std::size_t i = first; i < body.size() && body[i] != end; ++i)
+            found.push_back(body[i]);
+        return found;
+    }
+
     // A report that failed hands nothing to a viewer.
     void expectNothingStarted() const
     {
