@@ -34,9 +34,9 @@ Calendar::Calendar(core::Book& book, const platform::Form& mainWindow)
     : Form(book.services(), "Calendar"), book_(book), mainWindow_(mainWindow)
 {
     setCaption("Calendar");
-    Move(0, 0, 4800, 4560);
+    Move(0, 0, 5400, 5160);
 
-    Picture1.Move(120, 120, 3240, 3240);
+    Picture1.Move(120, 120, 3780, 3780);
     Picture1.setToolTipText("Click on a date");
     Picture1.setFontName("Small Fonts");
     Picture1.setFontSize(6.75);
@@ -44,27 +44,27 @@ Calendar::Calendar(core::Book& book, const platform::Form& mainWindow)
     Picture1.setForeColor(platform::Black);
     Picture1.setTabStop(false);
 
-    Label1.Move(3480, 120, 600, 240);
+    Label1.Move(4020, 120, 600, 240);
     Label1.setCaption("Month");
-    MScroll.Move(3600, 360, 255, 2280);
+    MScroll.Move(4140, 360, 255, 2640);
     MScroll.setMin(1);
     MScroll.setMax(12);
     MScroll.setValue(1);
-    Label2.Move(4080, 120, 600, 240);
+    Label2.Move(4620, 120, 600, 240);
     Label2.setCaption("Year");
-    YScroll.Move(4200, 360, 255, 2280);
+    YScroll.Move(4740, 360, 255, 2640);
     YScroll.setMin(1900);
     YScroll.setMax(2100);
     YScroll.setValue(1900);
-    Command1.Move(3480, 2880, 1095, 375);
+    Command1.Move(4020, 3240, 1095, 375);
     Command1.setCaption("&Today");
     Command1.setToolTipText("Return Today's Date");
 
-    Label4.Move(120, 3480, 1200, 255);
+    Label4.Move(120, 4050, 1200, 255);
     Label4.setCaption("Selected Date");
-    Label3.Move(1320, 3450, 3255, 285);
+    Label3.Move(1320, 4020, 3795, 285);
     Label3.setBorderStyle(1);
-    Label5.Move(120, 3840, 4455, 255);
+    Label5.Move(120, 4410, 4995, 255);
     Label5.setCaption("Select a Date or Click here to Close");
     Label5.setAlignment(platform::Center);
 
@@ -158,7 +158,7 @@ void Calendar::DrawCalendarGrid()
 
 void Calendar::FillCalendarMonth()
 {
-    printCentred(runtime::format(titleDate_, "Mmmm-yyyy"), GridUnits / 2 + CellUnits / 2, CellUnits / 2);
+    printCentred(runtime::format(titleDate_, "Mmmm-yyyy"), GridUnits / 2, CellUnits / 2);
     const runtime::Date first = firstOfMonth(year_, month_);
     firstWeekday_ = first.weekday() + 1;
     const int length = month_ == 12 ? 31 : runtime::Date(firstOfMonth(year_, month_ + 1).serial() - 1).day();

@@ -22,8 +22,8 @@ constexpr CodeKind PageOrder[] = {CodeKind::Bank, CodeKind::Vat, CodeKind::Custo
 
 // Page layout, in twips inside a frame: the list on the left, captions and boxes on the right.
 constexpr double ListLeft = 120, ListTop = 300, ListWidth = 3720, ListHeight = 3795;
-constexpr double CaptionLeft = 3960, CaptionWidth = 1200;
-constexpr double BoxLeft = 5220, BoxWidth = 2640, BoxHeight = 285, RowStep = 360, AddressHeight = 855;
+constexpr double CaptionLeft = 3960, CaptionWidth = 1380;
+constexpr double BoxLeft = 5400, BoxWidth = 2400, BoxHeight = 285, RowStep = 360, AddressHeight = 855;
 
 void placeRow(platform::Label& caption, const std::string& text, platform::Control& box, double top, double height = BoxHeight)
 {
@@ -118,6 +118,8 @@ void MaintainCodes::layOutPages()
     LblHelpHint.Move(CaptionLeft, top + RowStep + 60, 3900, 255);
     LblHelpHint.setCaption("Press F1 for Help");
     LblHelpHint.setForeColor(0x0000C0);
+    // Shown only once the page is open for entry on a book without accounts (first paint).
+    LblHelpHint.setVisible(false);
     setUpBox(TextBankCode, 6, 5);
     setUpBox(TextBankName, 20, 6);
     setUpBox(TextBankAddress, 80, 7);
