@@ -7,6 +7,7 @@
 #include "core/CodeTableEdits.h"
 #include "core/LedgerTest.h"
 #include "mainwindow/Calendar.h"
+#include "mainwindow/CodeRecords.h"
 #include "mainwindow/CodeWindowHost.h"
 #include "mainwindow/MaintainCodes.h"
 
@@ -51,6 +52,12 @@ protected:
         box.userSetText(text);
         codes.CmdDone.setFocus();
     }
+    // Puts a code line in its table and its mirror, as a loaded data file does.
+    void addLine(core::CodeKind kind, const std::string& line)
+    {
+        ASSERT_TRUE(core::AddCodeLine(book.messages, book.codes.table(kind), book.codes.mirror(kind), line,
+                                      mainwindow::MirrorText(kind, line), core::CodeWidth(kind)));
+    }
     void addBankLine(const std::string& code, const std::string& name, double startBalance)
     {
         core::BankAccountRecord record;
@@ -58,17 +65,14 @@ protected:
         record.Name = name;
         record.StartBalance = startBalance;
         record.Balance = startBalance;
-        const std::string line = core::FormatBankAccountLine(record);
-        ASSERT_TRUE(core::AddCodeLine(book.messages, book.codes.ListBankAccounts, book.codes.ComboBank, line,
-                                      line.substr(0, 27), 6));
+        addLine(core::CodeKind::Bank, core::FormatBankAccountLine(record));
     }
     void addCategoryLine(const std::string& code, const std::string& name)
     {
         core::CategoryRecord record;
         record.Code = code;
         record.Name = name;
-        const std::string line = core::FormatCategoryLine(record);
-        ASSERT_TRUE(core::AddCodeLine(book.messages, book.codes.ListAnalCodes, book.codes.ComboAnal, line, line, 4));
+        addLine(core::CodeKind::Category, core::FormatCategoryLine(record));
     }
     void addCustomerLine(const std::string& code, const std::string& name, const std::string& address = "")
     {
@@ -76,9 +80,7 @@ protected:
         record.Code = code;
         record.Name = name;
         record.Address = address;
-        const std::string line = core::FormatCustomerLine(record);
-        ASSERT_TRUE(core::AddCodeLine(book.messages, book.codes.ListCustCodes, book.codes.ComboCustomer, line,
-                                      line.substr(0, 27), 6));
+        addLine(core::CodeKind::Customer, core::FormatCustomerLine(record));
     }
     void addVatLine(const std::string& code, const std::string& name, double rate)
     {
@@ -86,9 +88,7 @@ protected:
         record.Code = code;
         record.Name = name;
         record.Rate = rate;
-        const std::string line = core::FormatVatCodeLine(record);
-        ASSERT_TRUE(core::AddCodeLine(book.messages, book.codes.ListVATCodes, book.codes.ComboVAT, line,
-                                      line.substr(0, 4) + line.substr(16, 20), 3));
+        addLine(core::CodeKind::Vat, core::FormatVatCodeLine(record));
     }
     static std::vector<std::string> items(const platform::ListModel& list)
     {
