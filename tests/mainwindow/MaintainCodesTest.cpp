@@ -2,7 +2,6 @@
 
 #include "platform/Events.h"
 
-using core::CodeKind;
 using platform::Answer;
 
 namespace {
@@ -157,12 +156,20 @@ TEST_F(MaintainCodesTest, TheCloseBoxClosesAsCloseDoes)
 
 TEST_F(MaintainCodesTest, CodesAreTypedInCapitals)
 {
-    open(codes.FrameCategories);
-    codes.CmdNewBank.userClick();
-    for (platform::TextBox* box : {&codes.TextAnalCode}) {
+    const std::pair<platform::Frame*, platform::TextBox*> pages[] = {{&codes.FrameAccount, &codes.TextBankCode},
+                                                                     {&codes.FrameVAT, &codes.TextVATCode},
+                                                                     {&codes.FrameCustomers, &codes.TextCustCode},
+                                                                     {&codes.FrameCategories, &codes.TextAnalCode}};
+    for (const auto& [page, codeBox] : pages) {
+        SCOPED_TRACE(codeBox->Name());
+        open(*page);
+        codes.CmdNewBank.userClick();
+        ASSERT_EQ(codes.ActiveControl(), codeBox);
         codes.userType("ab1");
-        EXPECT_EQ(box->Text(), "AB1");
+        EXPECT_EQ(codeBox->Text(), "AB1");
+        codes.CmdDone.userClick();
     }
+    open(codes.FrameCategories);
     codes.TextAnalName.setFocus();
     codes.userType("ab");
     EXPECT_EQ(codes.TextAnalName.Text(), "ab") << "names keep their case";
@@ -228,8 +235,8 @@ TEST_F(MaintainCodesTest, DoubleClickingTheDateOpenedBoxPicksADate)
     open(codes.FrameAccount);
     codes.CmdNewBank.userClick();
     codes.TextDateOpened.setText("15/Mar/2026");
-    services.onModal<mainwindow::Calendar>("Calendar", [](mainwindow::Calendar& calendar) {
-        calendar.Picture1.userMouseDown(1, 0, 65 * calendar.Picture1.Width() / 90, 45 * calendar.Picture1.Height() / 90);
+    services.onModal<mainwindow::Calendar>("Calendar", [](mainwindow::Calendar& shown) {
+        shown.Picture1.userMouseDown(1, 0, 65 * shown.Picture1.Width() / 90, 45 * shown.Picture1.Height() / 90);
     });
     codes.TextDateOpened.userDblClick();
     EXPECT_EQ(codes.TextDateOpened.Text(), "20/03/2026") << "Friday of the third week";
