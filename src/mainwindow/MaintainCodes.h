@@ -41,6 +41,8 @@ public:
     // Saves the code on the kind's page: validated, added when the page holds a new code or put
     // in place of the code the page was loaded with. True when the line was added or replaced.
     bool SaveCodeRecord(core::CodeKind kind);
+    // Blanks the kind's current record, so that the next save adds a code.
+    void ClearCurrentRecord(core::CodeKind kind);
 
     // The records the pages were last loaded from or saved to; a blank record means the page holds
     // a new code, which the next save adds.
@@ -133,7 +135,6 @@ private:
     Page& page(core::CodeKind kind) { return pages_[static_cast<int>(kind) - 1]; }
     // The first visible page, tested bank, VAT, customer, category.
     std::optional<core::CodeKind> visiblePage() const;
-    void ClearCurrentRecord(core::CodeKind kind);
     bool IsCurrentRecordEmpty(core::CodeKind kind) const;
     void ShowListLine(core::CodeKind kind, const std::string& line);
     void ShowBankBalances();
