@@ -1,9 +1,20 @@
 #pragma once
 
 #include "core/CodeKind.h"
+#include "core/FixedText.h"
 #include "platform/ListModel.h"
 
 namespace core {
+
+// The code of each kind that a new transaction in the edit box starts with, blank-padded to the
+// kind's width: set when the code window closes on a code and when the edit box stores a
+// transaction, blanked for a new company.
+struct LastUsedCodes {
+    FixedText<6> Bank{""};
+    FixedText<3> VAT{""};
+    FixedText<6> Customer{""};
+    FixedText<4> Category{""};
+};
 
 // The book's four code tables and its standing orders, each a sorted list of fixed-column lines in
 // code order, with the main window's mirrors of the tables (a shorter text per code). The windows
@@ -31,6 +42,8 @@ public:
     bool CustomerListChanged = false;
     bool CategoryListChanged = false;
     bool TransferBankListChanged = false;
+
+    LastUsedCodes LastUsed;
 
     // The table and mirror of a kind; a kind outside 1-4 is error 9.
     platform::ListModel& table(CodeKind kind);

@@ -45,4 +45,9 @@ void Messages::ShowInfoBox(const std::string& message)
     show(message, platform::Beep::Information, platform::Buttons::OK, platform::Icon::Information, 1);
 }
 
+void Messages::ShowWarningBox(const std::string& message)
+{
+    show(message, platform::Beep::Exclamation, platform::Buttons::OK, platform::Icon::Exclamation, 1);
+}
+
 } // namespace core

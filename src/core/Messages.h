@@ -31,6 +31,8 @@ public:
     platform::Answer AskYesNoCancel(const std::string& message);
     void ShowErrorBox(const std::string& message);
     void ShowInfoBox(const std::string& message);
+    // A note with the exclamation icon.
+    void ShowWarningBox(const std::string& message);
 
     platform::Services& services() const { return services_; }
 

@@ -37,7 +37,7 @@ double PictureBox::TextHeight(const std::string& text) const
 void PictureBox::print(const std::string& text, bool endLine)
 {
     touch();
-    drawing_.runs.push_back(TextRun{text, x_, y_, font()});
+    drawing_.runs.push_back(TextRun{text, x_, y_, font(), ForeColor()});
     if (endLine) {
         x_ = 0;
         y_ += TextHeight(text);
@@ -50,7 +50,16 @@ void PictureBox::print(const std::string& text, bool endLine)
 void PictureBox::line(double x1, double y1, double x2, double y2)
 {
     touch();
-    drawing_.strokes.push_back(Stroke{Stroke::Kind::Line, x1, y1, x2, y2});
+    drawing_.strokes.push_back(Stroke{Stroke::Kind::Line, x1, y1, x2, y2, ForeColor()});
+    x_ = x2;
+    y_ = y2;
+    changed("Picture");
+}
+
+void PictureBox::rectangle(double x1, double y1, double x2, double y2, long colour, bool filled)
+{
+    touch();
+    drawing_.strokes.push_back(Stroke{filled ? Stroke::Kind::FilledRectangle : Stroke::Kind::Rectangle, x1, y1, x2, y2, colour});
     x_ = x2;
     y_ = y2;
     changed("Picture");

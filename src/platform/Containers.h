@@ -26,7 +26,8 @@ private:
 };
 
 // A picture box: a container that can also be drawn on. Drawing is recorded (Drawing.h) with the
-// fixed metrics of TextMetrics.h; the Qt layer paints the record. Cls clears it.
+// fixed metrics of TextMetrics.h; the Qt layer paints the record. Cls clears it. Text and lines take
+// the ForeColor the box has when they are drawn.
 class PictureBox : public Control {
 public:
     using Control::Control;
@@ -44,6 +45,8 @@ public:
     // and CurrentY down one line, otherwise CurrentX moves past the text.
     void print(const std::string& text, bool endLine = true);
     void line(double x1, double y1, double x2, double y2);
+    // A rectangle by two corners in `colour`, outlined or filled.
+    void rectangle(double x1, double y1, double x2, double y2, long colour, bool filled);
     void Cls();
     const RecordedPage& drawing() const { return drawing_; }
 

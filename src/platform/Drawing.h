@@ -15,19 +15,24 @@ struct Font {
     bool operator==(const Font&) const = default;
 };
 
-// One print() call: the text, where it started and in which font.
+// Black, in the platform's 0x00BBGGRR colour form.
+inline constexpr long Black = 0;
+
+// One print() call: the text, where it started, in which font and colour.
 struct TextRun {
     std::string text;
     double x = 0;
     double y = 0;
     Font font;
+    long colour = Black;
 };
 
-// A line or a rectangle, by its two corners.
+// A line or a rectangle (outlined, or filled with its colour), by its two corners.
 struct Stroke {
-    enum class Kind { Line, Rectangle };
+    enum class Kind { Line, Rectangle, FilledRectangle };
     Kind kind = Kind::Line;
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    long colour = Black;
 };
 
 // What was drawn on one printed page or in a picture box.

@@ -62,18 +62,21 @@ void PictureBoxPeer::show(std::string_view property)
 void PictureBoxPeer::paint(QPainter& painter) const
 {
     const platform::RecordedPage& drawing = picture_.drawing();
-    painter.setPen(toQColor(picture_.ForeColor(), canvas_->palette()));
     for (const platform::Stroke& stroke : drawing.strokes) {
+        const QColor colour = toQColor(stroke.colour, canvas_->palette());
+        painter.setPen(colour);
         const QPoint from(toPixels(stroke.x1), toPixels(stroke.y1));
         const QPoint to(toPixels(stroke.x2), toPixels(stroke.y2));
-        if (stroke.kind == platform::Stroke::Kind::Rectangle)
-            painter.drawRect(QRect(from, to).normalized());
-        else
-            painter.drawLine(from, to);
+        switch (stroke.kind) {
+        case platform::Stroke::Kind::Rectangle: painter.drawRect(QRect(from, to).normalized()); break;
+        case platform::Stroke::Kind::FilledRectangle: painter.fillRect(QRect(from, to).normalized(), colour); break;
+        case platform::Stroke::Kind::Line: painter.drawLine(from, to); break;
+        }
     }
     for (const platform::TextRun& run : drawing.runs) {
         const QFont font = toQFont(run.font);
         painter.setFont(font);
+        painter.setPen(toQColor(run.colour, canvas_->palette()));
         // The run's position is the top of its line; Qt draws from the baseline.
         painter.drawText(QPointF(toPixels(run.x), toPixels(run.y) + QFontMetrics(font).ascent()), toQString(run.text));
     }

@@ -1,0 +1,77 @@
+#include <benchmark/benchmark.h>
+
+#include "FullBook.h"
+#include "core/Book.h"
+#include "core/CodeLines.h"
+#include "core/CodeTableEdits.h"
+#include "mainwindow/Calendar.h"
+#include "mainwindow/CodeWindowHost.h"
+#include "mainwindow/MaintainCodes.h"
+#include "platform/ScriptedServices.h"
+
+namespace {
+
+class NoAutoSave : public mainwindow::CodeWindowHost {
+public:
+    bool AutoSave() const override { return false; }
+    void SaveTheFile() override {}
+};
+
+// The code window on the bank page of a full book, with the line of the busiest account shown.
+struct CodeWindowOverFullBook {
+    CodeWindowOverFullBook()
+    {
+        mainForm.endDesign();
+        bench::FillFullBook(book);
+        for (const char* code : {"BANK1", "BANK2", "CASH", "SAVE"}) {
+            core::BankAccountRecord bank;
+            bank.Code = code;
+            bank.Name = "Account";
+            bank.StartBalance = 1000;
+            const std::string line = core::FormatBankAccountLine(bank);
+            core::AddCodeLine(book.messages, book.codes.ListBankAccounts, book.codes.ComboBank, line, line.substr(0, 27), 6);
+        }
+        codes.FrameAccount.setVisible(true);
+        codes.Show();
+        codes.ListBankAccounts.userSelect(0);
+        codes.ListBankAccounts.userDblClick();
+    }
+
+    platform::ScriptedServices services;
+    core::Book book{services};
+    platform::Form mainForm{services, "Main"};
+    mainwindow::Calendar calendar{book, mainForm};
+    NoAutoSave host;
+    mainwindow::MaintainCodes codes{book, host, calendar};
+};
+
+// Double-clicking an account: both balances summed over the whole book.
+void BankAccountBalances(benchmark::State& state)
+{
+    CodeWindowOverFullBook window;
+    for (auto _ : state) {
+        window.codes.ListBankAccounts.userDblClick();
+        benchmark::DoNotOptimize(window.codes.LblNomBal.Caption());
+    }
+    state.counters["transactions"] = window.book.ledger.Transactions.UpperBound();
+}
+BENCHMARK(BankAccountBalances)->Unit(benchmark::kMillisecond);
+
+// Update after the account's code was changed, answering Yes: every transaction re-keyed.
+void ChangedCodeCarriedThroughTheBook(benchmark::State& state)
+{
+    CodeWindowOverFullBook window;
+    bool renamed = false;
+    for (auto _ : state) {
+        window.codes.TextBankCode.userSetText(renamed ? "BANK1" : "BANKX");
+        window.services.answerMessageBox(platform::Answer::Yes);
+        window.codes.CmdSaveBank.userClick();
+        renamed = !renamed;
+    }
+    if (!window.services.allScriptsUsed())
+        state.SkipWithError("the change of code was not offered to the transactions");
+    state.counters["transactions"] = window.book.ledger.Transactions.UpperBound();
+}
+BENCHMARK(ChangedCodeCarriedThroughTheBook)->Unit(benchmark::kMillisecond);
+
+} // namespace

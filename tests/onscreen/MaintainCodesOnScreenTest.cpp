@@ -1,0 +1,69 @@
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include "OnScreenWindow.h"
+#include "core/CodeLines.h"
+#include "core/CodeTableEdits.h"
+#include "mainwindow/Calendar.h"
+#include "mainwindow/CodeWindowHost.h"
+#include "mainwindow/MaintainCodes.h"
+
+namespace {
+
+class NoAutoSave : public mainwindow::CodeWindowHost {
+public:
+    bool AutoSave() const override { return false; }
+    void SaveTheFile() override {}
+};
+
+class MaintainCodesOnScreen : public OnScreenWindow, public testing::Test {
+protected:
+    MaintainCodesOnScreen()
+    {
+        mainWindow.endDesign();
+        core::BankAccountRecord bank;
+        bank.Code = "BANK1";
+        bank.Name = "Current";
+        bank.StartBalance = 100;
+        const std::string line = core::FormatBankAccountLine(bank);
+        core::AddCodeLine(book.messages, book.codes.ListBankAccounts, book.codes.ComboBank, line, line.substr(0, 27), 6);
+        codes.FrameAccount.setVisible(true);
+        codes.Show();
+        settle();
+    }
+
+    platform::Form mainWindow{services, "Main"};
+    mainwindow::Calendar calendar{book, mainWindow};
+    NoAutoSave host;
+    mainwindow::MaintainCodes codes{book, host, calendar};
+};
+
+TEST_F(MaintainCodesOnScreen, TheBankPageShowsItsControlsAndTheTable)
+{
+    EXPECT_EQ(widget<QGroupBox>(codes.FrameAccount).title(), QStringLiteral("Bank Accounts"));
+    EXPECT_TRUE(widget<QGroupBox>(codes.FrameAccount).isVisible());
+    EXPECT_FALSE(widget<QGroupBox>(codes.FrameVAT).isVisible());
+    auto& list = widget<QListWidget>(codes.ListBankAccounts);
+    ASSERT_EQ(list.count(), 1);
+    EXPECT_TRUE(list.item(0)->text().startsWith(QStringLiteral("BANK1  Current")));
+    EXPECT_EQ(widget<QLineEdit>(codes.TextBankCode).maxLength(), 6);
+    EXPECT_FALSE(widget<QLineEdit>(codes.TextBankCode).isEnabled()) << "disabled until New or a double-click";
+    EXPECT_TRUE(widget<QPushButton>(codes.CmdSaveBank).isDefault());
+}
+
+TEST_F(MaintainCodesOnScreen, NewAndCloseReachTheirHandlers)
+{
+    widget<QPushButton>(codes.CmdNewBank).click();
+    settle();
+    EXPECT_TRUE(widget<QLineEdit>(codes.TextBankCode).isEnabled());
+    EXPECT_EQ(widget<QLineEdit>(codes.TextStartBal).text(), QStringLiteral("0.00"));
+    widget<QPushButton>(codes.CmdDone).click();
+    settle();
+    EXPECT_FALSE(codes.Visible());
+    EXPECT_FALSE(codes.FrameAccount.Visible());
+}
+
+} // namespace
