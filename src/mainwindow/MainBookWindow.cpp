@@ -102,6 +102,8 @@ void Main::ShowLoadedBook()
 {
     core::FilterStore& filters = book.ledger.Filters;
     SelectedMark = 0;
+    // A file written elsewhere may end its scroll bar short of the list.
+    SyncQueryScrollBar();
     RefreshQueryGrid();
     core::ShowFilterSetupOnForm(book, *this, filters.CurrentFilter);
     core::ShowTotalsLabels(book, *this);
