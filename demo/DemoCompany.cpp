@@ -13,6 +13,7 @@
 #include "core/TransactionEdits.h"
 #include "core/Vat.h"
 #include "datafile/DataFile.h"
+#include "datafile/LineBreakEscape.h"
 #include "mainwindow/Main.h"
 #include "platform/ScriptedServices.h"
 #include "runtime/Date.h"
@@ -126,6 +127,7 @@ public:
         fields.VAT = vat;
         fields.Category = category;
         fields.Memo = memo;
+        datafile::EscapeLineBreaks(fields.Memo);
         fields.Amount = amount;
         fields.VATAmount = core::CalcVatOfGrossPence(rateOf(vat), amount);
         fields.Paid = paid;
