@@ -9,6 +9,8 @@ namespace {
 constexpr long ButtonFace = 0x8000000F;
 constexpr double RowPitch = 300;
 constexpr double FieldHeight = 285;
+// Where the fields of the edit box begin, right of their captions.
+constexpr double FieldLeft = 960;
 
 double rowTop(int row)
 {
@@ -285,16 +287,16 @@ void Main::designEditBox()
     ComboAnal.setModel(book.codes.ComboAnal);
 
     EditLabel[3].Move(120, rowTop(1) + 45);
-    ComboBank.Move(720, rowTop(1), 3300, FieldHeight);
+    ComboBank.Move(FieldLeft, rowTop(1), 3300, FieldHeight);
     ComboBank.setToolTipText("Choose bank account for this transaction");
     ComboToBank.Move(4500, rowTop(1), 2300, FieldHeight);
     ComboToBank.setToolTipText("Choose account to transfer money to");
     ComboToBank.setVisible(false);
 
-    TextRef.Move(720, rowTop(2), 855, FieldHeight);
+    TextRef.Move(FieldLeft, rowTop(2), 855, FieldHeight);
     TextRef.setMaxLength(6);
     TextRef.setToolTipText("Enter your own reference code or accept the default");
-    ComboType.Move(1635, rowTop(2), 855, FieldHeight);
+    ComboType.Move(FieldLeft + 915, rowTop(2), 855, FieldHeight);
     for (const char* type : {"PAY", "RCP", "XFR", "INV", "BIL"})
         ComboType.AddItem(type);
     TextDate.Move(5600, rowTop(2), 1215, FieldHeight);
@@ -302,14 +304,14 @@ void Main::designEditBox()
     EditLabel[2].Move(5000, rowTop(2) + 45);
 
     EditLabel[5].Move(120, rowTop(3) + 45);
-    ComboVAT.Move(720, rowTop(3), 2500, FieldHeight);
+    ComboVAT.Move(FieldLeft, rowTop(3), 2500, FieldHeight);
     ComboVAT.setToolTipText("Choose VAT code");
     ComboAnal.Move(3400, rowTop(3), 2500, FieldHeight);
     ComboAnal.setToolTipText("Choose category");
     EditLabel[6].Move(3400, rowTop(2) + 45);
 
     EditLabel[1].Move(120, rowTop(4) + 45);
-    TextComment.Move(720, rowTop(4), 3100, RowPitch + FieldHeight);
+    TextComment.Move(FieldLeft, rowTop(4), 3100, RowPitch + FieldHeight);
     TextComment.setMultiLine(true);
     TextComment.setMaxLength(74);
     TextComment.setToolTipText("Enter any additional information for this transaction");

@@ -471,6 +471,8 @@ void Main::ChooseSortOrder(platform::Menu& chosen, platform::Menu& other, core::
 
 void Main::ComboMainFilters_Click()
 {
+    if (ComboMainFilters.ListIndex() < 0)
+        return;
     core::Ledger& ledger = book.ledger;
     {
         core::BusyPointer busy(services());
