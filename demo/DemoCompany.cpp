@@ -113,9 +113,9 @@ public:
     }
 
     // One transaction as the edit box would store it; the VAT is worked out from the gross.
-    void add(int month, int day, const std::string& type, const std::string& bank, const std::string& customer,
-             const std::string& vat, const std::string& category, const std::string& memo, double amount,
-             bool paid = true, bool eec = false)
+    core::TransactionFields fieldsOf(int month, int day, const std::string& type, const std::string& bank,
+                                     const std::string& customer, const std::string& vat, const std::string& category,
+                                     const std::string& memo, double amount) const
     {
         core::TransactionFields fields;
         fields.Date = dateText(month, day);
@@ -130,11 +130,26 @@ public:
         datafile::EscapeLineBreaks(fields.Memo);
         fields.Amount = amount;
         fields.VATAmount = core::CalcVatOfGrossPence(rateOf(vat), amount);
-        fields.Paid = paid;
+        fields.Paid = true;
         fields.Reconciled = month < 4 && bank != "CASH";
-        fields.EEC = eec;
-        book_.SplitTail.clear();
+        return fields;
+    }
+
+    void store(core::TransactionFields fields, const std::string& splitTail = {})
+    {
+        book_.SplitTail = splitTail;
         core::AddTransaction(book_, fields);
+        book_.SplitTail.clear();
+    }
+
+    void add(int month, int day, const std::string& type, const std::string& bank, const std::string& customer,
+             const std::string& vat, const std::string& category, const std::string& memo, double amount,
+             bool paid = true, bool eec = false)
+    {
+        core::TransactionFields fields = fieldsOf(month, day, type, bank, customer, vat, category, memo, amount);
+        fields.Paid = paid;
+        fields.EEC = eec;
+        store(fields);
     }
 
     // A transfer is stored as its payment out of one account and its receipt into the other.
@@ -149,22 +164,11 @@ public:
     {
         const double standard = 96.00;
         const double zero = 24.50;
-        core::TransactionFields fields;
-        fields.Date = dateText(month, day);
-        fields.Type = "PAY";
-        fields.Reference = book_.counters.PeekNextTransactionNumberText();
-        fields.Bank = "CURR";
-        fields.Customer = "EVANS";
-        fields.VAT = "SPL";
-        fields.Category = "TOOL";
-        fields.Memo = "Screws, hinges and a site guide book";
-        fields.Amount = standard + zero;
+        core::TransactionFields fields = fieldsOf(month, day, "PAY", "CURR", "EVANS", "SPL", "TOOL",
+                                                  "Screws, hinges and a site guide book", standard + zero);
         fields.VATAmount = core::CalcVatOfGrossPence(20, standard);
-        fields.Paid = true;
         fields.SplitCount = 2;
-        book_.SplitTail = split(1, "Screws and hinges", standard, "S") + split(2, "Site guide book", zero, "Z");
-        core::AddTransaction(book_, fields);
-        book_.SplitTail.clear();
+        store(fields, split(1, "Screws and hinges", standard, "S") + split(2, "Site guide book", zero, "Z"));
     }
 
     void addTransactions()
