@@ -37,7 +37,7 @@ case "${1:-}" in
     run)
         install_missing
         build
-        program="$(pwd)/$build_dir/apps/qbmain"
+        program="$(cd "$build_dir" && pwd)/apps/qbmain"
         bash tools/set-up-home.sh "$HOME/Quillbook"
         cd "$HOME/Quillbook"
         exec "$program"
