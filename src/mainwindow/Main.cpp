@@ -6,7 +6,6 @@ namespace mainwindow {
 
 namespace {
 
-constexpr long ButtonFace = 0x8000000F;
 constexpr double RowPitch = 300;
 constexpr double FieldHeight = 285;
 // Where the fields of the edit box begin, right of their captions.
@@ -381,7 +380,7 @@ void Main::designGrid()
     CmdExit.Move(10665, 6600, 735, FieldHeight + 45);
     for (platform::Label* label : {&LblMinusSign, &LblPlusSign})
         label->setFontBold(true);
-    ShowEditFrame(ButtonFace);
+    ShowEditFrame(ButtonFaceColour);
 }
 
 } // namespace mainwindow

@@ -27,6 +27,8 @@ struct WindowPlacement {
 };
 
 inline constexpr int GridColumnCount = 14;
+// The system colour of a button's face: the edit box's colour while it is closed.
+inline constexpr long ButtonFaceColour = 0x8000000F;
 inline constexpr const char* SettingsFileName = "QBMAIN.INI";
 
 // The main window of the main program: the transaction grid over the query index with its scroll
@@ -337,7 +339,6 @@ private:
     // Gives the focus to a control that can take it now; the layout runs also while the window is hidden.
     void focusIfShown(platform::Control& control);
     void ShowTotals();
-    void UpdateMenuStateCommands();
 
     // Handlers.
     void CmdExit_Click();

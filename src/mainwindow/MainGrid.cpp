@@ -16,7 +16,6 @@ namespace mainwindow {
 namespace {
 
 constexpr int LastColumn = GridColumnCount - 1;
-constexpr long ButtonFace = 0x8000000F;
 
 enum Key : int { KeyEnter = 13, KeyPageUp = 33, KeyPageDown = 34, KeyEnd = 35, KeyHome = 36, KeyLeft = 37, KeyUp = 38, KeyRight = 39, KeyDown = 40 };
 constexpr int CtrlMask = 2;
@@ -224,7 +223,7 @@ void Main::UpdateMenuState()
     for (platform::Control* command : std::initializer_list<platform::Control*>{
              &RepInvItem, &ItemInvQuickPrint, &ItemRemittance, &FrameEditBox, &TranItem, &AddSTOItem})
         command->setEnabled(false);
-    ShowEditFrame(ButtonFace);
+    ShowEditFrame(ButtonFaceColour);
     CmdChange.setDefault(false);
     for (platform::Menu* item : {&ItemSplits, &ItemEEC, &ItemCopyTran, &ItemPasteTran, &ItemConvertTType})
         item->setEnabled(false);

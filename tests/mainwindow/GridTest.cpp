@@ -209,6 +209,21 @@ TEST_F(GridTest, DoubleClickLoadsEachTypeIntoTheEditBox)
     }
 }
 
+// Enter loads the selected row only when it went down in the grid as well as coming up there.
+TEST_F(GridTest, EnterLoadsTheRowOnlyWhenPressedInTheGrid)
+{
+    for (const bool downInGrid : {false, true}) {
+        main.book.ledger.CurrentTransactionIndex = 0;
+        main.QRYGrid.userClickCell(2, 3);
+        if (downInGrid)
+            main.userKeyDown(platform::KeyReturn);
+        main.userKeyUp(platform::KeyReturn);
+
+        EXPECT_EQ(main.book.ledger.CurrentTransactionIndex, downInGrid ? 2 : 0) << downInGrid;
+        EXPECT_FALSE(main.GridEnterPressed);
+    }
+}
+
 TEST_F(GridTest, TranItemLoadsTheCurrentRow)
 {
     main.QRYGrid.userClickCell(3, 2);
