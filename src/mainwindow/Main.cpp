@@ -16,11 +16,6 @@ double rowTop(int row)
     return 90 + RowPitch * (row - 1);
 }
 
-void caption(platform::Menu& item, const char* text)
-{
-    item.setCaption(text);
-}
-
 } // namespace
 
 Main::Main(platform::Services& services, std::filesystem::path workingFolder)
@@ -45,141 +40,141 @@ Main::~Main()
 
 void Main::designMenus()
 {
-    caption(FileMenu, "&File");
-    caption(NewCoItem, "&New...");
-    caption(LoadItem, "&Open...");
-    caption(SaveItem, "&Save");
+    FileMenu.setCaption("&File");
+    NewCoItem.setCaption("&New...");
+    LoadItem.setCaption("&Open...");
+    SaveItem.setCaption("&Save");
     SaveItem.setEnabled(false);
-    caption(SaveAsItem, "Save &As...");
-    caption(FileSeparator1, "-");
-    caption(ImportItem, "&Import CJ File...");
-    caption(ExportAsciiMenu, "&Export to ASCII File");
-    caption(ItemAsciiTranExport, "&Transactions...");
-    caption(ItemAsciiCustExp, "&Customers...");
-    caption(ItemExportCats, "C&ategories...");
-    caption(ImportAsciiMenu, "Im&port from ASCII File");
-    caption(ItemImportTrans, "&Transactions...");
-    caption(ItemImportCusts, "&Customers...");
-    caption(ItemImportAnals, "C&ategories...");
-    caption(MergeItem, "&Merge...");
-    caption(ArchiveItem, "Arc&hive...");
-    caption(RestoreItem, "&Restore...");
-    caption(ItemBackupFile, "&Backup...");
-    caption(FileSeparator2, "-");
-    caption(ExitItem, "E&xit");
+    SaveAsItem.setCaption("Save &As...");
+    FileSeparator1.setCaption("-");
+    ImportItem.setCaption("&Import CJ File...");
+    ExportAsciiMenu.setCaption("&Export to ASCII File");
+    ItemAsciiTranExport.setCaption("&Transactions...");
+    ItemAsciiCustExp.setCaption("&Customers...");
+    ItemExportCats.setCaption("C&ategories...");
+    ImportAsciiMenu.setCaption("Im&port from ASCII File");
+    ItemImportTrans.setCaption("&Transactions...");
+    ItemImportCusts.setCaption("&Customers...");
+    ItemImportAnals.setCaption("C&ategories...");
+    MergeItem.setCaption("&Merge...");
+    ArchiveItem.setCaption("Arc&hive...");
+    RestoreItem.setCaption("&Restore...");
+    ItemBackupFile.setCaption("&Backup...");
+    FileSeparator2.setCaption("-");
+    ExitItem.setCaption("E&xit");
 
-    caption(EditMenu, "&Edit");
-    caption(CoEditItem, "C&ompany Details...");
-    caption(EditInvNum, "Next &Invoice Number...");
-    caption(CapitalMenu, "Capita&l Items");
-    caption(ItemAssets, "&Assets...");
-    caption(ItemLiabilities, "&Liabilities...");
-    caption(ItemMaintStock, "Maintain &Stock Items...");
+    EditMenu.setCaption("&Edit");
+    CoEditItem.setCaption("C&ompany Details...");
+    EditInvNum.setCaption("Next &Invoice Number...");
+    CapitalMenu.setCaption("Capita&l Items");
+    ItemAssets.setCaption("&Assets...");
+    ItemLiabilities.setCaption("&Liabilities...");
+    ItemMaintStock.setCaption("Maintain &Stock Items...");
 
-    caption(TransMenu, "&Transactions");
-    caption(PayItem, "New &Payment");
-    caption(RcpItem, "New &Receipt");
-    caption(XfrItem, "New &Transfer");
-    caption(InvItem, "New &Invoice");
-    caption(BillItem, "New &Bill");
-    caption(TransSeparator1, "-");
-    caption(TranItem, "&Edit Selected Transaction");
-    caption(ItemSplits, "&Splits...");
-    caption(ItemEEC, "Give Transaction EEC Stat&us");
-    caption(ItemConvertTType, "Con&vert Type");
-    caption(ItemCopyTran, "&Copy Transaction");
-    caption(ItemPasteTran, "P&aste Transaction");
-    caption(TransSeparator2, "-");
-    caption(AddSTOItem, "A&dd as Standing Order");
-    caption(STOItem, "Standing &Orders...");
+    TransMenu.setCaption("&Transactions");
+    PayItem.setCaption("New &Payment");
+    RcpItem.setCaption("New &Receipt");
+    XfrItem.setCaption("New &Transfer");
+    InvItem.setCaption("New &Invoice");
+    BillItem.setCaption("New &Bill");
+    TransSeparator1.setCaption("-");
+    TranItem.setCaption("&Edit Selected Transaction");
+    ItemSplits.setCaption("&Splits...");
+    ItemEEC.setCaption("Give Transaction EEC Stat&us");
+    ItemConvertTType.setCaption("Con&vert Type");
+    ItemCopyTran.setCaption("&Copy Transaction");
+    ItemPasteTran.setCaption("P&aste Transaction");
+    TransSeparator2.setCaption("-");
+    AddSTOItem.setCaption("A&dd as Standing Order");
+    STOItem.setCaption("Standing &Orders...");
 
-    caption(CodesMenu, "&Codes");
-    caption(BankItem, "&Bank Accounts...");
-    caption(VatItem, "&VAT Codes...");
-    caption(CustItem, "&Customers...");
-    caption(CatItem, "C&ategories...");
+    CodesMenu.setCaption("&Codes");
+    BankItem.setCaption("&Bank Accounts...");
+    VatItem.setCaption("&VAT Codes...");
+    CustItem.setCaption("&Customers...");
+    CatItem.setCaption("C&ategories...");
 
-    caption(SortMenu, "&Sort");
-    caption(ByDateItem, "By &Date");
+    SortMenu.setCaption("&Sort");
+    ByDateItem.setCaption("By &Date");
     ByDateItem.setChecked(true);
-    caption(ByRefItem, "By &Reference");
+    ByRefItem.setCaption("By &Reference");
 
-    caption(FilterMenu, "Fi&lter");
-    caption(FiltAllItem, "By A&ll Criteria...");
-    caption(FilterSeparator1, "-");
-    caption(FiltDateItem, "By &Date...");
-    caption(FiltRefNumItem, "By &Reference...");
-    caption(FiltTypeItem, "By &Transaction Type...");
-    caption(FiltVATItem, "By &VAT Code...");
-    caption(FiltCommentItem, "By Mem&o...");
-    caption(FiltAmountItem, "By &Amount...");
-    caption(FiltReconItem, "By R&econciliation Y/N...");
-    caption(FiltBankItem, "By &Bank Account...");
-    caption(FiltCustItem, "By &Customer Code...");
-    caption(FiltAnalItem, "By C&ategory...");
-    caption(FilterSeparator2, "-");
-    caption(FiltExplainItem, "E&xplain Filter");
+    FilterMenu.setCaption("Fi&lter");
+    FiltAllItem.setCaption("By A&ll Criteria...");
+    FilterSeparator1.setCaption("-");
+    FiltDateItem.setCaption("By &Date...");
+    FiltRefNumItem.setCaption("By &Reference...");
+    FiltTypeItem.setCaption("By &Transaction Type...");
+    FiltVATItem.setCaption("By &VAT Code...");
+    FiltCommentItem.setCaption("By Mem&o...");
+    FiltAmountItem.setCaption("By &Amount...");
+    FiltReconItem.setCaption("By R&econciliation Y/N...");
+    FiltBankItem.setCaption("By &Bank Account...");
+    FiltCustItem.setCaption("By &Customer Code...");
+    FiltAnalItem.setCaption("By C&ategory...");
+    FilterSeparator2.setCaption("-");
+    FiltExplainItem.setCaption("E&xplain Filter");
 
-    caption(ReportMenu, "&Reports");
-    caption(RepVATItem, "&VAT...");
-    caption(RepBankItem, "&Bank...");
-    caption(RepDebtorsItem, "Aged &Debtors...");
-    caption(RepCreditorsItem, "Aged C&reditors...");
-    caption(RepProfLossItem, "&Income && Expenditure...");
-    caption(RepAnalItem, "C&ategory Analysis...");
-    caption(ItemRepCustState, "Customer &Statement...");
-    caption(ItemRepEECSales, "EEC &Sales...");
-    caption(ItemEECPurchase, "EEC Ac&quisitions...");
-    caption(ItemMailMerge, "&Mail Merge...");
-    caption(ReportSeparator1, "-");
-    caption(FiltCurrentRepItem, "Current Filtered &List");
-    caption(itemHollis, "Current List &Net of VAT");
-    caption(ItemRepSysAudit, "System A&udit");
-    caption(ItemFinaccs, "&Final Accounts...");
-    caption(RepReconItem, "Rec&oncile...");
-    caption(ReportSeparator2, "-");
-    caption(FontItem, "&Fonts...");
+    ReportMenu.setCaption("&Reports");
+    RepVATItem.setCaption("&VAT...");
+    RepBankItem.setCaption("&Bank...");
+    RepDebtorsItem.setCaption("Aged &Debtors...");
+    RepCreditorsItem.setCaption("Aged C&reditors...");
+    RepProfLossItem.setCaption("&Income && Expenditure...");
+    RepAnalItem.setCaption("C&ategory Analysis...");
+    ItemRepCustState.setCaption("Customer &Statement...");
+    ItemRepEECSales.setCaption("EEC &Sales...");
+    ItemEECPurchase.setCaption("EEC Ac&quisitions...");
+    ItemMailMerge.setCaption("&Mail Merge...");
+    ReportSeparator1.setCaption("-");
+    FiltCurrentRepItem.setCaption("Current Filtered &List");
+    itemHollis.setCaption("Current List &Net of VAT");
+    ItemRepSysAudit.setCaption("System A&udit");
+    ItemFinaccs.setCaption("&Final Accounts...");
+    RepReconItem.setCaption("Rec&oncile...");
+    ReportSeparator2.setCaption("-");
+    FontItem.setCaption("&Fonts...");
 
-    caption(InvoiceMenu, "&Invoices");
-    caption(RepInvItem, "&Preview Invoice");
-    caption(ItemPrevMultiInv, "Preview &MultiLine Invoice");
-    caption(ItemInvQuickPrint, "Print &Invoice");
-    caption(ItemQuickSimpleInv, "&Simple Invoice");
-    caption(ItemQuickMultiInv, "&MultiLine Invoice");
-    caption(ItemRemittance, "&Remittance Advice");
-    caption(itemRemPreview, "&Preview");
-    caption(ItemQuickRemit, "P&rint");
-    caption(ItemBatchMenu, "&Batch Print");
-    caption(ItemBatchSimple, "&Simple Invoices");
-    caption(ItemBatchMulti, "&MultiLine Invoices");
-    caption(ItemBatchAutoselect, "&Auto Select");
+    InvoiceMenu.setCaption("&Invoices");
+    RepInvItem.setCaption("&Preview Invoice");
+    ItemPrevMultiInv.setCaption("Preview &MultiLine Invoice");
+    ItemInvQuickPrint.setCaption("Print &Invoice");
+    ItemQuickSimpleInv.setCaption("&Simple Invoice");
+    ItemQuickMultiInv.setCaption("&MultiLine Invoice");
+    ItemRemittance.setCaption("&Remittance Advice");
+    itemRemPreview.setCaption("&Preview");
+    ItemQuickRemit.setCaption("P&rint");
+    ItemBatchMenu.setCaption("&Batch Print");
+    ItemBatchSimple.setCaption("&Simple Invoices");
+    ItemBatchMulti.setCaption("&MultiLine Invoices");
+    ItemBatchAutoselect.setCaption("&Auto Select");
 
-    caption(TemplateMenu, "T&emplates");
-    caption(ItemSimpleInvoice, "&Simple Invoice...");
-    caption(ItemMultiInvoice, "&MultiLine Invoice...");
-    caption(ItemRemittanceTemp, "&Remittance Advice...");
-    caption(ItemMailTemp, "Mail Mer&ge Letter...");
+    TemplateMenu.setCaption("T&emplates");
+    ItemSimpleInvoice.setCaption("&Simple Invoice...");
+    ItemMultiInvoice.setCaption("&MultiLine Invoice...");
+    ItemRemittanceTemp.setCaption("&Remittance Advice...");
+    ItemMailTemp.setCaption("Mail Mer&ge Letter...");
 
-    caption(OptionsMenu, "&Options");
-    caption(OptionShowTipsItem, "Show Tips");
+    OptionsMenu.setCaption("&Options");
+    OptionShowTipsItem.setCaption("Show Tips");
     OptionShowTipsItem.setChecked(true);
     OptionShowTipsItem.setEnabled(false);
-    caption(OptionAutoSave, "&Auto Save");
-    caption(OptionGridItem, "&Default Grid Settings");
-    caption(OptionPackItem, "&Pack Database");
-    caption(IntegrityItem, "&System Statistics");
-    caption(ItemCalc, "Ca&lculator...");
-    caption(OptionsSeparator, "-");
-    caption(NotepadItem, "Use &NotePad as Report Editor");
-    caption(WriteItem, "Use &Write as Report Editor");
-    caption(DatapeekItem, "Use &QB Viewer as Report Editor");
+    OptionAutoSave.setCaption("&Auto Save");
+    OptionGridItem.setCaption("&Default Grid Settings");
+    OptionPackItem.setCaption("&Pack Database");
+    IntegrityItem.setCaption("&System Statistics");
+    ItemCalc.setCaption("Ca&lculator...");
+    OptionsSeparator.setCaption("-");
+    NotepadItem.setCaption("Use &NotePad as Report Editor");
+    WriteItem.setCaption("Use &Write as Report Editor");
+    DatapeekItem.setCaption("Use &QB Viewer as Report Editor");
     DatapeekItem.setChecked(true);
 
-    caption(HelpMenu, "&Help");
-    caption(HelpContentItem, "&Contents...");
-    caption(ItemHelpSearch, "&Search...");
-    caption(HelpOnHelpItem, "Help &On Help...");
-    caption(AboutItem, "&About...");
+    HelpMenu.setCaption("&Help");
+    HelpContentItem.setCaption("&Contents...");
+    ItemHelpSearch.setCaption("&Search...");
+    HelpOnHelpItem.setCaption("Help &On Help...");
+    AboutItem.setCaption("&About...");
 
     // The record commands wait for a transaction in the edit box; the print items for one of their type.
     for (platform::Menu* item : {&TranItem, &ItemSplits, &ItemEEC, &ItemConvertTType, &ItemCopyTran, &ItemPasteTran,
