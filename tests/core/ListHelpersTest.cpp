@@ -67,8 +67,9 @@ TEST_F(ListHelpersTest, MarkingAndMovingItems)
         c.act(form.List);
 
         EXPECT_EQ(itemsOf(form.List), c.items) << c.name;
-        if (c.chosenAfter != AnyChoice)
+        if (c.chosenAfter != AnyChoice) {
             EXPECT_EQ(form.List.ListIndex(), c.chosenAfter) << c.name;
+        }
     }
 }
 
