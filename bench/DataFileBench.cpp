@@ -28,6 +28,7 @@ public:
     void RefreshQueryGrid() override {}
     void SyncQueryScrollBar() override {}
     void ReadFilterSetupFromForm(core::FilterSetup&) override {}
+    void SaveTheFile() override {}
     void setSaveItemEnabled(bool) override {}
     void setCaption(const std::string&) override {}
     int QueryScrollMax() const override { return 0; }

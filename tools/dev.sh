@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Set-up and daily commands: installs what is missing, builds, then runs the main program or the tests.
-#   bash tools/dev.sh run     build and start qbmain on the demo company
+#   bash tools/dev.sh run     build and start qbmain in ~/Quillbook, where the demo company is copied
+#                             in when missing
 #   bash tools/dev.sh test    build and run every test
 # QB_BUILD_DIR picks the build folder (default build); QB_SANITIZE=ON builds with ASan and UBSan.
 set -euo pipefail
@@ -36,7 +37,10 @@ case "${1:-}" in
     run)
         install_missing
         build
-        exec "$build_dir/apps/qbmain"
+        program="$(cd "$build_dir" && pwd)/apps/qbmain"
+        bash tools/set-up-home.sh "$HOME/Quillbook"
+        cd "$HOME/Quillbook"
+        exec "$program"
         ;;
     test)
         install_missing

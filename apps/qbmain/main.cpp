@@ -1,11 +1,12 @@
+#include <filesystem>
 #include <memory>
 
-#include "qtgui/PlaceholderForm.h"
+#include "mainwindow/Main.h"
 #include "qtgui/ProgramMain.h"
 
 int main(int argc, char** argv)
 {
     return qtgui::runProgram(argc, argv, [](platform::Services& services) {
-        return std::make_unique<qtgui::PlaceholderForm>(services, "main");
+        return std::make_unique<mainwindow::Main>(services, std::filesystem::current_path());
     });
 }

@@ -41,6 +41,8 @@ public:
     std::string SplitTail;
     // The date shared with the date picker; zero while no pick runs.
     runtime::Date PickedDate;
+    // The Options menu's auto-save: every change is saved to the data file at once.
+    bool AutoSave = false;
 
 private:
     platform::Services& services_;

@@ -47,6 +47,9 @@ public:
     virtual void SyncQueryScrollBar() = 0;
     // Puts the criteria the filter dialog holds into `setup`.
     virtual void ReadFilterSetupFromForm(FilterSetup& setup) = 0;
+    // Saves the book to its data file, or asks for a name when it has none: what every window
+    // does after a change when the book's AutoSave is on.
+    virtual void SaveTheFile() = 0;
 };
 
 inline constexpr int ClearWholeEditBox = 5;
@@ -66,6 +69,7 @@ public:
     void RefreshQueryGrid() override {}
     void SyncQueryScrollBar() override {}
     void ReadFilterSetupFromForm(FilterSetup&) override {}
+    void SaveTheFile() override {}
 
 private:
     QueryOrder order_ = QueryOrder::ByDate;

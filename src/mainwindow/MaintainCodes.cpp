@@ -5,7 +5,7 @@
 #include "core/BusyPointer.h"
 #include "core/DateText.h"
 #include "core/PickDate.h"
-#include "core/SelectAllText.h"
+#include "core/ListHelpers.h"
 #include "core/TextTests.h"
 #include "mainwindow/CodeWindowHost.h"
 #include "runtime/Format.h"

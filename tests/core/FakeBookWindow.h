@@ -25,6 +25,7 @@ public:
     void RefreshQueryGrid() override { ++gridRefreshes; }
     void SyncQueryScrollBar() override { ++scrollSyncs; }
     void ReadFilterSetupFromForm(core::FilterSetup& setup) override { setup = formFilter; }
+    void SaveTheFile() override { ++saves; }
 
     core::QueryOrder order = core::QueryOrder::ByDate;
     std::vector<int> clearedModes;
@@ -35,6 +36,7 @@ public:
     int filterListsCleared = 0;
     int gridRefreshes = 0;
     int scrollSyncs = 0;
+    int saves = 0;
     core::FilterSetup formFilter;
 };
 

@@ -1,0 +1,266 @@
+#include "DemoCompany.h"
+
+#include <string>
+#include <vector>
+
+#include "core/CodeLines.h"
+#include "core/CodeTableEdits.h"
+#include "core/FilterStore.h"
+#include "core/IndexOperations.h"
+#include "core/MoneyFormat.h"
+#include "core/StandardFilters.h"
+#include "core/StandingOrderLine.h"
+#include "core/TransactionEdits.h"
+#include "core/Vat.h"
+#include "datafile/DataFile.h"
+#include "datafile/LineBreakEscape.h"
+#include "mainwindow/Main.h"
+#include "platform/ScriptedServices.h"
+#include "runtime/Date.h"
+#include "runtime/Format.h"
+#include "runtime/Text.h"
+
+namespace demo {
+
+namespace {
+
+constexpr int Year = 2025;
+constexpr int BankMirrorWidth = 27;
+
+struct Vat {
+    const char* code;
+    double rate;
+    const char* name;
+};
+constexpr Vat VatCodes[] = {{"S", 20, "Standard rate"}, {"R", 5, "Reduced rate"}, {"Z", 0, "Zero rated"}, {"E", 0, "Exempt"}};
+
+double rateOf(const std::string& code)
+{
+    for (const Vat& vat : VatCodes) {
+        if (code == vat.code)
+            return vat.rate;
+    }
+    return 0;
+}
+
+std::string dateText(int month, int day)
+{
+    return runtime::format(*runtime::Date::fromYmd(Year, month, day), "dd/Mmm/yyyy");
+}
+
+class DemoBook {
+public:
+    explicit DemoBook(core::Book& book) : book_(book) {}
+
+    void addCodes()
+    {
+        core::CodeTables& codes = book_.codes;
+        const struct {
+            const char* code;
+            const char* name;
+            double start;
+        } banks[] = {{"CURR", "Current Account", 4500}, {"SAVE", "Savings Account", 10000}, {"CASH", "Petty Cash", 150}};
+        for (const auto& bank : banks) {
+            core::BankAccountRecord record;
+            record.Code = bank.code;
+            record.Name = bank.name;
+            record.Address = "Kernow Bank\r\nMarket Street\r\nFalmouth";
+            record.Tel = "01326 555 0100";
+            record.DateOpened = dateText(1, 1);
+            record.StartBalance = bank.start;
+            const std::string line = core::FormatBankAccountLine(record);
+            core::AddCodeLine(book_.messages, codes.ListBankAccounts, codes.ComboBank, line,
+                              runtime::left(line, BankMirrorWidth), 6);
+        }
+        for (const Vat& vat : VatCodes) {
+            core::VatCodeRecord record;
+            record.Code = vat.code;
+            record.Rate = vat.rate;
+            record.Name = vat.name;
+            core::AddCodeLine(book_.messages, codes.ListVATCodes, codes.ComboVAT, core::FormatVatCodeLine(record),
+                              std::string(vat.code) + " " + vat.name, 3);
+        }
+        const char* customers[][3] = {
+            {"ABBOT", "Abbot Builders", "3 Quay Road\r\nPenryn"},
+            {"BRYANT", "Bryant & Sons", "Old Mill\r\nTruro"},
+            {"CORNW", "Cornwall Council", "New County Hall\r\nTruro"},
+            {"DRAKE", "Drake Timber Supply", "Wharf Yard\r\nPlymouth"},
+            {"EVANS", "Evans Hardware", "22 Church Street\r\nFalmouth"},
+            {"HOLZ", "Holzwerk Bremen GmbH", "Hafenstrasse 8\r\nBremen"},
+        };
+        for (const auto& customer : customers) {
+            core::CustomerRecord record;
+            record.Code = customer[0];
+            record.Name = customer[1];
+            record.Address = customer[2];
+            record.Tel = "01326 555 0199";
+            const std::string line = core::FormatCustomerLine(record);
+            core::AddCodeLine(book_.messages, codes.ListCustCodes, codes.ComboCustomer, line,
+                              runtime::left(line, BankMirrorWidth), 6);
+        }
+        const char* categories[][2] = {
+            {"SALE", "Sales"},         {"MATS", "Materials"},    {"TOOL", "Tools"},     {"FUEL", "Van fuel"},
+            {"RENT", "Workshop rent"}, {"INSU", "Insurance"},    {"TELE", "Telephone"}, {"BCHG", "Bank charges"},
+            {"WAGE", "Wages"},         {"XFR", "Transfers"},
+        };
+        for (const auto& category : categories) {
+            core::CategoryRecord record;
+            record.Code = category[0];
+            record.Name = category[1];
+            const std::string line = core::FormatCategoryLine(record);
+            core::AddCodeLine(book_.messages, codes.ListAnalCodes, codes.ComboAnal, line, line, 4);
+        }
+    }
+
+    // One transaction as the edit box would store it; the VAT is worked out from the gross.
+    core::TransactionFields fieldsOf(int month, int day, const std::string& type, const std::string& bank,
+                                     const std::string& customer, const std::string& vat, const std::string& category,
+                                     const std::string& memo, double amount) const
+    {
+        core::TransactionFields fields;
+        fields.Date = dateText(month, day);
+        fields.Type = type;
+        fields.Reference = type == "INV" ? book_.counters.PeekNextInvoiceNumberText()
+                                         : book_.counters.PeekNextTransactionNumberText();
+        fields.Bank = bank;
+        fields.Customer = customer;
+        fields.VAT = vat;
+        fields.Category = category;
+        fields.Memo = memo;
+        datafile::EscapeLineBreaks(fields.Memo);
+        fields.Amount = amount;
+        fields.VATAmount = core::CalcVatOfGrossPence(rateOf(vat), amount);
+        fields.Paid = true;
+        fields.Reconciled = month < 4 && bank != "CASH";
+        return fields;
+    }
+
+    void store(core::TransactionFields fields, const std::string& splitTail = {})
+    {
+        book_.SplitTail = splitTail;
+        core::AddTransaction(book_, fields);
+        book_.SplitTail.clear();
+    }
+
+    void add(int month, int day, const std::string& type, const std::string& bank, const std::string& customer,
+             const std::string& vat, const std::string& category, const std::string& memo, double amount,
+             bool paid = true, bool eec = false)
+    {
+        core::TransactionFields fields = fieldsOf(month, day, type, bank, customer, vat, category, memo, amount);
+        fields.Paid = paid;
+        fields.EEC = eec;
+        store(fields);
+    }
+
+    // A transfer is stored as its payment out of one account and its receipt into the other.
+    void transfer(int month, int day, const std::string& from, const std::string& to, double amount)
+    {
+        add(month, day, "PAY", from, "", "", "XFR", "Trnsfr To A/C " + to, amount);
+        add(month, day, "RCP", to, "", "", "XFR", "Trnsfr From A/C " + from, amount);
+    }
+
+    // A payment split over two VAT codes.
+    void splitPayment(int month, int day)
+    {
+        const double standard = 96.00;
+        const double zero = 24.50;
+        core::TransactionFields fields = fieldsOf(month, day, "PAY", "CURR", "EVANS", "SPL", "TOOL",
+                                                  "Screws, hinges and a site guide book", standard + zero);
+        fields.VATAmount = core::CalcVatOfGrossPence(20, standard);
+        fields.SplitCount = 2;
+        store(fields, split(1, "Screws and hinges", standard, "S") + split(2, "Site guide book", zero, "Z"));
+    }
+
+    void addTransactions()
+    {
+        for (int month = 1; month <= 4; ++month) {
+            add(month, 1, "PAY", "CURR", "", "E", "RENT", "Workshop rent", 650);
+            add(month, 3, "INV", "CURR", "ABBOT", "S", "SALE", "Kitchen units fitted\r\nInvoice " + std::to_string(month), 1800 + 120 * month, month < 4);
+            add(month, 6, "BIL", "CURR", "DRAKE", "S", "MATS", "Oak boards and sheet stock", 720 + 35 * month, month < 4);
+            add(month, 9, "PAY", "CASH", "", "S", "FUEL", "Diesel for the van", 62.40 + month);
+            add(month, 12, "RCP", "CASH", "", "S", "SALE", "Cash sale: shelving", 180 + 15 * month);
+            add(month, 15, "INV", "CURR", "BRYANT", "R", "SALE", "Window repairs", 640 + 40 * month, month < 3);
+            add(month, 18, "PAY", "CURR", "", "Z", "WAGE", "Apprentice wages", 1150);
+            add(month, 20, "BIL", "CURR", "", "S", "TELE", "Telephone and broadband", 54, month < 4);
+            if (month < 4) {
+                add(month, 24, "PAY", "CURR", "DRAKE", "", "MATS", "Payment of bill", 720 + 35 * month);
+                add(month, 26, "RCP", "CURR", "ABBOT", "", "SALE", "Payment of invoice", 1800 + 120 * month);
+            }
+            transfer(month, 28, "CURR", "SAVE", 500);
+            add(month, 28, "PAY", "CURR", "", "E", "BCHG", "Monthly account fee", 8.50);
+        }
+        add(2, 11, "INV", "CURR", "HOLZ", "Z", "SALE", "Carved panels shipped to Bremen", 2350, true, true);
+        add(3, 4, "RCP", "CURR", "CORNW", "S", "SALE", "Council bench contract", 3120);
+        add(3, 21, "BIL", "CURR", "", "S", "INSU", "Public liability insurance", 412.80);
+        transfer(4, 14, "CURR", "CASH", 100);
+        splitPayment(2, 19);
+        splitPayment(4, 8);
+    }
+
+    void addStandingOrder()
+    {
+        core::TransactionFields rent;
+        rent.Date = dateText(5, 1);
+        rent.Type = "PAY";
+        rent.Bank = "CURR";
+        rent.VAT = "E";
+        rent.Category = "RENT";
+        rent.Memo = "Workshop rent";
+        rent.Amount = 650;
+        std::string secondBank;
+        if (const auto line = core::AssembleStandingOrderLine(book_, rent, secondBank))
+            book_.codes.ListSTOs.AddItem(*line);
+    }
+
+    void addFilters()
+    {
+        core::FilterStore& filters = book_.ledger.Filters;
+        filters.CurrentFilter.Name = "All Off";
+        filters.CurrentFilter.Types = "PRIBYZ";
+        core::StoreFilterSetup(book_, filters.CurrentFilter);
+        core::MakeVatQuarterFilterSetups(book_);
+        core::MakeStandardFilterSetups(book_);
+        filters.PreviousFilter = filters.CurrentFilter;
+        core::ApplyFilterInSortOrder(book_);
+    }
+
+private:
+    static std::string split(int number, const std::string& memo, double amount, const std::string& vat)
+    {
+        return runtime::format(number, "000") + runtime::padRight(memo, 30) + core::FormatAmountPlain(amount) +
+               runtime::padRight(vat, 3) + "    ";
+    }
+
+    core::Book& book_;
+};
+
+} // namespace
+
+bool WriteDemoCompany(const std::filesystem::path& file)
+{
+    platform::ScriptedServices services;
+    services.setNow(*runtime::Date::fromYmd(Year, 4, 30));
+    // The window's settings file is looked for beside the demo, where the one it writes names it:
+    // an empty working folder keeps the window from reopening anything while the book is made.
+    const std::filesystem::path scratch = std::filesystem::temp_directory_path() / "quillbook-demo-scratch";
+    std::filesystem::create_directories(scratch);
+    mainwindow::Main main(services, scratch);
+    main.ensureLoaded();
+    core::Book& book = main.book;
+    book.company.CompanyName = "Harbour Lane Joinery";
+    book.company.CompanyAddress = "Unit 4, Harbour Lane\r\nFalmouth\r\nCornwall TR11 2AA";
+    book.company.CompanyPhone = "01326 555 0142";
+    book.company.InceptionDate = dateText(1, 1);
+
+    DemoBook demo(book);
+    demo.addCodes();
+    demo.addFilters();
+    demo.addTransactions();
+    demo.addStandingOrder();
+    main.SyncQueryScrollBar(0);
+    const bool saved = datafile::SaveDataFile(file, book, main);
+    std::filesystem::remove_all(scratch);
+    return saved;
+}
+
+} // namespace demo

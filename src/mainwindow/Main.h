@@ -1,0 +1,380 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+
+#include "core/Book.h"
+#include "core/FilterForm.h"
+#include "core/TransactionRecord.h"
+#include "datafile/DataFileWindow.h"
+#include "platform/ControlArray.h"
+#include "platform/Controls.h"
+#include "reports/ReportDesk.h"
+
+namespace mainwindow {
+
+// The file menu's operations, as FileOp numbers them.
+enum FileOperation : int { SaveAsOp = 1, OpenOp = 2, ImportOp = 3, ArchiveOp = 4, MergeOp = 5, RestoreOp = 6, BackupOp = 9 };
+
+// The window placement the settings file keeps, applied by the first resize after start-up.
+struct WindowPlacement {
+    int WindowState = 0;
+    int Top = 0;
+    int Width = 0;
+    int Left = 0;
+    int Height = 0;
+};
+
+inline constexpr int GridColumnCount = 14;
+// The system colour of a button's face: the edit box's colour while it is closed.
+inline constexpr long ButtonFaceColour = 0x8000000F;
+inline constexpr const char* SettingsFileName = "QBMAIN.INI";
+
+// The main window of the main program: the transaction grid over the query index with its scroll
+// bar, sort and named-filter choices, the edit box of one transaction, the menus, the file
+// operations and the settings file. It owns the company book and shows it, so it is the book's
+// window for the core and data-file operations, the filter dialog's stand-in until that dialog
+// exists, and the reports' host.
+class Main : public platform::Form,
+             public datafile::DataFileWindow,
+             public core::FilterForm,
+             public reports::ReportHost {
+public:
+    // `workingFolder` holds the settings file and the reports' hand-over file.
+    Main(platform::Services& services, std::filesystem::path workingFolder);
+    ~Main() override;
+
+    core::Book book;
+    reports::ReportDesk reportDesk;
+
+    // ---- menus ----
+    platform::Menu FileMenu{*this, "FileMenu"};
+    platform::Menu NewCoItem{FileMenu, "NewCoItem"};
+    platform::Menu LoadItem{FileMenu, "LoadItem"};
+    platform::Menu SaveItem{FileMenu, "SaveItem"};
+    platform::Menu SaveAsItem{FileMenu, "SaveAsItem"};
+    platform::Menu FileSeparator1{FileMenu, "FileSeparator1"};
+    platform::Menu ImportItem{FileMenu, "ImportItem"};
+    platform::Menu ExportAsciiMenu{FileMenu, "ExportAsciiMenu"};
+    platform::Menu ItemAsciiTranExport{ExportAsciiMenu, "ItemAsciiTranExport"};
+    platform::Menu ItemAsciiCustExp{ExportAsciiMenu, "ItemAsciiCustExp"};
+    platform::Menu ItemExportCats{ExportAsciiMenu, "ItemExportCats"};
+    platform::Menu ImportAsciiMenu{FileMenu, "ImportAsciiMenu"};
+    platform::Menu ItemImportTrans{ImportAsciiMenu, "ItemImportTrans"};
+    platform::Menu ItemImportCusts{ImportAsciiMenu, "ItemImportCusts"};
+    platform::Menu ItemImportAnals{ImportAsciiMenu, "ItemImportAnals"};
+    platform::Menu MergeItem{FileMenu, "MergeItem"};
+    platform::Menu ArchiveItem{FileMenu, "ArchiveItem"};
+    platform::Menu RestoreItem{FileMenu, "RestoreItem"};
+    platform::Menu ItemBackupFile{FileMenu, "ItemBackupFile"};
+    platform::Menu FileSeparator2{FileMenu, "FileSeparator2"};
+    platform::Menu ExitItem{FileMenu, "ExitItem"};
+
+    platform::Menu EditMenu{*this, "EditMenu"};
+    platform::Menu CoEditItem{EditMenu, "CoEditItem"};
+    platform::Menu EditInvNum{EditMenu, "EditInvNum"};
+    platform::Menu CapitalMenu{EditMenu, "CapitalMenu"};
+    platform::Menu ItemAssets{CapitalMenu, "ItemAssets"};
+    platform::Menu ItemLiabilities{CapitalMenu, "ItemLiabilities"};
+    platform::Menu ItemMaintStock{CapitalMenu, "ItemMaintStock"};
+
+    platform::Menu TransMenu{*this, "TransMenu"};
+    platform::Menu PayItem{TransMenu, "PayItem"};
+    platform::Menu RcpItem{TransMenu, "RcpItem"};
+    platform::Menu XfrItem{TransMenu, "XfrItem"};
+    platform::Menu InvItem{TransMenu, "InvItem"};
+    platform::Menu BillItem{TransMenu, "BillItem"};
+    platform::Menu TransSeparator1{TransMenu, "TransSeparator1"};
+    platform::Menu TranItem{TransMenu, "TranItem"};
+    platform::Menu ItemSplits{TransMenu, "ItemSplits"};
+    platform::Menu ItemEEC{TransMenu, "ItemEEC"};
+    platform::Menu ItemConvertTType{TransMenu, "ItemConvertTType"};
+    platform::Menu ItemCopyTran{TransMenu, "ItemCopyTran"};
+    platform::Menu ItemPasteTran{TransMenu, "ItemPasteTran"};
+    platform::Menu TransSeparator2{TransMenu, "TransSeparator2"};
+    platform::Menu AddSTOItem{TransMenu, "AddSTOItem"};
+    platform::Menu STOItem{TransMenu, "STOItem"};
+
+    platform::Menu CodesMenu{*this, "CodesMenu"};
+    platform::Menu BankItem{CodesMenu, "BankItem"};
+    platform::Menu VatItem{CodesMenu, "VatItem"};
+    platform::Menu CustItem{CodesMenu, "CustItem"};
+    platform::Menu CatItem{CodesMenu, "CatItem"};
+
+    platform::Menu SortMenu{*this, "SortMenu"};
+    platform::Menu ByDateItem{SortMenu, "ByDateItem"};
+    platform::Menu ByRefItem{SortMenu, "ByRefItem"};
+
+    platform::Menu FilterMenu{*this, "FilterMenu"};
+    platform::Menu FiltAllItem{FilterMenu, "FiltAllItem"};
+    platform::Menu FilterSeparator1{FilterMenu, "FilterSeparator1"};
+    platform::Menu FiltDateItem{FilterMenu, "FiltDateItem"};
+    platform::Menu FiltRefNumItem{FilterMenu, "FiltRefNumItem"};
+    platform::Menu FiltTypeItem{FilterMenu, "FiltTypeItem"};
+    platform::Menu FiltVATItem{FilterMenu, "FiltVATItem"};
+    platform::Menu FiltCommentItem{FilterMenu, "FiltCommentItem"};
+    platform::Menu FiltAmountItem{FilterMenu, "FiltAmountItem"};
+    platform::Menu FiltReconItem{FilterMenu, "FiltReconItem"};
+    platform::Menu FiltBankItem{FilterMenu, "FiltBankItem"};
+    platform::Menu FiltCustItem{FilterMenu, "FiltCustItem"};
+    platform::Menu FiltAnalItem{FilterMenu, "FiltAnalItem"};
+    platform::Menu FilterSeparator2{FilterMenu, "FilterSeparator2"};
+    platform::Menu FiltExplainItem{FilterMenu, "FiltExplainItem"};
+
+    platform::Menu ReportMenu{*this, "ReportMenu"};
+    platform::Menu RepVATItem{ReportMenu, "RepVATItem"};
+    platform::Menu RepBankItem{ReportMenu, "RepBankItem"};
+    platform::Menu RepDebtorsItem{ReportMenu, "RepDebtorsItem"};
+    platform::Menu RepCreditorsItem{ReportMenu, "RepCreditorsItem"};
+    platform::Menu RepProfLossItem{ReportMenu, "RepProfLossItem"};
+    platform::Menu RepAnalItem{ReportMenu, "RepAnalItem"};
+    platform::Menu ItemRepCustState{ReportMenu, "ItemRepCustState"};
+    platform::Menu ItemRepEECSales{ReportMenu, "ItemRepEECSales"};
+    platform::Menu ItemEECPurchase{ReportMenu, "ItemEECPurchase"};
+    platform::Menu ItemMailMerge{ReportMenu, "ItemMailMerge"};
+    platform::Menu ReportSeparator1{ReportMenu, "ReportSeparator1"};
+    platform::Menu FiltCurrentRepItem{ReportMenu, "FiltCurrentRepItem"};
+    platform::Menu itemHollis{ReportMenu, "itemHollis"};
+    platform::Menu ItemRepSysAudit{ReportMenu, "ItemRepSysAudit"};
+    platform::Menu ItemFinaccs{ReportMenu, "ItemFinaccs"};
+    platform::Menu RepReconItem{ReportMenu, "RepReconItem"};
+    platform::Menu ReportSeparator2{ReportMenu, "ReportSeparator2"};
+    platform::Menu FontItem{ReportMenu, "FontItem"};
+
+    platform::Menu InvoiceMenu{*this, "InvoiceMenu"};
+    platform::Menu RepInvItem{InvoiceMenu, "RepInvItem"};
+    platform::Menu ItemPrevMultiInv{InvoiceMenu, "ItemPrevMultiInv"};
+    platform::Menu ItemInvQuickPrint{InvoiceMenu, "ItemInvQuickPrint"};
+    platform::Menu ItemQuickSimpleInv{ItemInvQuickPrint, "ItemQuickSimpleInv"};
+    platform::Menu ItemQuickMultiInv{ItemInvQuickPrint, "ItemQuickMultiInv"};
+    platform::Menu ItemRemittance{InvoiceMenu, "ItemRemittance"};
+    platform::Menu itemRemPreview{ItemRemittance, "itemRemPreview"};
+    platform::Menu ItemQuickRemit{ItemRemittance, "ItemQuickRemit"};
+    platform::Menu ItemBatchMenu{InvoiceMenu, "ItemBatchMenu"};
+    platform::Menu ItemBatchSimple{ItemBatchMenu, "ItemBatchSimple"};
+    platform::Menu ItemBatchMulti{ItemBatchMenu, "ItemBatchMulti"};
+    platform::Menu ItemBatchAutoselect{ItemBatchMenu, "ItemBatchAutoselect"};
+
+    platform::Menu TemplateMenu{*this, "TemplateMenu"};
+    platform::Menu ItemSimpleInvoice{TemplateMenu, "ItemSimpleInvoice"};
+    platform::Menu ItemMultiInvoice{TemplateMenu, "ItemMultiInvoice"};
+    platform::Menu ItemRemittanceTemp{TemplateMenu, "ItemRemittanceTemp"};
+    platform::Menu ItemMailTemp{TemplateMenu, "ItemMailTemp"};
+
+    platform::Menu OptionsMenu{*this, "OptionsMenu"};
+    platform::Menu OptionShowTipsItem{OptionsMenu, "OptionShowTipsItem"};
+    platform::Menu OptionAutoSave{OptionsMenu, "OptionAutoSave"};
+    platform::Menu OptionGridItem{OptionsMenu, "OptionGridItem"};
+    platform::Menu OptionPackItem{OptionsMenu, "OptionPackItem"};
+    platform::Menu IntegrityItem{OptionsMenu, "IntegrityItem"};
+    platform::Menu ItemCalc{OptionsMenu, "ItemCalc"};
+    platform::Menu OptionsSeparator{OptionsMenu, "OptionsSeparator"};
+    platform::Menu NotepadItem{OptionsMenu, "NotepadItem"};
+    platform::Menu WriteItem{OptionsMenu, "WriteItem"};
+    platform::Menu DatapeekItem{OptionsMenu, "DatapeekItem"};
+
+    platform::Menu HelpMenu{*this, "HelpMenu"};
+    platform::Menu HelpContentItem{HelpMenu, "HelpContentItem"};
+    platform::Menu ItemHelpSearch{HelpMenu, "ItemHelpSearch"};
+    platform::Menu HelpOnHelpItem{HelpMenu, "HelpOnHelpItem"};
+    platform::Menu AboutItem{HelpMenu, "AboutItem"};
+
+    // ---- new-transaction buttons and the named-filter combo, left of the edit box ----
+    platform::CommandButton CmdNewPay{*this, "CmdNewPay"};
+    platform::CommandButton CmdNewRcp{*this, "CmdNewRcp"};
+    platform::CommandButton CmdXfr{*this, "CmdXfr"};
+    platform::CommandButton CmdNewInv{*this, "CmdNewInv"};
+    platform::CommandButton CmdNewBill{*this, "CmdNewBill"};
+    platform::ComboBox ComboMainFilters{*this, "ComboMainFilters"};
+
+    // ---- the edit box ----
+    platform::Frame FrameEditBox{*this, "FrameEditBox"};
+    platform::ControlArray<platform::Label> EditLabel{FrameEditBox, "EditLabel", 0, 7};
+    platform::ControlArray<platform::Label> ToLabel{FrameEditBox, "ToLabel", {7}};
+    platform::ComboBox ComboBank{FrameEditBox, "ComboBank"};
+    platform::CommandButton CmdBankAcc{FrameEditBox, "CmdBankAcc"};
+    platform::ComboBox ComboToBank{FrameEditBox, "ComboToBank"};
+    platform::TextBox TextRef{FrameEditBox, "TextRef"};
+    platform::ComboBox ComboType{FrameEditBox, "ComboType"};
+    platform::TextBox TextDate{FrameEditBox, "TextDate"};
+    platform::ComboBox ComboVAT{FrameEditBox, "ComboVAT"};
+    platform::CommandButton CmdVATCode{FrameEditBox, "CmdVATCode"};
+    platform::ComboBox ComboAnal{FrameEditBox, "ComboAnal"};
+    platform::CommandButton CmdAnalCode{FrameEditBox, "CmdAnalCode"};
+    platform::TextBox TextComment{FrameEditBox, "TextComment"};
+    platform::TextBox TextAmount{FrameEditBox, "TextAmount"};
+    platform::ComboBox ComboCustomer{FrameEditBox, "ComboCustomer"};
+    platform::CommandButton CmdCustCode{FrameEditBox, "CmdCustCode"};
+    platform::CheckBox CheckReconciled{FrameEditBox, "CheckReconciled"};
+    platform::CheckBox CheckPaid{FrameEditBox, "CheckPaid"};
+    platform::CheckBox CheckDeleted{FrameEditBox, "CheckDeleted"};
+    platform::TextBox TextTranNum{FrameEditBox, "TextTranNum"};
+    platform::TextBox TxtVATAmount{FrameEditBox, "TxtVATAmount"};
+    platform::TextBox TxtNumSplits{FrameEditBox, "TxtNumSplits"};
+    platform::CommandButton CmdGenPay{FrameEditBox, "CmdGenPay"};
+    platform::CommandButton CmdDelete{FrameEditBox, "CmdDelete"};
+    platform::CommandButton CmdChange{FrameEditBox, "CmdChange"};
+
+    // ---- the grid, its scroll bar and the row below ----
+    platform::Grid QRYGrid{*this, "QRYGrid"};
+    platform::ScrollBar QRYScroll{*this, "QRYScroll"};
+    platform::CommandButton CmdPrint{*this, "CmdPrint"};
+    platform::Label LblMinusSign{*this, "LblMinusSign"};
+    platform::Label LblPayTotal{*this, "LblPayTotal"};
+    platform::Label LblPlusSign{*this, "LblPlusSign"};
+    platform::Label LblRcpTotal{*this, "LblRcpTotal"};
+    platform::CommandButton CmdExit{*this, "CmdExit"};
+    // The current file operation as text (" 3"), which the import window reads.
+    platform::Label LblFileOp{*this, "LblFileOp"};
+
+    // ---- the grid and its paging ----
+    void SetQueryGridCaptions();
+    void SetQueryGridColumnWidths();
+    int RowsThatFitInGrid() const;
+    // Columns 1 to 13 of a record's grid row, TAB-separated.
+    static std::string FormatQueryGridRow(std::string_view record);
+    void FillQueryGridRow(int row, std::string_view record);
+    void ClearQueryGridRow(int row);
+    void SetQueryGridSelection(int row);
+    bool IsSelectionOnPage() const;
+    int RedrawQueryGrid(int place);
+    int RefreshQueryGrid(int place);
+    void SyncQueryScrollBar(int place);
+    int RowsFromTop() const;
+    int SelectedRecordNumber() const;
+    void LoadSelectedRecord();
+    void EnableRecordCommands();
+
+    // ---- the edit box ----
+    void ShowEditFrame(long colour);
+    void ApplyTypeToEditBox(const std::string& type);
+    void LoadTransactionIntoEditBox(const core::TransactionFields& fields);
+
+    // ---- the file menu ----
+    // Shows the file dialog set up for `op`; a cancel raises error 32755.
+    std::string PrepareFileDialog(int op);
+    bool FileOp(int op);
+    bool ConfirmSaveBeforeLoad();
+
+    // ---- the settings file ----
+    void ReadSettingsFile();
+    void WriteSettingsFile();
+
+    // ---- window state ----
+    int PageSize = 10;
+    int TopPosition = 1;
+    int PreviousTopPosition = 1;
+    int SelectedMark = 0;
+    double GridRowHeight = 0;
+    std::array<long, GridColumnCount + 1> GridColumnWidths{};
+    bool GridEnterPressed = false;
+    double GridMouseX = 0;
+    WindowPlacement Placement;
+    bool PlacementPending = false;
+    // The path each file operation's dialog opens on (Save As and Open keep theirs in the book).
+    std::filesystem::path ImportFilePath;
+    std::filesystem::path ArchiveFilePath;
+    std::filesystem::path MergeFilePath;
+    std::filesystem::path RestoreFilePath;
+    std::filesystem::path BackupFilePath;
+
+    const std::filesystem::path& workingFolder() const { return workingFolder_; }
+
+    // ---- core::BookWindow ----
+    core::QueryOrder SortOrder() const override;
+    void setSortOrder(core::QueryOrder order) override;
+    void ClearEntryFields(int mode) override;
+    void UpdateMenuState() override;
+    void TickFilterMenu(const core::FilterMenuTicks& ticks) override;
+    void ShowTotalsLabels(bool showPayments, bool showReceipts) override;
+    void ClearFilterCodeLists() override;
+    void RefreshQueryGrid() override;
+    void SyncQueryScrollBar() override;
+    void ReadFilterSetupFromForm(core::FilterSetup& setup) override;
+    void SaveTheFile() override;
+
+    // ---- datafile::DataFileWindow ----
+    void setSaveItemEnabled(bool enabled) override;
+    void setCaption(const std::string& caption) override;
+    int QueryScrollMax() const override;
+    int QueryScrollValue() const override;
+    void setQueryScroll(int max, int value) override;
+    void ResetGridRow() override;
+    void ShowLoadedBook() override;
+
+    // ---- core::FilterForm: the filter dialog's settings, kept here until that dialog exists ----
+    core::FilterFormValues Values() const override { return filterValues_; }
+    void setValues(const core::FilterFormValues& values) override { filterValues_ = values; }
+
+    // ---- reports::ReportHost ----
+    reports::ReportOutput ChosenOutput() const override;
+    bool UseWordPad() const override { return useWordPad_; }
+    std::string WordPadPath() const override { return wordPadPath_; }
+    bool PayTotalVisible() const override { return LblPayTotal.Visible(); }
+    std::string PayTotalCaption() const override { return LblPayTotal.Caption(); }
+    bool RcpTotalVisible() const override { return LblRcpTotal.Visible(); }
+    std::string RcpTotalCaption() const override { return LblRcpTotal.Caption(); }
+    std::string MainFilterText() const override { return ComboMainFilters.Text(); }
+
+protected:
+    void Form_Load() override;
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
+    void Form_Unload(int& cancel) override;
+    void Form_Resize() override;
+
+private:
+    // Design: captions, geometry and wiring, one part of the window each.
+    void designMenus();
+    void designMenuHandlers();
+    void designEditBox();
+    void designGrid();
+    void designButtons();
+    // A later piece of work owns what this item or button does: it says so.
+    void wireNotAvailable(platform::Menu& item);
+    void ShowNotAvailable(const std::string& caption);
+
+    void LayOutWindow();
+    void ResetReportDefaults();
+    // Gives the focus to a control that can take it now; the layout runs also while the window is hidden.
+    void focusIfShown(platform::Control& control);
+    void ShowTotals();
+
+    // Handlers.
+    void CmdExit_Click();
+    void ExitItem_Click();
+    void LoadItem_Click();
+    void SaveItem_Click();
+    void SaveAsItem_Click();
+    void ItemBackupFile_Click();
+    void ItemAssets_Click();
+    void OptionAutoSave_Click();
+    void NotepadItem_Click();
+    void WriteItem_Click();
+    void DatapeekItem_Click();
+    void ChooseOutput(platform::Menu& item);
+    void ReportMissingOutput(platform::Menu& item, const std::string& message);
+    void ByDateItem_Click();
+    void ByRefItem_Click();
+    void ChooseSortOrder(platform::Menu& chosen, platform::Menu& other, core::IndexKind kind);
+    void ComboMainFilters_Click();
+    void FiltCurrentRepItem_Click();
+    void TranItem_Click();
+    void QRYScroll_Change();
+    void QRYScroll_Scroll();
+    void QRYScroll_GotFocus();
+    void QRYScroll_KeyDown(int keyCode);
+    void QRYGrid_Click();
+    void QRYGrid_DblClick();
+    void QRYGrid_MouseDown(double x);
+    void QRYGrid_KeyDown(int keyCode, int shift);
+    void QRYGrid_KeyUp(int keyCode, int shift);
+    void HeaderDoubleClicked();
+
+    std::filesystem::path workingFolder_;
+    core::FilterFormValues filterValues_;
+    bool useWordPad_ = false;
+    std::string wordPadPath_;
+};
+
+} // namespace mainwindow

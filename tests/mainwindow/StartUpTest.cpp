@@ -1,0 +1,194 @@
+#include <array>
+
+#include "MainTest.h"
+#include "support/FileBytes.h"
+#include "support/FileSizeLimit.h"
+
+namespace {
+
+constexpr std::array<double, 14> DefaultWidths{350, 1, 870, 650, 400, 375, 1845, 1335, 1335, 390, 390, 690, 690, 600};
+
+using StartUpTest = MainTest;
+
+TEST_F(StartUpTest, WithoutSettingsFileStartsSilentlyOnAnEmptyBookWithDefaults)
+{
+    start();
+
+    EXPECT_TRUE(services.messageBoxes().empty());
+    EXPECT_EQ(main.book.ledger.Transactions.UpperBound(), 0);
+    EXPECT_TRUE(main.book.FileToOpen.empty());
+    for (int col = 0; col < mainwindow::GridColumnCount; ++col)
+        EXPECT_EQ(main.QRYGrid.ColWidth(col), DefaultWidths[static_cast<std::size_t>(col)]) << col;
+    EXPECT_EQ(main.reportDesk.Settings.FontName, "ARIAL");
+    EXPECT_EQ(main.reportDesk.Settings.FontSize, "8");
+    EXPECT_EQ(gridRow(0), "\t\tDate\tRef\tType\tVat\tMemo\tPayment\tReceipt\tRec\tPd?\tBank\tCust\tCat");
+    EXPECT_TRUE(main.DatapeekItem.Checked());
+    EXPECT_FALSE(main.SaveItem.Enabled());
+}
+
+TEST_F(StartUpTest, FullSettingsFileReopensTheLastCompanyWithItsSettings)
+{
+    const auto company = writeCompany("Shop.QBD", 12);
+    std::vector<std::string> lines = fullSettings(company);
+    lines[24] = "notepad";
+    writeSettings(lines);
+    writeBytes(folder / "NOTEPAD.EXE", "");
+
+    start();
+
+    EXPECT_TRUE(services.messageBoxes().empty());
+    EXPECT_EQ(main.book.ledger.Transactions.UpperBound(), 12);
+    EXPECT_EQ(main.book.CurrentDataFilePath, company);
+    EXPECT_EQ(main.Caption(), "Quillbook 2000-32 : Test Company");
+    EXPECT_EQ(main.QRYGrid.ColWidth(6), 2500);
+    EXPECT_EQ(main.reportDesk.Settings.FontName, "COURIER NEW");
+    EXPECT_EQ(main.reportDesk.Settings.LeftMargin, 120);
+    EXPECT_EQ(main.reportDesk.Settings.TopMargin, 240);
+    EXPECT_TRUE(main.book.AutoSave);
+    EXPECT_TRUE(main.OptionAutoSave.Checked());
+    EXPECT_TRUE(main.NotepadItem.Checked());
+    EXPECT_FALSE(main.DatapeekItem.Checked());
+    EXPECT_EQ(main.Left(), 700);
+    EXPECT_EQ(main.Top(), 600);
+    EXPECT_EQ(main.Width(), 12000);
+    EXPECT_EQ(main.Height(), 8400);
+    EXPECT_TRUE(main.SaveItem.Enabled());
+    EXPECT_EQ(main.ComboMainFilters.Text(), "All Off             ");
+    EXPECT_EQ(main.QRYGrid.TextMatrix(1, 2), "01/Jan/2025");
+}
+
+TEST_F(StartUpTest, SevenLinesTakeTheFontsButReopenNothing)
+{
+    const auto company = writeCompany("Shop.QBD", 3);
+    std::vector<std::string> lines = fullSettings(company);
+    lines.resize(7);
+    writeSettings(lines);
+
+    start();
+
+    EXPECT_TRUE(services.messageBoxes().empty());
+    EXPECT_EQ(main.book.FileToOpen, company);
+    EXPECT_EQ(main.book.ledger.Transactions.UpperBound(), 0);
+    EXPECT_EQ(main.reportDesk.Settings.FontName, "COURIER NEW");
+    EXPECT_EQ(main.reportDesk.Settings.FontSize, "10");
+    EXPECT_EQ(main.QRYGrid.ColWidth(6), 1845);
+}
+
+// A wrong section line is complained of once (the first reading is silent) and ends the reading.
+TEST_F(StartUpTest, WrongSectionLinesAreComplainedOfOnce)
+{
+    struct Case {
+        std::size_t line;
+        std::string text;
+        std::string complaint;
+    };
+    const Case cases[] = {
+        {0, "[Wrong]", "Expected [Last File Name] section, found '[Wrong]' - Load the file you require manually"},
+        {2, "Fonts", "Expected [Fonts] section, found 'Fonts' - Choose a font from the font menu"},
+        {7, "Grid Settings", "Expected [Grid Settings] section, found 'Grid Settings' - Will use default grid settings"},
+        {23, "[Editor]", "Expected [System Editor] section, found '[Editor]' - Using QB Viewer as default System Editor"},
+    };
+    for (const Case& c : cases) {
+        platform::ScriptedServices fresh;
+        fresh.setProgramFolder(folder.path());
+        fresh.answerMessageBox(platform::Answer::OK);
+        mainwindow::Main window(fresh, folder.path());
+        std::vector<std::string> lines = fullSettings(writeCompany("Shop.QBD", 2));
+        lines[c.line] = c.text;
+        writeSettings(lines);
+
+        window.Show();
+
+        EXPECT_EQ(fresh.messageTexts(), std::vector<std::string>{c.complaint}) << c.line;
+        EXPECT_EQ(window.book.ledger.Transactions.UpperBound(), 0) << c.line;
+    }
+}
+
+TEST_F(StartUpTest, SectionsAreKnownByTheirFirstFourCharactersInAnyCase)
+{
+    const auto company = writeCompany("Shop.QBD", 4);
+    std::vector<std::string> lines = fullSettings(company);
+    lines[2] = "[FONTS SECTION]";
+    lines[7] = "[gRiD";
+    writeSettings(lines);
+
+    start();
+
+    EXPECT_TRUE(services.messageBoxes().empty());
+    EXPECT_EQ(main.book.ledger.Transactions.UpperBound(), 4);
+}
+
+TEST_F(StartUpTest, MaximisedPlacementLeavesPositionAndSizeAlone)
+{
+    std::vector<std::string> lines = fullSettings(writeCompany("Shop.QBD", 1));
+    lines[25] = "000002";
+    writeSettings(lines);
+
+    start();
+
+    EXPECT_EQ(main.WindowState(), platform::Maximized);
+    EXPECT_EQ(main.Left(), 0);
+    EXPECT_EQ(main.Width(), 11520);
+}
+
+TEST_F(StartUpTest, WindowWiderThanSixteenBitsStillReopensAndStaysOnScreen)
+{
+    std::vector<std::string> lines = fullSettings(writeCompany("Shop.QBD", 5));
+    lines[27] = "038400";
+    lines[28] = "020000";
+    writeSettings(lines);
+
+    start();
+
+    EXPECT_TRUE(services.messageBoxes().empty());
+    EXPECT_EQ(main.book.ledger.Transactions.UpperBound(), 5);
+    EXPECT_EQ(main.Width(), services.screenWidth());
+    EXPECT_EQ(main.Left(), 0);
+}
+
+TEST_F(StartUpTest, SettingsAreWrittenBackByteForByte)
+{
+    writeSettings(fullSettings(writeCompany("Shop.QBD", 5)));
+    const std::string before = readBytes(settingsFile());
+    start();
+    std::filesystem::remove(settingsFile());
+    services.answerMessageBox(platform::Answer::No); // no backup
+
+    main.ExitItem.userClick();
+
+    EXPECT_TRUE(services.programEnded());
+    EXPECT_EQ(readBytes(settingsFile()), before);
+}
+
+TEST_F(StartUpTest, ZeroWidthColumnIsWrittenAsOneTwip)
+{
+    start();
+    main.QRYGrid.setColWidth(3, 0);
+    services.answerMessageBox(platform::Answer::No);
+
+    main.ExitItem.userClick();
+
+    const std::string written = readBytes(settingsFile());
+    EXPECT_NE(written.find("\r\n000001\r\n000870\r\n000001\r\n000400\r\n"), std::string::npos) << written;
+    EXPECT_EQ(main.QRYGrid.ColWidth(3), 1);
+}
+
+TEST_F(StartUpTest, FailedSettingsWriteKeepsTheOldFileAndShutDownGoesOn)
+{
+    writeSettings(fullSettings(""));
+    const std::string before = readBytes(settingsFile());
+    start();
+    services.answerMessageBox(platform::Answer::OK);
+    services.answerMessageBox(platform::Answer::No); // no backup
+    {
+        const FileSizeLimit full(16);
+        main.ExitItem.userClick();
+    }
+
+    ASSERT_EQ(services.messageTexts().size(), 2u);
+    EXPECT_EQ(services.messageTexts().front().rfind("Error Writing INI File: ", 0), 0u);
+    EXPECT_TRUE(services.programEnded());
+    EXPECT_EQ(readBytes(settingsFile()), before);
+}
+
+} // namespace

@@ -1,0 +1,45 @@
+#include <QAction>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "QtTestApplication.h"
+#include "mainwindow/Main.h"
+#include "qtgui/ControlPeerMenu.h"
+#include "qtgui/FormPeer.h"
+#include "qtgui/FormPeers.h"
+#include "qtgui/QtServices.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+// The main window opens on the screen with its menus, and a menu click reaches its handler.
+TEST(MainWindowSmoke, OpensAndAMenuClickReachesItsHandler)
+{
+    QApplication& app = qtTestApplication();
+    (void)app;
+    TempFolder folder;
+    qtgui::QtServices services{qtgui::QtServices::Options{folder.path() / "out.pdf"}};
+    qtgui::FormPeers windows{services};
+    mainwindow::Main main{services, folder.path()};
+
+    main.Show();
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+
+    qtgui::FormPeer* peer = windows.find(main);
+    ASSERT_NE(peer, nullptr);
+    EXPECT_TRUE(peer->window()->isVisible());
+    EXPECT_EQ(peer->window()->windowTitle(), QStringLiteral("Quillbook 2000-32"));
+    EXPECT_EQ(main.QRYGrid.TextMatrix(0, 6), "Memo");
+
+    QAction* byReference = dynamic_cast<qtgui::MenuPeer&>(*peer->peerOf(main.ByRefItem)).action();
+    ASSERT_NE(byReference, nullptr);
+    EXPECT_EQ(byReference->text(), QStringLiteral("By &Reference"));
+    byReference->trigger();
+    QCoreApplication::processEvents();
+
+    EXPECT_TRUE(main.ByRefItem.Checked());
+    EXPECT_FALSE(main.ByDateItem.Checked());
+}
+
+} // namespace
