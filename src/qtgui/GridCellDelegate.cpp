@@ -28,7 +28,7 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     painter->setClipRect(cell.rect);
     painter->setFont(cell.font);
     painter->setPen(palette.color(group, fore));
-    painter->drawText(cell.rect.adjusted(TextMargin, 0, -TextMargin, 0), int(cell.displayAlignment | Qt::TextSingleLine),
+    painter->drawText(cell.rect.adjusted(TextMargin, 0, -TextMargin, 0), int(cell.displayAlignment | Qt::TextSingleLine | Qt::TextDontClip),
                       cell.text);
     const auto* view = qobject_cast<const QAbstractItemView*>(cell.widget);
     if (view && view->currentIndex() == index) {

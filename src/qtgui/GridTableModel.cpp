@@ -42,7 +42,7 @@ int GridTableModel::columnCount(const QModelIndex& parent) const
 
 QVariant GridTableModel::data(const QModelIndex& index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!index.isValid() || !grid_)
         return {};
     const platform::Grid::ShownCell cell = grid_->shownCell(index.row(), index.column());
     if (role == Qt::DisplayRole)
@@ -54,7 +54,7 @@ QVariant GridTableModel::data(const QModelIndex& index, int role) const
 
 Qt::ItemFlags GridTableModel::flags(const QModelIndex& index) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (!index.isValid() || !grid_)
         return Qt::NoItemFlags;
     if (grid_->shownCell(index.row(), index.column()).fixed)
         return Qt::ItemIsEnabled;

@@ -39,7 +39,7 @@ int ListItemsModel::rowCount(const QModelIndex& parent) const
 
 QVariant ListItemsModel::data(const QModelIndex& index, int role) const
 {
-    if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (role != Qt::DisplayRole || !index.isValid() || !source_)
         return {};
     return toQString(source_->List(index.row()));
 }
