@@ -294,12 +294,14 @@ TEST_F(GridListPeerTest, ADateFitsWholeInTheDateColumn)
     EXPECT_EQ(picture(shot, 4, DateCol, width), picture(shot, 4, MemoCol, width));
 }
 
-TEST_F(GridListPeerTest, TheCurrentCellShowsAFocusRectangle)
+TEST_F(GridListPeerTest, TheCurrentCellShowsAFocusRectangleWhereverTheFocusIs)
 {
     form.Lines.setHighLight(false);
     form.Lines.setRow(3);
     form.Lines.setCol(MemoCol);
+    form.Codes.setFocus();
     settle();
+    ASSERT_FALSE(table().hasFocus());
     const QImage shot = cells();
     auto topEdgeInk = [&](int row, int col) {
         const QRect at = table().visualRect(cell(row, col));
