@@ -7,9 +7,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# Liberation Sans stands in for Arial, the font the system asks for by name.
+# Liberation Sans stands in for Arial, the font the system asks for by name, and Nimbus Sans Narrow
+# (fonts-urw-base35) for the narrow MS Sans Serif.
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev xvfb xauth
-          fonts-dejavu-core fonts-liberation2)
+          fonts-dejavu-core fonts-liberation2 fonts-urw-base35)
 
 install_missing() {
     local missing=()

@@ -8,9 +8,6 @@ namespace platform {
 
 namespace {
 
-constexpr double DefaultColWidth = 600;
-constexpr double DefaultRowHeight = 240;
-
 [[noreturn]] void invalidIndex()
 {
     throw runtime::Error(381, "Invalid property array index");
@@ -41,6 +38,19 @@ Grid::Grid(Parent parent, std::string name, int index) : Control(parent, std::mo
     state_.colWidths.assign(2, DefaultColWidth);
     state_.colAlignments.assign(2, 0);
     state_.rowHeights.assign(2, DefaultRowHeight);
+}
+
+template <class Tell> void Grid::tell(Tell tellObserver) const
+{
+    if (observer_)
+        tellObserver(*observer_);
+}
+
+Grid::ShownCell Grid::shownCell(int row, int col) const
+{
+    const auto c = static_cast<std::size_t>(col);
+    return {state_.cells[static_cast<std::size_t>(row)][c], state_.colAlignments[c],
+            row < state_.fixedRows || col < state_.fixedCols};
 }
 
 void Grid::checkRow(int row) const
@@ -79,10 +89,19 @@ void Grid::setRows(int rows)
         invalidValue();
     if (rows == state_.rows)
         return;
+    const int old = state_.rows;
+    if (rows > old)
+        tell([&](Observer& o) { o.rowsInserting(old, rows - old); });
+    else
+        tell([&](Observer& o) { o.rowsRemoving(rows, old - rows); });
     const auto count = static_cast<std::size_t>(rows);
     state_.cells.resize(count, std::vector<std::string>(static_cast<std::size_t>(state_.cols)));
     state_.rowHeights.resize(count, DefaultRowHeight);
     state_.rows = rows;
+    if (rows > old)
+        tell([](Observer& o) { o.rowsInserted(); });
+    else
+        tell([](Observer& o) { o.rowsRemoved(); });
     const int last = rows - 1;
     state_.topRow = std::min(state_.topRow, last);
     changed("Rows");
@@ -99,12 +118,14 @@ void Grid::setCols(int cols)
         invalidValue();
     if (cols == state_.cols)
         return;
+    tell([](Observer& o) { o.resetting(); });
     const auto count = static_cast<std::size_t>(cols);
     for (auto& row : state_.cells)
         row.resize(count);
     state_.colWidths.resize(count, DefaultColWidth);
     state_.colAlignments.resize(count, 0);
     state_.cols = cols;
+    tell([](Observer& o) { o.reset(); });
     const int last = cols - 1;
     state_.leftCol = std::min(state_.leftCol, last);
     changed("Cols");
@@ -276,6 +297,7 @@ void Grid::setTextMatrix(int row, int col, const std::string& text)
     if (target == text)
         return;
     target = text;
+    tell([&](Observer& o) { o.cellsChanged(row, col, row, col); });
     changed("Cells");
 }
 
@@ -312,6 +334,7 @@ void Grid::setClip(const std::string& text)
         for (int c = 0; c < static_cast<int>(cells.size()) && left + c <= right; ++c)
             cell(top + r, left + c) = cells[static_cast<std::size_t>(c)];
     }
+    tell([&](Observer& o) { o.cellsChanged(top, left, bottom, right); });
     changed("Cells");
 }
 
@@ -323,9 +346,11 @@ void Grid::AddItem(const std::string& text, int index)
         throw runtime::Error(runtime::InvalidProcedureCall);
     std::vector<std::string> cells = split(text, '\t');
     cells.resize(static_cast<std::size_t>(state_.cols));
+    tell([at](Observer& o) { o.rowsInserting(at, 1); });
     state_.cells.insert(state_.cells.begin() + at, std::move(cells));
     state_.rowHeights.insert(state_.rowHeights.begin() + at, DefaultRowHeight);
     ++state_.rows;
+    tell([](Observer& o) { o.rowsInserted(); });
     changed("Rows");
 }
 
@@ -334,9 +359,11 @@ void Grid::RemoveItem(int index)
     touch();
     if (index < state_.fixedRows || index >= state_.rows || state_.rows == state_.fixedRows + 1)
         throw runtime::Error(runtime::InvalidProcedureCall);
+    tell([index](Observer& o) { o.rowsRemoving(index, 1); });
     state_.cells.erase(state_.cells.begin() + index);
     state_.rowHeights.erase(state_.rowHeights.begin() + index);
     --state_.rows;
+    tell([](Observer& o) { o.rowsRemoved(); });
     const int last = state_.rows - 1;
     state_.topRow = std::min(state_.topRow, last);
     changed("Rows");
@@ -415,7 +442,9 @@ void Grid::keepDesign()
 void Grid::restoreDesign()
 {
     Control::restoreDesign();
+    tell([](Observer& o) { o.resetting(); });
     state_ = design_;
+    tell([](Observer& o) { o.reset(); });
 }
 
 } // namespace platform

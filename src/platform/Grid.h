@@ -16,7 +16,40 @@ namespace platform {
 // alignment 0 (left; 1 right, 2 centre).
 class Grid : public Control {
 public:
+    static constexpr double DefaultColWidth = 600;
+    static constexpr double DefaultRowHeight = 240;
+
+    // Told of each change to the cells by the rows it touches, so that a view redraws only those.
+    // Rows are named before they are added or removed and the change is confirmed after; anything
+    // else that reshapes the grid (its columns, or every cell when the form unloads) is a reset.
+    class Observer {
+    public:
+        virtual ~Observer() = default;
+        virtual void rowsInserting(int first, int count) = 0;
+        virtual void rowsInserted() = 0;
+        virtual void rowsRemoving(int first, int count) = 0;
+        virtual void rowsRemoved() = 0;
+        // The text of the cells from (top, left) to (bottom, right) changed.
+        virtual void cellsChanged(int top, int left, int bottom, int right) = 0;
+        virtual void resetting() = 0;
+        virtual void reset() = 0;
+    };
+
+    // What a view shows of one cell.
+    struct ShownCell {
+        const std::string& text;
+        int alignment;
+        bool fixed;
+    };
+
     Grid(Parent parent, std::string name, int index = -1);
+
+    // One observer at a time (the Qt layer's view); null lets go.
+    void setObserver(Observer* observer) { observer_ = observer; }
+    // Read by a view, which repaints by itself: these never load the form. Indexes must lie inside.
+    int shownRows() const { return state_.rows; }
+    int shownCols() const { return state_.cols; }
+    ShownCell shownCell(int row, int col) const;
 
     int Rows() const;
     // Cells of kept rows keep their text; new rows are empty. Fewer rows than FixedRows (or none) is
@@ -96,6 +129,7 @@ private:
     const std::string& cell(int row, int col) const;
     void moveCurrent(int row, int col);
     void setSelection(int startRow, int startCol, int endRow, int endCol);
+    template <class Tell> void tell(Tell tellObserver) const;
 
     struct State {
         int rows = 2;
@@ -118,6 +152,7 @@ private:
     };
     State state_;
     State design_;
+    Observer* observer_ = nullptr;
 };
 
 } // namespace platform

@@ -37,10 +37,11 @@ int compareListText(const std::string& a, const std::string& b)
 
 template <class Notify> void ListModel::notify(Notify notifyOne)
 {
-    // An observer may detach itself while told; walk a copy.
+    // An observer may detach itself, or another, while told; walk a copy and skip those gone.
     const std::vector<Observer*> observers = observers_;
     for (Observer* observer : observers)
-        notifyOne(*observer);
+        if (std::find(observers_.begin(), observers_.end(), observer) != observers_.end())
+            notifyOne(*observer);
 }
 
 ListModel::~ListModel()
@@ -55,6 +56,7 @@ void ListModel::setSorted(bool sorted)
     sorted_ = sorted;
     if (!sorted_)
         return;
+    notify([](Observer& o) { o.itemsResetting(); });
     std::stable_sort(items_.begin(), items_.end(),
                      [](const Item& a, const Item& b) { return compareListText(a.text, b.text) < 0; });
     notify([](Observer& o) { o.reordered(); });
@@ -78,6 +80,7 @@ int ListModel::AddItem(const std::string& text, int index)
             throw runtime::Error(runtime::InvalidProcedureCall);
         place = index;
     }
+    notify([place](Observer& o) { o.itemInserting(place); });
     items_.insert(items_.begin() + place, Item{text, 0});
     notify([place](Observer& o) { o.itemInserted(place); });
     return place;
@@ -87,12 +90,14 @@ void ListModel::RemoveItem(int index)
 {
     if (index < 0 || index >= ListCount())
         throw runtime::Error(runtime::InvalidProcedureCall);
+    notify([index](Observer& o) { o.itemRemoving(index); });
     items_.erase(items_.begin() + index);
     notify([index](Observer& o) { o.itemRemoved(index); });
 }
 
 void ListModel::Clear()
 {
+    notify([](Observer& o) { o.itemsResetting(); });
     items_.clear();
     notify([](Observer& o) { o.cleared(); });
 }

@@ -22,6 +22,12 @@ public:
         virtual void reordered() = 0;
         // The model is being destroyed; the observer must let go of it.
         virtual void modelDestroyed() = 0;
+        // Told before a change, for an observer that must name the change while the items are still
+        // as they were (a view): an item about to be added at or removed from an index, or every
+        // item about to change at once (Clear, or the sorting that Sorted switches on).
+        virtual void itemInserting(int /*index*/) {}
+        virtual void itemRemoving(int /*index*/) {}
+        virtual void itemsResetting() {}
     };
 
     ListModel() = default;

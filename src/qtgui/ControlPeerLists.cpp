@@ -2,48 +2,59 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QScrollBar>
 #include <vector>
 
+#include "qtgui/FormPeer.h"
+#include "qtgui/ListItemsModel.h"
 #include "qtgui/QtText.h"
 #include "qtgui/WidgetText.h"
 
 namespace qtgui {
 
-namespace {
-
-QStringList itemsOf(const platform::ListControl& list)
-{
-    QStringList items;
-    for (int i = 0; i < list.ListCount(); ++i)
-        items.append(toQString(list.List(i)));
-    return items;
-}
-
-} // namespace
-
 // ---- ListBoxPeer ----
 
 ListBoxPeer::ListBoxPeer(platform::ListBox& list, FormPeer& form)
-    : WidgetPeer(list, form), list_(list), listWidget_(new QListWidget(containerArea(list, form)))
+    : WidgetPeer(list, form), list_(list), listView_(new QListView(containerArea(list, form)))
 {
-    listWidget_->setUniformItemSizes(true);
+    // The list's ListIndex and TopIndex follow their items silently; the view is shown them once
+    // the change of the items is through.
+    items_ = new ListItemsModel(
+        form,
+        [this] {
+            if (formLoaded())
+                formPeer().applying([this] {
+                    showUserState();
+                    showTopIndex();
+                });
+        },
+        listView_);
+    items_->follow(list.model());
+    listView_->setModel(items_);
+    listView_->setUniformItemSizes(true);
+    listView_->setTextElideMode(Qt::ElideNone);
+    listView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int mode = list.MultiSelect();
-    listWidget_->setSelectionMode(mode == 1   ? QAbstractItemView::MultiSelection
-                              : mode == 2 ? QAbstractItemView::ExtendedSelection
-                                          : QAbstractItemView::SingleSelection);
-    adopt(listWidget_, {listWidget_->viewport()});
+    listView_->setSelectionMode(mode == 1   ? QAbstractItemView::MultiSelection
+                                : mode == 2 ? QAbstractItemView::ExtendedSelection
+                                            : QAbstractItemView::SingleSelection);
+    adopt(listView_, {listView_->viewport()});
+    QItemSelectionModel* selection = listView_->selectionModel();
     if (mode == 0)
-        QObject::connect(listWidget_, &QListWidget::currentRowChanged, this, [this](int row) {
-            if (row >= 0)
-                fromUser([&] { list_.userSelect(row); });
+        QObject::connect(selection, &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
+            if (current.isValid())
+                fromUser([&] { list_.userSelect(current.row()); });
         });
     else
-        QObject::connect(listWidget_, &QListWidget::itemSelectionChanged, this, [this] { selectionFromWidget(); });
-    QObject::connect(listWidget_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int top) {
-        if (!isApplying() && top >= 0 && top < list_.ListCount())
-            list_.setTopIndex(top);
+        QObject::connect(selection, &QItemSelectionModel::selectionChanged, this, [this] { selectionFromWidget(); });
+    // The view also scrolls by itself when it lays out its items again, later, after the form may
+    // have unloaded.
+    QObject::connect(listView_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int top) {
+        if (isApplying() || !formLoaded() || top < 0 || top >= list_.ListCount())
+            return;
+        shownTopIndex_ = top;
+        list_.setTopIndex(top);
     });
 }
 
@@ -51,11 +62,12 @@ void ListBoxPeer::selectionFromWidget()
 {
     // Every mark is read before the model takes any: each one it takes shows the model's marks on
     // the widget again, which would undo the rest of the user's change (a click that clears others).
-    if (isApplying())
+    if (isApplying() || !formLoaded())
         return;
+    const QItemSelectionModel& selection = *listView_->selectionModel();
     std::vector<bool> marks;
-    for (int i = 0; i < listWidget_->count() && i < list_.ListCount(); ++i)
-        marks.push_back(listWidget_->item(i)->isSelected());
+    for (int i = 0; i < items_->rowCount(); ++i)
+        marks.push_back(selection.isSelected(items_->index(i)));
     fromUser([&] {
         for (std::size_t i = 0; i < marks.size(); ++i)
             if (marks[i] != list_.Selected(static_cast<int>(i)))
@@ -66,38 +78,49 @@ void ListBoxPeer::selectionFromWidget()
 void ListBoxPeer::show(std::string_view property)
 {
     WidgetPeer::show(property);
+    if (property == "*")
+        shownTopIndex_ = -1;
     if (concerns(property, {"List"}))
-        showItems();
+        items_->follow(list_.model());
+    // Amid a change of the items the view cannot take a choice yet; it is shown once they are through.
+    if (items_->isChanging())
+        return;
     if (concerns(property, {"List", "ListIndex", "Selected"}))
         showUserState();
     if (concerns(property, {"List", "TopIndex"}))
         showTopIndex();
 }
 
-void ListBoxPeer::showItems()
-{
-    listWidget_->clear();
-    listWidget_->addItems(itemsOf(list_));
-}
-
 void ListBoxPeer::showTopIndex()
 {
-    if (QListWidgetItem* top = listWidget_->item(list_.TopIndex()))
-        listWidget_->scrollToItem(top, QAbstractItemView::PositionAtTop);
+    // Scrolling lays the view out first: done only when TopIndex moved, so adding items stays cheap.
+    const int top = list_.TopIndex();
+    if (top == shownTopIndex_ || top >= items_->rowCount())
+        return;
+    shownTopIndex_ = top;
+    listView_->scrollTo(items_->index(top), QAbstractItemView::PositionAtTop);
 }
 
 void ListBoxPeer::showUserState()
 {
+    // A handler may have unloaded the form; reading its list would load it again.
+    if (!formLoaded())
+        return;
     const int index = list_.ListIndex();
+    const QModelIndex current = index >= 0 ? items_->index(index) : QModelIndex();
+    QItemSelectionModel& selection = *listView_->selectionModel();
     if (list_.MultiSelect() == 0) {
         if (index < 0)
-            listWidget_->clearSelection();
-        listWidget_->setCurrentRow(index);
+            selection.clearSelection();
+        listView_->setCurrentIndex(current);
         return;
     }
-    for (int i = 0; i < listWidget_->count(); ++i)
-        listWidget_->item(i)->setSelected(list_.Selected(i));
-    listWidget_->setCurrentRow(index, QItemSelectionModel::NoUpdate);
+    QItemSelection marks;
+    for (int i = 0; i < items_->rowCount(); ++i)
+        if (list_.Selected(i))
+            marks.select(items_->index(i), items_->index(i));
+    selection.select(marks, QItemSelectionModel::ClearAndSelect);
+    selection.setCurrentIndex(current, QItemSelectionModel::NoUpdate);
 }
 
 // ---- ComboBoxPeer ----
@@ -105,6 +128,15 @@ void ListBoxPeer::showUserState()
 ComboBoxPeer::ComboBoxPeer(platform::ComboBox& combo, FormPeer& form)
     : WidgetPeer(combo, form), combo_(combo), comboBox_(new QComboBox(containerArea(combo, form)))
 {
+    items_ = new ListItemsModel(
+        form,
+        [this] {
+            if (formLoaded())
+                formPeer().applying([this] { showUserState(); });
+        },
+        comboBox_);
+    items_->follow(combo.model());
+    comboBox_->setModel(items_);
     comboBox_->setEditable(combo.Style() != 2);
     comboBox_->setInsertPolicy(QComboBox::NoInsert);
     comboBox_->setMaxVisibleItems(8);
@@ -114,8 +146,10 @@ ComboBoxPeer::ComboBoxPeer(platform::ComboBox& combo, FormPeer& form)
         comboBox_->setCompleter(nullptr);
         QObject::connect(edit, &QLineEdit::textEdited, this,
                          [this](const QString& text) { fromUser([&] { combo_.userSetText(fromQString(text)); }); });
+        // The edit part also moves its caret by itself (a choice that a handler made shows), maybe
+        // after the form unloaded.
         auto caret = [this, edit] {
-            if (isApplying())
+            if (isApplying() || !formLoaded())
                 return;
             followingCaret_ = true;
             caretFromLineEdit(*edit, combo_);
@@ -135,19 +169,17 @@ void ComboBoxPeer::show(std::string_view property)
 {
     WidgetPeer::show(property);
     if (concerns(property, {"List"}))
-        showItems();
-    if (concerns(property, {"List", "ListIndex", "Text", "SelStart", "SelLength"}) && !followingCaret_)
+        items_->follow(combo_.model());
+    if (concerns(property, {"List", "ListIndex", "Text", "SelStart", "SelLength"}) && !followingCaret_ &&
+        !items_->isChanging())
         showUserState();
-}
-
-void ComboBoxPeer::showItems()
-{
-    comboBox_->clear();
-    comboBox_->addItems(itemsOf(combo_));
 }
 
 void ComboBoxPeer::showUserState()
 {
+    // A handler may have unloaded the form; reading its combo would load it again.
+    if (!formLoaded())
+        return;
     comboBox_->setCurrentIndex(combo_.ListIndex());
     if (QLineEdit* edit = comboBox_->lineEdit())
         showLineEdit(*edit, combo_);

@@ -1,6 +1,6 @@
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -46,9 +46,9 @@ TEST_F(MaintainCodesOnScreen, TheBankPageShowsItsControlsAndTheTable)
     EXPECT_EQ(widget<QGroupBox>(codes.FrameAccount).title(), QStringLiteral("Bank Accounts"));
     EXPECT_TRUE(widget<QGroupBox>(codes.FrameAccount).isVisible());
     EXPECT_FALSE(widget<QGroupBox>(codes.FrameVAT).isVisible());
-    auto& list = widget<QListWidget>(codes.ListBankAccounts);
-    ASSERT_EQ(list.count(), 1);
-    EXPECT_TRUE(list.item(0)->text().startsWith(QStringLiteral("BANK1  Current")));
+    const QAbstractItemModel& list = *widget<QListView>(codes.ListBankAccounts).model();
+    ASSERT_EQ(list.rowCount(), 1);
+    EXPECT_TRUE(list.index(0, 0).data().toString().startsWith(QStringLiteral("BANK1  Current")));
     EXPECT_EQ(widget<QLineEdit>(codes.TextBankCode).maxLength(), 6);
     EXPECT_FALSE(widget<QLineEdit>(codes.TextBankCode).isEnabled()) << "disabled until New or a double-click";
     EXPECT_TRUE(widget<QPushButton>(codes.CmdSaveBank).isDefault());

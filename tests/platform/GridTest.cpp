@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -195,6 +196,88 @@ TEST_F(GridTest, AGridEmptiedToItsFixedRowGrowsRowByRowThroughClip)
         grid.setClip(line);
     }
     EXPECT_EQ(rows(), (std::vector<std::string>{"|||", "|a|b|", "|c|d|e"}));
+}
+
+// Writes down what the grid tells, with the row count it has at that moment: a view reads the grid
+// while it is told, so rows must be named before they change.
+class RowLog : public Grid::Observer {
+public:
+    explicit RowLog(const Grid& grid) : grid_(grid) {}
+    std::vector<std::string> told;
+
+private:
+    void note(const std::string& what) { told.push_back(what + " @" + std::to_string(grid_.shownRows())); }
+    void rowsInserting(int first, int count) override { note("inserting " + std::to_string(first) + "+" + std::to_string(count)); }
+    void rowsInserted() override { note("inserted"); }
+    void rowsRemoving(int first, int count) override { note("removing " + std::to_string(first) + "+" + std::to_string(count)); }
+    void rowsRemoved() override { note("removed"); }
+    void cellsChanged(int top, int left, int bottom, int right) override
+    {
+        note("cells " + std::to_string(top) + "," + std::to_string(left) + "-" + std::to_string(bottom) + "," +
+             std::to_string(right));
+    }
+    void resetting() override { note("resetting"); }
+    void reset() override { note("reset"); }
+
+    const Grid& grid_;
+};
+
+TEST_F(GridTest, AnObserverIsToldTheRowsEachChangeTouchesBeforeAndAfter)
+{
+    RowLog log(grid);
+    grid.setObserver(&log);
+    struct Case {
+        const char* name;
+        std::function<void()> change;
+        std::vector<std::string> told;
+    };
+    const Case cases[] = {
+        {"a row added at the end", [&] { grid.AddItem("a\tb"); }, {"inserting 4+1 @4", "inserted @5"}},
+        {"a row added between", [&] { grid.AddItem("c", 2); }, {"inserting 2+1 @5", "inserted @6"}},
+        {"a row removed", [&] { grid.RemoveItem(1); }, {"removing 1+1 @6", "removed @5"}},
+        {"rows added by count", [&] { grid.setRows(8); }, {"inserting 5+3 @5", "inserted @8"}},
+        {"rows cut by count", [&] { grid.setRows(3); }, {"removing 3+5 @8", "removed @3"}},
+        {"one cell", [&] { grid.setTextMatrix(2, 3, "x"); }, {"cells 2,3-2,3 @3"}},
+        {"the same text again", [&] { grid.setTextMatrix(2, 3, "x"); }, {}},
+        {"a block through Clip",
+         [&] {
+             grid.setRow(1);
+             grid.setCol(1);
+             grid.setSelEndRow(2);
+             grid.setSelEndCol(2);
+             grid.setClip("1\t2\r3\t4");
+         },
+         {"cells 1,1-2,2 @3"}},
+        {"the columns", [&] { grid.setCols(6); }, {"resetting @3", "reset @3"}},
+        {"an unload", [&] { form.Unload(); }, {"resetting @3", "reset @4"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        log.told.clear();
+        c.change();
+        EXPECT_EQ(log.told, c.told);
+    }
+    grid.setObserver(nullptr);
+    log.told.clear();
+    grid.AddItem("unobserved");
+    EXPECT_TRUE(log.told.empty());
+}
+
+TEST_F(GridTest, AShownCellIsReadWithoutLoadingTheForm)
+{
+    grid.setTextMatrix(1, 2, "kept");
+    grid.setColAlignment(2, 1);
+    form.Unload();
+    ASSERT_FALSE(form.isLoaded());
+    const Grid::ShownCell header = grid.shownCell(0, 2);
+    const Grid::ShownCell cell = grid.shownCell(2, 2);
+    EXPECT_TRUE(header.fixed);
+    EXPECT_FALSE(cell.fixed);
+    EXPECT_TRUE(grid.shownCell(2, 0).fixed);
+    EXPECT_EQ(cell.alignment, 0) << "the design-time alignment is back";
+    EXPECT_EQ(grid.shownCell(1, 2).text, "");
+    EXPECT_EQ(grid.shownRows(), 4);
+    EXPECT_FALSE(form.isLoaded());
 }
 
 } // namespace

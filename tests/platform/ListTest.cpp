@@ -97,6 +97,64 @@ TEST(ListModelTest, RemovalItemDataAndBadIndexes)
     EXPECT_EQ(model.ListCount(), 0);
 }
 
+// Writes down what a model tells, with its item count at that moment.
+class ItemLog : public ListModel::Observer {
+public:
+    explicit ItemLog(ListModel& model) : model_(model) { model.addObserver(*this); }
+    ~ItemLog() override { model_.removeObserver(*this); }
+    ItemLog(const ItemLog&) = delete;
+    ItemLog& operator=(const ItemLog&) = delete;
+    std::vector<std::string> told;
+    ListModel::Observer* detachOnInsert = nullptr;
+
+private:
+    void note(const std::string& what) { told.push_back(what + " @" + std::to_string(model_.ListCount())); }
+    void itemInserting(int index) override { note("inserting " + std::to_string(index)); }
+    void itemInserted(int index) override
+    {
+        note("inserted " + std::to_string(index));
+        if (detachOnInsert)
+            model_.removeObserver(*detachOnInsert);
+    }
+    void itemRemoving(int index) override { note("removing " + std::to_string(index)); }
+    void itemRemoved(int index) override { note("removed " + std::to_string(index)); }
+    void itemChanged(int index) override { note("changed " + std::to_string(index)); }
+    void itemsResetting() override { note("resetting"); }
+    void cleared() override { note("cleared"); }
+    void reordered() override { note("reordered"); }
+    void modelDestroyed() override { note("destroyed"); }
+
+    ListModel& model_;
+};
+
+TEST(ListModelTest, ObserversAreToldBeforeAndAfterEachChange)
+{
+    ListModel model;
+    ItemLog log(model);
+    model.AddItem("b");
+    model.AddItem("a", 0);
+    model.setList(1, "c");
+    model.RemoveItem(0);
+    model.AddItem("a");
+    model.setSorted(true);
+    model.Clear();
+    EXPECT_EQ(log.told, (std::vector<std::string>{"inserting 0 @0", "inserted 0 @1", "inserting 0 @1", "inserted 0 @2",
+                                                  "changed 1 @2", "removing 0 @2", "removed 0 @1", "inserting 1 @1",
+                                                  "inserted 1 @2", "resetting @2", "reordered @2", "resetting @2",
+                                                  "cleared @0"}));
+}
+
+TEST(ListModelTest, AnObserverDetachedWhileOthersAreToldHearsNoMore)
+{
+    ListModel model;
+    ItemLog first(model);
+    ItemLog second(model);
+    first.detachOnInsert = &second;
+    model.AddItem("x");
+    EXPECT_EQ(first.told, (std::vector<std::string>{"inserting 0 @0", "inserted 0 @1"}));
+    EXPECT_EQ(second.told, std::vector<std::string>{"inserting 0 @0"});
+}
+
 class ListControlTest : public ::testing::Test {
 protected:
     ScriptedServices services;

@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -13,7 +13,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -54,6 +54,12 @@ protected:
         if (!shown)
             throw std::logic_error("not the widget expected for " + control.Name());
         return *shown;
+    }
+    // A view's cell as its model gives it.
+    static QModelIndex cell(const QAbstractItemView& view, int row, int col = 0) { return view.model()->index(row, col); }
+    static bool isSelected(const QAbstractItemView& view, int row, int col = 0)
+    {
+        return view.selectionModel()->isSelected(cell(view, row, col));
     }
     QAction& action(const platform::Menu& menu) { return *dynamic_cast<qtgui::MenuPeer&>(*peer().peerOf(menu)).action(); }
 
@@ -123,10 +129,11 @@ TEST_F(FormPeerTest, DesignAndLoadTimePropertiesShowOnTheWidgets)
     EXPECT_FALSE(widget<QRadioButton>(form.OptKind[1]).isChecked());
     // The sorted list shows the model's order, letter case ignored.
     QStringList codes;
-    for (int i = 0; i < widget<QListWidget>(form.ListCodes).count(); ++i)
-        codes << widget<QListWidget>(form.ListCodes).item(i)->text();
+    auto& codeList = widget<QListView>(form.ListCodes);
+    for (int i = 0; i < codeList.model()->rowCount(); ++i)
+        codes << cell(codeList, i).data().toString();
     EXPECT_EQ(codes, (QStringList{"BANK", "cash", "Rent", "SALES"}));
-    EXPECT_EQ(widget<QListWidget>(form.ListMarks).selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_EQ(widget<QListView>(form.ListMarks).selectionMode(), QAbstractItemView::ExtendedSelection);
     EXPECT_TRUE(widget<QComboBox>(form.ComboEdit).isEditable());
     EXPECT_FALSE(widget<QComboBox>(form.ComboChoice).isEditable());
     EXPECT_EQ(widget<QComboBox>(form.ComboChoice).count(), 3);
@@ -135,20 +142,19 @@ TEST_F(FormPeerTest, DesignAndLoadTimePropertiesShowOnTheWidgets)
     EXPECT_EQ(widget<QScrollBar>(form.ScrollAmount).pageStep(), 20);
     EXPECT_TRUE(widget<QPushButton>(form.CmdOK).isDefault());
 
-    auto& table = widget<QTableWidget>(form.GridLines);
-    EXPECT_EQ(table.rowCount(), 6);
-    EXPECT_EQ(table.columnCount(), 4);
-    EXPECT_EQ(table.item(0, 1)->text(), QStringLiteral("Account"));
-    EXPECT_EQ(table.item(1, 2)->text(), QStringLiteral("12.50"));
+    auto& table = widget<QTableView>(form.GridLines);
+    EXPECT_EQ(table.model()->rowCount(), 6);
+    EXPECT_EQ(table.model()->columnCount(), 4);
+    EXPECT_EQ(cell(table, 0, 1).data().toString(), QStringLiteral("Account"));
+    EXPECT_EQ(cell(table, 1, 2).data().toString(), QStringLiteral("12.50"));
     EXPECT_EQ(table.columnWidth(1), pixels(1500));
     EXPECT_EQ(table.rowHeight(3), pixels(240));
-    EXPECT_TRUE(table.item(1, 2)->textAlignment() & Qt::AlignRight);
+    EXPECT_TRUE(cell(table, 1, 2).data(Qt::TextAlignmentRole).value<Qt::Alignment>() & Qt::AlignRight);
     // Fixed cells look like headers and cannot be chosen; the others can.
-    EXPECT_FALSE(table.item(0, 2)->flags() & Qt::ItemIsSelectable);
-    EXPECT_FALSE(table.item(3, 0)->flags() & Qt::ItemIsSelectable);
-    EXPECT_TRUE(table.item(3, 2)->flags() & Qt::ItemIsSelectable);
-    EXPECT_EQ(table.currentRow(), 1);
-    EXPECT_EQ(table.currentColumn(), 1);
+    EXPECT_FALSE(cell(table, 0, 2).flags() & Qt::ItemIsSelectable);
+    EXPECT_FALSE(cell(table, 3, 0).flags() & Qt::ItemIsSelectable);
+    EXPECT_TRUE(cell(table, 3, 2).flags() & Qt::ItemIsSelectable);
+    EXPECT_EQ(table.currentIndex(), cell(table, 1, 1));
 
     ASSERT_NE(peer().menuBar(), nullptr);
     EXPECT_EQ(action(form.MenuFile).text(), QStringLiteral("&File"));
@@ -200,15 +206,15 @@ TEST_F(FormPeerTest, PropertiesSetByCodeShowAtOnceWithoutEchoingAsUserEvents)
     EXPECT_EQ(widget<QCheckBox>(form.CheckPaid).checkState(), Qt::Checked);
     EXPECT_FALSE(widget<QRadioButton>(form.OptKind[0]).isChecked());
     EXPECT_TRUE(widget<QRadioButton>(form.OptKind[1]).isChecked());
-    EXPECT_EQ(widget<QListWidget>(form.ListCodes).currentRow(), 2);
-    EXPECT_TRUE(widget<QListWidget>(form.ListMarks).item(1)->isSelected());
-    EXPECT_FALSE(widget<QListWidget>(form.ListMarks).item(0)->isSelected());
+    EXPECT_EQ(widget<QListView>(form.ListCodes).currentIndex().row(), 2);
+    EXPECT_TRUE(isSelected(widget<QListView>(form.ListMarks), 1));
+    EXPECT_FALSE(isSelected(widget<QListView>(form.ListMarks), 0));
     EXPECT_EQ(widget<QComboBox>(form.ComboEdit).currentText(), QStringLiteral("OTHER"));
     EXPECT_EQ(widget<QComboBox>(form.ComboChoice).currentText(), QStringLiteral("REC"));
     EXPECT_EQ(widget<QScrollBar>(form.ScrollAmount).value(), 40);
-    EXPECT_EQ(widget<QTableWidget>(form.GridLines).currentRow(), 3);
-    EXPECT_EQ(widget<QTableWidget>(form.GridLines).item(3, 1)->text(), QStringLiteral("Cash"));
-    EXPECT_TRUE(widget<QTableWidget>(form.GridLines).item(3, 1)->isSelected());
+    EXPECT_EQ(widget<QTableView>(form.GridLines).currentIndex().row(), 3);
+    EXPECT_EQ(cell(widget<QTableView>(form.GridLines), 3, 1).data().toString(), QStringLiteral("Cash"));
+    EXPECT_TRUE(isSelected(widget<QTableView>(form.GridLines), 3, 1));
     EXPECT_FALSE(action(form.MenuFileTicked).isChecked());
     EXPECT_EQ(widget<QPushButton>(form.CmdOK).text(), QStringLiteral("Save"));
     EXPECT_FALSE(widgetOf(form.CmdCancel)->isEnabled());
@@ -223,8 +229,8 @@ TEST_F(FormPeerTest, ClicksReachTheModelOnceEach)
     widget<QCheckBox>(form.CheckPaid).click();
     widget<QRadioButton>(form.OptKind[1]).click();
     action(form.MenuFileExit).trigger();
-    widget<QListWidget>(form.ListCodes).setCurrentRow(3);
-    widget<QListWidget>(form.ListMarks).item(2)->setSelected(true);
+    widget<QListView>(form.ListCodes).setCurrentIndex(cell(widget<QListView>(form.ListCodes), 3));
+    widget<QListView>(form.ListMarks).selectionModel()->select(cell(widget<QListView>(form.ListMarks), 2), QItemSelectionModel::Select);
     emit widget<QComboBox>(form.ComboChoice).activated(2);
     EXPECT_EQ(form.takeLog(), (Log{"CmdOK_Click", "CheckPaid_Click", "OptKind(1)_Click", "MenuFileExit_Click",
                                    "ListCodes_Click", "ListMarks_Click", "ComboChoice_Click"}));
@@ -357,9 +363,9 @@ TEST_F(FormPeerTest, FocusMovesOnceEachWayAndFollowsTheModel)
 
 TEST_F(FormPeerTest, GridScrollBarAndLabelForwardTheUsersMouseAndMoves)
 {
-    auto& table = widget<QTableWidget>(form.GridLines);
-    table.setCurrentCell(2, 3);
-    emit table.cellPressed(2, 3);
+    auto& table = widget<QTableView>(form.GridLines);
+    table.setCurrentIndex(cell(table, 2, 3));
+    emit table.pressed(cell(table, 2, 3));
     EXPECT_EQ(form.takeLog(), (Log{"GridLines_RowColChange", "GridLines_SelChange", "GridLines_Click"}));
     EXPECT_EQ(form.GridLines.Row(), 2);
     EXPECT_EQ(form.GridLines.Col(), 3);
@@ -402,7 +408,7 @@ TEST_F(FormPeerTest, GridScrollBarAndLabelForwardTheUsersMouseAndMoves)
 
 TEST_F(FormPeerTest, DraggingOverTheGridExtendsTheSelectionFromThePressedCell)
 {
-    auto& table = widget<QTableWidget>(form.GridLines);
+    auto& table = widget<QTableView>(form.GridLines);
     QWidget& cells = *table.viewport();
     auto mouse = [&](QEvent::Type type, int row, int col, Qt::MouseButtons buttons) {
         const QPointF at = table.visualRect(table.model()->index(row, col)).center();
@@ -422,13 +428,12 @@ TEST_F(FormPeerTest, DraggingOverTheGridExtendsTheSelectionFromThePressedCell)
     EXPECT_EQ(form.GridLines.Col(), 1);
     EXPECT_EQ(form.GridLines.SelEndRow(), 4);
     EXPECT_EQ(form.GridLines.SelEndCol(), 3);
-    EXPECT_EQ(table.currentRow(), 2);
-    EXPECT_EQ(table.currentColumn(), 1);
-    EXPECT_TRUE(table.item(2, 1)->isSelected());
-    EXPECT_TRUE(table.item(4, 3)->isSelected());
+    EXPECT_EQ(table.currentIndex(), cell(table, 2, 1));
+    EXPECT_TRUE(isSelected(table, 2, 1));
+    EXPECT_TRUE(isSelected(table, 4, 3));
 
     // The keyboard moves the current cell again afterwards.
-    table.setCurrentCell(3, 1);
+    table.setCurrentIndex(cell(table, 3, 1));
     EXPECT_EQ(form.GridLines.Row(), 3);
     EXPECT_EQ(form.GridLines.SelEndRow(), 3);
 }
@@ -437,13 +442,13 @@ TEST_F(FormPeerTest, AClickThatClearsTheOtherMarksOfAMultiSelectListClearsThemAl
 {
     for (int i = 0; i < 3; ++i)
         form.ListMarks.setSelected(i, true);
-    auto& list = widget<QListWidget>(form.ListMarks);
+    auto& list = widget<QListView>(form.ListMarks);
     // A plain click in an extended-select list marks its item alone, in one change of the widget.
     list.selectionModel()->select(list.model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
         EXPECT_EQ(form.ListMarks.Selected(i), i == 1);
-        EXPECT_EQ(list.item(i)->isSelected(), i == 1);
+        EXPECT_EQ(isSelected(list, i), i == 1);
     }
 }
 
@@ -485,7 +490,7 @@ TEST_F(FormPeerTest, TheCloseBoxAsksTheFormWhichMayRefuse)
     form.Show();
     EXPECT_EQ(form.takeLog(), (Log{"Form_Load", "Form_Resize", "Form_Activate", "TextName_GotFocus"}));
     EXPECT_EQ(widget<QLineEdit>(form.TextName).text(), QString());
-    EXPECT_EQ(widget<QListWidget>(form.ListCodes).count(), 4);
+    EXPECT_EQ(widget<QListView>(form.ListCodes).model()->rowCount(), 4);
 }
 
 TEST_F(FormPeerTest, AModalFormRunsUntilATimerHidesIt)
