@@ -1,6 +1,9 @@
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -76,6 +79,44 @@ void SaveFullBook(benchmark::State& state)
 }
 BENCHMARK(SaveFullBook)->Unit(benchmark::kMillisecond);
 
+// The floor a load is measured against: the file's bytes read into fresh memory in one read, then
+// scanned for line ends.
+void ReadFileAndScanLineEnds(benchmark::State& state)
+{
+    const auto& path = FullBookFile();
+    const auto size = static_cast<std::size_t>(std::filesystem::file_size(path));
+    std::size_t lines = 0;
+    for (auto _ : state) {
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        if (file == nullptr)
+            throw std::runtime_error("the full book cannot be opened");
+        std::string bytes(size, '\0');
+        const std::size_t read = std::fread(bytes.data(), 1, size, file);
+        std::fclose(file);
+        lines = 0;
+        for (const char* at = bytes.data(); (at = static_cast<const char*>(std::memchr(at, '\n', bytes.data() + read - at))) != nullptr; ++at)
+            ++lines;
+        benchmark::DoNotOptimize(lines);
+    }
+    state.counters["lines"] = static_cast<double>(lines);
+}
+BENCHMARK(ReadFileAndScanLineEnds)->Unit(benchmark::kMillisecond);
+
+// Opening the company in a program that has just started: a new book, nothing held from before.
+void LoadFullBookIntoFreshBook(benchmark::State& state)
+{
+    std::optional<ShownBook> shown;
+    for (auto _ : state) {
+        state.PauseTiming();
+        shown.reset();
+        shown.emplace();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(datafile::LoadDataFile(FullBookFile(), shown->book, shown->window));
+    }
+}
+BENCHMARK(LoadFullBookIntoFreshBook)->Unit(benchmark::kMillisecond);
+
+// Loading again over a book that holds the same company.
 void LoadFullBook(benchmark::State& state)
 {
     ShownBook shown;

@@ -9,6 +9,7 @@
 #include "core/SplitEntry.h"
 #include "core/TransactionEdits.h"
 #include "core/Vat.h"
+#include "platform/ScriptedServices.h"
 #include "runtime/Date.h"
 #include "runtime/Format.h"
 #include "runtime/Text.h"
@@ -141,6 +142,15 @@ void FillFullBook(core::Book& book, int count)
 {
     book.ledger.Filters.CurrentFilter.Types = "PRIBYZ";
     AddGeneratedTransactions(book, GenerateTransactions(count));
+}
+
+core::Book& SharedFullBook()
+{
+    static platform::ScriptedServices services;
+    static core::Book book(services);
+    static const bool filled = (FillFullBook(book), true);
+    (void)filled;
+    return book;
 }
 
 } // namespace bench

@@ -33,4 +33,7 @@ void FillFullBook(core::Book& book, int count = core::TransactionTable::MaxTrans
 // Adds the transactions one by one (the current filter decides what the query index holds).
 void AddGeneratedTransactions(core::Book& book, std::vector<GeneratedTransaction> transactions);
 
+// One full book shared by the benchmarks that only read it or rebuild its indexes.
+core::Book& SharedFullBook();
+
 } // namespace bench

@@ -14,11 +14,6 @@ bool IsLive(std::string_view record)
     return !RecordFlag(record, RecordColumns::Deleted);
 }
 
-bool HasCode(std::string_view record, RecordColumn column, const std::string& code)
-{
-    return PaddedRecordField(record, column) == code;
-}
-
 // Calls `use` with every live transaction of the table, in table order, whose `column` holds `code`.
 template <class Use>
 void ForEachLiveRecordWithCode(const TransactionTable& table, RecordColumn column, std::string_view code, Use use)
@@ -26,7 +21,7 @@ void ForEachLiveRecordWithCode(const TransactionTable& table, RecordColumn colum
     const std::string padded = runtime::padRight(code, column.width);
     for (int recordNumber = 1; recordNumber <= table.UpperBound(); ++recordNumber) {
         const std::string_view record = table.Line(recordNumber);
-        if (HasCode(record, column, padded) && IsLive(record))
+        if (RecordCodeIs(record, column, padded) && IsLive(record))
             use(record);
     }
 }
@@ -46,7 +41,7 @@ void AddToBankTotals(std::string_view record, double& reconciled, double& cashTo
 
 double GetSignedAmount(std::string_view record)
 {
-    const double amount = runtime::val(RecordField(record, RecordColumns::Amount));
+    const double amount = RecordAmount(record);
     const std::string_view type = RecordField(record, RecordColumns::Type);
     return type == "PAY" || type == "BIL" ? -amount : amount;
 }
@@ -62,7 +57,7 @@ double SumBankAccountToDate(Book& book, std::string_view bankCode, std::string_v
         const std::string_view record = ledger.Transactions.Line(entry.RecordNumber);
         if (RecordField(record, RecordColumns::Date) >= date)
             break;
-        if (HasCode(record, RecordColumns::Bank, code) && IsLive(record))
+        if (RecordCodeIs(record, RecordColumns::Bank, code) && IsLive(record))
             AddToBankTotals(record, reconciled, cashTotal);
     }
     return reconciled;

@@ -1,6 +1,11 @@
 #include <stdexcept>
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 #include "core/Book.h"
+#include "core/RecordField.h"
 #include "core/TransactionTable.h"
 #include "datafile/DataFile.h"
 #include "datafile/DataFileContents.h"
@@ -11,6 +16,7 @@
 #include "runtime/Error.h"
 #include "runtime/Number.h"
 #include "runtime/Text.h"
+#include "runtime/TextFile.h"
 
 namespace datafile {
 
@@ -56,8 +62,7 @@ public:
         expectSection("Expected [Standing Orders] section, found '");
         c_.standingOrders = escapedLines(counts_.standingOrders);
         expectSection("Expected [Transactions] section, found '");
-        for (int i = 0; i < counts_.transactions; ++i)
-            c_.transactions.push_back(in_.readLine());
+        readTransactions();
         expectSection("Expected [Date Index] section, found '");
         c_.dateIndex = indexLines(counts_.dateIndex, sections::DateIndex);
         expectSection("Expected [Query Index] section, found '");
@@ -87,6 +92,21 @@ private:
         if (runtime::ucase(runtime::left(line, 4)) != runtime::ucase(runtime::left(heads[section_], 4)))
             throw WrongSection(expected + line + "'  - Aborting Load");
         ++section_;
+    }
+
+    // The lines stay where they were read; the table takes them with the file's text.
+    void readTransactions()
+    {
+        c_.text = in_.text();
+        c_.transactions.reserve(static_cast<std::size_t>(counts_.transactions));
+        for (int i = 0; i < counts_.transactions; ++i) {
+            const std::string_view line = in_.readLineView();
+            if (!core::RecordAmountInRange(line))
+                throw runtime::Error(runtime::Overflow, "Transaction " + std::to_string(i + 1) + " holds an amount of '"
+                                                            + std::string(core::RecordField(line, core::RecordColumns::Amount))
+                                                            + "', more than a book can hold");
+            c_.transactions.push_back(line);
+        }
     }
 
     std::string unescapedLine()
@@ -127,7 +147,9 @@ private:
         c_.company.CompanyPhone = unescapedLine();
         c_.company.InceptionDate = in_.readLine();
         in_.readLine(); // the date of the save
-        c_.company.LoadCounter = runtime::toInt32(runtime::val(in_.readLine()) + 1);
+        // The counter counts loads and stops at its largest value, which is then saved and read again.
+        constexpr double LargestCounter = std::numeric_limits<std::int32_t>::max();
+        c_.company.LoadCounter = runtime::toInt32(std::min(runtime::val(in_.readLine()) + 1, LargestCounter));
     }
 
     void readStatistics()
@@ -163,11 +185,11 @@ private:
         std::vector<core::IndexEntry> entries;
         entries.reserve(static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i) {
-            const std::string line = in_.readLine();
-            const double number = runtime::val(runtime::mid(line, core::IndexKeyWidth + 2));
+            const std::string_view line = in_.readLineView();
+            const double number = runtime::val(line.substr(std::min(line.size(), std::size_t{core::IndexKeyWidth + 1})));
             if (number < 1 || number > counts_.transactions || number != static_cast<int>(number))
                 throw runtime::Error(runtime::SubscriptOutOfRange,
-                                     "The " + std::string(section) + " line '" + line
+                                     "The " + std::string(section) + " line '" + std::string(line)
                                          + "' names a record outside the table of "
                                          + std::to_string(counts_.transactions) + " transactions");
             entries.push_back({static_cast<std::int16_t>(number), core::MakeIndexKey(line)});
@@ -206,6 +228,16 @@ std::optional<DataFileContents> ReadCurrentDataFile(const std::filesystem::path&
 {
     try {
         runtime::TextReader in(path);
+        return ReadCurrentDataFile(in, book);
+    } catch (const std::exception& error) {
+        book.messages.ShowErrorBox(std::string("Error while loading Ver 2000 file : ") + error.what());
+    }
+    return std::nullopt;
+}
+
+std::optional<DataFileContents> ReadCurrentDataFile(runtime::TextReader& in, core::Book& book)
+{
+    try {
         return ContentsReader(in, book).read();
     } catch (const WrongSection& wrong) {
         book.messages.ShowErrorBox(wrong.what());

@@ -1,7 +1,7 @@
 #include "runtime/TextFile.h"
 
 #include <algorithm>
-#include <sstream>
+#include <cstring>
 
 #include "runtime/Error.h"
 
@@ -34,25 +34,61 @@ TextReader::TextReader(const std::filesystem::path& path)
     if (fs::is_directory(status)) {
         throw Error(PathFileAccessError);
     }
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) {
         throw Error(PathFileAccessError);
     }
-    std::ostringstream whole;
-    whole << in.rdbuf();
+    const std::streamoff size = in.tellg();
+    in.seekg(0);
+    if (size < 0 || !in) {
+        throw Error(PathFileAccessError);
+    }
+    auto content = std::make_shared<std::string>(static_cast<std::size_t>(size), '\0');
+    in.read(content->data(), size);
     if (in.bad()) {
         throw Error(PathFileAccessError);
     }
-    content_ = std::move(whole).str();
+    // A file cut short while it was read is taken as far as it was read.
+    content->resize(static_cast<std::size_t>(in.gcount()));
+    content_ = std::move(content);
+}
+
+std::size_t TextReader::nextLineEnd()
+{
+    const std::string& text = *content_;
+    const auto find = [&text, this](char end) {
+        const void* found = std::memchr(text.data() + position_, end, text.size() - position_);
+        return found == nullptr ? text.size() : static_cast<std::size_t>(static_cast<const char*>(found) - text.data());
+    };
+    if (!scanned_ || nextReturn_ < position_) {
+        nextReturn_ = find('\r');
+    }
+    if (!scanned_ || nextLineFeed_ < position_) {
+        nextLineFeed_ = find('\n');
+    }
+    scanned_ = true;
+    return std::min(nextReturn_, nextLineFeed_);
+}
+
+std::string_view TextReader::readLineView()
+{
+    if (atEnd()) {
+        throw Error(InputPastEndOfFile);
+    }
+    const std::string& text = *content_;
+    const std::size_t lineEnd = nextLineEnd();
+    const std::string_view line(text.data() + position_, lineEnd - position_);
+    position_ = lineEnd;
+    // Past the line's end: CR LF, LF or a lone CR.
+    if (position_ < text.size() && text[position_++] == '\r' && position_ < text.size() && text[position_] == '\n') {
+        ++position_;
+    }
+    return line;
 }
 
 std::string TextReader::readLine()
 {
-    std::string line;
-    if (!readLine(line)) {
-        throw Error(InputPastEndOfFile);
-    }
-    return line;
+    return std::string(readLineView());
 }
 
 bool TextReader::readLine(std::string& line)
@@ -61,15 +97,7 @@ bool TextReader::readLine(std::string& line)
         line.clear();
         return false;
     }
-    const auto begin = content_.begin() + static_cast<std::ptrdiff_t>(position_);
-    const auto lineEnd = std::find_if(begin, content_.end(), [](char c) { return c == '\r' || c == '\n'; });
-    line.assign(begin, lineEnd);
-    position_ = static_cast<std::size_t>(lineEnd - content_.begin());
-    // Past the line's end: CR LF, LF or a lone CR.
-    if (position_ < content_.size() && content_[position_++] == '\r' && position_ < content_.size()
-        && content_[position_] == '\n') {
-        ++position_;
-    }
+    line.assign(readLineView());
     return true;
 }
 

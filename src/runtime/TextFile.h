@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -9,21 +10,32 @@ namespace runtime {
 
 // Reads a text file line by line; a line ends at CR LF, LF or a lone CR. Bytes are passed through
 // unchanged. Opening a missing file raises 53, a missing folder 76, a folder 75, reading past
-// the end 62. The whole file is read when it is opened: the system's files are small, and a full
-// book's data file loads several times faster than character by character.
+// the end 62. The whole file is read in one read when it is opened: the system's files are small,
+// and its lines can then be handed out as views of that text without copying them.
 class TextReader {
 public:
     explicit TextReader(const std::filesystem::path& path);
 
-    bool atEnd() const { return position_ >= content_.size(); }
+    bool atEnd() const { return position_ >= content_->size(); }
     // The next line without its ending; raises 62 "Input past end of file" at the end.
     std::string readLine();
     // The next line into `line`; false at the end of the file.
     bool readLine(std::string& line);
+    // The next line as a view of text(); raises 62 at the end.
+    std::string_view readLineView();
+    // The whole text as read. Views of its lines stay valid as long as it is held.
+    const std::shared_ptr<const std::string>& text() const { return content_; }
 
 private:
-    std::string content_;
+    // Where the next line ends, from the line ends found so far: each kind of end is searched for
+    // afresh only once it has been passed, so a file is scanned in long runs.
+    std::size_t nextLineEnd();
+
+    std::shared_ptr<const std::string> content_;
     std::size_t position_ = 0;
+    std::size_t nextReturn_ = 0;
+    std::size_t nextLineFeed_ = 0;
+    bool scanned_ = false;
 };
 
 // Writes a text file with CR LF line ends. A folder that does not exist raises 76, a file that
