@@ -3,6 +3,8 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -315,4 +317,88 @@ TEST_F(DataFileTest, DamagedFilesAreRefusedWithOneMessageAndNeverHalfLoaded)
         lines[spoiled] = "\xFF-9E99 ]";
         tryLoad(lines);
     }
+}
+
+// An amount written in exponent notation by hand: too large for a double, or so large that sums in
+// pence over the book would overflow. The file is refused before anything of it reaches the book.
+TEST_F(DataFileTest, AnAmountBeyondWhatTheBookHoldsIsRefusedBeforeTheBookChanges)
+{
+    ASSERT_TRUE(load(Fixture));
+    book.ledger.FileChanged = true;
+    const std::string before = snapshot();
+    const auto fixtureLines = splitLines(readBytes(Fixture));
+    const std::size_t firstTransaction = indexOf(fixtureLines, "[Transactions]") + 1;
+    constexpr std::size_t AmountOffset = 116;
+
+    for (const std::string amount : {"1E999      ", "1E20       ", "-1E11      "}) {
+        SCOPED_TRACE(amount);
+        auto lines = fixtureLines;
+        lines[firstTransaction].replace(AmountOffset, amount.size(), amount);
+        const auto path = folder / "huge.QBD";
+        writeBytes(path, joinLines(lines));
+        const auto boxesBefore = services.messageBoxes().size();
+        expectError();
+        EXPECT_FALSE(load(path));
+        ASSERT_EQ(services.messageBoxes().size(), boxesBefore + 1);
+        EXPECT_EQ(services.messageBoxes().back().box.text, "Error while loading Ver 2000 file : Transaction 1 holds an amount of '"
+                                                               + amount + "', more than a book can hold");
+        EXPECT_EQ(snapshot(), before);
+        EXPECT_EQ(book.CurrentDataFilePath, Fixture);
+        EXPECT_TRUE(book.ledger.FileChanged);
+    }
+
+    // The largest amount eleven plain digits write still loads, and the totals hold it exactly.
+    auto lines = fixtureLines;
+    lines[firstTransaction].replace(AmountOffset, 11, "99999999999");
+    const auto path = folder / "largest.QBD";
+    writeBytes(path, joinLines(lines));
+    ASSERT_TRUE(load(path));
+    EXPECT_EQ(book.ledger.Totals.Receipts(), 99999999999.0) << "the invoice is the only receipt";
+}
+
+// Values the filter dialog or a template can hold, which a save used to write in a form the load
+// refused or read differently.
+TEST_F(DataFileTest, WhateverIsSavedLoadsBackAsItWasHeld)
+{
+    ASSERT_TRUE(load(Fixture));
+    core::FilterSetup& current = book.ledger.Filters.CurrentFilter;
+    current.FromDate = "  240101XYZ"; // a date text the filter dialog keeps when it does not read
+    current.ToDate = "240101";
+    current.Amount = std::numeric_limits<double>::max();
+    book.ledger.Filters.PreviousFilter.Amount = -std::numeric_limits<double>::max();
+    core::TemplateObject& object = book.Templates[core::SimpleInvoice].Objects[1];
+    object.Left = std::numeric_limits<float>::max();
+    object.Top = -std::numeric_limits<float>::max();
+    book.company.LoadCounter = std::numeric_limits<std::int32_t>::max() - 1;
+    const auto first = folder / "first.QBD";
+    ASSERT_TRUE(save(first));
+
+    const core::FilterSetup heldCurrent = current;
+    const core::FilterSetup heldPrevious = book.ledger.Filters.PreviousFilter;
+    const core::TemplateObject heldObject = object;
+    for (int load = 1; load <= 2; ++load) {
+        SCOPED_TRACE("load " + std::to_string(load));
+        ASSERT_TRUE(this->load(first)) << (services.messageBoxes().empty() ? "" : services.messageBoxes().back().box.text);
+        EXPECT_EQ(book.ledger.Filters.CurrentFilter, heldCurrent);
+        EXPECT_EQ(book.ledger.Filters.PreviousFilter, heldPrevious);
+        EXPECT_EQ(book.Templates[core::SimpleInvoice].Objects[1].Left, heldObject.Left);
+        EXPECT_EQ(book.Templates[core::SimpleInvoice].Objects[1].Top, heldObject.Top);
+        EXPECT_EQ(book.company.LoadCounter, std::numeric_limits<std::int32_t>::max()) << "the counter stops at its largest";
+        ASSERT_TRUE(save(first));
+    }
+}
+
+// Line ends of every kind, mixed as an edited file may have them, give the same book.
+TEST_F(DataFileTest, LinesEndedByCrLfLfOrCrAloneLoadAlike)
+{
+    ASSERT_TRUE(load(Fixture));
+    const std::string expected = snapshot();
+    const auto lines = splitLines(readBytes(Fixture));
+    std::string mixed;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        mixed += lines[i] + (i % 3 == 0 ? "\r\n" : i % 3 == 1 ? "\n" : "\r");
+    const auto path = folder / "mixed.QBD";
+    writeBytes(path, mixed);
+    ASSERT_TRUE(load(path));
+    EXPECT_EQ(snapshot(), expected);
 }
