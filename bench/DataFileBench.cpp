@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -90,11 +91,12 @@ void ReadFileAndScanLineEnds(benchmark::State& state)
         std::FILE* file = std::fopen(path.c_str(), "rb");
         if (file == nullptr)
             throw std::runtime_error("the full book cannot be opened");
-        std::string bytes(size, '\0');
-        const std::size_t read = std::fread(bytes.data(), 1, size, file);
+        const auto bytes = std::make_unique_for_overwrite<char[]>(size);
+        const std::size_t read = std::fread(bytes.get(), 1, size, file);
         std::fclose(file);
         lines = 0;
-        for (const char* at = bytes.data(); (at = static_cast<const char*>(std::memchr(at, '\n', bytes.data() + read - at))) != nullptr; ++at)
+        const char* end = bytes.get() + read;
+        for (const char* at = bytes.get(); (at = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)))) != nullptr; ++at)
             ++lines;
         benchmark::DoNotOptimize(lines);
     }

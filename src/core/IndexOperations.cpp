@@ -1,6 +1,8 @@
 #include "core/IndexOperations.h"
 
 #include <algorithm>
+#include <cstring>
+#include <type_traits>
 #include <vector>
 
 #include "core/Balances.h"
@@ -55,8 +57,10 @@ int ChangeEntries(Book& book, std::string_view oldLine, std::string_view newLine
 
 bool SameEntries(const TransactionIndex& a, const TransactionIndex& b)
 {
-    return std::equal(a.entries().begin(), a.entries().end(), b.entries().begin(), b.entries().end(),
-                      [](const IndexEntry& x, const IndexEntry& y) { return x.RecordNumber == y.RecordNumber && x.Key == y.Key; });
+    // Entries have no padding, so equal entries are equal bytes.
+    static_assert(std::has_unique_object_representations_v<IndexEntry>);
+    return a.UpperBound() == b.UpperBound()
+           && std::memcmp(a.entries().data(), b.entries().data(), a.entries().size_bytes()) == 0;
 }
 
 // Checks the entries among themselves (each names a different record of the table, in key order)
@@ -298,12 +302,12 @@ bool RepairIndexes(Book& book)
         if (dateMatches) {
             const int entry = dateEntryOf[static_cast<std::size_t>(recordNumber)];
             dateMatches = live == (entry != 0)
-                          && (entry == 0 || dateEntries[static_cast<std::size_t>(entry - 1)].Key == BuildIndexKey(line, IndexKind::Date));
+                          && (entry == 0 || KeyMatchesLine(dateEntries[static_cast<std::size_t>(entry - 1)].Key, line, IndexKind::Date));
         }
         if (queryMatches) {
             const int entry = inQuery[static_cast<std::size_t>(recordNumber)];
             if (entry != 0) {
-                queryMatches = live && (queryRepeatsDate || queryEntries[static_cast<std::size_t>(entry - 1)].Key == BuildIndexKey(line, queryKind));
+                queryMatches = live && (queryRepeatsDate || KeyMatchesLine(queryEntries[static_cast<std::size_t>(entry - 1)].Key, line, queryKind));
                 totals.Add(GetSignedAmount(line));
             }
         }

@@ -1,5 +1,6 @@
 #include "core/RecordField.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -20,7 +21,7 @@ bool RecordAmountInRange(std::string_view line)
 {
     // Without an exponent eleven characters cannot reach the limit, so most columns need no reading.
     const std::string_view amount = RecordField(line, RecordColumns::Amount);
-    if (amount.find_first_of("Ee") == std::string_view::npos)
+    if (std::none_of(amount.begin(), amount.end(), [](char c) { return c == 'E' || c == 'e'; }))
         return true;
     return std::fabs(RecordAmount(line)) < RecordAmountLimit;
 }

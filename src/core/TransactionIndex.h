@@ -35,6 +35,8 @@ struct IndexEntry {
 // The key of a line for kind Date or Reference (any other kind gives 20 blanks). Missing columns of
 // a short line are blanks.
 IndexKey BuildIndexKey(std::string_view line, IndexKind kind);
+// True when `key` == BuildIndexKey(line, kind), compared in place.
+bool KeyMatchesLine(const IndexKey& key, std::string_view line, IndexKind kind);
 // A text blank-padded or cut to a key (the stored form in the data file, a search key).
 IndexKey MakeIndexKey(std::string_view text);
 inline std::string_view KeyText(const IndexKey& key) { return {key.data(), key.size()}; }

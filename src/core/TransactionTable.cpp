@@ -33,7 +33,7 @@ void TransactionTable::Clear()
     adoptedText_.reset();
 }
 
-void TransactionTable::AdoptLines(std::shared_ptr<const std::string> text, const std::vector<std::string_view>& lines)
+void TransactionTable::AdoptLines(std::shared_ptr<const void> textKeeper, const std::vector<std::string_view>& lines)
 {
     if (lines.size() > static_cast<std::size_t>(MaxTransactions))
         throw std::length_error("more lines than a table of transactions holds");
@@ -41,7 +41,7 @@ void TransactionTable::AdoptLines(std::shared_ptr<const std::string> text, const
     records_.reserve(lines.size());
     for (const std::string_view line : lines)
         records_.push_back({line, {}});
-    adoptedText_ = std::move(text);
+    adoptedText_ = std::move(textKeeper);
 }
 
 } // namespace core

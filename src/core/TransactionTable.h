@@ -31,9 +31,10 @@ public:
     void Clear();
     void Reserve(int count) { records_.reserve(static_cast<std::size_t>(count)); }
 
-    // Makes `lines`, which lie in `text` (a data file as read), the whole table without copying
-    // them: the table holds the text for as long as one of them is kept. At most MaxTransactions.
-    void AdoptLines(std::shared_ptr<const std::string> text, const std::vector<std::string_view>& lines);
+    // Makes `lines` the whole table without copying them: they lie in text (a data file as read)
+    // that `textKeeper` keeps, which the table holds for as long as one of them is kept. At most
+    // MaxTransactions.
+    void AdoptLines(std::shared_ptr<const void> textKeeper, const std::vector<std::string_view>& lines);
 
 private:
     // A line either lies in the adopted text or, once added or replaced, in its own string.
@@ -43,7 +44,7 @@ private:
         std::string_view line() const { return adopted.data() != nullptr ? adopted : std::string_view(own); }
     };
 
-    std::shared_ptr<const std::string> adoptedText_;
+    std::shared_ptr<const void> adoptedText_;
     std::vector<Record> records_;
 };
 

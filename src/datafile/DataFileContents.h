@@ -35,8 +35,8 @@ struct DataFileContents {
     std::vector<std::string> customerLines;
     std::vector<std::string> categoryLines;
     std::vector<std::string> standingOrders;
-    std::shared_ptr<const std::string> text;    // the file as read, which holds the transactions
-    std::vector<std::string_view> transactions; // lines of `text`
+    std::shared_ptr<const void> transactionText; // keeps the file as read, where the transactions lie
+    std::vector<std::string_view> transactions;
     std::vector<core::IndexEntry> dateIndex;
     std::vector<core::IndexEntry> queryIndex;
     int scrollMax = 0;

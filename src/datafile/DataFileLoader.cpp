@@ -92,7 +92,7 @@ void PutContentsIntoBook(DataFileContents&& c, core::Book& book, DataFileWindow&
         codes.ListSTOs.AddItem(line);
 
     core::Ledger& ledger = book.ledger;
-    ledger.Transactions.AdoptLines(std::move(c.text), c.transactions);
+    ledger.Transactions.AdoptLines(std::move(c.transactionText), c.transactions);
     fillIndex(ledger.DateIndex, c.dateIndex);
     fillIndex(ledger.QueryIndex, c.queryIndex);
     window.setQueryScroll(c.scrollMax, c.scrollValue);

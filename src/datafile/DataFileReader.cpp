@@ -43,6 +43,22 @@ struct Counts {
     int namedFilters = 0;
 };
 
+// The record number of an index line, from column 22 on by the leading-number rule. This program
+// writes it as blanks and digits, which are read here straight.
+double recordNumberOf(std::string_view line)
+{
+    const std::string_view text = line.substr(std::min(line.size(), std::size_t{core::IndexKeyWidth + 1}));
+    std::size_t at = text.find_first_not_of(' ');
+    constexpr std::size_t MostDigits = 9;
+    int number = 0;
+    std::size_t digits = 0;
+    for (; at < text.size() && digits < MostDigits && text[at] >= '0' && text[at] <= '9'; ++at, ++digits)
+        number = number * 10 + (text[at] - '0');
+    if (digits > 0 && at == text.size())
+        return number;
+    return runtime::val(text);
+}
+
 class ContentsReader {
 public:
     ContentsReader(runtime::TextReader& in, core::Book& book) : in_(in), book_(book) {}
@@ -97,7 +113,7 @@ private:
     // The lines stay where they were read; the table takes them with the file's text.
     void readTransactions()
     {
-        c_.text = in_.text();
+        c_.transactionText = in_.textKeeper();
         c_.transactions.reserve(static_cast<std::size_t>(counts_.transactions));
         for (int i = 0; i < counts_.transactions; ++i) {
             const std::string_view line = in_.readLineView();
@@ -186,7 +202,7 @@ private:
         entries.reserve(static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i) {
             const std::string_view line = in_.readLineView();
-            const double number = runtime::val(line.substr(std::min(line.size(), std::size_t{core::IndexKeyWidth + 1})));
+            const double number = recordNumberOf(line);
             if (number < 1 || number > counts_.transactions || number != static_cast<int>(number))
                 throw runtime::Error(runtime::SubscriptOutOfRange,
                                      "The " + std::string(section) + " line '" + std::string(line)

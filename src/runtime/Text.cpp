@@ -162,50 +162,15 @@ constexpr double ExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6, 
 // Up to this many digits the digits form an exact whole number of a double.
 constexpr std::size_t ExactDigits = 15;
 
-// Digits around one point, read as a whole number and divided by the power of ten of the decimals:
-// both are exact, so the one rounding of the division gives the double nearest the text, as a
-// full conversion would. The stored amounts and counts all take this way.
-double exactDecimal(std::string_view digits, std::size_t fractionDigits)
+// The rest of the leading-number rule: many digits or an exponent, converted in full from `start`.
+double readLongNumber(std::string_view text, std::size_t start, bool negative, bool holdInRange)
 {
-    std::uint64_t whole = 0;
-    for (char c : digits) {
-        if (c != '.') {
-            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
-        }
-    }
-    return static_cast<double>(whole) / ExactPowersOfTen[fractionDigits];
-}
-
-// Only blanks and tabs before the number are skipped; a blank inside it ends the number, so a
-// fixed-column field followed by a name that starts with digits reads as the field alone.
-// A number too large for a double raises Overflow, or with `holdInRange` becomes the largest
-// double of its sign.
-double readNumber(std::string_view text, bool holdInRange)
-{
-    std::size_t pos = text.find_first_not_of(" \t");
-    if (pos == std::string_view::npos) {
-        return 0;
-    }
-    const bool negative = text[pos] == '-';
-    if (text[pos] == '-' || text[pos] == '+') {
-        ++pos;
-    }
-    const std::size_t start = pos;
     const std::size_t integerEnd = skipDigits(text, start);
     std::size_t end = integerEnd;
     if (end < text.size() && text[end] == '.') {
         end = skipDigits(text, end + 1);
     }
-    const std::size_t fractionDigits = end > integerEnd ? end - integerEnd - 1 : 0;
-    const std::size_t digitCount = integerEnd - start + fractionDigits;
-    if (digitCount == 0) {
-        return 0;
-    }
     const bool exponentFollows = end < text.size() && (text[end] == 'E' || text[end] == 'e');
-    if (!exponentFollows && digitCount <= ExactDigits) {
-        const double value = exactDecimal(text.substr(start, end - start), fractionDigits);
-        return negative ? -value : value;
-    }
     // An exponent counts only when digits follow the "E" (and its sign): "5Each" reads as 5.
     const std::size_t mantissaEnd = end;
     int exponentSign = 1;
@@ -234,6 +199,54 @@ double readNumber(std::string_view text, bool holdInRange)
         value = huge ? std::numeric_limits<double>::max() : 0;
     }
     return negative ? -value : value;
+}
+
+// Only blanks and tabs before the number are skipped; a blank inside it ends the number, so a
+// fixed-column field followed by a name that starts with digits reads as the field alone.
+// A number too large for a double raises Overflow, or with `holdInRange` becomes the largest
+// double of its sign.
+double readNumber(std::string_view text, bool holdInRange)
+{
+    std::size_t pos = 0;
+    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) {
+        ++pos;
+    }
+    if (pos == text.size()) {
+        return 0;
+    }
+    const bool negative = text[pos] == '-';
+    if (text[pos] == '-' || text[pos] == '+') {
+        ++pos;
+    }
+    // Digits around one point, read as a whole number and divided by the power of ten of the
+    // decimals: both are exact up to 15 digits, so the one rounding of the division gives the
+    // double nearest the text, as a full conversion would. Stored amounts and counts take this way.
+    std::uint64_t whole = 0;
+    std::size_t digits = 0;
+    std::size_t decimals = 0;
+    bool point = false;
+    std::size_t end = pos;
+    for (; end < text.size(); ++end) {
+        const char c = text[end];
+        if (isDigit(c)) {
+            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+            ++digits;
+            decimals += point ? 1 : 0;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0) {
+        return 0;
+    }
+    const bool exponentFollows = end < text.size() && (text[end] == 'E' || text[end] == 'e');
+    if (!exponentFollows && digits <= ExactDigits) {
+        const double value = static_cast<double>(whole) / ExactPowersOfTen[decimals];
+        return negative ? -value : value;
+    }
+    return readLongNumber(text, pos, negative, holdInRange);
 }
 
 } // namespace

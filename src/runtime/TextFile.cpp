@@ -1,7 +1,10 @@
 #include "runtime/TextFile.h"
 
-#include <algorithm>
-#include <cstring>
+#include <bit>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "runtime/Error.h"
 
@@ -10,6 +13,29 @@ namespace runtime {
 namespace {
 
 namespace fs = std::filesystem;
+
+// The first CR or LF at or after `from`, or the end of the text. Sixteen bytes are looked at a time
+// where the processor can.
+std::size_t findLineEnd(std::string_view text, std::size_t from)
+{
+    std::size_t at = from;
+#if defined(__SSE2__)
+    const __m128i carriageReturn = _mm_set1_epi8('\r');
+    const __m128i lineFeed = _mm_set1_epi8('\n');
+    constexpr std::size_t Block = sizeof(__m128i);
+    for (; at + Block <= text.size(); at += Block) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at));
+        const __m128i ends = _mm_or_si128(_mm_cmpeq_epi8(bytes, carriageReturn), _mm_cmpeq_epi8(bytes, lineFeed));
+        if (const auto mask = static_cast<unsigned>(_mm_movemask_epi8(ends)); mask != 0) {
+            return at + static_cast<std::size_t>(std::countr_zero(mask));
+        }
+    }
+#endif
+    while (at < text.size() && text[at] != '\r' && text[at] != '\n') {
+        ++at;
+    }
+    return at;
+}
 
 // A path whose folder does not exist is the platform's "Path not found".
 void requireFolder(const fs::path& path)
@@ -43,31 +69,15 @@ TextReader::TextReader(const std::filesystem::path& path)
     if (size < 0 || !in) {
         throw Error(PathFileAccessError);
     }
-    auto content = std::make_shared<std::string>(static_cast<std::size_t>(size), '\0');
-    in.read(content->data(), size);
+    // Not filled before the read: every byte is written by it.
+    auto bytes = std::make_shared_for_overwrite<char[]>(static_cast<std::size_t>(size));
+    in.read(bytes.get(), size);
     if (in.bad()) {
         throw Error(PathFileAccessError);
     }
     // A file cut short while it was read is taken as far as it was read.
-    content->resize(static_cast<std::size_t>(in.gcount()));
-    content_ = std::move(content);
-}
-
-std::size_t TextReader::nextLineEnd()
-{
-    const std::string& text = *content_;
-    const auto find = [&text, this](char end) {
-        const void* found = std::memchr(text.data() + position_, end, text.size() - position_);
-        return found == nullptr ? text.size() : static_cast<std::size_t>(static_cast<const char*>(found) - text.data());
-    };
-    if (!scanned_ || nextReturn_ < position_) {
-        nextReturn_ = find('\r');
-    }
-    if (!scanned_ || nextLineFeed_ < position_) {
-        nextLineFeed_ = find('\n');
-    }
-    scanned_ = true;
-    return std::min(nextReturn_, nextLineFeed_);
+    size_ = static_cast<std::size_t>(in.gcount());
+    bytes_ = std::move(bytes);
 }
 
 std::string_view TextReader::readLineView()
@@ -75,8 +85,8 @@ std::string_view TextReader::readLineView()
     if (atEnd()) {
         throw Error(InputPastEndOfFile);
     }
-    const std::string& text = *content_;
-    const std::size_t lineEnd = nextLineEnd();
+    const std::string_view text(bytes_.get(), size_);
+    const std::size_t lineEnd = findLineEnd(text, position_);
     const std::string_view line(text.data() + position_, lineEnd - position_);
     position_ = lineEnd;
     // Past the line's end: CR LF, LF or a lone CR.

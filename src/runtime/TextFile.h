@@ -16,26 +16,20 @@ class TextReader {
 public:
     explicit TextReader(const std::filesystem::path& path);
 
-    bool atEnd() const { return position_ >= content_->size(); }
+    bool atEnd() const { return position_ >= size_; }
     // The next line without its ending; raises 62 "Input past end of file" at the end.
     std::string readLine();
     // The next line into `line`; false at the end of the file.
     bool readLine(std::string& line);
-    // The next line as a view of text(); raises 62 at the end.
+    // The next line as a view of the text read; raises 62 at the end.
     std::string_view readLineView();
-    // The whole text as read. Views of its lines stay valid as long as it is held.
-    const std::shared_ptr<const std::string>& text() const { return content_; }
+    // The text read: views of its lines stay valid as long as this is held.
+    std::shared_ptr<const void> textKeeper() const { return bytes_; }
 
 private:
-    // Where the next line ends, from the line ends found so far: each kind of end is searched for
-    // afresh only once it has been passed, so a file is scanned in long runs.
-    std::size_t nextLineEnd();
-
-    std::shared_ptr<const std::string> content_;
+    std::shared_ptr<const char[]> bytes_;
+    std::size_t size_ = 0;
     std::size_t position_ = 0;
-    std::size_t nextReturn_ = 0;
-    std::size_t nextLineFeed_ = 0;
-    bool scanned_ = false;
 };
 
 // Writes a text file with CR LF line ends. A folder that does not exist raises 76, a file that
