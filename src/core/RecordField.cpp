@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace core {
@@ -15,6 +16,28 @@ bool RecordCodeIs(std::string_view line, RecordColumn column, std::string_view c
     if (field.size() == width)
         return std::memcmp(field.data(), code.data(), width) == 0;
     return code.substr(0, field.size()) == field && code.find_first_not_of(' ', field.size()) == std::string_view::npos;
+}
+
+double RecordAmount(std::string_view line)
+{
+    // The form the program writes, "00000000.00", is its ten digits in pence: read straight, it
+    // gives the same double as the leading-number rule.
+    const std::string_view amount = RecordField(line, RecordColumns::Amount);
+    constexpr std::size_t Point = 8;
+    if (amount.size() == static_cast<std::size_t>(RecordColumns::Amount.width) && amount[Point] == '.') {
+        std::int64_t pence = 0;
+        bool digits = true;
+        for (std::size_t i = 0; i < amount.size(); ++i) {
+            if (i == Point)
+                continue;
+            const char c = amount[i];
+            digits = digits && c >= '0' && c <= '9';
+            pence = pence * 10 + (c - '0');
+        }
+        if (digits)
+            return static_cast<double>(pence) / 100;
+    }
+    return RecordNumber(line, RecordColumns::Amount);
 }
 
 bool RecordAmountInRange(std::string_view line)

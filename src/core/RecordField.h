@@ -45,10 +45,7 @@ inline double RecordNumber(std::string_view line, RecordColumn column)
 }
 
 // The amount as stored: never negative in a record the program wrote; the type gives the sign.
-inline double RecordAmount(std::string_view line)
-{
-    return RecordNumber(line, RecordColumns::Amount);
-}
+double RecordAmount(std::string_view line);
 
 // The largest amount eleven plain digits write. Only an edited file holds more, in exponent
 // notation ("1E20"), and sums in pence over a full book of such amounts would overflow.

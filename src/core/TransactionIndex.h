@@ -59,6 +59,8 @@ public:
     // Adds an entry at the end without ordering it: for building an index that is sorted afterwards
     // and for reading an index back from its stored form.
     void Append(const IndexEntry& entry) { entries_.push_back(entry); }
+    // Takes these entries as the whole index, in their order: for an index read back whole.
+    void Assign(std::vector<IndexEntry> entries) { entries_ = std::move(entries); }
 
     // Adds an entry in its place: after every key that is not greater. Answers its position.
     int Insert(const IndexEntry& entry);

@@ -8,14 +8,21 @@ std::string_view TransactionTable::Line(int recordNumber) const
 {
     if (!Contains(recordNumber))
         return {};
-    return records_[static_cast<std::size_t>(recordNumber - 1)].line();
+    return records_[static_cast<std::size_t>(recordNumber - 1)].line;
+}
+
+TransactionTable::Record TransactionTable::Owning(std::string line)
+{
+    auto own = std::make_unique<std::string>(std::move(line));
+    const std::string_view view = *own;
+    return {view, std::move(own)};
 }
 
 bool TransactionTable::Append(std::string line)
 {
     if (IsFull())
         return false;
-    records_.push_back({{}, std::move(line)});
+    records_.push_back(Owning(std::move(line)));
     return true;
 }
 
@@ -23,7 +30,7 @@ bool TransactionTable::Replace(int recordNumber, std::string line)
 {
     if (!Contains(recordNumber))
         return false;
-    records_[static_cast<std::size_t>(recordNumber - 1)] = {{}, std::move(line)};
+    records_[static_cast<std::size_t>(recordNumber - 1)] = Owning(std::move(line));
     return true;
 }
 
@@ -40,7 +47,7 @@ void TransactionTable::AdoptLines(std::shared_ptr<const void> textKeeper, const 
     Clear();
     records_.reserve(lines.size());
     for (const std::string_view line : lines)
-        records_.push_back({line, {}});
+        records_.push_back({line, nullptr});
     adoptedText_ = std::move(textKeeper);
 }
 

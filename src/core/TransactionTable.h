@@ -37,12 +37,13 @@ public:
     void AdoptLines(std::shared_ptr<const void> textKeeper, const std::vector<std::string_view>& lines);
 
 private:
-    // A line either lies in the adopted text or, once added or replaced, in its own string.
+    // A line lies either in the adopted text or, once added or replaced, in a string of its own,
+    // held where it stays when the table grows.
     struct Record {
-        std::string_view adopted;
-        std::string own;
-        std::string_view line() const { return adopted.data() != nullptr ? adopted : std::string_view(own); }
+        std::string_view line;
+        std::unique_ptr<std::string> own;
     };
+    static Record Owning(std::string line);
 
     std::shared_ptr<const void> adoptedText_;
     std::vector<Record> records_;

@@ -30,14 +30,6 @@ void fillTable(platform::ListModel& table, platform::ListModel& mirror, const st
     }
 }
 
-void fillIndex(core::TransactionIndex& index, const std::vector<core::IndexEntry>& entries)
-{
-    index.Clear();
-    index.Reserve(static_cast<int>(entries.size()));
-    for (const core::IndexEntry& entry : entries)
-        index.Append(entry);
-}
-
 // The file read whole, once, and its first line: which kind of file this is.
 struct OpenedFile {
     runtime::TextReader reader;
@@ -93,8 +85,8 @@ void PutContentsIntoBook(DataFileContents&& c, core::Book& book, DataFileWindow&
 
     core::Ledger& ledger = book.ledger;
     ledger.Transactions.AdoptLines(std::move(c.transactionText), c.transactions);
-    fillIndex(ledger.DateIndex, c.dateIndex);
-    fillIndex(ledger.QueryIndex, c.queryIndex);
+    ledger.DateIndex.Assign(std::move(c.dateIndex));
+    ledger.QueryIndex.Assign(std::move(c.queryIndex));
     window.setQueryScroll(c.scrollMax, c.scrollValue);
 
     ledger.Filters.CurrentFilter = c.currentFilter;

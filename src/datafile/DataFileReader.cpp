@@ -48,13 +48,15 @@ struct Counts {
 double recordNumberOf(std::string_view line)
 {
     const std::string_view text = line.substr(std::min(line.size(), std::size_t{core::IndexKeyWidth + 1}));
-    std::size_t at = text.find_first_not_of(' ');
+    std::size_t at = 0;
+    while (at < text.size() && text[at] == ' ')
+        ++at;
     constexpr std::size_t MostDigits = 9;
+    const std::size_t first = at;
     int number = 0;
-    std::size_t digits = 0;
-    for (; at < text.size() && digits < MostDigits && text[at] >= '0' && text[at] <= '9'; ++at, ++digits)
+    for (; at < text.size() && at - first < MostDigits && text[at] >= '0' && text[at] <= '9'; ++at)
         number = number * 10 + (text[at] - '0');
-    if (digits > 0 && at == text.size())
+    if (at > first && at == text.size())
         return number;
     return runtime::val(text);
 }
@@ -204,13 +206,17 @@ private:
             const std::string_view line = in_.readLineView();
             const double number = recordNumberOf(line);
             if (number < 1 || number > counts_.transactions || number != static_cast<int>(number))
-                throw runtime::Error(runtime::SubscriptOutOfRange,
-                                     "The " + std::string(section) + " line '" + std::string(line)
-                                         + "' names a record outside the table of "
-                                         + std::to_string(counts_.transactions) + " transactions");
+                refuseIndexLine(section, line);
             entries.push_back({static_cast<std::int16_t>(number), core::MakeIndexKey(line)});
         }
         return entries;
+    }
+
+    [[noreturn]] void refuseIndexLine(std::string_view section, std::string_view line) const
+    {
+        throw runtime::Error(runtime::SubscriptOutOfRange, "The " + std::string(section) + " line '" + std::string(line)
+                                                               + "' names a record outside the table of "
+                                                               + std::to_string(counts_.transactions) + " transactions");
     }
 
     void readFilters()

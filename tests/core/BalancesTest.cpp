@@ -76,4 +76,35 @@ TEST_F(Balances, CustomerOutstandingIsUnpaidInvoicesLessUnpaidBills)
     EXPECT_DOUBLE_EQ(invoices, 50);
 }
 
+// A page of every account reads them all in one walk; each comes out as its own sum would.
+TEST_F(Balances, EveryAccountAtOnceGivesEachAccountsOwnSums)
+{
+    enter({.bank = "BANK1", .cust = "SMITH", .type = "INV", .amount = 100.1, .reconciled = true});
+    enter({.bank = "BANK1", .cust = "SMITH", .type = "BIL", .amount = 30.7});
+    enter({.bank = "BANK2", .cust = "JONES", .type = "RCP", .amount = 0.3, .reconciled = true});
+    enter({.bank = "BANK1", .cust = "JONES", .type = "PAY", .amount = 0.1});
+    enter({.bank = "BANK2", .cust = "SMITH", .type = "INV", .amount = 45.2, .paid = true});
+    enter({.bank = "GONE", .cust = "GONE", .type = "INV", .amount = 7, .deleted = true});
+    enter({.bank = "BANK2", .type = "PAY", .amount = 0.2, .reconciled = true});
+
+    const core::AccountTotals totals = core::SumEveryAccount(book);
+    ASSERT_EQ(totals.Banks.size(), 2u) << "a deleted transaction brings no code";
+    for (const auto& [code, bank] : totals.Banks) {
+        SCOPED_TRACE(code);
+        EXPECT_EQ(code.size(), 6u);
+        double cash = 0;
+        EXPECT_EQ(bank.Reconciled, core::SumBankAccount(book, code, cash));
+        EXPECT_EQ(bank.Cash, cash);
+    }
+    ASSERT_EQ(totals.Customers.size(), 3u) << "the blank customer code is an entry of its own";
+    for (const auto& [code, customer] : totals.Customers) {
+        SCOPED_TRACE(code);
+        double invoices = 0;
+        EXPECT_EQ(customer.Outstanding(), core::SumCustomerOutstanding(book, code, invoices));
+        EXPECT_EQ(customer.Invoices, invoices);
+    }
+    EXPECT_DOUBLE_EQ(totals.Customers.at("SMITH ").Outstanding(), 100.1 - 30.7);
+    EXPECT_EQ(services.mousePointer(), 0);
+}
+
 } // namespace
