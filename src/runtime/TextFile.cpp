@@ -1,6 +1,7 @@
 #include "runtime/TextFile.h"
 
 #include <bit>
+#include <cstdint>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -14,21 +15,34 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The first CR or LF at or after `from`, or the end of the text. Sixteen bytes are looked at a time
-// where the processor can.
+#if defined(__SSE2__)
+// One bit for each of the 16 bytes at `at` that is a CR or an LF.
+unsigned lineEndBits(const char* at)
+{
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    const __m128i ends = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')), _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')));
+    return static_cast<unsigned>(_mm_movemask_epi8(ends));
+}
+#endif
+
+// The first CR or LF at or after `from`, or the end of the text. Thirty-two bytes are looked at a
+// time where the processor can.
 std::size_t findLineEnd(std::string_view text, std::size_t from)
 {
     std::size_t at = from;
 #if defined(__SSE2__)
-    const __m128i carriageReturn = _mm_set1_epi8('\r');
-    const __m128i lineFeed = _mm_set1_epi8('\n');
-    constexpr std::size_t Block = sizeof(__m128i);
-    for (; at + Block <= text.size(); at += Block) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + at));
-        const __m128i ends = _mm_or_si128(_mm_cmpeq_epi8(bytes, carriageReturn), _mm_cmpeq_epi8(bytes, lineFeed));
-        if (const auto mask = static_cast<unsigned>(_mm_movemask_epi8(ends)); mask != 0) {
-            return at + static_cast<std::size_t>(std::countr_zero(mask));
+    constexpr std::size_t Block = 16;
+    for (; at + 2 * Block <= text.size(); at += 2 * Block) {
+        const std::uint32_t bits = lineEndBits(text.data() + at) | lineEndBits(text.data() + at + Block) << Block;
+        if (bits != 0) {
+            return at + static_cast<std::size_t>(std::countr_zero(bits));
         }
+    }
+    if (at + Block <= text.size()) {
+        if (const unsigned bits = lineEndBits(text.data() + at); bits != 0) {
+            return at + static_cast<std::size_t>(std::countr_zero(bits));
+        }
+        at += Block;
     }
 #endif
     while (at < text.size() && text[at] != '\r' && text[at] != '\n') {
