@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <span>
 #include <type_traits>
 #include <vector>
 
@@ -296,18 +297,21 @@ bool RepairIndexes(Book& book)
     QueryTotals totals;
     const auto dateEntries = ledger.DateIndex.entries();
     const auto queryEntries = ledger.QueryIndex.entries();
+    const auto keyOf = [](std::span<const IndexEntry> entries, int entry) -> const IndexKey& {
+        return entries[static_cast<std::size_t>(entry - 1)].Key;
+    };
     for (int recordNumber = 1; recordNumber <= table.UpperBound() && (dateMatches || queryMatches); ++recordNumber) {
         const std::string_view line = table.Line(recordNumber);
         const bool live = !IsDeleted(line);
         if (dateMatches) {
             const int entry = dateEntryOf[static_cast<std::size_t>(recordNumber)];
             dateMatches = live == (entry != 0)
-                          && (entry == 0 || KeyMatchesLine(dateEntries[static_cast<std::size_t>(entry - 1)].Key, line, IndexKind::Date));
+                          && (entry == 0 || KeyMatchesLine(keyOf(dateEntries, entry), line, IndexKind::Date));
         }
         if (queryMatches) {
             const int entry = inQuery[static_cast<std::size_t>(recordNumber)];
             if (entry != 0) {
-                queryMatches = live && (queryRepeatsDate || KeyMatchesLine(queryEntries[static_cast<std::size_t>(entry - 1)].Key, line, queryKind));
+                queryMatches = live && (queryRepeatsDate || KeyMatchesLine(keyOf(queryEntries, entry), line, queryKind));
                 totals.Add(GetSignedAmount(line));
             }
         }

@@ -26,15 +26,13 @@ double RecordAmount(std::string_view line)
     constexpr std::size_t Point = 8;
     if (amount.size() == static_cast<std::size_t>(RecordColumns::Amount.width) && amount[Point] == '.') {
         std::int64_t pence = 0;
-        bool digits = true;
-        for (std::size_t i = 0; i < amount.size(); ++i) {
-            if (i == Point)
-                continue;
-            const char c = amount[i];
-            digits = digits && c >= '0' && c <= '9';
-            pence = pence * 10 + (c - '0');
+        unsigned notDigits = 0;
+        for (const std::size_t i : {0, 1, 2, 3, 4, 5, 6, 7, 9, 10}) {
+            const unsigned digit = static_cast<unsigned char>(amount[i]) - unsigned{'0'};
+            notDigits |= digit > 9 ? 1u : 0u;
+            pence = pence * 10 + digit;
         }
-        if (digits)
+        if (notDigits == 0)
             return static_cast<double>(pence) / 100;
     }
     return RecordNumber(line, RecordColumns::Amount);

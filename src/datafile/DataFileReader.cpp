@@ -1,8 +1,7 @@
-#include <stdexcept>
-
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <stdexcept>
 
 #include "core/Book.h"
 #include "core/RecordField.h"
@@ -27,6 +26,8 @@ class WrongSection : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+constexpr std::string_view ReadError = "Error while loading Ver 2000 file : ";
 
 // A failure whose message has been shown already.
 struct AlreadyReported {};
@@ -252,7 +253,7 @@ std::optional<DataFileContents> ReadCurrentDataFile(const std::filesystem::path&
         runtime::TextReader in(path);
         return ReadCurrentDataFile(in, book);
     } catch (const std::exception& error) {
-        book.messages.ShowErrorBox(std::string("Error while loading Ver 2000 file : ") + error.what());
+        book.messages.ShowErrorBox(std::string(ReadError) + error.what());
     }
     return std::nullopt;
 }
@@ -265,7 +266,7 @@ std::optional<DataFileContents> ReadCurrentDataFile(runtime::TextReader& in, cor
         book.messages.ShowErrorBox(wrong.what());
     } catch (const AlreadyReported&) {
     } catch (const std::exception& error) {
-        book.messages.ShowErrorBox(std::string("Error while loading Ver 2000 file : ") + error.what());
+        book.messages.ShowErrorBox(std::string(ReadError) + error.what());
     }
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "LedgerTest.h"
 
 #include "core/Balances.h"
+#include "core/RecordField.h"
 
 namespace {
 
@@ -19,6 +20,22 @@ TEST_F(Balances, TheSignComesFromTheType)
         EXPECT_DOUBLE_EQ(core::GetSignedAmount(line({.type = type, .amount = 50})), signedAmount);
     }
     EXPECT_DOUBLE_EQ(core::GetSignedAmount(""), 0) << "an empty line has no amount";
+}
+
+// The stored form of an amount reads straight as pence; any other text of the column takes the
+// leading-number rule. Both give the same double.
+TEST_F(Balances, AmountsReadAsTheLeadingNumberRuleReadsThem)
+{
+    const std::string stored = line({.type = "RCP", .amount = 50});
+    for (const std::string amount : {"00000117.50", "99999999.99", "00000000.01", "00000000.29", "  117.5    ",
+                                     "0000011a.50", "00000117,50", "-0000117.50", "1E999      ", "00000117.5 "}) {
+        SCOPED_TRACE(amount);
+        std::string record = stored;
+        record.replace(116, 11, amount);
+        EXPECT_EQ(core::RecordAmount(record), runtime::valWithinRange(amount));
+        EXPECT_EQ(core::GetSignedAmount(record), runtime::valWithinRange(amount));
+    }
+    EXPECT_EQ(core::RecordAmount(stored.substr(0, 120)), 0) << "a cut column reads as far as it goes";
 }
 
 TEST_F(Balances, BankSumsCountLiveTransactionsOfTheAccount)
