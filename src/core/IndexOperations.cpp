@@ -61,7 +61,7 @@ bool SameEntries(const TransactionIndex& a, const TransactionIndex& b)
     // Entries have no padding, so equal entries are equal bytes.
     static_assert(std::has_unique_object_representations_v<IndexEntry>);
     return a.UpperBound() == b.UpperBound()
-           && std::memcmp(a.entries().data(), b.entries().data(), a.entries().size_bytes()) == 0;
+           && (a.empty() || std::memcmp(a.entries().data(), b.entries().data(), a.entries().size_bytes()) == 0);
 }
 
 // Checks the entries among themselves (each names a different record of the table, in key order)
