@@ -1,66 +1,27 @@
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
 #include "FullBook.h"
-#include "core/Book.h"
+#include "ShownBook.h"
 #include "core/Packing.h"
 #include "core/RecordField.h"
 #include "datafile/DataFile.h"
-#include "datafile/DataFileWindow.h"
-#include "platform/ScriptedServices.h"
 
 namespace {
-
-// A main window that shows nothing. It keeps the sort order a loaded file asks for, and its filter
-// dialog holds the book's current filter, so a set-up read from it stays as it was.
-class HeadlessWindow final : public datafile::DataFileWindow {
-public:
-    core::QueryOrder SortOrder() const override { return order_; }
-    void setSortOrder(core::QueryOrder order) override { order_ = order; }
-    void ClearEntryFields(int) override {}
-    void UpdateMenuState() override {}
-    void TickFilterMenu(const core::FilterMenuTicks&) override {}
-    void ShowTotalsLabels(bool, bool) override {}
-    void ClearFilterCodeLists() override {}
-    void RefreshQueryGrid() override {}
-    void SyncQueryScrollBar() override {}
-    void ReadFilterSetupFromForm(core::FilterSetup&) override {}
-    void SaveTheFile() override {}
-    void setSaveItemEnabled(bool) override {}
-    void setCaption(const std::string&) override {}
-    int QueryScrollMax() const override { return 0; }
-    int QueryScrollValue() const override { return 0; }
-    void setQueryScroll(int, int) override {}
-    void ResetGridRow() override {}
-    void ShowLoadedBook() override {}
-
-private:
-    core::QueryOrder order_ = core::QueryOrder::ByDate;
-};
-
-// A book shown in a headless window, as the data-file operations require.
-struct ShownBook {
-    ShownBook() { book.ledger.AttachWindow(window); }
-    ShownBook(const ShownBook&) = delete;
-    ShownBook& operator=(const ShownBook&) = delete;
-
-    platform::ScriptedServices services;
-    core::Book book{services};
-    HeadlessWindow window;
-};
 
 // The full book written once as a data file.
 const std::filesystem::path& FullBookFile()
 {
     static const std::filesystem::path path = [] {
-        ShownBook shown;
-        bench::FillFullBook(shown.book);
         auto file = std::filesystem::temp_directory_path() / "qb-bench-full-book.QBD";
-        if (!datafile::SaveDataFile(file, shown.book, shown.window))
-            throw std::runtime_error("the full book could not be saved");
+        bench::SaveFullBook(file);
         return file;
     }();
     return path;
@@ -68,7 +29,7 @@ const std::filesystem::path& FullBookFile()
 
 void SaveFullBook(benchmark::State& state)
 {
-    ShownBook shown;
+    bench::ShownBook shown;
     datafile::LoadDataFile(FullBookFile(), shown.book, shown.window);
     const auto target = std::filesystem::temp_directory_path() / "qb-bench-saved.QBD";
     for (auto _ : state)
@@ -77,9 +38,48 @@ void SaveFullBook(benchmark::State& state)
 }
 BENCHMARK(SaveFullBook)->Unit(benchmark::kMillisecond);
 
+// The floor a load is measured against: the file's bytes read into fresh memory in one read, then
+// scanned for line ends.
+void ReadFileAndScanLineEnds(benchmark::State& state)
+{
+    const auto& path = FullBookFile();
+    const auto size = static_cast<std::size_t>(std::filesystem::file_size(path));
+    std::size_t lines = 0;
+    for (auto _ : state) {
+        std::FILE* file = std::fopen(path.c_str(), "rb");
+        if (file == nullptr)
+            throw std::runtime_error("the full book cannot be opened");
+        const auto bytes = std::make_unique_for_overwrite<char[]>(size);
+        const std::size_t read = std::fread(bytes.get(), 1, size, file);
+        std::fclose(file);
+        lines = 0;
+        const char* end = bytes.get() + read;
+        for (const char* at = bytes.get(); (at = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)))) != nullptr; ++at)
+            ++lines;
+        benchmark::DoNotOptimize(lines);
+    }
+    state.counters["lines"] = static_cast<double>(lines);
+}
+BENCHMARK(ReadFileAndScanLineEnds)->Unit(benchmark::kMillisecond);
+
+// Opening the company in a program that has just started: a new book, nothing held from before.
+void LoadFullBookIntoFreshBook(benchmark::State& state)
+{
+    std::optional<bench::ShownBook> shown;
+    for (auto _ : state) {
+        state.PauseTiming();
+        shown.reset();
+        shown.emplace();
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(datafile::LoadDataFile(FullBookFile(), shown->book, shown->window));
+    }
+}
+BENCHMARK(LoadFullBookIntoFreshBook)->Unit(benchmark::kMillisecond);
+
+// Loading again over a book that holds the same company.
 void LoadFullBook(benchmark::State& state)
 {
-    ShownBook shown;
+    bench::ShownBook shown;
     for (auto _ : state)
         benchmark::DoNotOptimize(datafile::LoadDataFile(FullBookFile(), shown.book, shown.window));
     state.counters["transactions"] = shown.book.ledger.Transactions.UpperBound();
@@ -91,7 +91,7 @@ void PackTenthDeleted(benchmark::State& state)
 {
     for (auto _ : state) {
         state.PauseTiming();
-        ShownBook shown;
+        bench::ShownBook shown;
         datafile::LoadDataFile(FullBookFile(), shown.book, shown.window);
         auto& table = shown.book.ledger.Transactions;
         for (int i = 10; i <= table.UpperBound(); i += 10) {

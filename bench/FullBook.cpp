@@ -2,13 +2,18 @@
 
 #include <array>
 #include <cstdint>
+#include <stdexcept>
 #include <string_view>
+
+#include "ShownBook.h"
 
 #include "core/Book.h"
 #include "core/MoneyFormat.h"
 #include "core/SplitEntry.h"
 #include "core/TransactionEdits.h"
 #include "core/Vat.h"
+#include "datafile/DataFile.h"
+#include "platform/ScriptedServices.h"
 #include "runtime/Date.h"
 #include "runtime/Format.h"
 #include "runtime/Text.h"
@@ -141,6 +146,23 @@ void FillFullBook(core::Book& book, int count)
 {
     book.ledger.Filters.CurrentFilter.Types = "PRIBYZ";
     AddGeneratedTransactions(book, GenerateTransactions(count));
+}
+
+void SaveFullBook(const std::filesystem::path& path)
+{
+    ShownBook shown;
+    FillFullBook(shown.book);
+    if (!datafile::SaveDataFile(path, shown.book, shown.window))
+        throw std::runtime_error("the full book could not be saved");
+}
+
+core::Book& SharedFullBook()
+{
+    static platform::ScriptedServices services;
+    static core::Book book(services);
+    static const bool filled = (FillFullBook(book), true);
+    (void)filled;
+    return book;
 }
 
 } // namespace bench

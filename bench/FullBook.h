@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -32,5 +33,11 @@ void FillFullBook(core::Book& book, int count = core::TransactionTable::MaxTrans
 
 // Adds the transactions one by one (the current filter decides what the query index holds).
 void AddGeneratedTransactions(core::Book& book, std::vector<GeneratedTransaction> transactions);
+
+// Writes a full book as a data file; throws when it cannot.
+void SaveFullBook(const std::filesystem::path& path);
+
+// One full book shared by the benchmarks that only read it or rebuild its indexes.
+core::Book& SharedFullBook();
 
 } // namespace bench

@@ -7,16 +7,6 @@
 
 namespace {
 
-// One full book shared by the benchmarks that only read it or rebuild its indexes.
-core::Book& SharedFullBook()
-{
-    static platform::ScriptedServices services;
-    static core::Book book(services);
-    static const bool filled = (bench::FillFullBook(book), true);
-    (void)filled;
-    return book;
-}
-
 void AddAllTransactions(benchmark::State& state)
 {
     const auto transactions = bench::GenerateTransactions();
@@ -35,7 +25,7 @@ BENCHMARK(AddAllTransactions)->Unit(benchmark::kMillisecond);
 
 void RebuildDateIndex(benchmark::State& state)
 {
-    core::Book& book = SharedFullBook();
+    core::Book& book = bench::SharedFullBook();
     for (auto _ : state) {
         core::RebuildDateIndex(book);
         benchmark::DoNotOptimize(book.ledger.DateIndex.UpperBound());
@@ -46,7 +36,7 @@ BENCHMARK(RebuildDateIndex)->Unit(benchmark::kMillisecond);
 // Switching the grid to reference order and back: the query index re-keyed and sorted twice.
 void RebuildQueryIndexKeys(benchmark::State& state)
 {
-    core::Book& book = SharedFullBook();
+    core::Book& book = bench::SharedFullBook();
     core::ApplyFilterToIndex(book, core::IndexKind::Date);
     for (auto _ : state) {
         core::RebuildIndexKeys(book, book.ledger.QueryIndex, core::IndexKind::Reference);
@@ -58,7 +48,7 @@ BENCHMARK(RebuildQueryIndexKeys)->Unit(benchmark::kMillisecond);
 
 void ApplyFilter(benchmark::State& state, const core::FilterSetup& filter)
 {
-    core::Book& book = SharedFullBook();
+    core::Book& book = bench::SharedFullBook();
     const core::FilterSetup kept = book.ledger.Filters.CurrentFilter;
     book.ledger.Filters.CurrentFilter = filter;
     int passed = 0;

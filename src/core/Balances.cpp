@@ -1,5 +1,8 @@
 #include "core/Balances.h"
 
+#include <map>
+#include <string>
+
 #include "core/Book.h"
 #include "core/BusyPointer.h"
 #include "core/RecordField.h"
@@ -14,11 +17,6 @@ bool IsLive(std::string_view record)
     return !RecordFlag(record, RecordColumns::Deleted);
 }
 
-bool HasCode(std::string_view record, RecordColumn column, const std::string& code)
-{
-    return PaddedRecordField(record, column) == code;
-}
-
 // Calls `use` with every live transaction of the table, in table order, whose `column` holds `code`.
 template <class Use>
 void ForEachLiveRecordWithCode(const TransactionTable& table, RecordColumn column, std::string_view code, Use use)
@@ -26,7 +24,7 @@ void ForEachLiveRecordWithCode(const TransactionTable& table, RecordColumn colum
     const std::string padded = runtime::padRight(code, column.width);
     for (int recordNumber = 1; recordNumber <= table.UpperBound(); ++recordNumber) {
         const std::string_view record = table.Line(recordNumber);
-        if (HasCode(record, column, padded) && IsLive(record))
+        if (RecordCodeIs(record, column, padded) && IsLive(record))
             use(record);
     }
 }
@@ -42,11 +40,33 @@ void AddToBankTotals(std::string_view record, double& reconciled, double& cashTo
         cashTotal += amount;
 }
 
+// Adds one transaction of the customer to its unpaid bills or unpaid invoices.
+void AddToCustomerTotals(std::string_view record, double& bills, double& invoices)
+{
+    if (RecordFlag(record, RecordColumns::Paid))
+        return;
+    const std::string_view type = RecordField(record, RecordColumns::Type);
+    if (type == "BIL")
+        bills += GetSignedAmount(record);
+    else if (type == "INV")
+        invoices += GetSignedAmount(record);
+}
+
+// The totals kept for the code a record holds in `column` (at its full width), new ones at zero.
+template <class Totals>
+Totals& TotalsOfCode(std::map<std::string, Totals, std::less<>>& totals, std::string_view record, RecordColumn column)
+{
+    const std::string_view code = RecordField(record, column);
+    if (const auto found = totals.find(code); found != totals.end())
+        return found->second;
+    return totals[PaddedRecordField(record, column)];
+}
+
 } // namespace
 
 double GetSignedAmount(std::string_view record)
 {
-    const double amount = runtime::val(RecordField(record, RecordColumns::Amount));
+    const double amount = RecordAmount(record);
     const std::string_view type = RecordField(record, RecordColumns::Type);
     return type == "PAY" || type == "BIL" ? -amount : amount;
 }
@@ -62,7 +82,7 @@ double SumBankAccountToDate(Book& book, std::string_view bankCode, std::string_v
         const std::string_view record = ledger.Transactions.Line(entry.RecordNumber);
         if (RecordField(record, RecordColumns::Date) >= date)
             break;
-        if (HasCode(record, RecordColumns::Bank, code) && IsLive(record))
+        if (RecordCodeIs(record, RecordColumns::Bank, code) && IsLive(record))
             AddToBankTotals(record, reconciled, cashTotal);
     }
     return reconciled;
@@ -81,16 +101,26 @@ double SumCustomerOutstanding(Book& book, std::string_view customerCode, double&
 {
     const BusyPointer busy(book.services());
     double bills = 0;
-    ForEachLiveRecordWithCode(book.ledger.Transactions, RecordColumns::Customer, customerCode, [&](std::string_view record) {
-        if (RecordFlag(record, RecordColumns::Paid))
-            return;
-        const std::string_view type = RecordField(record, RecordColumns::Type);
-        if (type == "BIL")
-            bills += GetSignedAmount(record);
-        else if (type == "INV")
-            invoiceTotal += GetSignedAmount(record);
-    });
+    ForEachLiveRecordWithCode(book.ledger.Transactions, RecordColumns::Customer, customerCode,
+                              [&](std::string_view record) { AddToCustomerTotals(record, bills, invoiceTotal); });
     return bills + invoiceTotal;
+}
+
+AccountTotals SumEveryAccount(Book& book)
+{
+    const BusyPointer busy(book.services());
+    const TransactionTable& table = book.ledger.Transactions;
+    AccountTotals totals;
+    for (int recordNumber = 1; recordNumber <= table.UpperBound(); ++recordNumber) {
+        const std::string_view record = table.Line(recordNumber);
+        if (!IsLive(record))
+            continue;
+        BankTotals& bank = TotalsOfCode(totals.Banks, record, RecordColumns::Bank);
+        AddToBankTotals(record, bank.Reconciled, bank.Cash);
+        CustomerTotals& customer = TotalsOfCode(totals.Customers, record, RecordColumns::Customer);
+        AddToCustomerTotals(record, customer.Bills, customer.Invoices);
+    }
+    return totals;
 }
 
 } // namespace core

@@ -39,7 +39,7 @@ int findCode(const platform::ListModel& list, std::string_view code, int codeWid
 
 bool hasSplits(std::string_view record)
 {
-    return runtime::roundHalfEven(runtime::val(RecordField(record, RecordColumns::SplitCount))) >= 1;
+    return runtime::roundHalfEven(RecordNumber(record, RecordColumns::SplitCount)) >= 1;
 }
 
 // The record with the kind's code and, for VAT codes, its splits' codes re-keyed.

@@ -38,16 +38,22 @@ std::string FormatDisplayDate(Messages& messages, std::string_view text)
 
 std::string FormatYmdAsDisplayDate(std::string_view text)
 {
-    const std::string date = runtime::trim(text);
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return "";
+    const std::string_view date = text.substr(first, text.find_last_not_of(' ') + 1 - first);
     if (date.size() < 6)
         return "";
+    // Built in place from the date's own characters: the result is short enough to need no heap.
+    std::string shown;
+    shown.reserve(DisplayDateWidth);
     if (date.size() < 8) {
-        const std::string century = runtime::val(runtime::left(date, 2)) < 80 ? "20" : "19";
-        return runtime::mid(date, 5, 2) + "/" + GetMonthAbbreviation(runtime::mid(date, 3, 2)) + "/" + century
-               + runtime::left(date, 2);
+        const std::string_view year = date.substr(0, 2);
+        shown.append(date.substr(4, 2)).append("/").append(MonthAbbreviation(date.substr(2, 2))).append("/");
+        return shown.append(runtime::val(year) < 80 ? "20" : "19").append(year);
     }
-    return runtime::right(date, 2) + "/" + GetMonthAbbreviation(runtime::mid(date, 5, 2)) + "/"
-           + runtime::left(date, 4);
+    shown.append(date.substr(date.size() - 2)).append("/").append(MonthAbbreviation(date.substr(4, 2))).append("/");
+    return shown.append(date.substr(0, 4));
 }
 
 std::string FormatShownDateForStorage(std::string_view shownDate, std::string_view pattern)
@@ -61,15 +67,19 @@ bool IsValidDate(std::string_view text)
     return runtime::parseDate(text).has_value();
 }
 
+std::string_view MonthAbbreviation(std::string_view month)
+{
+    static constexpr std::array<std::string_view, 12> names = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    if (month.size() != 2 || (month[0] != '0' && month[0] != '1') || month[1] < '0' || month[1] > '9')
+        return {};
+    const int number = (month[0] - '0') * 10 + (month[1] - '0');
+    return number >= 1 && number <= 12 ? names[static_cast<std::size_t>(number - 1)] : std::string_view{};
+}
+
 std::string GetMonthAbbreviation(std::string_view month)
 {
-    static constexpr std::array<const char*, 12> names = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                           "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        if (month == runtime::format(static_cast<double>(i + 1), "00"))
-            return names[i];
-    }
-    return "";
+    return std::string(MonthAbbreviation(month));
 }
 
 std::string GetNextMonthText(std::string_view month)

@@ -26,6 +26,8 @@ std::string FormatShownDateForStorage(std::string_view shownDate, std::string_vi
 bool IsValidDate(std::string_view text);
 // "01" ... "12" to "Jan" ... "Dec"; any other text gives "".
 std::string GetMonthAbbreviation(std::string_view month);
+// The same without a copy.
+std::string_view MonthAbbreviation(std::string_view month);
 // The month after, as "00"; December is followed by "01".
 std::string GetNextMonthText(std::string_view month);
 // The year before, as "0000"; a result below 1 becomes "0099".

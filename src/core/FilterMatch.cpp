@@ -18,41 +18,6 @@ bool PassesDate(std::string_view date, const FilterSetup& setup)
     return !(date < setup.FromDate.view());
 }
 
-bool PassesReference(std::string_view record, const FilterSetup& setup)
-{
-    const std::string reference = runtime::ucase(PaddedRecordField(record, RecordColumns::Reference));
-    const std::string wanted = runtime::rtrim(setup.Reference.view());
-    if (wanted.empty())
-        return reference.find("      ") != std::string::npos;
-    return reference.find(wanted) != std::string::npos;
-}
-
-bool PassesType(std::string_view record, const FilterSetup& setup)
-{
-    const std::string letter =
-        FilterTypeLetter(RecordField(record, RecordColumns::Type), RecordFlag(record, RecordColumns::Paid));
-    return !letter.empty() && setup.Types.view().find(letter) != std::string_view::npos;
-}
-
-bool CodeEquals(std::string_view record, RecordColumn column, std::string_view code)
-{
-    return PaddedRecordField(record, column) == code;
-}
-
-bool PassesCodes(std::string_view record, const FilterSetup& setup)
-{
-    return (!IsOn(setup.BankOn) || CodeEquals(record, RecordColumns::Bank, setup.BankCode.view())) &&
-           (!IsOn(setup.CustOn) || CodeEquals(record, RecordColumns::Customer, setup.CustCode.view())) &&
-           (!IsOn(setup.VATOn) || CodeEquals(record, RecordColumns::VAT, setup.VATCode.view())) &&
-           (!IsOn(setup.CatOn) || CodeEquals(record, RecordColumns::Category, setup.CatCode.view()));
-}
-
-bool PassesMemo(std::string_view record, const FilterSetup& setup)
-{
-    const std::string memo = runtime::ucase(PaddedRecordField(record, RecordColumns::Memo));
-    return memo.find(runtime::ucase(runtime::rtrim(setup.Comment.view()))) != std::string::npos;
-}
-
 void AppendClause(std::string& description, const std::string& clause)
 {
     if (!runtime::rtrim(description).empty())
@@ -86,6 +51,18 @@ std::string TypeList(std::string_view types)
 
 int IsTransactionInFilter(std::string_view record, IndexKind kind, const FilterSetup& setup)
 {
+    return FilterMatcher(setup).Match(record, kind);
+}
+
+FilterMatcher::FilterMatcher(const FilterSetup& setup)
+    : setup_(setup), reference_(runtime::rtrim(setup.Reference.view())),
+      memo_(runtime::ucase(runtime::rtrim(setup.Comment.view())))
+{
+}
+
+int FilterMatcher::Match(std::string_view record, IndexKind kind) const
+{
+    const FilterSetup& setup = setup_;
     if (IsOn(setup.DateOn)) {
         const std::string_view date = RecordField(record, RecordColumns::Date);
         if (!PassesDate(date, setup))
@@ -93,18 +70,45 @@ int IsTransactionInFilter(std::string_view record, IndexKind kind, const FilterS
         if (date > setup.ToDate.view())
             return kind == IndexKind::Date ? FilterPastToDate : FilterFails;
     }
-    if (IsOn(setup.RefOn) && !PassesReference(record, setup))
+    if (IsOn(setup.RefOn) && !PassesReference(record))
         return FilterFails;
-    if (!PassesType(record, setup) || !PassesCodes(record, setup))
+    if (!PassesType(record) || !PassesCodes(record))
         return FilterFails;
-    if (IsOn(setup.AmountOn) &&
-        !AmountPasses(setup.AmountOp, runtime::val(RecordField(record, RecordColumns::Amount)), setup.Amount))
+    if (IsOn(setup.AmountOn) && !AmountPasses(setup.AmountOp, RecordAmount(record), setup.Amount))
         return FilterFails;
     if (IsOn(setup.RecOn) && ToFlag(RecordFlag(record, RecordColumns::Reconciled)) != setup.RecState)
         return FilterFails;
-    if (IsOn(setup.CommentOn) && !PassesMemo(record, setup))
+    // The padding of a short memo is blanks, which a text without trailing blanks never ends in.
+    if (IsOn(setup.CommentOn)
+        && runtime::findUpperCased(RecordField(record, RecordColumns::Memo), memo_) == std::string_view::npos)
         return FilterFails;
     return FilterPasses;
+}
+
+// The reference upper-cased contains the criterion as given; a blank criterion asks for a blank
+// reference.
+bool FilterMatcher::PassesReference(std::string_view record) const
+{
+    const std::string_view reference = RecordField(record, RecordColumns::Reference);
+    if (reference_.empty())
+        return reference.find_first_not_of(' ') == std::string_view::npos;
+    return runtime::findUpperCased(reference, reference_) != std::string_view::npos;
+}
+
+bool FilterMatcher::PassesType(std::string_view record) const
+{
+    const std::string letter =
+        FilterTypeLetter(RecordField(record, RecordColumns::Type), RecordFlag(record, RecordColumns::Paid));
+    return !letter.empty() && setup_.Types.view().find(letter) != std::string_view::npos;
+}
+
+bool FilterMatcher::PassesCodes(std::string_view record) const
+{
+    const FilterSetup& setup = setup_;
+    return (!IsOn(setup.BankOn) || RecordCodeIs(record, RecordColumns::Bank, setup.BankCode.view())) &&
+           (!IsOn(setup.CustOn) || RecordCodeIs(record, RecordColumns::Customer, setup.CustCode.view())) &&
+           (!IsOn(setup.VATOn) || RecordCodeIs(record, RecordColumns::VAT, setup.VATCode.view())) &&
+           (!IsOn(setup.CatOn) || RecordCodeIs(record, RecordColumns::Category, setup.CatCode.view()));
 }
 
 std::string DescribeFilterSetup(const FilterSetup& setup)

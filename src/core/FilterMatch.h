@@ -24,6 +24,24 @@ inline constexpr int FilterPastToDate = -99;
 // Columns are read in place, so a short line simply lacks the missing fields.
 int IsTransactionInFilter(std::string_view record, IndexKind kind, const FilterSetup& setup);
 
+// The same test prepared once for a pass over many records: the texts searched for are worked out
+// when it is made, and every record is read in place. The set-up must outlive it.
+class FilterMatcher {
+public:
+    explicit FilterMatcher(const FilterSetup& setup);
+    // As IsTransactionInFilter with this set-up.
+    int Match(std::string_view record, IndexKind kind) const;
+
+private:
+    bool PassesReference(std::string_view record) const;
+    bool PassesType(std::string_view record) const;
+    bool PassesCodes(std::string_view record) const;
+
+    const FilterSetup& setup_;
+    std::string reference_; // the reference criterion without trailing blanks
+    std::string memo_;      // the memo text upper-cased, without trailing blanks
+};
+
 // The set-up in words, clauses separated by CR LF: "Select All Transactions" when no criterion is
 // on, else "Select Transactions where " + CR LF + the clauses.
 std::string DescribeFilterSetup(const FilterSetup& setup);

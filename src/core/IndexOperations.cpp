@@ -1,6 +1,9 @@
 #include "core/IndexOperations.h"
 
 #include <algorithm>
+#include <cstring>
+#include <span>
+#include <type_traits>
 #include <vector>
 
 #include "core/Balances.h"
@@ -51,6 +54,31 @@ int ChangeEntries(Book& book, std::string_view oldLine, std::string_view newLine
     ledger.CurrentTransactionIndex = 0;
     ClearEditBox(book);
     return 0;
+}
+
+bool SameEntries(const TransactionIndex& a, const TransactionIndex& b)
+{
+    // Entries have no padding, so equal entries are equal bytes.
+    static_assert(std::has_unique_object_representations_v<IndexEntry>);
+    return a.UpperBound() == b.UpperBound()
+           && (a.empty() || std::memcmp(a.entries().data(), b.entries().data(), a.entries().size_bytes()) == 0);
+}
+
+// Checks the entries among themselves (each names a different record of the table, in key order)
+// and notes which entry names each record: its position, or 0 for none. False when they fail.
+bool MapEntries(const TransactionIndex& index, const TransactionTable& table, std::vector<int>& entryOf)
+{
+    entryOf.assign(static_cast<std::size_t>(table.UpperBound()) + 1, 0);
+    const auto entries = index.entries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const IndexEntry& entry = entries[i];
+        if (!table.Contains(entry.RecordNumber) || entryOf[static_cast<std::size_t>(entry.RecordNumber)] != 0)
+            return false;
+        if (i > 0 && KeyLess(entry.Key, entries[i - 1].Key))
+            return false;
+        entryOf[static_cast<std::size_t>(entry.RecordNumber)] = static_cast<int>(i) + 1;
+    }
+    return true;
 }
 
 } // namespace
@@ -189,11 +217,12 @@ int ApplyFilterToIndex(Book& book, IndexKind kind)
     const IndexKind keyKind = ResolveIndexKind(book, IndexKind::Query);
     // Passing entries are gathered in scan order and ordered once at the end: the same order that
     // inserting them one by one gives, without moving entries on every insert.
+    const FilterMatcher matcher(filter);
     int count = 0;
     for (int position = std::max(start, 1); position <= source.UpperBound(); ++position) {
         const int recordNumber = source.at(position).RecordNumber;
         const std::string_view line = ledger.Transactions.Line(recordNumber);
-        const int answer = IsTransactionInFilter(line, kind, filter);
+        const int answer = matcher.Match(line, kind);
         if (answer == FilterPastToDate)
             break;
         if (answer != FilterPasses)
@@ -251,22 +280,53 @@ bool IndexMatchesTable(const Book& book, const TransactionIndex& index, IndexKin
 
 bool RepairIndexes(Book& book)
 {
-    bool rebuilt = false;
-    const TransactionTable& table = book.ledger.Transactions;
-    int live = 0;
-    for (int recordNumber = 1; recordNumber <= table.UpperBound(); ++recordNumber)
-        live += IsDeleted(table.Line(recordNumber)) ? 0 : 1;
-    if (book.ledger.DateIndex.UpperBound() != live ||
-        !IndexMatchesTable(book, book.ledger.DateIndex, IndexKind::Date)) {
+    Ledger& ledger = book.ledger;
+    const TransactionTable& table = ledger.Transactions;
+    const IndexKind queryKind = ResolveIndexKind(book, IndexKind::Query);
+    // Where every transaction passes the filter in date order the query index repeats the date
+    // index, and one check serves both.
+    const bool queryRepeatsDate = queryKind == IndexKind::Date && SameEntries(ledger.QueryIndex, ledger.DateIndex);
+    std::vector<int> dateEntryOf;
+    std::vector<int> queryEntryOf;
+    bool dateMatches = MapEntries(ledger.DateIndex, table, dateEntryOf);
+    bool queryMatches = queryRepeatsDate ? dateMatches : MapEntries(ledger.QueryIndex, table, queryEntryOf);
+    const std::vector<int>& inQuery = queryRepeatsDate ? dateEntryOf : queryEntryOf;
+
+    // One walk over the table checks each record against the entries that name it, and sums the
+    // query totals on the way.
+    QueryTotals totals;
+    const auto dateEntries = ledger.DateIndex.entries();
+    const auto queryEntries = ledger.QueryIndex.entries();
+    const auto keyOf = [](std::span<const IndexEntry> entries, int entry) -> const IndexKey& {
+        return entries[static_cast<std::size_t>(entry - 1)].Key;
+    };
+    for (int recordNumber = 1; recordNumber <= table.UpperBound() && (dateMatches || queryMatches); ++recordNumber) {
+        const std::string_view line = table.Line(recordNumber);
+        const bool live = !IsDeleted(line);
+        if (dateMatches) {
+            const int entry = dateEntryOf[static_cast<std::size_t>(recordNumber)];
+            dateMatches = live == (entry != 0)
+                          && (entry == 0 || KeyMatchesLine(keyOf(dateEntries, entry), line, IndexKind::Date));
+        }
+        if (queryMatches) {
+            const int entry = inQuery[static_cast<std::size_t>(recordNumber)];
+            if (entry != 0) {
+                queryMatches = live && (queryRepeatsDate || KeyMatchesLine(keyOf(queryEntries, entry), line, queryKind));
+                totals.Add(GetSignedAmount(line));
+            }
+        }
+    }
+    if (queryRepeatsDate)
+        queryMatches = dateMatches;
+    if (dateMatches && queryMatches) {
+        ledger.Totals = totals;
+        return false;
+    }
+    if (!dateMatches)
         RebuildDateIndex(book);
-        rebuilt = true;
-    }
-    if (rebuilt || !IndexMatchesTable(book, book.ledger.QueryIndex, IndexKind::Query)) {
-        ApplyFilterInSortOrder(book);
-        rebuilt = true;
-    }
+    ApplyFilterInSortOrder(book);
     RecalculateQueryTotals(book);
-    return rebuilt;
+    return true;
 }
 
 } // namespace core

@@ -8,13 +8,14 @@ namespace core {
 
 namespace {
 
-// The first item among those `considered` whose prefix matches the key's.
+// The first item among those `considered` whose prefix matches the key's, compared in place.
 template <class Considered>
 int findPrefix(const platform::ListModel& list, std::string_view key, int length, Considered considered)
 {
-    const std::string wanted = runtime::ucase(runtime::left(key, length));
+    const auto prefix = [length](std::string_view text) { return text.substr(0, runtime::checkedLength(length)); };
+    const std::string_view wanted = prefix(key);
     for (int i = 0; i < list.ListCount(); ++i) {
-        if (considered(i) && runtime::ucase(runtime::left(list.List(i), length)) == wanted)
+        if (considered(i) && runtime::sameUpperCased(prefix(list.List(i)), wanted))
             return i;
     }
     return -1;

@@ -8,9 +8,13 @@ namespace core {
 
 namespace {
 
+// Rounds half away from zero, as llround does, without the library call: the fraction of a
+// non-negative double is exact.
 std::int64_t PenceOf(double amount)
 {
-    return std::llround(std::fabs(amount) * 100);
+    const double pence = std::fabs(amount) * 100;
+    const double whole = std::trunc(pence);
+    return static_cast<std::int64_t>(pence - whole >= 0.5 ? whole + 1 : whole);
 }
 
 } // namespace

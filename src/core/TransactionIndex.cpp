@@ -17,6 +17,19 @@ void PutField(IndexKey& key, std::size_t offset, std::string_view line, RecordCo
     std::copy(field.begin(), field.end(), key.begin() + static_cast<std::ptrdiff_t>(offset));
 }
 
+// The three parts of a key against their columns of a line long enough to hold them, each of a
+// width known here so the comparisons are made in place of calls.
+template <RecordColumn First, RecordColumn Second>
+bool KeyPartsMatch(const IndexKey& key, std::string_view line)
+{
+    constexpr RecordColumn Third = RecordColumns::Number;
+    const char* k = key.data();
+    const char* l = line.data();
+    return std::memcmp(k, l + First.start - 1, First.width) == 0
+           && std::memcmp(k + First.width, l + Second.start - 1, Second.width) == 0
+           && std::memcmp(k + First.width + Second.width, l + Third.start - 1, Third.width) == 0;
+}
+
 struct ByKey {
     bool operator()(const IndexEntry& a, const IndexEntry& b) const { return KeyLess(a.Key, b.Key); }
     bool operator()(const IndexEntry& a, const IndexKey& b) const { return KeyLess(a.Key, b); }
@@ -54,6 +67,16 @@ IndexKey BuildIndexKey(std::string_view line, IndexKind kind)
     }
     PutField(key, dateWidth + referenceWidth, line, RecordColumns::Number);
     return key;
+}
+
+bool KeyMatchesLine(const IndexKey& key, std::string_view line, IndexKind kind)
+{
+    namespace C = RecordColumns;
+    constexpr std::size_t keyedColumns = C::Reference.start + C::Reference.width - 1;
+    if (line.size() < keyedColumns || (kind != IndexKind::Date && kind != IndexKind::Reference))
+        return key == BuildIndexKey(line, kind);
+    return kind == IndexKind::Date ? KeyPartsMatch<C::Date, C::Reference>(key, line)
+                                   : KeyPartsMatch<C::Reference, C::Date>(key, line);
 }
 
 IndexKey MakeIndexKey(std::string_view text)

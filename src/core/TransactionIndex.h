@@ -35,6 +35,8 @@ struct IndexEntry {
 // The key of a line for kind Date or Reference (any other kind gives 20 blanks). Missing columns of
 // a short line are blanks.
 IndexKey BuildIndexKey(std::string_view line, IndexKind kind);
+// True when `key` == BuildIndexKey(line, kind), compared in place.
+bool KeyMatchesLine(const IndexKey& key, std::string_view line, IndexKind kind);
 // A text blank-padded or cut to a key (the stored form in the data file, a search key).
 IndexKey MakeIndexKey(std::string_view text);
 inline std::string_view KeyText(const IndexKey& key) { return {key.data(), key.size()}; }
@@ -57,6 +59,8 @@ public:
     // Adds an entry at the end without ordering it: for building an index that is sorted afterwards
     // and for reading an index back from its stored form.
     void Append(const IndexEntry& entry) { entries_.push_back(entry); }
+    // Takes these entries as the whole index, in their order: for an index read back whole.
+    void Assign(std::vector<IndexEntry> entries) { entries_ = std::move(entries); }
 
     // Adds an entry in its place: after every key that is not greater. Answers its position.
     int Insert(const IndexEntry& entry);

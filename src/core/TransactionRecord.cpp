@@ -66,7 +66,8 @@ struct RecordLayout {
     {
         return runtime::padRight(column(line, at), at.width);
     }
-    double number(std::string_view line, RecordColumn at) const { return runtime::val(column(line, at)); }
+    // A damaged column never stops a parse: one past the range of a double is held at its limit.
+    double number(std::string_view line, RecordColumn at) const { return runtime::valWithinRange(column(line, at)); }
     bool flag(std::string_view line, RecordColumn at) const { return column(line, at) == "Y"; }
 };
 

@@ -1,19 +1,28 @@
 #include "core/TransactionTable.h"
 
+#include <stdexcept>
+
 namespace core {
 
 std::string_view TransactionTable::Line(int recordNumber) const
 {
     if (!Contains(recordNumber))
         return {};
-    return lines_[static_cast<std::size_t>(recordNumber - 1)];
+    return records_[static_cast<std::size_t>(recordNumber - 1)].line;
+}
+
+TransactionTable::Record TransactionTable::Owning(std::string line)
+{
+    auto own = std::make_unique<std::string>(std::move(line));
+    const std::string_view view = *own;
+    return {view, std::move(own)};
 }
 
 bool TransactionTable::Append(std::string line)
 {
     if (IsFull())
         return false;
-    lines_.push_back(std::move(line));
+    records_.push_back(Owning(std::move(line)));
     return true;
 }
 
@@ -21,8 +30,25 @@ bool TransactionTable::Replace(int recordNumber, std::string line)
 {
     if (!Contains(recordNumber))
         return false;
-    lines_[static_cast<std::size_t>(recordNumber - 1)] = std::move(line);
+    records_[static_cast<std::size_t>(recordNumber - 1)] = Owning(std::move(line));
     return true;
+}
+
+void TransactionTable::Clear()
+{
+    records_.clear();
+    adoptedText_.reset();
+}
+
+void TransactionTable::AdoptLines(std::shared_ptr<const void> textKeeper, const std::vector<std::string_view>& lines)
+{
+    if (lines.size() > static_cast<std::size_t>(MaxTransactions))
+        throw std::length_error("more lines than a table of transactions holds");
+    Clear();
+    records_.reserve(lines.size());
+    for (const std::string_view line : lines)
+        records_.push_back({line, nullptr});
+    adoptedText_ = std::move(textKeeper);
 }
 
 } // namespace core

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,7 +15,7 @@ public:
     // The most transactions a book holds: record numbers are 16-bit.
     static constexpr int MaxTransactions = 32766;
 
-    int UpperBound() const { return static_cast<int>(lines_.size()); }
+    int UpperBound() const { return static_cast<int>(records_.size()); }
     bool IsFull() const { return UpperBound() >= MaxTransactions; }
     // True for a record number that names a line of the table.
     bool Contains(int recordNumber) const { return recordNumber >= 1 && recordNumber <= UpperBound(); }
@@ -27,11 +28,25 @@ public:
     bool Append(std::string line);
     // Overwrites a record; false for a number outside the table.
     bool Replace(int recordNumber, std::string line);
-    void Clear() { lines_.clear(); }
-    void Reserve(int count) { lines_.reserve(static_cast<std::size_t>(count)); }
+    void Clear();
+    void Reserve(int count) { records_.reserve(static_cast<std::size_t>(count)); }
+
+    // Makes `lines` the whole table without copying them: they lie in text (a data file as read)
+    // that `textKeeper` keeps, which the table holds for as long as one of them is kept. At most
+    // MaxTransactions.
+    void AdoptLines(std::shared_ptr<const void> textKeeper, const std::vector<std::string_view>& lines);
 
 private:
-    std::vector<std::string> lines_;
+    // A line lies either in the adopted text or, once added or replaced, in a string of its own,
+    // held where it stays when the table grows.
+    struct Record {
+        std::string_view line;
+        std::unique_ptr<std::string> own;
+    };
+    static Record Owning(std::string line);
+
+    std::shared_ptr<const void> adoptedText_;
+    std::vector<Record> records_;
 };
 
 } // namespace core

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/CompanyDetails.h"
@@ -12,6 +14,10 @@
 
 namespace core {
 class Book;
+}
+
+namespace runtime {
+class TextReader;
 }
 
 namespace datafile {
@@ -29,7 +35,8 @@ struct DataFileContents {
     std::vector<std::string> customerLines;
     std::vector<std::string> categoryLines;
     std::vector<std::string> standingOrders;
-    std::vector<std::string> transactions;
+    std::shared_ptr<const void> transactionText; // keeps the file as read, where the transactions lie
+    std::vector<std::string_view> transactions;
     std::vector<core::IndexEntry> dateIndex;
     std::vector<core::IndexEntry> queryIndex;
     int scrollMax = 0;
@@ -39,6 +46,10 @@ struct DataFileContents {
     std::vector<core::FilterSetup> namedFilters;
     std::array<core::TemplateRecord, 4> templates; // templates 1 to 4
 };
+
+// Reads a current-format file from its first line on. Nothing when it failed; every failure has
+// been reported.
+std::optional<DataFileContents> ReadCurrentDataFile(runtime::TextReader& in, core::Book& book);
 
 // Replaces the book's contents with the file's: the lists, their mirrors and copies are emptied
 // first and refilled, and the windows' copies are marked for refilling.

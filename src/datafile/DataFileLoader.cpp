@@ -30,20 +30,19 @@ void fillTable(platform::ListModel& table, platform::ListModel& mirror, const st
     }
 }
 
-void fillIndex(core::TransactionIndex& index, const std::vector<core::IndexEntry>& entries)
-{
-    index.Clear();
-    index.Reserve(static_cast<int>(entries.size()));
-    for (const core::IndexEntry& entry : entries)
-        index.Append(entry);
-}
+// The file read whole, once, and its first line: which kind of file this is.
+struct OpenedFile {
+    runtime::TextReader reader;
+    std::string firstLine;
+};
 
-// The first line, read on its own: which kind of file this is.
-std::optional<std::string> readFirstLine(const std::filesystem::path& path, core::Book& book)
+std::optional<OpenedFile> openDataFile(const std::filesystem::path& path, core::Book& book)
 {
     try {
-        runtime::TextReader in(path);
-        return in.readLine();
+        runtime::TextReader reader(path);
+        runtime::TextReader firstLineReader = reader;
+        std::string firstLine = firstLineReader.readLine();
+        return OpenedFile{std::move(reader), std::move(firstLine)};
     } catch (const std::exception& error) {
         book.messages.ShowErrorBox(std::string("Error while attempting to determine Version of QB data file : ")
                                    + error.what());
@@ -85,12 +84,9 @@ void PutContentsIntoBook(DataFileContents&& c, core::Book& book, DataFileWindow&
         codes.ListSTOs.AddItem(line);
 
     core::Ledger& ledger = book.ledger;
-    ledger.Transactions.Clear();
-    ledger.Transactions.Reserve(static_cast<int>(c.transactions.size()));
-    for (std::string& line : c.transactions)
-        ledger.Transactions.Append(std::move(line));
-    fillIndex(ledger.DateIndex, c.dateIndex);
-    fillIndex(ledger.QueryIndex, c.queryIndex);
+    ledger.Transactions.AdoptLines(std::move(c.transactionText), c.transactions);
+    ledger.DateIndex.Assign(std::move(c.dateIndex));
+    ledger.QueryIndex.Assign(std::move(c.queryIndex));
     window.setQueryScroll(c.scrollMax, c.scrollValue);
 
     ledger.Filters.CurrentFilter = c.currentFilter;
@@ -109,15 +105,16 @@ bool LoadDataFile(const std::filesystem::path& path, core::Book& book, DataFileW
 {
     ExpectAttached(book.ledger, window);
     core::BusyPointer busy(book.services());
-    const std::optional<std::string> firstLine = readFirstLine(path, book);
-    if (!firstLine)
+    std::optional<OpenedFile> file = openDataFile(path, book);
+    if (!file)
         return false;
-    if (runtime::ucase(runtime::left(*firstLine, 4)) != "[COM") {
-        book.messages.ShowErrorBox("Not a Quillbook Data File : Expected [Company Name] section, found '" + *firstLine
+    const std::string& firstLine = file->firstLine;
+    if (runtime::ucase(runtime::left(firstLine, 4)) != "[COM") {
+        book.messages.ShowErrorBox("Not a Quillbook Data File : Expected [Company Name] section, found '" + firstLine
                                    + "'  - Aborting Load");
         return false;
     }
-    const int version = core::GetDataFileVersion(*firstLine);
+    const int version = core::GetDataFileVersion(firstLine);
     if (version == 0) {
         book.messages.ShowErrorBox("Error : Unable to determine Version of Data File. Load Unsuccessful");
         return false;
@@ -127,7 +124,7 @@ bool LoadDataFile(const std::filesystem::path& path, core::Book& book, DataFileW
                                    + " cannot be converted by this program yet. Load Unsuccessful");
         return false;
     }
-    std::optional<DataFileContents> contents = ReadCurrentDataFile(path, book);
+    std::optional<DataFileContents> contents = ReadCurrentDataFile(file->reader, book);
     if (!contents)
         return false;
 

@@ -1,6 +1,10 @@
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <stdexcept>
 
 #include "core/Book.h"
+#include "core/RecordField.h"
 #include "core/TransactionTable.h"
 #include "datafile/DataFile.h"
 #include "datafile/DataFileContents.h"
@@ -11,6 +15,7 @@
 #include "runtime/Error.h"
 #include "runtime/Number.h"
 #include "runtime/Text.h"
+#include "runtime/TextFile.h"
 
 namespace datafile {
 
@@ -21,6 +26,8 @@ class WrongSection : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+constexpr std::string_view ReadError = "Error while loading Ver 2000 file : ";
 
 // A failure whose message has been shown already.
 struct AlreadyReported {};
@@ -36,6 +43,24 @@ struct Counts {
     int queryIndex = 0;
     int namedFilters = 0;
 };
+
+// The record number of an index line, from column 22 on by the leading-number rule. This program
+// writes it as blanks and digits, which are read here straight.
+double recordNumberOf(std::string_view line)
+{
+    const std::string_view text = line.substr(std::min(line.size(), std::size_t{core::IndexKeyWidth + 1}));
+    std::size_t at = 0;
+    while (at < text.size() && text[at] == ' ')
+        ++at;
+    constexpr std::size_t MostDigits = 9;
+    const std::size_t first = at;
+    int number = 0;
+    for (; at < text.size() && at - first < MostDigits && text[at] >= '0' && text[at] <= '9'; ++at)
+        number = number * 10 + (text[at] - '0');
+    if (at > first && at == text.size())
+        return number;
+    return runtime::val(text);
+}
 
 class ContentsReader {
 public:
@@ -56,8 +81,7 @@ public:
         expectSection("Expected [Standing Orders] section, found '");
         c_.standingOrders = escapedLines(counts_.standingOrders);
         expectSection("Expected [Transactions] section, found '");
-        for (int i = 0; i < counts_.transactions; ++i)
-            c_.transactions.push_back(in_.readLine());
+        readTransactions();
         expectSection("Expected [Date Index] section, found '");
         c_.dateIndex = indexLines(counts_.dateIndex, sections::DateIndex);
         expectSection("Expected [Query Index] section, found '");
@@ -87,6 +111,21 @@ private:
         if (runtime::ucase(runtime::left(line, 4)) != runtime::ucase(runtime::left(heads[section_], 4)))
             throw WrongSection(expected + line + "'  - Aborting Load");
         ++section_;
+    }
+
+    // The lines stay where they were read; the table takes them with the file's text.
+    void readTransactions()
+    {
+        c_.transactionText = in_.textKeeper();
+        c_.transactions.reserve(static_cast<std::size_t>(counts_.transactions));
+        for (int i = 0; i < counts_.transactions; ++i) {
+            const std::string_view line = in_.readLineView();
+            if (!core::RecordAmountInRange(line))
+                throw runtime::Error(runtime::Overflow, "Transaction " + std::to_string(i + 1) + " holds an amount of '"
+                                                            + std::string(core::RecordField(line, core::RecordColumns::Amount))
+                                                            + "', more than a book can hold");
+            c_.transactions.push_back(line);
+        }
     }
 
     std::string unescapedLine()
@@ -127,7 +166,9 @@ private:
         c_.company.CompanyPhone = unescapedLine();
         c_.company.InceptionDate = in_.readLine();
         in_.readLine(); // the date of the save
-        c_.company.LoadCounter = runtime::toInt32(runtime::val(in_.readLine()) + 1);
+        // The counter counts loads and stops at its largest value, which is then saved and read again.
+        constexpr double LargestCounter = std::numeric_limits<std::int32_t>::max();
+        c_.company.LoadCounter = runtime::toInt32(std::min(runtime::val(in_.readLine()) + 1, LargestCounter));
     }
 
     void readStatistics()
@@ -163,16 +204,20 @@ private:
         std::vector<core::IndexEntry> entries;
         entries.reserve(static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i) {
-            const std::string line = in_.readLine();
-            const double number = runtime::val(runtime::mid(line, core::IndexKeyWidth + 2));
+            const std::string_view line = in_.readLineView();
+            const double number = recordNumberOf(line);
             if (number < 1 || number > counts_.transactions || number != static_cast<int>(number))
-                throw runtime::Error(runtime::SubscriptOutOfRange,
-                                     "The " + std::string(section) + " line '" + line
-                                         + "' names a record outside the table of "
-                                         + std::to_string(counts_.transactions) + " transactions");
+                refuseIndexLine(section, line);
             entries.push_back({static_cast<std::int16_t>(number), core::MakeIndexKey(line)});
         }
         return entries;
+    }
+
+    [[noreturn]] void refuseIndexLine(std::string_view section, std::string_view line) const
+    {
+        throw runtime::Error(runtime::SubscriptOutOfRange, "The " + std::string(section) + " line '" + std::string(line)
+                                                               + "' names a record outside the table of "
+                                                               + std::to_string(counts_.transactions) + " transactions");
     }
 
     void readFilters()
@@ -206,12 +251,22 @@ std::optional<DataFileContents> ReadCurrentDataFile(const std::filesystem::path&
 {
     try {
         runtime::TextReader in(path);
+        return ReadCurrentDataFile(in, book);
+    } catch (const std::exception& error) {
+        book.messages.ShowErrorBox(std::string(ReadError) + error.what());
+    }
+    return std::nullopt;
+}
+
+std::optional<DataFileContents> ReadCurrentDataFile(runtime::TextReader& in, core::Book& book)
+{
+    try {
         return ContentsReader(in, book).read();
     } catch (const WrongSection& wrong) {
         book.messages.ShowErrorBox(wrong.what());
     } catch (const AlreadyReported&) {
     } catch (const std::exception& error) {
-        book.messages.ShowErrorBox(std::string("Error while loading Ver 2000 file : ") + error.what());
+        book.messages.ShowErrorBox(std::string(ReadError) + error.what());
     }
     return std::nullopt;
 }

@@ -12,7 +12,7 @@ public:
     explicit BlockWriter(runtime::TextWriter& file) : file_(file) {}
     template <std::size_t N> void text(const core::FixedText<N>& field) { file_.writeLine(field.view()); }
     void date(const core::FixedText<8>& field) { text(field); }
-    void number(double value) { file_.writeLine(runtime::signedText(value)); }
+    void number(double value) { file_.writeLine(runtime::storedNumberText(value)); }
 
 private:
     runtime::TextWriter& file_;
@@ -24,14 +24,15 @@ public:
     template <std::size_t N> void text(core::FixedText<N>& field) { field = file_.readLine(); }
     void number(std::int16_t& value) { value = runtime::toInt16(runtime::val(file_.readLine())); }
     void number(double& value) { value = runtime::val(file_.readLine()); }
-    // Dates of older files are "yymmdd".
+    // Dates of older files are "yymmdd" on a line of their own. This program writes the field at
+    // its full width, and such a line is kept as it was written, whatever it holds, so a date
+    // comes back from a save as it was held.
     void date(core::FixedText<8>& field)
     {
         std::string line = file_.readLine();
-        if (runtime::trim(line).size() == 6) {
-            line = runtime::trim(line);
-            line = (runtime::val(runtime::left(line, 2)) < 80 ? "20" : "19") + line;
-        }
+        const std::string trimmed = runtime::trim(line);
+        if (static_cast<int>(line.size()) < field.Width && trimmed.size() == 6)
+            line = (runtime::val(runtime::left(trimmed, 2)) < 80 ? "20" : "19") + trimmed;
         field = line;
     }
 

@@ -43,11 +43,14 @@ char readFlag(runtime::TextReader& file)
     return line.empty() ? ' ' : line.front();
 }
 
-// Positions are single-precision: a value beyond that range is an overflow, not a wrapped number.
+// Positions are single-precision and read as the nearest such number. Past the point where that
+// would be infinity the value is an overflow, not a wrapped number; the largest position, written
+// rounded to 15 digits, lies short of that point and reads back as itself.
 float readPosition(runtime::TextReader& file)
 {
+    constexpr double FloatOverflowPoint = 0x1.ffffffp127; // the largest float and half a step more
     const double value = runtime::val(file.readLine());
-    if (!(std::fabs(value) <= std::numeric_limits<float>::max()))
+    if (!(std::fabs(value) < FloatOverflowPoint))
         throw runtime::Error(runtime::Overflow);
     return static_cast<float>(value);
 }

@@ -1,6 +1,8 @@
 #include "runtime/Number.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -101,6 +103,22 @@ std::string signedText(double value)
     const detail::FixedDigits fixed = detail::toFixed(number, places);
     text += fixed.whole;
     return fixed.fraction.empty() ? text : text + "." + fixed.fraction;
+}
+
+std::string storedNumberText(double value)
+{
+    // The largest number of 15 significant digits that does not exceed the largest double.
+    constexpr double LargestFifteenDigits = 1.79769313486231e308;
+    if (!(std::fabs(value) > LargestFifteenDigits)) {
+        return signedText(value);
+    }
+    std::array<char, 32> digits{};
+    const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), std::fabs(value),
+                                       std::chars_format::scientific);
+    std::string text(digits.data(), written.ptr);
+    const std::size_t exponent = text.find('e');
+    text.replace(exponent, 1, "E");
+    return (value < 0 ? "-" : " ") + text;
 }
 
 } // namespace runtime

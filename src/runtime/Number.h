@@ -21,5 +21,8 @@ std::int16_t mul16(std::int16_t a, std::int16_t b);
 // not negative, no leading zero before the point (" 5", "-5", " .5", " 0", "-1.25"), at most 15
 // significant digits, no trailing zeros, and exponent notation outside 1E-4 to 1E15 (" 1E+15").
 std::string signedText(double value);
+// signedText for text that is read back: a value at the very top of the range, which 15 digits
+// would round past the largest double, keeps every digit it needs, so it reads back as itself.
+std::string storedNumberText(double value);
 
 } // namespace runtime

@@ -31,5 +31,17 @@ std::string padLeft(std::string_view text, int width);
 // (" -12.50abc" is -12.5, "1.2.3" is 1.2, "  .5" is 0.5, "5Each" is 5). A number too large
 // for a double raises Overflow; one too small reads as 0.
 double val(std::string_view text);
+// The same, except that a number too large for a double reads as the largest double of its sign:
+// for reading damaged text that must never fail.
+double valWithinRange(std::string_view text);
+
+// True when ucase(a) == ucase(b), compared without copies.
+bool sameUpperCased(std::string_view a, std::string_view b);
+// A count of characters as the text functions take it: a negative one is error 5.
+std::size_t checkedLength(int count);
+
+// Where `needle` first stands in ucase(text), found without upper-casing a copy of the text; npos
+// when it is not there, 0 for an empty needle. The needle is compared as given.
+std::size_t findUpperCased(std::string_view text, std::string_view needle);
 
 } // namespace runtime

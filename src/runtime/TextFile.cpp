@@ -1,7 +1,11 @@
 #include "runtime/TextFile.h"
 
-#include <algorithm>
-#include <sstream>
+#include <bit>
+#include <cstdint>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "runtime/Error.h"
 
@@ -10,6 +14,42 @@ namespace runtime {
 namespace {
 
 namespace fs = std::filesystem;
+
+#if defined(__SSE2__)
+// One bit for each of the 16 bytes at `at` that is a CR or an LF.
+unsigned lineEndBits(const char* at)
+{
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    const __m128i ends = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')), _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')));
+    return static_cast<unsigned>(_mm_movemask_epi8(ends));
+}
+#endif
+
+// The first CR or LF at or after `from`, or the end of the text. Thirty-two bytes are looked at a
+// time where the processor can.
+std::size_t findLineEnd(std::string_view text, std::size_t from)
+{
+    std::size_t at = from;
+#if defined(__SSE2__)
+    constexpr std::size_t Block = 16;
+    for (; at + 2 * Block <= text.size(); at += 2 * Block) {
+        const std::uint32_t bits = lineEndBits(text.data() + at) | lineEndBits(text.data() + at + Block) << Block;
+        if (bits != 0) {
+            return at + static_cast<std::size_t>(std::countr_zero(bits));
+        }
+    }
+    if (at + Block <= text.size()) {
+        if (const unsigned bits = lineEndBits(text.data() + at); bits != 0) {
+            return at + static_cast<std::size_t>(std::countr_zero(bits));
+        }
+        at += Block;
+    }
+#endif
+    while (at < text.size() && text[at] != '\r' && text[at] != '\n') {
+        ++at;
+    }
+    return at;
+}
 
 // A path whose folder does not exist is the platform's "Path not found".
 void requireFolder(const fs::path& path)
@@ -34,25 +74,45 @@ TextReader::TextReader(const std::filesystem::path& path)
     if (fs::is_directory(status)) {
         throw Error(PathFileAccessError);
     }
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) {
         throw Error(PathFileAccessError);
     }
-    std::ostringstream whole;
-    whole << in.rdbuf();
+    const std::streamoff size = in.tellg();
+    in.seekg(0);
+    if (size < 0 || !in) {
+        throw Error(PathFileAccessError);
+    }
+    // Not filled before the read: every byte is written by it.
+    auto bytes = std::make_shared_for_overwrite<char[]>(static_cast<std::size_t>(size));
+    in.read(bytes.get(), size);
     if (in.bad()) {
         throw Error(PathFileAccessError);
     }
-    content_ = std::move(whole).str();
+    // A file cut short while it was read is taken as far as it was read.
+    size_ = static_cast<std::size_t>(in.gcount());
+    bytes_ = std::move(bytes);
+}
+
+std::string_view TextReader::readLineView()
+{
+    if (atEnd()) {
+        throw Error(InputPastEndOfFile);
+    }
+    const std::string_view text(bytes_.get(), size_);
+    const std::size_t lineEnd = findLineEnd(text, position_);
+    const std::string_view line(text.data() + position_, lineEnd - position_);
+    position_ = lineEnd;
+    // Past the line's end: CR LF, LF or a lone CR.
+    if (position_ < text.size() && text[position_++] == '\r' && position_ < text.size() && text[position_] == '\n') {
+        ++position_;
+    }
+    return line;
 }
 
 std::string TextReader::readLine()
 {
-    std::string line;
-    if (!readLine(line)) {
-        throw Error(InputPastEndOfFile);
-    }
-    return line;
+    return std::string(readLineView());
 }
 
 bool TextReader::readLine(std::string& line)
@@ -61,15 +121,7 @@ bool TextReader::readLine(std::string& line)
         line.clear();
         return false;
     }
-    const auto begin = content_.begin() + static_cast<std::ptrdiff_t>(position_);
-    const auto lineEnd = std::find_if(begin, content_.end(), [](char c) { return c == '\r' || c == '\n'; });
-    line.assign(begin, lineEnd);
-    position_ = static_cast<std::size_t>(lineEnd - content_.begin());
-    // Past the line's end: CR LF, LF or a lone CR.
-    if (position_ < content_.size() && content_[position_++] == '\r' && position_ < content_.size()
-        && content_[position_] == '\n') {
-        ++position_;
-    }
+    line.assign(readLineView());
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -9,20 +10,25 @@ namespace runtime {
 
 // Reads a text file line by line; a line ends at CR LF, LF or a lone CR. Bytes are passed through
 // unchanged. Opening a missing file raises 53, a missing folder 76, a folder 75, reading past
-// the end 62. The whole file is read when it is opened: the system's files are small, and a full
-// book's data file loads several times faster than character by character.
+// the end 62. The whole file is read in one read when it is opened: the system's files are small,
+// and its lines can then be handed out as views of that text without copying them.
 class TextReader {
 public:
     explicit TextReader(const std::filesystem::path& path);
 
-    bool atEnd() const { return position_ >= content_.size(); }
+    bool atEnd() const { return position_ >= size_; }
     // The next line without its ending; raises 62 "Input past end of file" at the end.
     std::string readLine();
     // The next line into `line`; false at the end of the file.
     bool readLine(std::string& line);
+    // The next line as a view of the text read; raises 62 at the end.
+    std::string_view readLineView();
+    // The text read: views of its lines stay valid as long as this is held.
+    std::shared_ptr<const void> textKeeper() const { return bytes_; }
 
 private:
-    std::string content_;
+    std::shared_ptr<const char[]> bytes_;
+    std::size_t size_ = 0;
     std::size_t position_ = 0;
 };
 

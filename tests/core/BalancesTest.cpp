@@ -1,6 +1,7 @@
 #include "LedgerTest.h"
 
 #include "core/Balances.h"
+#include "core/RecordField.h"
 
 namespace {
 
@@ -19,6 +20,22 @@ TEST_F(Balances, TheSignComesFromTheType)
         EXPECT_DOUBLE_EQ(core::GetSignedAmount(line({.type = type, .amount = 50})), signedAmount);
     }
     EXPECT_DOUBLE_EQ(core::GetSignedAmount(""), 0) << "an empty line has no amount";
+}
+
+// The stored form of an amount reads straight as pence; any other text of the column takes the
+// leading-number rule. Both give the same double.
+TEST_F(Balances, AmountsReadAsTheLeadingNumberRuleReadsThem)
+{
+    const std::string stored = line({.type = "RCP", .amount = 50});
+    for (const std::string amount : {"00000117.50", "99999999.99", "00000000.01", "00000000.29", "  117.5    ",
+                                     "0000011a.50", "00000117,50", "-0000117.50", "1E999      ", "00000117.5 "}) {
+        SCOPED_TRACE(amount);
+        std::string record = stored;
+        record.replace(116, 11, amount);
+        EXPECT_EQ(core::RecordAmount(record), runtime::valWithinRange(amount));
+        EXPECT_EQ(core::GetSignedAmount(record), runtime::valWithinRange(amount));
+    }
+    EXPECT_EQ(core::RecordAmount(stored.substr(0, 120)), 0) << "a cut column reads as far as it goes";
 }
 
 TEST_F(Balances, BankSumsCountLiveTransactionsOfTheAccount)
@@ -74,6 +91,37 @@ TEST_F(Balances, CustomerOutstandingIsUnpaidInvoicesLessUnpaidBills)
     invoices = 4.5; // whatever the caller held is part of the answer
     EXPECT_DOUBLE_EQ(core::SumCustomerOutstanding(book, "SMITH", invoices), 20);
     EXPECT_DOUBLE_EQ(invoices, 50);
+}
+
+// A page of every account reads them all in one walk; each comes out as its own sum would.
+TEST_F(Balances, EveryAccountAtOnceGivesEachAccountsOwnSums)
+{
+    enter({.bank = "BANK1", .cust = "SMITH", .type = "INV", .amount = 100.1, .reconciled = true});
+    enter({.bank = "BANK1", .cust = "SMITH", .type = "BIL", .amount = 30.7});
+    enter({.bank = "BANK2", .cust = "JONES", .type = "RCP", .amount = 0.3, .reconciled = true});
+    enter({.bank = "BANK1", .cust = "JONES", .type = "PAY", .amount = 0.1});
+    enter({.bank = "BANK2", .cust = "SMITH", .type = "INV", .amount = 45.2, .paid = true});
+    enter({.bank = "GONE", .cust = "GONE", .type = "INV", .amount = 7, .deleted = true});
+    enter({.bank = "BANK2", .type = "PAY", .amount = 0.2, .reconciled = true});
+
+    const core::AccountTotals totals = core::SumEveryAccount(book);
+    ASSERT_EQ(totals.Banks.size(), 2u) << "a deleted transaction brings no code";
+    for (const auto& [code, bank] : totals.Banks) {
+        SCOPED_TRACE(code);
+        EXPECT_EQ(code.size(), 6u);
+        double cash = 0;
+        EXPECT_EQ(bank.Reconciled, core::SumBankAccount(book, code, cash));
+        EXPECT_EQ(bank.Cash, cash);
+    }
+    ASSERT_EQ(totals.Customers.size(), 3u) << "the blank customer code is an entry of its own";
+    for (const auto& [code, customer] : totals.Customers) {
+        SCOPED_TRACE(code);
+        double invoices = 0;
+        EXPECT_EQ(customer.Outstanding(), core::SumCustomerOutstanding(book, code, invoices));
+        EXPECT_EQ(customer.Invoices, invoices);
+    }
+    EXPECT_DOUBLE_EQ(totals.Customers.at("SMITH ").Outstanding(), 100.1 - 30.7);
+    EXPECT_EQ(services.mousePointer(), 0);
 }
 
 } // namespace

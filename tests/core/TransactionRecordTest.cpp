@@ -1,8 +1,10 @@
 #include "BookTest.h"
 
 #include <functional>
+#include <limits>
 #include <string>
 
+#include "core/Balances.h"
 #include "core/TransactionRecord.h"
 
 namespace {
@@ -319,3 +321,20 @@ TEST_F(TransactionRecord, OlderRecordsWithoutABoxForTheRepair)
 }
 
 } // namespace
+
+// Columns an edited file spoiled with numbers past the range of a double are held at its limit:
+// a parse never stops with an overflow.
+TEST_F(TransactionRecord, NumbersPastTheRangeOfADoubleAreHeldAtItsLimit)
+{
+    constexpr double Largest = std::numeric_limits<double>::max();
+    std::string damaged = PaymentRecord;
+    damaged.replace(116, 11, "1E999      ");
+    damaged.replace(130, 11, "-1E999     ");
+    damaged.replace(141, 11, "9E999      ");
+    TransactionFields fields;
+    core::ParseTransactionRecord(book, damaged, fields);
+    EXPECT_EQ(fields.Amount, Largest);
+    EXPECT_EQ(fields.AmountPaid, -Largest);
+    EXPECT_EQ(fields.VATAmount, Largest);
+    EXPECT_EQ(core::GetSignedAmount(damaged), -Largest) << "a payment";
+}

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 
+#include <cstdint>
+#include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -310,4 +313,118 @@ TEST_F(DataFileTest, DamagedFilesAreRefusedWithOneMessageAndNeverHalfLoaded)
         lines[spoiled] = "\xFF-9E99 ]";
         tryLoad(lines);
     }
+}
+
+// An amount written in exponent notation by hand: too large for a double, or so large that sums in
+// pence over the book would overflow. The file is refused before anything of it reaches the book.
+TEST_F(DataFileTest, AnAmountBeyondWhatTheBookHoldsIsRefusedBeforeTheBookChanges)
+{
+    ASSERT_TRUE(load(Fixture));
+    book.ledger.FileChanged = true;
+    const std::string before = snapshot();
+    const auto fixtureLines = splitLines(readBytes(Fixture));
+    const std::size_t firstTransaction = indexOf(fixtureLines, "[Transactions]") + 1;
+    constexpr std::size_t AmountOffset = 116;
+
+    for (const std::string amount : {"1E999      ", "1E20       ", "-1E11      "}) {
+        SCOPED_TRACE(amount);
+        auto lines = fixtureLines;
+        lines[firstTransaction].replace(AmountOffset, amount.size(), amount);
+        const auto path = folder / "huge.QBD";
+        writeBytes(path, joinLines(lines));
+        const auto boxesBefore = services.messageBoxes().size();
+        expectError();
+        EXPECT_FALSE(load(path));
+        ASSERT_EQ(services.messageBoxes().size(), boxesBefore + 1);
+        EXPECT_EQ(services.messageBoxes().back().box.text, "Error while loading Ver 2000 file : Transaction 1 holds an amount of '"
+                                                               + amount + "', more than a book can hold");
+        EXPECT_EQ(snapshot(), before);
+        EXPECT_EQ(book.CurrentDataFilePath, Fixture);
+        EXPECT_TRUE(book.ledger.FileChanged);
+    }
+
+    // The largest amount eleven plain digits write still loads, and the totals hold it exactly.
+    auto lines = fixtureLines;
+    lines[firstTransaction].replace(AmountOffset, 11, "99999999999");
+    const auto path = folder / "largest.QBD";
+    writeBytes(path, joinLines(lines));
+    ASSERT_TRUE(load(path));
+    EXPECT_EQ(book.ledger.Totals.Receipts(), 99999999999.0) << "the invoice is the only receipt";
+}
+
+// Values the filter dialog or a template can hold, which a save used to write in a form the load
+// refused or read differently. Each is saved, loaded, saved and loaded again.
+TEST_F(DataFileTest, WhateverIsSavedLoadsBackAsItWasHeld)
+{
+    static constexpr double LargestDouble = std::numeric_limits<double>::max();
+    static constexpr float LargestFloat = std::numeric_limits<float>::max();
+    static constexpr std::int32_t LargestCounter = std::numeric_limits<std::int32_t>::max();
+    struct Case {
+        const char* name;
+        std::function<void(core::Book&)> hold;
+        std::function<void(const core::Book&)> check; // null: the book's held value comes back
+    };
+    auto& filters = book.ledger.Filters;
+    const Case cases[] = {
+        {"a date text the filter dialog keeps when it does not read",
+         [](core::Book& b) {
+             b.ledger.Filters.CurrentFilter.FromDate = "  240101XYZ";
+             b.ledger.Filters.CurrentFilter.ToDate = "240101";
+         },
+         nullptr},
+        {"the largest filter amounts",
+         [](core::Book& b) {
+             b.ledger.Filters.CurrentFilter.Amount = LargestDouble;
+             b.ledger.Filters.PreviousFilter.Amount = -LargestDouble;
+         },
+         nullptr},
+        {"the largest template positions",
+         [](core::Book& b) {
+             b.Templates[core::SimpleInvoice].Objects[1].Left = LargestFloat;
+             b.Templates[core::SimpleInvoice].Objects[1].Top = -LargestFloat;
+         },
+         [](const core::Book& b) {
+             EXPECT_EQ(b.Templates[core::SimpleInvoice].Objects[1].Left, LargestFloat);
+             EXPECT_EQ(b.Templates[core::SimpleInvoice].Objects[1].Top, -LargestFloat);
+         }},
+        {"a load counter one short of its largest",
+         [](core::Book& b) { b.company.LoadCounter = LargestCounter - 1; },
+         [](const core::Book& b) { EXPECT_EQ(b.company.LoadCounter, LargestCounter) << "it stops at its largest"; }},
+    };
+    const auto path = folder / "held.QBD";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(load(Fixture));
+        c.hold(book);
+        const core::FilterSetup current = filters.CurrentFilter;
+        const core::FilterSetup previous = filters.PreviousFilter;
+        ASSERT_TRUE(save(path));
+        for (int round = 1; round <= 2; ++round) {
+            bool loaded = false;
+            EXPECT_NO_THROW(loaded = load(path)) << "a refusal shows a message box the test does not expect";
+            EXPECT_TRUE(loaded);
+            if (!loaded)
+                break;
+            EXPECT_EQ(filters.CurrentFilter, current);
+            EXPECT_EQ(filters.PreviousFilter, previous);
+            if (c.check)
+                c.check(book);
+            ASSERT_TRUE(save(path));
+        }
+    }
+}
+
+// Line ends of every kind, mixed as an edited file may have them, give the same book.
+TEST_F(DataFileTest, LinesEndedByCrLfLfOrCrAloneLoadAlike)
+{
+    ASSERT_TRUE(load(Fixture));
+    const std::string expected = snapshot();
+    const auto lines = splitLines(readBytes(Fixture));
+    std::string mixed;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        mixed += lines[i] + (i % 3 == 0 ? "\r\n" : i % 3 == 1 ? "\n" : "\r");
+    const auto path = folder / "mixed.QBD";
+    writeBytes(path, mixed);
+    ASSERT_TRUE(load(path));
+    EXPECT_EQ(snapshot(), expected);
 }

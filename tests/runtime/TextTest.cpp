@@ -1,5 +1,8 @@
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <functional>
+#include <limits>
 #include <vector>
 #include <string>
 
@@ -140,5 +143,62 @@ TEST(Val, NumbersBeyondADoubleOverflow)
     for (const std::string& text : {std::string("1E400"), std::string("-1e309"), "1" + std::string(400, '0')}) {
         SCOPED_TRACE(text);
         EXPECT_EQ(raisedErrorNumber([&] { val(text); }), Overflow);
+    }
+}
+
+// A number of up to 15 digits without an exponent takes a short way; it must give the very double
+// the full conversion gives.
+TEST(Val, ShortNumbersReadAsTheFullConversionReadsThem)
+{
+    std::vector<std::string> texts = {"0.1", "0.3", "-.5", "1.", "00000117.50", "99999999.99", "999999999999999",
+                                      "0.000000000000001", "123456.789012345", "9999999999999.99"};
+    for (std::uint64_t pence = 1; pence < 100000000000ull; pence = pence * 7 + 13) {
+        std::string digits = std::to_string(pence);
+        digits.insert(digits.size() > 2 ? digits.size() - 2 : 0, ".");
+        texts.push_back(digits);
+    }
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(text);
+        const bool negative = text[0] == '-';
+        double expected = 0;
+        std::from_chars(text.data() + (negative ? 1 : 0), text.data() + text.size(), expected);
+        EXPECT_EQ(val(text), negative ? -expected : expected);
+        EXPECT_EQ(val("  " + text + "xyz"), val(text)) << "blanks before it and text after it change nothing";
+    }
+}
+
+TEST(Val, WithinRangeHoldsWhatOverflowsAtTheLargestDouble)
+{
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(valWithinRange("1E400"), largest);
+    EXPECT_EQ(valWithinRange("-1e309"), -largest);
+    EXPECT_EQ(valWithinRange("1" + std::string(400, '0')), largest);
+    EXPECT_EQ(valWithinRange("1E-400"), 0) << "a tiny number still reads as 0";
+    EXPECT_EQ(valWithinRange(" 12.5abc"), 12.5);
+}
+
+TEST(TextHelpers, CompareAndSearchWithLetterCaseFolded)
+{
+    EXPECT_TRUE(sameUpperCased("Bank\xE9", "BANK\xC9"));
+    EXPECT_FALSE(sameUpperCased("Bank", "Bank "));
+    EXPECT_FALSE(sameUpperCased("\xDF", "SS")) << "sharp s has no upper case here";
+
+    struct Search {
+        const char* text;
+        const char* needle; // upper case, as the caller prepares it
+        std::size_t at;
+    };
+    const Search searches[] = {
+        {"Diesel for the van", "VAN", 15},
+        {"Diesel for the van", "", 0},
+        {"caf\xE9 cr\xE8me", "\xC9 CR\xC8", 3},
+        {"aaab", "AAB", 1}, // a partial match does not hide the one that starts inside it
+        {"Diesel", "diesel", std::string::npos},    // the needle is compared as given
+        {"van", "VANS", std::string::npos},
+    };
+    for (const Search& s : searches) {
+        SCOPED_TRACE(std::string(s.text) + " / " + s.needle);
+        EXPECT_EQ(findUpperCased(s.text, s.needle), s.at);
+        EXPECT_EQ(findUpperCased(s.text, s.needle), ucase(s.text).find(s.needle)) << "as searching an upper-cased copy";
     }
 }
