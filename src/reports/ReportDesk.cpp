@@ -1,5 +1,6 @@
 #include "reports/ReportDesk.h"
 
+#include "reports/CancelForm.h"
 #include "reports/FontForm.h"
 
 namespace reports {
@@ -10,6 +11,13 @@ ReportDesk::ReportDesk(core::Book& book, ReportHost& host, std::filesystem::path
 }
 
 ReportDesk::~ReportDesk() = default;
+
+CancelForm& ReportDesk::PrintJobWindow()
+{
+    if (!printJobWindow_)
+        printJobWindow_ = std::make_unique<CancelForm>(*this);
+    return *printJobWindow_;
+}
 
 FontForm& ReportDesk::ReportFontDialog()
 {

@@ -31,6 +31,7 @@ struct ReportColumn {
     bool Shown = false;
 };
 
+class CancelForm;
 class FontForm;
 
 // The main window as the reports reach it. The main window implements it; tests use a fake.
@@ -77,13 +78,15 @@ public:
     // The columns of the printed list in production; column n is ReportColumns[n - 1].
     std::vector<ReportColumn> ReportColumns;
 
-    // The report font dialog: made on first use, kept for the desk's life.
+    // The print-job window and the report font dialog: made on first use, kept for the desk's life.
+    CancelForm& PrintJobWindow();
     FontForm& ReportFontDialog();
 
 private:
     core::Book& book_;
     ReportHost& host_;
     std::filesystem::path folder_;
+    std::unique_ptr<CancelForm> printJobWindow_;
     std::unique_ptr<FontForm> fontDialog_;
 };
 
