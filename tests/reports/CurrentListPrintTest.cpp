@@ -165,6 +165,70 @@ TEST_F(CurrentListPrintTest, BoldWiderThanNormalPrintsOnlyTheHeaderAndHeadingsBo
                            "Receipt", "Rec", "Pd?", "Bank", "Cust", "Categ"}));
 }
 
+TEST_F(CurrentListPrintTest, AFilterWithoutANameLeavesAnEmptyLineInPlaceOfTheFilterLine)
+{
+    book.ledger.Filters.CurrentFilter.Name = "";
+    print();
+    const Lines runs = page();
+    EXPECT_EQ(Lines(runs.begin(), runs.begin() + 2), (Lines{"720,720:" + runtime::padRight(Title, 122) + " Page 001", "720,1488:Date"}));
+}
+
+TEST_F(CurrentListPrintTest, ColumnsThatDoNotFitAreLeftOutOfEveryLine)
+{
+    // "Cust" ends at 9200, past the limit of 9919 - 720: neither it nor "Categ" is shown.
+    printer().setPageSize(9919, 16838);
+    print();
+
+    Lines expected;
+    for (const std::string& run : Join({HeadingLines(1488), ChequeRow(2064), InvoiceRow(2256), ClosingLines(2448)}))
+        if (run.rfind("8560,", 0) != 0 && run.rfind("9200,", 0) != 0)
+            expected.push_back(run);
+    const Lines runs = page();
+    // (9919 - 1440) / 80 rounds to 106 characters across, so the title is cut to 97.
+    EXPECT_EQ(runs.at(0), "720,720:" + runtime::padRight(Title, 97) + " Page 001");
+    EXPECT_EQ(Lines(runs.begin() + 2, runs.end()), expected);
+}
+
+TEST_F(CurrentListPrintTest, PaperTooNarrowForReceiptsPrintsPaymentsOnly)
+{
+    // "Receipt" ends at 7120, past the limit of 7839 - 720.
+    printer().setPageSize(7839, 16838);
+    print();
+
+    const Lines runs = page();
+    for (const std::string& run : runs)
+        EXPECT_NE(run.rfind("6080,", 0), 0u) << run;
+    EXPECT_EQ(Lines(runs.end() - 5, runs.end()), (Lines{"5040,2448:" + Ruler(12), "5040,2832:      70.00", "5040,3024:" + Ruler(12),
+                                                        "720,3408:2 Records", "720,3792:*** End Of Report ***"}));
+}
+
+TEST_F(CurrentListPrintTest, ATotalTheMainWindowHidesIsLeftOutBetweenItsRules)
+{
+    const struct {
+        bool payVisible;
+        bool rcpVisible;
+        Lines totals;
+    } cases[] = {
+        {false, true, {"6080,2832:     117.50"}},
+        {true, false, {"5040,2832:      70.00"}},
+        {false, false, {}},
+    };
+    for (const auto& c : cases) {
+        host.payTotalVisible = c.payVisible;
+        host.rcpTotalVisible = c.rcpVisible;
+        print();
+        const Lines runs = printer().documents().empty() ? Lines{} : page();
+        Lines closing;
+        for (const std::string& run : runs)
+            if (run.find(",2832:") != std::string::npos || run.find(",2448:") != std::string::npos ||
+                run.find(",3024:") != std::string::npos)
+                closing.push_back(run);
+        EXPECT_EQ(closing, Join({{"5040,2448:" + Ruler(12), "6080,2448:" + Ruler(12)}, c.totals,
+                                 {"5040,3024:" + Ruler(12), "6080,3024:" + Ruler(12)}}));
+        services.recordingPrinter() = platform::RecordingPrinter();
+    }
+}
+
 TEST_F(CurrentListPrintTest, ARowAtThePageLimitStartsANewPageWithHeaderAndHeadings)
 {
     printer().setPageSize(11906, 3600);
