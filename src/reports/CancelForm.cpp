@@ -5,6 +5,7 @@
 
 #include "core/Book.h"
 #include "platform/Printer.h"
+#include "platform/ScreenPlacement.h"
 #include "reports/CurrentListPrint.h"
 #include "reports/ReportDesk.h"
 
@@ -39,6 +40,7 @@ CancelForm::CancelForm(ReportDesk& desk) : Form(desk.services(), "CANCELFORM"), 
 {
     setCaption("Quillbook");
     Move(0, 0, 4320, 2025);
+    platform::CentreOnScreen(*this);
     LblPrinting.setCaption("Printing");
     LblPrinting.setAlignment(platform::Center);
     LblPrinting.Move(120, 180, 3960, 255);

@@ -6,6 +6,7 @@
 #include "core/Messages.h"
 #include "core/PrinterSetup.h"
 #include "platform/Printer.h"
+#include "platform/ScreenPlacement.h"
 #include "reports/FontTests.h"
 #include "runtime/Number.h"
 #include "runtime/Text.h"
@@ -54,6 +55,7 @@ FontForm::FontForm(platform::Services& services, ReportSettings& settings, core:
 {
     setCaption("Choose Font");
     Move(0, 0, 6480, 4500);
+    platform::CentreOnScreen(*this);
 
     LblFontName.setCaption("Font Name");
     LblFontName.Move(120, 120, 2880, 255);
