@@ -109,10 +109,11 @@ protected:
         EXPECT_EQ(printer().documents().size(), 1u);
         if (printer().documents().empty() || printer().documents()[0].pages.size() <= number)
             return {};
+        // The empty runs are the ends of lines.
         Lines runs;
-        for (const platform::TextRun& run : printer().documents()[0].pages[number].runs)
-            if (!run.text.empty())
-                runs.push_back(std::to_string(static_cast<int>(run.x)) + "," + std::to_string(static_cast<int>(run.y)) + ":" + run.text);
+        for (const std::string& run : printer().documents()[0].pages[number].lines())
+            if (run.back() != ':')
+                runs.push_back(run);
         return runs;
     }
 
@@ -217,9 +218,8 @@ TEST_F(CurrentListPrintTest, ATotalTheMainWindowHidesIsLeftOutBetweenItsRules)
         host.payTotalVisible = c.payVisible;
         host.rcpTotalVisible = c.rcpVisible;
         print();
-        const Lines runs = printer().documents().empty() ? Lines{} : page();
         Lines closing;
-        for (const std::string& run : runs)
+        for (const std::string& run : page())
             if (run.find(",2832:") != std::string::npos || run.find(",2448:") != std::string::npos ||
                 run.find(",3024:") != std::string::npos)
                 closing.push_back(run);
