@@ -97,7 +97,7 @@ int MeasureCharWidth(ReportDesk& desk, bool bold)
     return runtime::toInt32(printer.TextWidth(std::string(CharWidthSample)) / static_cast<double>(CharWidthSample.size()));
 }
 
-ReportCharWidths MeasureReportCharWidths(ReportDesk& desk)
+ReportCharWidths MeasureCharWidths(ReportDesk& desk)
 {
     ReportCharWidths widths;
     widths.Normal = MeasureCharWidth(desk, false);
@@ -106,7 +106,7 @@ ReportCharWidths MeasureReportCharWidths(ReportDesk& desk)
     return widths;
 }
 
-int CharsAcrossPage(ReportDesk& desk, int charWidth)
+int CharsPerLine(ReportDesk& desk, int charWidth)
 {
     if (charWidth == 0)
         throw runtime::Error(runtime::DivisionByZero);
@@ -133,14 +133,14 @@ void SetUpReportColumns(ReportDesk& desk, int kind, int charWidth)
     desk.ReportColumns = std::move(columns);
 }
 
-void PrintPageHeader(ReportDesk& desk, int kind, bool keepBold, int charsAcross)
+void PrintPageHeader(ReportDesk& desk, int kind, bool keepBold, int charsPerLine)
 {
     platform::Printer& printer = desk.services().printer();
     printer.setFontBold(true);
     printer.setCurrentY(desk.Settings.TopMargin);
     printer.setCurrentX(desk.Settings.LeftMargin);
     // A page too narrow for the page number leaves no room for the title at all.
-    const int titleWidth = std::max(0, charsAcross - PageNumberWidth);
+    const int titleWidth = std::max(0, charsPerLine - PageNumberWidth);
     const std::string title = runtime::left(runtime::padRight(BuildReportTitle(desk, kind), PaddedTitleWidth), titleWidth);
     printer.print(title + " Page " + runtime::format(printer.Page(), "000"), true);
     if (!keepBold)

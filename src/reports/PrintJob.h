@@ -25,11 +25,11 @@ struct ReportCharWidths {
     bool Same = false;
 };
 // Both widths; the printer is left bold.
-ReportCharWidths MeasureReportCharWidths(ReportDesk& desk);
+ReportCharWidths MeasureCharWidths(ReportDesk& desk);
 
 // The characters of `charWidth` that fit across the page between the two margins. A width of 0
 // raises "Division by zero".
-int CharsAcrossPage(ReportDesk& desk, int charWidth);
+int CharsPerLine(ReportDesk& desk, int charWidth);
 
 // Lays out the desk's ReportColumns for a printed kind (1 and 3 to 8): each column where the one
 // before ends, from the left margin, and shown when it ends within the page less the left
@@ -37,8 +37,8 @@ int CharsAcrossPage(ReportDesk& desk, int charWidth);
 void SetUpReportColumns(ReportDesk& desk, int kind, int charWidth);
 
 // The title line of a page, bold, at the top margin: the kind's title cut so that " Page " and the
-// three-digit page number end a line of `charsAcross` characters. Bold stays on with `keepBold`.
-void PrintPageHeader(ReportDesk& desk, int kind, bool keepBold, int charsAcross);
+// three-digit page number end a line of `charsPerLine` characters. Bold stays on with `keepBold`.
+void PrintPageHeader(ReportDesk& desk, int kind, bool keepBold, int charsPerLine);
 
 // The headings of the shown columns (bold), their rulers and an empty line. Bold stays on for the
 // rulers and what follows with `keepBold`.

@@ -13,11 +13,11 @@ PrintedList::PrintedList(ReportDesk& desk, int kind) : desk_(desk), printer_(des
 {
     core::SetMousePointer(desk_.services(), core::HourglassPointer);
     StartPrintJob(desk_);
-    widths_ = MeasureReportCharWidths(desk_);
+    widths_ = MeasureCharWidths(desk_);
     SetUpReportColumns(desk_, kind_, widths_.Normal);
     // The page header prints bold, so the title is fitted in bold characters.
-    charsAcross_ = CharsAcrossPage(desk_, widths_.Bold);
-    PrintPageHeader(desk_, kind_, widths_.Same, charsAcross_);
+    charsPerLine_ = CharsPerLine(desk_, widths_.Bold);
+    PrintPageHeader(desk_, kind_, widths_.Same, charsPerLine_);
 }
 
 const ReportColumn& PrintedList::Column(int number) const
@@ -63,7 +63,7 @@ bool PrintedList::PrintRow(const std::function<void()>& printCells)
 {
     if (printer_.CurrentY() >= printer_.ScaleHeight() - 2.0 * desk_.Settings.TopMargin) {
         printer_.NewPage();
-        PrintPageHeader(desk_, kind_, widths_.Same, charsAcross_);
+        PrintPageHeader(desk_, kind_, widths_.Same, charsPerLine_);
         EndLine();
         reports::PrintColumnHeadings(desk_, kind_, widths_.Same, widths_.Normal);
     }

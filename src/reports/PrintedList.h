@@ -64,7 +64,7 @@ private:
     platform::Printer& printer_;
     int kind_;
     ReportCharWidths widths_;
-    int charsAcross_ = 0;
+    int charsPerLine_ = 0;
     // The printed width of eleven "_", measured once in the weight of the rows.
     double amountCellWidth_ = 0;
 };

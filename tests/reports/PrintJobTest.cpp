@@ -78,7 +78,7 @@ TEST_F(PrintJobTest, CharacterWidthsAreMeasuredOnThePrinterAndRoundedHalfToEven)
     } cases[] = {{"8", 80}, {"8.25", 82}, {"8.35", 84}, {"10", 100}};
     for (const auto& c : cases) {
         desk.Settings.FontSize = c.size;
-        const reports::ReportCharWidths widths = reports::MeasureReportCharWidths(desk);
+        const reports::ReportCharWidths widths = reports::MeasureCharWidths(desk);
         EXPECT_EQ(widths.Normal, c.width) << c.size;
         EXPECT_EQ(widths.Bold, c.width) << c.size;
         EXPECT_TRUE(widths.Same);
@@ -89,10 +89,10 @@ TEST_F(PrintJobTest, CharacterWidthsAreMeasuredOnThePrinterAndRoundedHalfToEven)
 
 TEST_F(PrintJobTest, CharactersAcrossThePageLieBetweenTheMargins)
 {
-    EXPECT_EQ(reports::CharsAcrossPage(desk, 80), 131); // 10466 / 80 = 130.8
+    EXPECT_EQ(reports::CharsPerLine(desk, 80), 131); // 10466 / 80 = 130.8
     desk.Settings.LeftMargin = 0;
-    EXPECT_EQ(reports::CharsAcrossPage(desk, 100), 119); // 119.06
-    EXPECT_EQ(raisedErrorNumber([&] { reports::CharsAcrossPage(desk, 0); }), runtime::DivisionByZero);
+    EXPECT_EQ(reports::CharsPerLine(desk, 100), 119); // 119.06
+    EXPECT_EQ(raisedErrorNumber([&] { reports::CharsPerLine(desk, 0); }), runtime::DivisionByZero);
 }
 
 TEST_F(PrintJobTest, APageTooNarrowForThePageNumberPrintsItAlone)
