@@ -4,9 +4,12 @@
 #include <string>
 
 #include "FullBook.h"
+#include "SilentPrinter.h"
 #include "core/Book.h"
 #include "core/TransactionRecord.h"
 #include "platform/ScriptedServices.h"
+#include "reports/CancelForm.h"
+#include "reports/CurrentListPrint.h"
 #include "reports/EecListReport.h"
 #include "reports/FilteredListReport.h"
 #include "reports/NetOfVatListReport.h"
@@ -27,6 +30,15 @@ public:
     std::string MainFilterText() const override { return "(CURRENT)"; }
 };
 
+// Scripted services whose printer draws nothing.
+class BenchServices : public platform::ScriptedServices {
+public:
+    platform::Printer& printer() override { return printer_; }
+
+private:
+    bench::SilentPrinter printer_;
+};
+
 // A full book, one transaction in ten of it EEC-flagged, whose reports go to a folder of their own.
 struct ReportBench {
     ReportBench()
@@ -42,7 +54,7 @@ struct ReportBench {
     }
     ~ReportBench() { std::filesystem::remove_all(folder); }
 
-    platform::ScriptedServices services;
+    BenchServices services;
     core::Book book{services};
     BenchReportHost host;
     std::filesystem::path folder = std::filesystem::temp_directory_path() / "quillbook-report-bench";
@@ -81,5 +93,16 @@ void EecSalesList(benchmark::State& state)
         benchmark::DoNotOptimize(reports::WriteEecListReport(bench.desk, 22, "01/Jan/2015", "31/Dec/2024"));
 }
 BENCHMARK(EecSalesList)->Unit(benchmark::kMillisecond);
+
+// The whole book printed through the print-job window, as the Print button runs it.
+void PrintedCurrentList(benchmark::State& state)
+{
+    ReportBench& bench = SharedReportBench();
+    reports::CancelForm& window = bench.desk.PrintJobWindow();
+    for (auto _ : state)
+        window.ShowJob("Current Filtered List", reports::ScreenDumpTag);
+    state.counters["rows"] = bench.book.ledger.QueryIndex.UpperBound();
+}
+BENCHMARK(PrintedCurrentList)->Unit(benchmark::kMillisecond);
 
 } // namespace

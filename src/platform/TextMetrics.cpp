@@ -9,32 +9,38 @@ namespace platform {
 
 namespace {
 
-std::vector<std::size_t> lineLengths(const std::string& text)
+// Walks the lines of a text (separated by CR LF, LF or CR), telling each line's length. Counts
+// in place: texts are measured for every printed run.
+template <class Visit> void forEachLineLength(const std::string& text, Visit&& visit)
 {
-    std::vector<std::size_t> lengths{0};
+    std::size_t length = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' || text[i] == '\n') {
             if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
                 ++i;
-            lengths.push_back(0);
+            visit(length);
+            length = 0;
         } else {
-            ++lengths.back();
+            ++length;
         }
     }
-    return lengths;
+    visit(length);
 }
 
 } // namespace
 
 double fixedTextWidth(const std::string& text, double fontSize)
 {
-    const auto lengths = lineLengths(text);
-    return static_cast<double>(*std::max_element(lengths.begin(), lengths.end())) * fontSize * CharacterWidthPerPoint;
+    std::size_t widest = 0;
+    forEachLineLength(text, [&widest](std::size_t length) { widest = std::max(widest, length); });
+    return static_cast<double>(widest) * fontSize * CharacterWidthPerPoint;
 }
 
 double fixedTextHeight(const std::string& text, double fontSize)
 {
-    return static_cast<double>(lineLengths(text).size()) * fontSize * LineHeightPerPoint;
+    std::size_t lines = 0;
+    forEachLineLength(text, [&lines](std::size_t) { ++lines; });
+    return static_cast<double>(lines) * fontSize * LineHeightPerPoint;
 }
 
 std::string findFontName(const std::vector<std::string>& fonts, const std::string& name)

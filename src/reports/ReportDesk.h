@@ -1,7 +1,9 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "core/Book.h"
 #include "platform/Services.h"
@@ -19,6 +21,18 @@ struct ReportSettings {
 
 // Where a text report goes once written: the item ticked on the main window's Options menu.
 enum class ReportOutput { Notepad, Write, Datapeek };
+
+// One column of a printed list: where it starts and how wide it is (twips), its heading, and
+// whether it fits on the page.
+struct ReportColumn {
+    int X = 0;
+    std::string Heading;
+    int Width = 0;
+    bool Shown = false;
+};
+
+class CancelForm;
+class FontForm;
 
 // The main window as the reports reach it. The main window implements it; tests use a fake.
 class ReportHost {
@@ -41,10 +55,8 @@ public:
 // What the reports keep between calls: one object the program holds (tests make fresh ones).
 class ReportDesk {
 public:
-    ReportDesk(core::Book& book, ReportHost& host, std::filesystem::path folder = std::filesystem::current_path())
-        : book_(book), host_(host), folder_(std::move(folder))
-    {
-    }
+    ReportDesk(core::Book& book, ReportHost& host, std::filesystem::path folder = std::filesystem::current_path());
+    ~ReportDesk();
     ReportDesk(const ReportDesk&) = delete;
     ReportDesk& operator=(const ReportDesk&) = delete;
 
@@ -57,11 +69,25 @@ public:
     ReportSettings Settings;
     // "dd/Mmm/yyyy hh:mm:ss" of the report in production; empty while none is.
     std::string ReportTimestamp;
+    // On while a printed job runs; Cancel in the print-job window turns it off, and the job stops
+    // after its current row.
+    bool PrintingInProgress = false;
+    // The user pressed Cancel in the print-job window: a run of several documents stops after the
+    // current one. Such a run clears it before it starts.
+    bool CancelRequested = false;
+    // The columns of the printed list in production; column n is ReportColumns[n - 1].
+    std::vector<ReportColumn> ReportColumns;
+
+    // The print-job window and the report font dialog: made on first use, kept for the desk's life.
+    CancelForm& PrintJobWindow();
+    FontForm& ReportFontDialog();
 
 private:
     core::Book& book_;
     ReportHost& host_;
     std::filesystem::path folder_;
+    std::unique_ptr<CancelForm> printJobWindow_;
+    std::unique_ptr<FontForm> fontDialog_;
 };
 
 } // namespace reports

@@ -10,6 +10,7 @@ std::string describeError(int number)
     case InvalidProcedureCall: return "Invalid procedure call or argument";
     case Overflow: return "Overflow";
     case SubscriptOutOfRange: return "Subscript out of range";
+    case DivisionByZero: return "Division by zero";
     case TypeMismatch: return "Type mismatch";
     case FileNotFound: return "File not found";
     case DiskFull: return "Disk full";

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -50,7 +51,8 @@ inline bool IsOpenInThisProcess(const std::filesystem::path& path)
     return false;
 }
 
-// Scripted services that also note, at each message box, whether the report file is still open.
+// Scripted services that also note, at each message box, whether the report file is still open,
+// act at each yield to the message loop as a test says, and may print on another printer.
 class ReportServices : public platform::ScriptedServices {
 public:
     platform::Answer messageBox(const platform::MessageBox& box) override
@@ -58,9 +60,19 @@ public:
         reportOpenAtBox.push_back(IsOpenInThisProcess(reportFile));
         return ScriptedServices::messageBox(box);
     }
+    void doEvents() override
+    {
+        ScriptedServices::doEvents();
+        if (atYield)
+            atYield(doEventsCalls());
+    }
+    platform::Printer& printer() override { return otherPrinter ? *otherPrinter : ScriptedServices::printer(); }
 
     std::filesystem::path reportFile;
     std::vector<bool> reportOpenAtBox;
+    // Runs at each yield, told how many yields there have been.
+    std::function<void(int)> atYield;
+    platform::Printer* otherPrinter = nullptr;
 };
 
 // A book at 09:30:05 on 15 June 2025, error boxes on, whose reports go to a folder of the test's

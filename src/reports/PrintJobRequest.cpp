@@ -1,0 +1,27 @@
+#include "reports/PrintJobRequest.h"
+
+#include "core/Book.h"
+#include "core/PrinterSetup.h"
+#include "reports/CancelForm.h"
+#include "reports/FontTests.h"
+#include "reports/ReportDesk.h"
+
+namespace reports {
+
+bool RequestPrintJob(ReportDesk& desk, const std::string& reportName, const std::string& tag)
+{
+    core::Book& book = desk.book();
+    const std::string& font = desk.Settings.FontName;
+    if (!TrySetPrinterFont(desk.services().printer(), font)) {
+        book.messages.ShowErrorBox("'" + font +
+                                   "' is not a suitable font for your printer. Please choose another font and try again "
+                                   "(the font selection facility is available as the last item on the Reports menu).");
+        return false;
+    }
+    if (!core::SetUpPrinter(book.messages))
+        return false;
+    desk.PrintJobWindow().ShowJob(reportName, tag);
+    return true;
+}
+
+} // namespace reports

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+namespace reports {
+
+class ReportDesk;
+
+// What every Print button does once its own list is known not to be empty: refuses a report font
+// the printer lacks (with a message naming it), runs the printer set-up, then runs the job of `tag`
+// in the print-job window under `reportName`. Answers whether the job ran.
+bool RequestPrintJob(ReportDesk& desk, const std::string& reportName, const std::string& tag);
+
+} // namespace reports
