@@ -62,6 +62,10 @@ bool isUtf8WithNonAscii(const std::vector<std::string>& lines)
     bool nonAscii = false;
     for (const std::string& line : lines) {
         for (std::size_t i = 0; i < line.size();) {
+            if (byteAt(line, i) < 0x80) {
+                ++i;
+                continue;
+            }
             const auto decoded = decodeUtf8(line, i);
             if (!decoded)
                 return false;
@@ -137,15 +141,17 @@ DelimitedLine ParseQuotedImportLine(std::string_view line)
         if (p < line.size() && line[p] == '"') {
             ++p;
             bool closed = false;
-            while (p < line.size() && !closed) {
-                if (line[p] != '"') {
-                    value += line[p++];
-                } else if (p + 1 < line.size() && line[p + 1] == '"') {
+            while (!closed) {
+                const std::size_t quote = line.find('"', p);
+                if (quote == std::string_view::npos)
+                    break;
+                value.append(line.substr(p, quote - p));
+                if (quote + 1 < line.size() && line[quote + 1] == '"') {
                     value += '"';
-                    p += 2;
+                    p = quote + 2;
                 } else {
                     closed = true;
-                    ++p;
+                    p = quote + 1;
                 }
             }
             if (!closed || (p < line.size() && line[p] != ',')) {

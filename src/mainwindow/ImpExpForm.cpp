@@ -429,11 +429,12 @@ std::string ImpExpForm::ShowExchangeFileDialog(FilePurpose purpose)
     dialog.filter = ExchangeFilter;
     dialog.cancelError = true;
     dialog.flags = AskBeforeOverwriting;
-    const std::string folder = runtime::textOfPath(dialogFolder()) + "/";
+    // A pattern for a name opens the dialog in the folder with no file chosen.
+    const std::string noName = runtime::textOfPath(dialogFolder()) + "/*.EXP";
     switch (purpose) {
     case FilePurpose::ExportFile:
         dialog.kind = platform::FileDialog::Kind::Save;
-        dialog.fileName = folder + "*.EXP";
+        dialog.fileName = noName;
         dialog.filterIndex = 1;
         dialog.defaultExt = "EXP";
         dialog.title = "Quillbook : Export Ascii File As...";
@@ -445,7 +446,7 @@ std::string ImpExpForm::ShowExchangeFileDialog(FilePurpose purpose)
         dialog.title = "Quillbook : Preview with Program...";
         break;
     case FilePurpose::ImportFile:
-        dialog.fileName = folder;
+        dialog.fileName = noName;
         dialog.filterIndex = 1;
         dialog.defaultExt = "EXP";
         dialog.title = "Quillbook : Import Ascii File...";

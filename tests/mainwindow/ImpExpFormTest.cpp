@@ -219,6 +219,7 @@ TEST_F(ImpExpFormTest, AMatchingFileIsShownWhiteAndImportsEveryLineWithNewNumber
     EXPECT_EQ(dialog.title, "Quillbook : Import Ascii File...");
     EXPECT_EQ(dialog.defaultExt, "EXP");
     EXPECT_EQ(dialog.filterIndex, 1);
+    EXPECT_EQ(dialog.fileName, folder.path().string() + "/*.EXP");
     EXPECT_EQ(form.ListImpFileFields.BackColor(), mainwindow::MatchingLayoutColour);
     EXPECT_EQ(form.Label2[3].Caption(), "Source : " + source.string());
     ASSERT_EQ(form.ListImpFileFields.ListCount(), 16);
