@@ -180,6 +180,21 @@ TEST_F(ImpExpFormTest, AnEmptyLayoutOrACancelWritesNothing)
     EXPECT_FALSE(std::filesystem::exists(folder / "QB.TXT"));
 }
 
+TEST_F(ImpExpFormTest, AFailedExportIsReportedAndTheWindowStaysOpen)
+{
+    open(mainwindow::ExportCustomersMode);
+    form.CmdSelectAll.userClick();
+    form.CmdAdd.userClick();
+    services.answerFileDialog((folder / "missing" / "CUST.EXP").string());
+    services.answerMessageBox(platform::Answer::OK);
+
+    form.CmdExport.userClick();
+
+    EXPECT_EQ(services.messageTexts().back(), "Error while exporting : Path not found");
+    EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
+    EXPECT_TRUE(form.Visible());
+}
+
 TEST_F(ImpExpFormTest, PreviewWritesTheHandOverFileAndStartsTheChosenProgram)
 {
     open(mainwindow::ExportCategoriesMode);
