@@ -2,6 +2,7 @@
 
 #include "core/Book.h"
 #include "core/BusyPointer.h"
+#include "core/CodeKind.h"
 #include "core/CodeTableEdits.h"
 #include "core/DateText.h"
 #include "core/RecordField.h"
@@ -12,17 +13,9 @@ namespace datafile {
 
 namespace {
 
-using core::RecordColumns::Amount;
-using core::RecordColumns::AmountPaid;
-
 constexpr std::string_view LineEnd = "\r\n";
 
-struct CodeField {
-    core::RecordColumn column;
-    core::CodeKind kind;
-};
-
-// Fields 4 to 7 hold codes; the others are read straight from their columns (0: none).
+// The column of each field from 1; fields 4 to 7 hold codes, which "Expand Codes" turns into names.
 constexpr core::RecordColumn PlainColumns[] = {
     {0, 0},
     core::RecordColumns::Number,
@@ -33,22 +26,19 @@ constexpr core::RecordColumn PlainColumns[] = {
     core::RecordColumns::VAT,
     core::RecordColumns::Category,
     core::RecordColumns::Memo,
-    Amount,
+    core::RecordColumns::Amount,
     core::RecordColumns::Reconciled,
     core::RecordColumns::Paid,
-    AmountPaid,
+    core::RecordColumns::AmountPaid,
     core::RecordColumns::VATAmount,
     core::RecordColumns::SplitCount,
     core::RecordColumns::EEC,
     core::RecordColumns::Type,
 };
 
-constexpr CodeField CodeFields[] = {
-    {core::RecordColumns::Bank, core::CodeKind::Bank},
-    {core::RecordColumns::Customer, core::CodeKind::Customer},
-    {core::RecordColumns::VAT, core::CodeKind::Vat},
-    {core::RecordColumns::Category, core::CodeKind::Category},
-};
+// The kinds of the codes in fields 4 to 7.
+constexpr core::CodeKind CodeKinds[] = {core::CodeKind::Bank, core::CodeKind::Customer, core::CodeKind::Vat,
+                                        core::CodeKind::Category};
 
 constexpr int FirstCodeField = 4;
 constexpr int DateField = 2;
@@ -127,9 +117,9 @@ std::string TransactionFieldValue(const core::Book& book, int field, std::string
 {
     if (field < 1 || field >= static_cast<int>(std::size(PlainColumns)))
         return {};
-    if (options.expandCodes && field >= FirstCodeField && field < FirstCodeField + static_cast<int>(std::size(CodeFields))) {
-        const CodeField& code = CodeFields[field - FirstCodeField];
-        return core::GetCodeName(book, core::RecordField(record, code.column), code.kind);
+    if (options.expandCodes && field >= FirstCodeField && field < FirstCodeField + static_cast<int>(std::size(CodeKinds))) {
+        const core::CodeKind kind = CodeKinds[field - FirstCodeField];
+        return core::GetCodeName(book, core::RecordField(record, core::CodeColumn(kind)), kind);
     }
     const std::string_view stored = core::RecordField(record, PlainColumns[field]);
     if (field == DateField)
