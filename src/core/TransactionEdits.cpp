@@ -24,14 +24,19 @@ std::string MarkedDeleted(std::string_view line)
 
 } // namespace
 
+void ShowTransactionTableFull(Book& book)
+{
+    book.messages.ShowErrorBox(
+        "You have " + runtime::signedText(TransactionTable::MaxTransactions) +
+        " transactions in this file. Any more than this and the system will become unwieldy. Create a new "
+        "file or try archiving part of this one. Do NOT attempt to add any more transactions to this file.");
+}
+
 bool AddTransaction(Book& book, TransactionFields& fields)
 {
     Ledger& ledger = book.ledger;
     if (ledger.Transactions.IsFull()) {
-        book.messages.ShowErrorBox(
-            "You have " + runtime::signedText(TransactionTable::MaxTransactions) +
-            " transactions in this file. Any more than this and the system will become unwieldy. Create a new "
-            "file or try archiving part of this one. Do NOT attempt to add any more transactions to this file.");
+        ShowTransactionTableFull(book);
         return false;
     }
     const BusyPointer busy(book.services());

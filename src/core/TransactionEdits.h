@@ -12,6 +12,9 @@ struct TransactionFields;
 // current filter leaves it out of the grid.
 bool AddTransaction(Book& book, TransactionFields& fields);
 
+// The message that refuses a transaction the full table cannot take.
+void ShowTransactionTableFull(Book& book);
+
 // Stores `fields` (the edit box's transaction) over record `recordNumber` and moves its index
 // entries from CurrentTransactionLine, which then holds the new line. Answers the transaction's
 // position in the QueryIndex, or 0 when nothing was stored, a step failed, or the transaction left

@@ -27,6 +27,7 @@ Main::Main(platform::Services& services, std::filesystem::path workingFolder)
     Move(0, 0, 11520, 8280);
     designMenus();
     designMenuHandlers();
+    wireTextExchange();
     designButtons();
     designEditBox();
     designGrid();
@@ -200,8 +201,7 @@ void Main::designMenuHandlers()
     DatapeekItem.Click = [this] { DatapeekItem_Click(); };
 
     for (platform::Menu* item :
-         {&NewCoItem, &ImportItem, &ItemAsciiTranExport, &ItemAsciiCustExp, &ItemExportCats, &ItemImportTrans,
-          &ItemImportCusts, &ItemImportAnals, &MergeItem, &ArchiveItem, &RestoreItem, &CoEditItem, &EditInvNum,
+         {&NewCoItem, &ImportItem, &MergeItem, &ArchiveItem, &RestoreItem, &CoEditItem, &EditInvNum,
           &ItemLiabilities, &ItemMaintStock, &PayItem, &RcpItem, &XfrItem, &InvItem, &BillItem, &ItemSplits, &ItemEEC,
           &ItemConvertTType, &ItemCopyTran, &ItemPasteTran, &AddSTOItem, &STOItem, &BankItem, &VatItem, &CustItem,
           &CatItem, &FiltAllItem, &FiltDateItem, &FiltRefNumItem, &FiltTypeItem, &FiltVATItem, &FiltCommentItem,

@@ -8,6 +8,8 @@
 #include "core/FilterForm.h"
 #include "core/TransactionRecord.h"
 #include "datafile/DataFileWindow.h"
+#include "mainwindow/ImpExpForm.h"
+#include "mainwindow/TextExchangeHost.h"
 #include "platform/ControlArray.h"
 #include "platform/Controls.h"
 #include "reports/ReportDesk.h"
@@ -39,7 +41,8 @@ inline constexpr const char* SettingsFileName = "QBMAIN.INI";
 class Main : public platform::Form,
              public datafile::DataFileWindow,
              public core::FilterForm,
-             public reports::ReportHost {
+             public reports::ReportHost,
+             public TextExchangeHost {
 public:
     // `workingFolder` holds the settings file and the reports' hand-over file.
     Main(platform::Services& services, std::filesystem::path workingFolder);
@@ -47,6 +50,12 @@ public:
 
     core::Book book;
     reports::ReportDesk reportDesk;
+
+    // ---- delimited text export and import ----
+    ImpExpForm impExpForm{book, *this};
+    // Sets the exchange window up for `mode` and shows it modally; it is loaded afresh each time.
+    void ShowImpExpForm(const std::string& mode);
+    void ShowImportedTransactions() override;
 
     // ---- menus ----
     platform::Menu FileMenu{*this, "FileMenu"};
@@ -279,7 +288,7 @@ public:
     std::filesystem::path RestoreFilePath;
     std::filesystem::path BackupFilePath;
 
-    const std::filesystem::path& workingFolder() const { return workingFolder_; }
+    const std::filesystem::path& workingFolder() const override { return workingFolder_; }
 
     // ---- core::BookWindow ----
     core::QueryOrder SortOrder() const override;
@@ -330,6 +339,7 @@ private:
     void designEditBox();
     void designGrid();
     void designButtons();
+    void wireTextExchange();
     // A later piece of work owns what this item or button does: it says so.
     void wireNotAvailable(platform::Menu& item);
     void ShowNotAvailable(const std::string& caption);

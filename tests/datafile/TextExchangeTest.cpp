@@ -1,0 +1,307 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "FakeDataFileWindow.h"
+#include "core/BookTest.h"
+#include "core/TransactionEdits.h"
+#include "datafile/DataFile.h"
+#include "datafile/ExchangeFileReading.h"
+#include "datafile/TextExport.h"
+#include "datafile/TextImport.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
+#include "runtime/Text.h"
+
+namespace {
+
+using datafile::ExchangeKind;
+using datafile::ExportOptions;
+using datafile::TransactionSource;
+
+const std::filesystem::path Fixture = std::filesystem::path(QB_TEST_DATA) / "company.QBD";
+
+const std::vector<int> AllTransactionFields = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16};
+
+// The memo of 000010 as stored: its line break held as the bytes 252 and 253.
+const std::string StoredMemo = runtime::padRight("Consulting\xFC\xFD" "April work", 74);
+
+// Every field of 000010 and 000011 of tests/data/company.QBD, as exported.
+const std::vector<std::string> Record10 = {"000010", "05/Apr/2024", "INV001", "BANK01", "ACME01", "STD", "SALE",
+                                           StoredMemo, "00000117.50", " ", "Y", "00000117.50", "      17.50", "000",
+                                           " ", "INV"};
+const std::vector<std::string> Record11 = {"000011", "10/Apr/2024", "CHQ100", "BANK01", "      ", "SPL", "STAT",
+                                           runtime::padRight("Office supplies", 74), "00000070.00", "Y", " ",
+                                           "00000000.00", "       7.50", "002", " ", "PAY"};
+
+std::string quotedLine(const std::vector<std::string>& values, char separator = ',')
+{
+    std::string line;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        line += (i ? std::string(1, separator) : "") + "\"" + values[i] + "\"";
+    return line + "\r\n";
+}
+
+class TextExchangeTest : public BookTest {
+protected:
+    TextExchangeTest() { book.ledger.AttachWindow(window); }
+
+    void loadFixture() { ASSERT_TRUE(datafile::LoadDataFile(Fixture, book, window)); }
+
+    std::string exportTransactions(const ExportOptions& options, TransactionSource source = TransactionSource::All)
+    {
+        EXPECT_TRUE(datafile::ExportTransactions(book, file, options, source));
+        return readBytes(file);
+    }
+
+    std::vector<std::string> boxTexts() const { return services.messageTexts(); }
+
+    FakeDataFileWindow window;
+    TempFolder folder;
+    std::filesystem::path file = folder / "OUT.EXP";
+};
+
+TEST_F(TextExchangeTest, ExportsChosenFieldsInLayoutOrderAsQuotedWindowsLines)
+{
+    loadFixture();
+
+    EXPECT_EQ(exportTransactions({{3, 1}}, TransactionSource::Grid), "\"CHQ100\",\"000011\"\r\n\"INV001\",\"000010\"\r\n");
+    // Table order; the deleted 000012 is left out, so it cannot come back live.
+    EXPECT_EQ(exportTransactions({{3, 1}}), "\"INV001\",\"000010\"\r\n\"CHQ100\",\"000011\"\r\n");
+    EXPECT_EQ(exportTransactions({AllTransactionFields, '\t'}), quotedLine(Record10, '\t') + quotedLine(Record11, '\t'));
+}
+
+TEST_F(TextExchangeTest, SignAndExpandCodesChangeTheValuesWritten)
+{
+    loadFixture();
+
+    ExportOptions options{{9, 12, 4, 5, 7}};
+    options.signTransactions = true;
+    options.expandCodes = true;
+
+    EXPECT_EQ(exportTransactions(options),
+              "\"00000117.50\",\"00000117.50\",\"Barclays Current    \",\"Acme Widgets        \",\"Sales               \"\r\n"
+              "\"-00000070.00\",\"-00000000.00\",\"Barclays Current    \",\"\",\"Stationery          \"\r\n");
+}
+
+TEST_F(TextExchangeTest, MemoKeepsItsLineBreakBytesAndADoubleQuoteIsWrittenAsASingleOne)
+{
+    loadFixture();
+    std::string line(book.ledger.Transactions.Line(2));
+    line.replace(42, 17, "Paper \"A4\", reams");
+    book.ledger.Transactions.Replace(2, line);
+
+    EXPECT_EQ(exportTransactions({{8}}), "\"" + StoredMemo + "\"\r\n\"" +
+                                             runtime::padRight("Paper 'A4', reams", 74) + "\"\r\n");
+}
+
+TEST_F(TextExchangeTest, ExportsCustomersWithFlattenedAddressesAndCategories)
+{
+    loadFixture();
+
+    ASSERT_TRUE(datafile::ExportCustomers(book, file, {{1, 2, 3, 4, 5}}));
+    EXPECT_EQ(readBytes(file),
+              quotedLine({"ACME01", "Acme Widgets        ", runtime::padRight("2 Mill Lane  York", 80), "01904 111222   ",
+                          "01904 111333   "}) +
+                  quotedLine({"bolt02", "Bolt & Co           ", runtime::space(80), runtime::space(15), runtime::space(15)}));
+
+    ASSERT_TRUE(datafile::ExportCategories(book, file, {{2, 1}, '\t'}));
+    EXPECT_EQ(readBytes(file), "\"Sales               \"\t\"SALE\"\r\n\"Stationery          \"\t\"STAT\"\r\n");
+}
+
+TEST_F(TextExchangeTest, NothingToExportIsShownAndTheOldFileKept)
+{
+    writeBytes(file, "old");
+    const ExportOptions options{{1}};
+    for (int i = 0; i < 4; ++i)
+        services.answerMessageBox(platform::Answer::OK);
+
+    EXPECT_FALSE(datafile::ExportTransactions(book, file, options, TransactionSource::Grid));
+    EXPECT_FALSE(datafile::ExportTransactions(book, file, options, TransactionSource::All));
+    EXPECT_FALSE(datafile::ExportCustomers(book, file, options));
+    EXPECT_FALSE(datafile::ExportCategories(book, file, options));
+
+    EXPECT_EQ(boxTexts(), (std::vector<std::string>{"There are no transactions in the grid.",
+                                                    "There are no transactions in this file.",
+                                                    "Current file has no customers.", "Current file has no categories."}));
+    EXPECT_EQ(readBytes(file), "old");
+}
+
+TEST_F(TextExchangeTest, AllFieldsExportImportsBackWithNewNumbersAndNoSplitTail)
+{
+    loadFixture();
+    ASSERT_TRUE(datafile::ExportTransactions(book, file, {AllTransactionFields}, TransactionSource::All));
+    ASSERT_TRUE(datafile::ExportCustomers(book, folder / "CUST.EXP", {{1, 2, 3, 4, 5}}));
+    ASSERT_TRUE(datafile::ExportCategories(book, folder / "CATS.EXP", {{1, 2}}));
+
+    platform::ScriptedServices otherServices;
+    core::Book empty{otherServices};
+    FakeDataFileWindow otherWindow;
+    empty.ledger.AttachWindow(otherWindow);
+    ASSERT_TRUE(datafile::ImportTransactions(empty, datafile::ReadDelimitedRecords(file, 16)));
+    ASSERT_TRUE(datafile::ImportCustomers(empty, datafile::ReadDelimitedRecords(folder / "CUST.EXP", 5)));
+    ASSERT_TRUE(datafile::ImportCategories(empty, datafile::ReadDelimitedRecords(folder / "CATS.EXP", 2)));
+
+    ASSERT_EQ(empty.ledger.Transactions.UpperBound(), 2);
+    for (int r = 1; r <= 2; ++r) {
+        const std::string_view imported = empty.ledger.Transactions.Line(r);
+        EXPECT_EQ(imported.substr(0, 6), r == 1 ? "000001" : "000002");
+        EXPECT_EQ(imported.substr(6), book.ledger.Transactions.Line(r).substr(6, 150));
+    }
+    EXPECT_EQ(empty.codes.ListCustCodes.List(0),
+              runtime::padRight("ACME01 Acme Widgets         " + runtime::padRight("2 Mill Lane  York", 80) +
+                                    " 01904 111222    01904 111333   ", 140));
+    EXPECT_EQ(empty.codes.ListCustCodes.List(1), book.codes.ListCustCodes.List(1));
+    EXPECT_EQ(empty.codes.ComboCustomer.List(0), "ACME01 Acme Widgets");
+    EXPECT_EQ(empty.codes.ListAnalCodes.List(1), book.codes.ListAnalCodes.List(1));
+    EXPECT_EQ(empty.codes.ComboAnal.List(1), "STAT Stationery");
+    EXPECT_TRUE(empty.ledger.FileChanged);
+    EXPECT_EQ(empty.ledger.DateIndex.UpperBound(), 2);
+}
+
+TEST_F(TextExchangeTest, CodeImportsMarkTheBookChangedAndSkipDuplicates)
+{
+    loadFixture();
+    book.ledger.FileChanged = false;
+    services.answerMessageBox(platform::Answer::OK);
+
+    EXPECT_TRUE(datafile::ImportCategories(book, {{"SALE", "Other sales"}, {"RENT", "Rent"}}));
+
+    EXPECT_EQ(boxTexts(), std::vector<std::string>{"Code 'SALE' already exists"});
+    ASSERT_EQ(book.codes.ListAnalCodes.ListCount(), 3);
+    EXPECT_EQ(book.codes.ListAnalCodes.List(0), runtime::padRight("RENT Rent", 25));
+    EXPECT_TRUE(book.ledger.FileChanged);
+}
+
+TEST_F(TextExchangeTest, RecordItemsMapOntoTheTransaction)
+{
+    const core::TransactionFields fields = datafile::FieldsToTransaction(
+        {"999999", "01/Feb/2025", "REFERENCE", "BANK01", "", "STD", "SALE", "memo", "-12.5", "y", "Y", "-3x",
+         " -1.25", "2.5", "N", "PAY"});
+
+    EXPECT_EQ(fields.Number, "      ");
+    EXPECT_EQ(fields.Date, "01/Feb/2025");
+    EXPECT_EQ(fields.Reference, "REFERE");
+    EXPECT_EQ(fields.Customer, "      ");
+    EXPECT_EQ(fields.Memo, runtime::padRight("memo", 74));
+    EXPECT_EQ(fields.Amount, 12.5);
+    EXPECT_FALSE(fields.Reconciled); // only an upper-case Y sets a flag
+    EXPECT_TRUE(fields.Paid);
+    EXPECT_EQ(fields.AmountPaid, 3);
+    EXPECT_EQ(fields.VATAmount, -1.25);
+    EXPECT_EQ(fields.SplitCount, 2); // halves go to the even neighbour
+    EXPECT_FALSE(fields.EEC);
+    EXPECT_EQ(fields.Type, "PAY");
+    EXPECT_FALSE(fields.Deleted);
+}
+
+TEST_F(TextExchangeTest, RecordsThatDoNotFitTheTableAreRefusedBeforeAnyIsAdded)
+{
+    const std::string line = "000001" + std::string(150, ' ');
+    for (int i = 0; i < core::TransactionTable::MaxTransactions - 1; ++i)
+        book.ledger.Transactions.Append(line);
+    services.answerMessageBox(platform::Answer::OK);
+    const datafile::ImportRecord record = {"", "01/Feb/2025", "R", "BANK01", "", "STD", "SALE", "m", "1", "", "",
+                                           "0", "0", "0", "", "PAY"};
+
+    EXPECT_FALSE(datafile::ImportTransactions(book, {record, record}));
+
+    ASSERT_EQ(boxTexts().size(), 1u);
+    EXPECT_TRUE(boxTexts().front().starts_with("You have  32766 transactions in this file."));
+    EXPECT_EQ(book.ledger.Transactions.UpperBound(), core::TransactionTable::MaxTransactions - 1);
+    EXPECT_FALSE(book.ledger.FileChanged);
+}
+
+TEST_F(TextExchangeTest, ARecordThatDoesNotAssembleIsSkippedAndItsNumberGivenBack)
+{
+    services.answerMessageBox(platform::Answer::OK);
+    const datafile::ImportRecord bad = {"", "not a date", "R", "BANK01", "", "STD", "SALE", "m", "1", "", "",
+                                        "0", "0", "0", "", "PAY"};
+    datafile::ImportRecord good = bad;
+    good[1] = "01/Feb/2025";
+
+    EXPECT_TRUE(datafile::ImportTransactions(book, {bad, good}));
+
+    ASSERT_EQ(book.ledger.Transactions.UpperBound(), 1);
+    EXPECT_EQ(book.ledger.Transactions.Line(1).substr(0, 14), "00000120250201");
+    EXPECT_EQ(boxTexts().size(), 1u);
+}
+
+struct LineCase {
+    const char* line;
+    std::vector<std::string> values;
+    bool wellFormed;
+};
+
+TEST(ParseQuotedImportLine, ReadsQuotedAndPlainItems)
+{
+    const LineCase cases[] = {
+        {R"("a","b")", {"a", "b"}, true},
+        {R"("","x")", {"", "x"}, true},
+        {R"("memo, with ""quotes""",2)", {R"(memo, with "quotes")", "2"}, true},
+        {R"(  "a", b ,c)", {"a", "b ", "c"}, true},
+        {R"("a",)", {"a", ""}, true},
+        {"", {}, true},
+        {"\"a\"\t\"b\"", {}, false},
+        {R"("a","b" ,"c")", {"a"}, false},
+        {R"("a","unclosed)", {"a"}, false},
+    };
+    for (const LineCase& c : cases) {
+        const datafile::DelimitedLine parsed = datafile::ParseQuotedImportLine(c.line);
+        EXPECT_EQ(parsed.values, c.values) << c.line;
+        EXPECT_EQ(parsed.wellFormed, c.wellFormed) << c.line;
+    }
+}
+
+class ExchangeFileTest : public testing::Test {
+protected:
+    std::vector<std::string> linesOf(const std::string& bytes)
+    {
+        writeBytes(file, bytes);
+        return datafile::ReadExchangeLines(file);
+    }
+
+    // The description of the error reading `bytes` raises; "" when none.
+    std::string faultOf(const std::string& bytes, int fieldCount)
+    {
+        writeBytes(file, bytes);
+        try {
+            datafile::ReadDelimitedRecords(file, fieldCount);
+        } catch (const datafile::ExchangeFileError& error) {
+            return error.description();
+        }
+        return "";
+    }
+
+    TempFolder folder;
+    std::filesystem::path file = folder / "IN.EXP";
+};
+
+TEST_F(ExchangeFileTest, AnyLineEndSeparatesLinesAndUtf8IsDecoded)
+{
+    const std::vector<std::string> expected = {"\"a\"", "\"b\""};
+    EXPECT_EQ(linesOf("\"a\"\r\n\"b\"\r\n"), expected);
+    EXPECT_EQ(linesOf("\"a\"\n\"b\""), expected);
+    EXPECT_EQ(linesOf("\"a\"\r\"b\"\r"), expected);
+    EXPECT_EQ(linesOf(""), std::vector<std::string>{});
+
+    EXPECT_EQ(linesOf("\"\xC2\xA3" "5\",\"caf\xC3\xA9\""), std::vector<std::string>{"\"\xA3" "5\",\"caf\xE9\""});
+    EXPECT_EQ(linesOf("\xEF\xBB\xBF\"x\""), std::vector<std::string>{"\"x\""});
+    EXPECT_EQ(linesOf("\xEF\xBB\xBF\"\xE2\x82\xAC\""), std::vector<std::string>{"\"\x80\""});
+    // Not valid UTF-8: the bytes are Windows-1252 already.
+    EXPECT_EQ(linesOf("\"\xA3\xE9\""), std::vector<std::string>{"\"\xA3\xE9\""});
+}
+
+TEST_F(ExchangeFileTest, AFileThatCannotBeImportedSaysWhichLine)
+{
+    EXPECT_EQ(faultOf("\"a\",\"b\"\r\n\"\xC5\x82\",\"b\"\r\n", 2),
+              "line 2 holds a character that Windows-1252 cannot hold (U+0142)");
+    EXPECT_EQ(faultOf("\"a\",\"b\"\r\n\"a\",\"b\"\r\n\"a\",\"b\",\"c\"\r\n", 2),
+              "line 3 does not hold the 2 fields of the layout");
+    EXPECT_EQ(faultOf("\"a\",\"b\"\r\n\"a\"\r\n", 2), "line 2 does not hold the 2 fields of the layout");
+    EXPECT_EQ(faultOf("\"a\",\"b\"x\r\n", 2), "line 1 does not hold the 2 fields of the layout");
+    EXPECT_EQ(faultOf("\"a\",\"b\"\n\"c\",\"d\"", 2), "");
+}
+
+} // namespace
