@@ -65,6 +65,8 @@ public:
     void Move(double left, double top, double width = -1, double height = -1);
 
     bool Visible() const;
+    // Hiding or disabling the control that has the focus, or a container holding it, moves the
+    // focus on (Form::setFocus has the rules).
     void setVisible(bool visible);
     bool Enabled() const;
     void setEnabled(bool enabled);
@@ -175,14 +177,16 @@ protected:
     virtual void keepDesign();
     virtual void restoreDesign();
 
-    // User actions reach only a control that is shown and enabled, as on the screen.
-    bool userCanAct() const { return isShown() && isEnabled(); }
+    // User actions reach only a control that is shown and enabled on a loaded form, as on the screen.
+    bool userCanAct() const;
     // Whether Enter is the control's own key rather than the Default button's.
     virtual bool wantsEnter() const { return false; }
     // A typed character that got through the KeyPress events; a text box inserts it.
     virtual void typeCharacter(int /*keyAscii*/) {}
 
 private:
+    void fireMouse(const MouseEvent& event, int button, int shift, double x, double y) const;
+
     struct Common {
         double left = 0, top = 0, width = 0, height = 0;
         bool visible = true;

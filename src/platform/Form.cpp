@@ -330,13 +330,13 @@ Control* Form::firstInTabOrder() const
     return first;
 }
 
-void Form::focusNext(bool backwards)
+Control* Form::nextInTabOrder(bool backwards) const
 {
     std::vector<Control*> order;
     std::copy_if(controls_.begin(), controls_.end(), std::back_inserter(order),
                  [this](Control* c) { return canTab(*c) || c == active_; });
     if (order.empty())
-        return;
+        return nullptr;
     std::stable_sort(order.begin(), order.end(), [](Control* a, Control* b) { return a->TabIndex() < b->TabIndex(); });
     const auto here = std::find(order.begin(), order.end(), active_);
     std::size_t next = 0;
@@ -344,7 +344,40 @@ void Form::focusNext(bool backwards)
         const std::size_t at = static_cast<std::size_t>(here - order.begin());
         next = backwards ? (at + order.size() - 1) % order.size() : (at + 1) % order.size();
     }
-    setFocus(*order[next]);
+    return order[next];
+}
+
+void Form::focusNext(bool backwards)
+{
+    if (Control* next = nextInTabOrder(backwards))
+        setFocus(*next);
+}
+
+void Form::focusLeavesUnusable(const Control& control)
+{
+    auto holds = [&control](const Control* c) {
+        for (; c; c = c->Container())
+            if (c == &control)
+                return true;
+        return false;
+    };
+    if (!active_ || movingFocus_ || !holds(active_))
+        return;
+    if (!visible_) {
+        active_ = nullptr;
+        changed("ActiveControl");
+        return;
+    }
+    Control* next = nextInTabOrder(false);
+    if (next && next != active_) {
+        setFocus(*next);
+        return;
+    }
+    Control* requested = leave(*active_, nullptr);
+    active_ = nullptr;
+    changed("ActiveControl");
+    if (requested)
+        setFocus(*requested);
 }
 
 // ---- default and cancel buttons ----
@@ -375,8 +408,13 @@ void Form::setCancelButton(CommandButton* button, bool on)
 
 int Form::userKeyDown(int keyCode, int shift)
 {
-    touch();
+    if (!loaded_)
+        return keyCode;
     auto usable = [](CommandButton* b) { return b && b->isShown() && b->isEnabled(); };
+    if (auto* focusedButton = dynamic_cast<CommandButton*>(active_); keyCode == KeyReturn && usable(focusedButton)) {
+        focusedButton->userClick();
+        return 0;
+    }
     if (keyCode == KeyReturn && usable(default_) && !(active_ && active_->wantsEnter())) {
         default_->userClick();
         return 0;
@@ -398,7 +436,8 @@ int Form::userKeyDown(int keyCode, int shift)
 
 int Form::userKeyPress(int keyAscii, bool edit)
 {
-    touch();
+    if (!loaded_)
+        return keyAscii;
     if (state_.keyPreview)
         Form_KeyPress(keyAscii);
     if (keyAscii != 0 && active_ && active_->KeyPress)
@@ -410,7 +449,8 @@ int Form::userKeyPress(int keyAscii, bool edit)
 
 void Form::userKeyUp(int keyCode, int shift)
 {
-    touch();
+    if (!loaded_)
+        return;
     if (state_.keyPreview)
         Form_KeyUp(keyCode, shift);
     if (keyCode != 0 && active_ && active_->KeyUp)

@@ -103,6 +103,9 @@ public:
     // Moves the focus: LostFocus on the control that had it, then GotFocus on this one. A handler
     // that moves the focus again while those run has the last word. Error 5 when the control is
     // hidden, disabled or cannot take the focus, or the form is not visible.
+    // When code hides or disables the control that has the focus (or a container holding it), the
+    // focus moves on to the next control in tab order the same way; with none left, the control
+    // loses it (LostFocus) and no control has it. On a hidden form it is simply dropped.
     void setFocus(Control& control);
 
     // The form's Default and Cancel buttons (the Default/Cancel properties set them); null when none.
@@ -113,8 +116,9 @@ public:
     const std::vector<Control*>& controls() const { return controls_; }
 
     // User input, as the Qt layer or a test feeds it.
-    // A key goes down in the active control. Enter clicks the Default button (unless the control is
-    // a multi-line text box or a command button) and Escape the Cancel button, without key events;
+    // A key goes down in the active control. Enter clicks the focused command button, or else the
+    // Default button (unless the control is a multi-line text box), and Escape the Cancel button,
+    // without key events;
     // otherwise Form_KeyDown (with KeyPreview) and the control's KeyDown run, then Tab moves the
     // focus. Answers the key code left after all that: 0 when it was used up.
     int userKeyDown(int keyCode, int shift = 0);
@@ -172,7 +176,12 @@ private:
     void setDefaultButton(CommandButton* button, bool on);
     void setCancelButton(CommandButton* button, bool on);
     Control* firstInTabOrder() const;
+    // The control after (or before) the active one in tab order; the active one itself when no
+    // other can take the focus.
+    Control* nextInTabOrder(bool backwards) const;
     void focusNext(bool backwards);
+    // The control was just hidden or disabled: the focus leaves it if it, or a control it holds, has it.
+    void focusLeavesUnusable(const Control& control);
     void checkFocusable(const Control& control) const;
     // Runs LostFocus on the control that leaves; answers where the focus goes after its handler.
     Control* leave(Control& leaving, Control* target);
