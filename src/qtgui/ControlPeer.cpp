@@ -43,11 +43,16 @@ ControlPeer::~ControlPeer()
         control_->setPeer(nullptr);
 }
 
+bool ControlPeer::canReadControl() const
+{
+    return control_ != nullptr && control_->form().isLoaded();
+}
+
 void ControlPeer::propertyChanged(std::string_view property)
 {
-    // Reading an unloaded form's control would load it again; its window is hidden, and the form
-    // peer shows every control afresh when the form shows again.
-    if (!control_->form().isLoaded())
+    // An unloaded form's window is hidden, and the form peer shows every control afresh when the
+    // form shows again.
+    if (!canReadControl())
         return;
     form_.applying([&] { show(property); });
 }
@@ -55,6 +60,12 @@ void ControlPeer::propertyChanged(std::string_view property)
 void ControlPeer::released()
 {
     control_ = nullptr;
+}
+
+QWidget* ControlPeer::measuredFrom() const
+{
+    QWidget* area = childArea();
+    return area ? area : widget();
 }
 
 bool ControlPeer::isApplying() const
@@ -73,7 +84,7 @@ void ControlPeer::fromUser(const std::function<void()>& action)
         // from inside the toolkit's event handling.
         qCritical("Unhandled error in %s: %s", control_ ? control_->Name().c_str() : "?", error.what());
     }
-    if (control_)
+    if (canReadControl())
         form_.applying([this] { showUserState(); });
 }
 
@@ -173,7 +184,7 @@ void WidgetPeer::dropAt(const QPointF& globalPosition)
         fromUser([&] { source.Drag(0); });
         return;
     }
-    const QPointF at = target->widget()->mapFromGlobal(globalPosition);
+    const QPointF at = target->measuredFrom()->mapFromGlobal(globalPosition);
     fromUser([&] { target->control().userDrop(source, toTwips(at.x()), toTwips(at.y())); });
 }
 
@@ -215,7 +226,7 @@ void WidgetPeer::showColours()
 
 bool WidgetPeer::eventFilter(QObject* watched, QEvent* event)
 {
-    if (isApplying())
+    if (isApplying() || !canReadControl())
         return false;
     switch (event->type()) {
     case QEvent::FocusIn: {
@@ -272,7 +283,8 @@ void WidgetPeer::keyReleased(const QKeyEvent& event)
 void WidgetPeer::mouseEvent(QObject* watched, const QMouseEvent& event)
 {
     const auto* source = qobject_cast<QWidget*>(watched);
-    const QPointF at = source && source != widget_ ? QPointF(source->mapTo(widget_, event.position().toPoint())) : event.position();
+    const QWidget* origin = measuredFrom();
+    const QPointF at = source && source != origin ? QPointF(source->mapTo(origin, event.position().toPoint())) : event.position();
     const double x = toTwips(at.x());
     const double y = toTwips(at.y());
     const int shift = toShiftState(event.modifiers());
@@ -289,11 +301,23 @@ void WidgetPeer::mouseEvent(QObject* watched, const QMouseEvent& event)
         // click; the model's focus moves first, as it does in the front window.
         if (!widget_->isActiveWindow() && (widget_->focusPolicy() & Qt::ClickFocus) && c.form().ActiveControl() != &c)
             fromUser([&] { c.form().setFocus(c); });
+        pressed_ = event.button() == Qt::LeftButton;
         fromUser([&] { c.userMouseDown(toMouseButtons(event.button()), shift, x, y); });
         break;
-    case QEvent::MouseButtonRelease: fromUser([&] { c.userMouseUp(toMouseButtons(event.button()), shift, x, y); }); break;
+    case QEvent::MouseButtonRelease: {
+        const bool click = std::exchange(pressed_, false) && event.button() == Qt::LeftButton && clickedByMouse()
+                           && widget_->rect().contains(widget_->mapFromGlobal(event.globalPosition()).toPoint());
+        fromUser([&] {
+            c.userMouseUp(toMouseButtons(event.button()), shift, x, y);
+            if (click)
+                c.userClick();
+        });
+        break;
+    }
     case QEvent::MouseMove: fromUser([&] { c.userMouseMove(toMouseButtons(event.buttons()), shift, x, y); }); break;
     case QEvent::MouseButtonDblClick:
+        // The release that ends a double click is no second click.
+        pressed_ = false;
         fromUser([&] {
             c.userMouseDown(toMouseButtons(event.button()), shift, x, y);
             c.userDblClick();

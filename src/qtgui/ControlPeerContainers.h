@@ -18,6 +18,7 @@ public:
 
 protected:
     void show(std::string_view property) override;
+    bool clickedByMouse() const override { return true; }
 
 private:
     platform::Frame& frame_;
@@ -33,6 +34,7 @@ public:
 
 protected:
     void show(std::string_view property) override;
+    bool clickedByMouse() const override { return true; }
 
 private:
     void paint(QPainter& painter) const;

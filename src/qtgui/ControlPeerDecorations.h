@@ -18,6 +18,7 @@ public:
 
 protected:
     void show(std::string_view property) override;
+    bool clickedByMouse() const override { return true; }
 
 private:
     void fitToCaption();

@@ -122,10 +122,8 @@ void FormPeer::applying(const std::function<void()>& change)
 void FormPeer::propertyChanged(std::string_view property)
 {
     applying([&] { show(property); });
-    if (property == "*" && !form_->isLoaded()) {
+    if (property == "*" && !form_->isLoaded())
         controlsOutOfDate_ = true;
-        emit unloaded();
-    }
 }
 
 void FormPeer::setModal(bool modal)
@@ -239,6 +237,10 @@ void FormPeer::showFocus()
     QWidget* widget = peer ? peer->widget() : nullptr;
     if (widget && !widget->hasFocus())
         widget->setFocus(Qt::OtherFocusReason);
+    // With no control focused, no widget may take keys past the form's key events.
+    if (!active)
+        if (QWidget* focused = window_->focusWidget())
+            focused->clearFocus();
 }
 
 void FormPeer::userClosing(QCloseEvent& event)

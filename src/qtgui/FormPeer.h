@@ -58,8 +58,6 @@ public:
 signals:
     // The form was hidden or unloaded.
     void closed();
-    // The form was unloaded.
-    void unloaded();
 
 private:
     void makeControlPeers();
