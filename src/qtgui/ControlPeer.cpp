@@ -284,7 +284,8 @@ void WidgetPeer::mouseEvent(QObject* watched, const QMouseEvent& event)
 {
     const auto* source = qobject_cast<QWidget*>(watched);
     const QWidget* origin = measuredFrom();
-    const QPointF at = source && source != origin ? QPointF(source->mapTo(origin, event.position().toPoint())) : event.position();
+    // The press may reach an inner widget or, for a container, its border around the inside.
+    const QPointF at = source && source != origin ? origin->mapFromGlobal(source->mapToGlobal(event.position())) : event.position();
     const double x = toTwips(at.x());
     const double y = toTwips(at.y());
     const int shift = toShiftState(event.modifiers());

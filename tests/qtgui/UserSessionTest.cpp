@@ -1,0 +1,186 @@
+#include <QAction>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <functional>
+#include <gtest/gtest.h>
+
+#include "AllControlsForm.h"
+#include "QtTestApplication.h"
+#include "support/TempFolder.h"
+#include "qtgui/ControlPeer.h"
+#include "qtgui/ControlPeerMenu.h"
+#include "qtgui/FormPeer.h"
+#include "qtgui/FormPeers.h"
+#include "qtgui/QtServices.h"
+
+// What a user does on a shown window when handlers change the window under the user's hands:
+// unloading it, hiding or disabling the focused field; and the mouse clicks that fire Click.
+namespace {
+
+using Log = std::vector<std::string>;
+
+class UserSessionTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        form.Show();
+        settle();
+        form.takeLog();
+    }
+
+    static void settle()
+    {
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+    }
+
+    qtgui::ControlPeer& peerOf(const platform::Control& control) { return *windows.find(form)->peerOf(control); }
+    QWidget& widgetOf(const platform::Control& control) { return *peerOf(control).widget(); }
+    QWidget* focused() { return windows.find(form)->window()->focusWidget(); }
+
+    static void press(QWidget& target, Qt::Key key, const QString& text = {})
+    {
+        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(&target, &down);
+        QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QApplication::sendEvent(&target, &up);
+    }
+
+    static void mouse(QWidget& target, QEvent::Type type, QPoint at = {4, 4})
+    {
+        QMouseEvent event(type, QPointF(at), QPointF(target.mapToGlobal(at)), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&target, &event);
+    }
+
+    static void click(QWidget& target)
+    {
+        mouse(target, QEvent::MouseButtonPress);
+        mouse(target, QEvent::MouseButtonRelease);
+    }
+
+    QApplication& app = qtTestApplication();
+    TempFolder folder;
+    qtgui::QtServices services{qtgui::QtServices::Options{folder.path() / "out.pdf"}};
+    qtgui::FormPeers windows{services};
+    AllControlsForm form{services};
+};
+
+TEST_F(UserSessionTest, AHandlerThatUnloadsItsOwnFormLeavesItUnloaded)
+{
+    struct Case {
+        const char* name;
+        platform::Event* handler;
+        std::function<void()> act;
+    };
+    platform::KeyEvent keyDown = form.TextName.KeyDown;
+    platform::Event keyHandler;
+    form.TextName.KeyDown = [&keyHandler](int&, int) { keyHandler(); };
+    const Case cases[] = {
+        {"File > Exit", &form.MenuFileExit.Click,
+         [this] { dynamic_cast<qtgui::MenuPeer&>(peerOf(form.MenuFileExit)).action()->trigger(); }},
+        {"a check box", &form.CheckPaid.Click, [this] { qobject_cast<QCheckBox*>(&widgetOf(form.CheckPaid))->click(); }},
+        {"a key in a text box", &keyHandler,
+         [this] {
+             form.TextName.setFocus();
+             press(widgetOf(form.TextName), Qt::Key_A, "a");
+         }},
+        {"a scroll bar", &form.ScrollAmount.Change,
+         [this] { qobject_cast<QScrollBar*>(&widgetOf(form.ScrollAmount))->triggerAction(QAbstractSlider::SliderPageStepAdd); }},
+        {"a label", &form.LabelTitle.Click, [this] { click(widgetOf(form.LabelTitle)); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        form.Show();
+        settle();
+        const platform::Event kept = *c.handler;
+        *c.handler = [this] { form.Unload(); };
+        form.takeLog();
+        c.act();
+        settle();
+        *c.handler = kept;
+        EXPECT_FALSE(form.isLoaded());
+        const Log log = form.takeLog();
+        EXPECT_EQ(std::count(log.begin(), log.end(), "Form_Load"), 0);
+        ASSERT_GE(log.size(), 2U);
+        EXPECT_EQ(Log(log.end() - 2, log.end()), (Log{"Form_QueryUnload", "Form_Unload"}));
+        EXPECT_FALSE(windows.find(form)->window()->isVisible());
+    }
+    form.TextName.KeyDown = keyDown;
+}
+
+TEST_F(UserSessionTest, HidingOrDisablingTheFocusedFieldKeepsTheScreensFocusOnTheModels)
+{
+    form.TextName.setFocus();
+    settle();
+    ASSERT_EQ(focused(), &widgetOf(form.TextName));
+    form.takeLog();
+
+    form.TextName.setEnabled(false);
+    settle();
+    EXPECT_EQ(form.takeLog(), (Log{"TextName_LostFocus", "TextMemo_GotFocus"}));
+    EXPECT_EQ(form.ActiveControl(), &form.TextMemo);
+    EXPECT_EQ(focused(), &widgetOf(form.TextMemo));
+
+    // The next field: typing fires its key events.
+    form.TextMemo.setVisible(false);
+    settle();
+    ASSERT_EQ(form.ActiveControl(), &form.CheckPaid);
+    ASSERT_EQ(focused(), &widgetOf(form.CheckPaid));
+    form.takeLog();
+    press(*focused(), Qt::Key_A, "a");
+    EXPECT_EQ(form.takeLog(), (Log{"CheckPaid_KeyDown 65"}));
+
+    // A disabled frame takes the focus from its option button; Enter still clicks the Default button.
+    form.OptKind[1].setFocus();
+    settle();
+    form.takeLog();
+    form.FrameKind.setEnabled(false);
+    settle();
+    EXPECT_EQ(form.takeLog(), (Log{"OptKind(1)_LostFocus", "ListCodes_GotFocus"}));
+    ASSERT_EQ(focused(), &widgetOf(form.ListCodes));
+    press(*focused(), Qt::Key_Return, "\r");
+    EXPECT_EQ(form.takeLog(), (Log{"CmdOK_Click"}));
+}
+
+TEST_F(UserSessionTest, AMouseClickClicksLabelsFramesPictureBoxesAndTextBoxes)
+{
+    const std::vector<const platform::Control*> clickable{&form.LabelTitle, &form.FrameKind, &form.PictureSheet,
+                                                          &form.TextName, &form.TextMemo};
+    for (const platform::Control* control : clickable) {
+        SCOPED_TRACE(control->Name());
+        QWidget& target = widgetOf(*control);
+        form.takeLog();
+        click(target);
+        const Log log = form.takeLog();
+        ASSERT_FALSE(log.empty());
+        EXPECT_EQ(log.back(), control->Name() + "_Click");
+        EXPECT_EQ(std::count(log.begin(), log.end(), control->Name() + "_Click"), 1);
+    }
+
+    // Let go outside the control: no click; the release of a double click is no second click.
+    QWidget& label = widgetOf(form.LabelTitle);
+    mouse(label, QEvent::MouseButtonPress);
+    mouse(label, QEvent::MouseButtonRelease, QPoint(-20, -20));
+    click(label);
+    mouse(label, QEvent::MouseButtonDblClick);
+    mouse(label, QEvent::MouseButtonRelease);
+    const Log log = form.takeLog();
+    EXPECT_EQ(std::count(log.begin(), log.end(), "LabelTitle_Click"), 1);
+    EXPECT_EQ(std::count(log.begin(), log.end(), "LabelTitle_DblClick"), 1);
+}
+
+TEST_F(UserSessionTest, APictureBoxMeasuresTheMouseFromItsInsideEdge)
+{
+    QWidget& inside = *peerOf(form.PictureSheet).childArea();
+    ASSERT_NE(&inside, &widgetOf(form.PictureSheet));
+    mouse(inside, QEvent::MouseButtonPress, QPoint(10, 20));
+    const Log log = form.takeLog();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.front(), "PictureSheet_MouseDown 1 150,300");
+}
+
+} // namespace
