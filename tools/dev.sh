@@ -6,9 +6,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# Liberation Sans stands in for Arial, the font the system asks for by name.
+# Free faces stand in for the fonts the system asks for by name: Liberation for Arial, Courier New and
+# Times New Roman, DejaVu for System and (condensed) Small Fonts.
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev xvfb xauth
-          fonts-dejavu-core fonts-liberation2)
+          fonts-dejavu-core fonts-dejavu-extra fonts-liberation2)
 
 install_missing() {
     local missing=()

@@ -1,6 +1,7 @@
 #include "platform/Containers.h"
 
-#include "platform/TextMetrics.h"
+#include "platform/Form.h"
+#include "platform/Services.h"
 
 namespace platform {
 
@@ -26,12 +27,12 @@ void PictureBox::setCurrentY(double y) { touch(); y_ = y; }
 
 double PictureBox::TextWidth(const std::string& text) const
 {
-    return fixedTextWidth(text, FontSize());
+    return form().services().textWidth(font(), text);
 }
 
 double PictureBox::TextHeight(const std::string& text) const
 {
-    return fixedTextHeight(text, FontSize());
+    return form().services().textHeight(font(), text);
 }
 
 void PictureBox::print(const std::string& text, bool endLine)

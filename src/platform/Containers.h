@@ -25,8 +25,9 @@ private:
     std::string designCaption_;
 };
 
-// A picture box: a container that can also be drawn on. Drawing is recorded (Drawing.h) with the
-// fixed metrics of TextMetrics.h; the Qt layer paints the record. Cls clears it.
+// A picture box: a container that can also be drawn on. Drawing is recorded (Drawing.h), text
+// measured as the screen measures it (Services::textWidth); the Qt layer paints the record. Cls
+// clears it.
 class PictureBox : public Control {
 public:
     using Control::Control;

@@ -243,8 +243,8 @@ double Form::FontSize() const { return state_.font.size; }
 void Form::setFontSize(double size) { assign(state_.font.size, size, "Font"); }
 bool Form::FontBold() const { return state_.font.bold; }
 void Form::setFontBold(bool on) { assign(state_.font.bold, on, "Font"); }
-double Form::TextWidth(const std::string& text) const { return fixedTextWidth(text, state_.font.size); }
-double Form::TextHeight(const std::string& text) const { return fixedTextHeight(text, state_.font.size); }
+double Form::TextWidth(const std::string& text) const { return services_.textWidth(state_.font, text); }
+double Form::TextHeight(const std::string& text) const { return services_.textHeight(state_.font, text); }
 
 int Form::nextStackLevel(bool front)
 {

@@ -94,7 +94,7 @@ public:
     void setFontSize(double size);
     bool FontBold() const;
     void setFontBold(bool on);
-    // The size a text takes in the form's font, with the fixed metrics of TextMetrics.h.
+    // The size a text takes in the form's font (Services::textWidth).
     double TextWidth(const std::string& text) const;
     double TextHeight(const std::string& text) const;
 

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QInputDialog>
 #include <QPrintDialog>
 #include <QProcess>
@@ -15,6 +16,7 @@
 #include <QUrl>
 #include <cstdio>
 #include <cstdlib>
+#include <algorithm>
 #include <signal.h>
 #include <stdexcept>
 
@@ -28,6 +30,8 @@
 #include "qtgui/ProgramStart.h"
 #include "qtgui/QtPrinter.h"
 #include "qtgui/QtText.h"
+#include "qtgui/WidgetFonts.h"
+#include "qtgui/WidgetGeometry.h"
 #include "runtime/Error.h"
 #include "runtime/Text.h"
 
@@ -299,7 +303,22 @@ double QtServices::screenHeight()
 
 std::vector<std::string> QtServices::screenFonts()
 {
-    return installedFontFamilies();
+    return offeredFontNames();
+}
+
+double QtServices::textWidth(const platform::Font& font, const std::string& text)
+{
+    const QFontMetricsF metrics(toQFont(font));
+    double widest = 0;
+    for (const QString& line : toDisplayText(text).split(u'\n'))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return toTwips(widest);
+}
+
+double QtServices::textHeight(const platform::Font& font, const std::string& text)
+{
+    const auto lines = toDisplayText(text).count(u'\n') + 1;
+    return toTwips(static_cast<double>(lines) * QFontMetricsF(toQFont(font)).height());
 }
 
 runtime::Date QtServices::now()

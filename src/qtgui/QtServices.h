@@ -75,6 +75,8 @@ public:
     double screenWidth() override;
     double screenHeight() override;
     std::vector<std::string> screenFonts() override;
+    double textWidth(const platform::Font& font, const std::string& text) override;
+    double textHeight(const platform::Font& font, const std::string& text) override;
     runtime::Date now() override;
 
 private:
