@@ -230,6 +230,8 @@ long Form::BackColor() const { return state_.backColor; }
 void Form::setBackColor(long colour) { assign(state_.backColor, colour, "BackColor"); }
 const std::string& Form::Tag() const { return state_.tag; }
 void Form::setTag(const std::string& tag) { assign(state_.tag, tag, "Tag"); }
+long Form::HelpContextID() const { return state_.helpContextID; }
+void Form::setHelpContextID(long topic) { assign(state_.helpContextID, topic, "HelpContextID"); }
 const Font& Form::font() const { return state_.font; }
 const std::string& Form::FontName() const { return state_.font.name; }
 void Form::setFontName(const std::string& name)
@@ -258,6 +260,12 @@ void Form::userResize(double width, double height, double scaleWidth, double sca
     state_.scaleWidth = scaleWidth;
     state_.scaleHeight = scaleHeight;
     Form_Resize();
+}
+
+void Form::userMove(double left, double top)
+{
+    state_.left = left;
+    state_.top = top;
 }
 
 // ---- focus ----
@@ -429,6 +437,12 @@ int Form::userKeyDown(int keyCode, int shift)
         active_->KeyDown(keyCode, shift);
     if (keyCode == KeyTab && (shift & ~1) == 0) {
         focusNext((shift & 1) != 0);
+        return 0;
+    }
+    if (keyCode == KeyF1 && shift == 0) {
+        constexpr int HelpContext = 1;
+        constexpr int HelpContents = 3;
+        services_.showHelp(state_.helpContextID != 0 ? HelpContext : HelpContents, state_.helpContextID);
         return 0;
     }
     return keyCode;

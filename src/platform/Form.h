@@ -85,6 +85,9 @@ public:
     void setBackColor(long colour);
     const std::string& Tag() const;
     void setTag(const std::string& tag);
+    // The help topic F1 opens (Services::showHelp); 0 opens the help's contents.
+    long HelpContextID() const;
+    void setHelpContextID(long topic);
     const Font& font() const;
     const std::string& FontName() const;
     // A name the screen does not have (Services::screenFonts, letter case ignored) is error 380;
@@ -120,7 +123,8 @@ public:
     // Default button (unless the control is a multi-line text box), and Escape the Cancel button,
     // without key events;
     // otherwise Form_KeyDown (with KeyPreview) and the control's KeyDown run, then Tab moves the
-    // focus. Answers the key code left after all that: 0 when it was used up.
+    // focus and F1 opens the help at the form's topic. Answers the key code left after all that: 0
+    // when it was used up.
     int userKeyDown(int keyCode, int shift = 0);
     // A character is typed: Form_KeyPress (with KeyPreview), the control's KeyPress, then, with
     // `edit`, the control takes the character (a text box inserts it). Answers the character left.
@@ -130,6 +134,8 @@ public:
     void userType(const std::string& text);
     // The user resized the window (the Qt layer passes the new inside size); fires Resize.
     void userResize(double width, double height, double scaleWidth, double scaleHeight);
+    // The user moved the window: Left and Top follow, with no event.
+    void userMove(double left, double top);
 
     Peer* peer() const { return peer_; }
     void setPeer(Peer* peer) { peer_ = peer; }
@@ -165,6 +171,7 @@ private:
         bool keyPreview = false;
         long backColor = 0x8000000F;
         std::string tag;
+        long helpContextID = 0;
         Font font;
     };
 

@@ -55,6 +55,7 @@ FormPeer::FormPeer(platform::Form& form, std::function<void()> released)
     layout->addWidget(client_);
     window_->closing = [this](QCloseEvent& event) { userClosing(event); };
     window_->windowStateChanged = [this] { userChangedWindowState(); };
+    window_->moved = [this] { userMoved(); };
     client_->resized = [this] { userResized(); };
     form.setPeer(this);
     makeControlPeers();
@@ -271,6 +272,18 @@ void FormPeer::userResized()
     } catch (const std::exception& error) {
         reportEscapedError(*form_, error);
     }
+}
+
+void FormPeer::userMoved()
+{
+    if (isApplying() || !form_->Visible())
+        return;
+    // The desktop placing the window where code put it is no move of the user's: the twips the
+    // code set stay exact.
+    const QPoint at = window_->pos();
+    if (at.x() == toPixels(form_->Left()) && at.y() == toPixels(form_->Top()))
+        return;
+    form_->userMove(toTwips(at.x()), toTwips(at.y()));
 }
 
 void FormPeer::userChangedWindowState()

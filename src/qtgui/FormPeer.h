@@ -70,6 +70,7 @@ private:
     void showFocus();
     void userClosing(QCloseEvent& event);
     void userResized();
+    void userMoved();
     void userChangedWindowState();
 
     platform::Form* form_;

@@ -288,6 +288,18 @@ TEST_F(FormTest, HidingOrDisablingTheFocusedControlOrItsContainerMovesTheFocusOn
     EXPECT_EQ(window.log, (Log{"Form_Activate", "TextMemo_GotFocus", "Form_Paint"}));
 }
 
+TEST_F(FormTest, F1OpensTheHelpAtTheFormsTopicOrItsContents)
+{
+    showAndClearLog();
+    window.userKeyDown(KeyF1);
+    window.setHelpContextID(42);
+    EXPECT_EQ(window.userKeyDown(KeyF1), 0);
+    ASSERT_EQ(services.helpShown().size(), 2U);
+    EXPECT_EQ(services.helpShown()[0].command, 3) << "the contents";
+    EXPECT_EQ(services.helpShown()[1].command, 1);
+    EXPECT_EQ(services.helpShown()[1].topic, 42);
+}
+
 TEST_F(FormTest, AHandlerThatUnloadsItsFormLeavesItUnloadedWhateverTheUserDoesNext)
 {
     showAndClearLog();

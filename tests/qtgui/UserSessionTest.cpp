@@ -1,6 +1,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -181,6 +183,29 @@ TEST_F(UserSessionTest, APictureBoxMeasuresTheMouseFromItsInsideEdge)
     const Log log = form.takeLog();
     ASSERT_FALSE(log.empty());
     EXPECT_EQ(log.front(), "PictureSheet_MouseDown 1 150,300");
+}
+
+TEST_F(UserSessionTest, ALabelWithoutMnemonicsShowsItsAmpersand)
+{
+    auto& label = *qobject_cast<QLabel*>(&widgetOf(form.LabelTitle));
+    form.LabelTitle.setCaption("Smith & Sons && Co");
+    EXPECT_EQ(label.text(), QStringLiteral("Smith  Sons & Co"));
+    form.LabelTitle.setUseMnemonic(false);
+    EXPECT_EQ(label.text(), QStringLiteral("Smith & Sons && Co"));
+}
+
+TEST_F(UserSessionTest, AWindowMovedByTheUserUpdatesLeftAndTop)
+{
+    QWidget& window = *windows.find(form)->window();
+    window.move(200, 100);
+    settle();
+    EXPECT_DOUBLE_EQ(form.Left(), 200 * 1440 / QGuiApplication::primaryScreen()->logicalDotsPerInch());
+    EXPECT_DOUBLE_EQ(form.Top(), 100 * 1440 / QGuiApplication::primaryScreen()->logicalDotsPerInch());
+    // A position set by code stays exact.
+    form.Move(1000, 1010);
+    settle();
+    EXPECT_EQ(form.Left(), 1000);
+    EXPECT_EQ(form.Top(), 1010);
 }
 
 } // namespace
