@@ -30,6 +30,7 @@
 #include "qtgui/ProgramStart.h"
 #include "qtgui/QtPrinter.h"
 #include "qtgui/QtText.h"
+#include "qtgui/TextViewerCopy.h"
 #include "qtgui/WidgetFonts.h"
 #include "qtgui/WidgetGeometry.h"
 #include "runtime/Error.h"
@@ -196,7 +197,7 @@ bool QtServices::startProgram(const std::string& commandLine, platform::WindowSt
 {
     const ProgramStart plan = planProgramStart(commandLine, programFolder());
     switch (plan.kind) {
-    case ProgramStart::Kind::OpenDocument: return openDocument(plan.target);
+    case ProgramStart::Kind::OpenDocument: return openTextCopy(plan.target);
     case ProgramStart::Kind::Sibling: {
         QStringList arguments;
         for (const std::string& argument : plan.arguments)
@@ -326,10 +327,14 @@ runtime::Date QtServices::now()
     return runtime::Date::now();
 }
 
-bool QtServices::openDocument(const std::string& path)
+bool QtServices::openTextCopy(const std::string& path)
 {
     const QFileInfo file(toQString(path));
-    return file.exists() && QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
+    if (!file.exists())
+        return false;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/viewer");
+    const std::filesystem::path copy = writeUtf8Copy(fileSystemPath(file.absoluteFilePath()), fileSystemPath(folder));
+    return !copy.empty() && QDesktopServices::openUrl(QUrl::fromLocalFile(localPath(copy)));
 }
 
 bool QtServices::startCalculator()

@@ -80,7 +80,8 @@ public:
     runtime::Date now() override;
 
 private:
-    bool openDocument(const std::string& path);
+    // Opens a UTF-8 copy of the text file in the desktop's viewer (TextViewerCopy.h).
+    bool openTextCopy(const std::string& path);
     bool startCalculator();
 
     std::unique_ptr<QtPrinter> printer_;
