@@ -123,7 +123,7 @@ void WidgetPeer::show(std::string_view property)
     if (concerns(property, {"Visible"}))
         widget_->setVisible(c.Visible());
     if (concerns(property, {"Enabled"}))
-        widget_->setEnabled(c.Enabled());
+        showEnabled();
     if (concerns(property, {"ToolTipText"}))
         widget_->setToolTip(toQString(c.ToolTipText()));
     if (concerns(property, {"Font"}))
@@ -194,9 +194,36 @@ void WidgetPeer::place()
     widget_->setGeometry(toPixelRect(c.Left(), c.Top(), c.Width(), c.Height()));
 }
 
+void WidgetPeer::showEnabled()
+{
+    // A container's widget stays enabled: disabling it would grey what it holds, which keeps its
+    // looks on the platform. What it holds no longer takes the focus or the mouse, and the model
+    // refuses the user's actions on it.
+    if (!childArea()) {
+        widget_->setEnabled(control().Enabled());
+        showFocusPolicy();
+        return;
+    }
+    const platform::Control& container = control();
+    for (const platform::Control* c : container.form().controls())
+        for (const platform::Control* holder = c->Container(); holder; holder = holder->Container())
+            if (holder == &container)
+                if (auto* held = dynamic_cast<WidgetPeer*>(formPeer().peerOf(*c)))
+                    held->showReachable();
+}
+
+void WidgetPeer::showReachable()
+{
+    if (!widget_ || !canReadControl())
+        return;
+    showFocusPolicy();
+    if (!control().isEnabled() && widget_->hasFocus())
+        widget_->clearFocus();
+}
+
 void WidgetPeer::showFocusPolicy()
 {
-    if (!control().canTakeFocus())
+    if (!control().canTakeFocus() || !control().isEnabled())
         widget_->setFocusPolicy(Qt::NoFocus);
     else
         widget_->setFocusPolicy(control().TabStop() ? Qt::StrongFocus : Qt::ClickFocus);
@@ -216,12 +243,15 @@ void WidgetPeer::showColours()
 {
     const long back = control().BackColor();
     const long fore = control().ForeColor();
-    const QPalette standard = widget_->parentWidget() ? widget_->parentWidget()->palette() : QApplication::palette();
+    // The theme's palette for the widget's kind, every role its own, so that a container's
+    // colours do not spread to it.
+    const QPalette standard = QApplication::palette(widget_);
     QPalette palette = standard;
     if (back != DefaultBackColour || fore != DefaultForeColour)
         paintColours(palette, toQColor(back, standard), toQColor(fore, standard));
+    palette.setResolveMask(~QPalette::ResolveMask(0));
     widget_->setPalette(palette);
-    widget_->setAutoFillBackground(back != DefaultBackColour);
+    widget_->setAutoFillBackground(opaque());
 }
 
 bool WidgetPeer::eventFilter(QObject* watched, QEvent* event)
@@ -245,6 +275,11 @@ bool WidgetPeer::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
+        // Inside a disabled container the widget looks usable but takes no click.
+        if (!control().isEnabled())
+            return true;
+        mouseEvent(watched, *static_cast<QMouseEvent*>(event));
+        return false;
     case QEvent::MouseMove: mouseEvent(watched, *static_cast<QMouseEvent*>(event)); return false;
     default: return false;
     }

@@ -91,11 +91,18 @@ protected:
     virtual bool clickedByMouse() const { return false; }
     // The palette roles the back and fore colours paint.
     virtual void paintColours(QPalette& palette, const QColor& back, const QColor& fore) const;
+    // Whether the widget fills its back with its back colour; shapes and lines are drawn over
+    // what lies behind them.
+    virtual bool opaque() const { return true; }
+    // Shows the control's own colours; its container's never reach it.
+    void showColours();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void watch(QWidget& input);
-    void showColours();
+    void showEnabled();
+    // Whether the user can reach the control: it and every container holding it are enabled.
+    void showReachable();
     void showFocusPolicy();
     void showPointer();
     void showStacking();

@@ -1,10 +1,10 @@
 #include "qtgui/ControlPeerContainers.h"
 
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "qtgui/FrameBox.h"
 #include "qtgui/QtText.h"
 #include "qtgui/WidgetColours.h"
 #include "qtgui/WidgetFonts.h"
@@ -16,7 +16,7 @@ namespace qtgui {
 // ---- FramePeer ----
 
 FramePeer::FramePeer(platform::Frame& frame, FormPeer& form)
-    : WidgetPeer(frame, form), frame_(frame), groupBox_(new QGroupBox(containerArea(frame, form)))
+    : WidgetPeer(frame, form), frame_(frame), groupBox_(new FrameBox(containerArea(frame, form)))
 {
     adopt(groupBox_);
 }
@@ -31,6 +31,15 @@ void FramePeer::show(std::string_view property)
     WidgetPeer::show(property);
     if (concerns(property, {"Caption"}))
         groupBox_->setTitle(toQString(frame_.Caption()));
+    if (concerns(property, {"Enabled", "BackColor", "ForeColor"})) {
+        showColours();
+        // Only the caption of a disabled frame greys; what it holds keeps its own colours.
+        if (!frame_.Enabled()) {
+            QPalette palette = groupBox_->palette();
+            palette.setColor(QPalette::WindowText, palette.color(QPalette::Disabled, QPalette::WindowText));
+            groupBox_->setPalette(palette);
+        }
+    }
 }
 
 // ---- PictureBoxPeer ----

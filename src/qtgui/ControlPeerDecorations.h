@@ -34,6 +34,7 @@ public:
 
 protected:
     void show(std::string_view property) override;
+    bool opaque() const override { return false; }
 
 private:
     void paint(QPainter& painter) const;
@@ -50,6 +51,7 @@ public:
 protected:
     void show(std::string_view property) override;
     void place() override;
+    bool opaque() const override { return false; }
 
 private:
     void paint(QPainter& painter) const;

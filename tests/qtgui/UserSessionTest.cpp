@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <functional>
 #include <gtest/gtest.h>
@@ -206,6 +207,49 @@ TEST_F(UserSessionTest, AWindowMovedByTheUserUpdatesLeftAndTop)
     settle();
     EXPECT_EQ(form.Left(), 1000);
     EXPECT_EQ(form.Top(), 1010);
+}
+
+TEST_F(UserSessionTest, EachControlShowsItsOwnColoursAndAFrameExactlyItsOwn)
+{
+    const QColor lavender(0xE0, 0xC0, 0xFF);
+    const QColor green(0, 0x80, 0);
+    form.FrameKind.setBackColor(0x00FFC0E0);
+    form.FrameKind.setForeColor(0x00008000);
+    form.OptKind[1].setForeColor(0x000000FF);
+    settle();
+    QWidget& option0 = widgetOf(form.OptKind[0]);
+    QWidget& option1 = widgetOf(form.OptKind[1]);
+    const QPalette standard = QApplication::palette(&option0);
+    EXPECT_EQ(option0.palette().color(QPalette::WindowText), standard.color(QPalette::WindowText)) << "no green from the frame";
+    EXPECT_EQ(option0.palette().color(QPalette::Window), standard.color(QPalette::Window)) << "no lavender from the frame";
+    EXPECT_EQ(option1.palette().color(QPalette::WindowText), QColor(0xFF, 0, 0));
+    EXPECT_EQ(widgetOf(form.FrameKind).palette().color(QPalette::WindowText), green);
+
+    // Below the option buttons the frame shows its colour, unblended.
+    QWidget& frame = widgetOf(form.FrameKind);
+    const QImage shot = frame.grab().toImage();
+    const QPoint inside(frame.width() / 2, frame.height() - 8);
+    EXPECT_EQ(shot.pixelColor(inside * shot.devicePixelRatio()), lavender);
+}
+
+TEST_F(UserSessionTest, ADisabledFrameKeepsItsChildrensLooksButTheyTakeNoInput)
+{
+    QWidget& option = widgetOf(form.OptKind[1]);
+    const QImage before = option.grab().toImage();
+    form.FrameKind.setEnabled(false);
+    settle();
+    EXPECT_TRUE(option.isEnabled());
+    EXPECT_EQ(option.grab().toImage(), before);
+    EXPECT_EQ(option.focusPolicy(), Qt::NoFocus);
+    click(option);
+    EXPECT_FALSE(form.OptKind[1].Value());
+    EXPECT_EQ(form.takeLog(), Log{});
+
+    form.FrameKind.setEnabled(true);
+    settle();
+    EXPECT_NE(option.focusPolicy(), Qt::NoFocus);
+    qobject_cast<QRadioButton*>(&option)->click();
+    EXPECT_TRUE(form.OptKind[1].Value());
 }
 
 } // namespace
