@@ -133,6 +133,7 @@ void Control::setFocus()
 void Control::Refresh()
 {
     touch();
+    paintAgain();
     changed("Refresh");
 }
 
@@ -175,8 +176,10 @@ void Control::userDrop(Control& source, double x, double y)
     if (!source.isDragging())
         return;
     source.Drag(0);
-    if (userCanAct() && DragDrop)
+    if (userCanAct() && DragDrop) {
+        toScale(x, y);
         DragDrop(source, x, y);
+    }
 }
 
 void Control::userClick()
@@ -193,8 +196,10 @@ void Control::userDblClick()
 
 void Control::fireMouse(const MouseEvent& event, int button, int shift, double x, double y) const
 {
-    if (event && userCanAct())
+    if (event && userCanAct()) {
+        toScale(x, y);
         event(button, shift, x, y);
+    }
 }
 
 void Control::userMouseDown(int button, int shift, double x, double y) { fireMouse(MouseDown, button, shift, x, y); }

@@ -109,7 +109,7 @@ public:
     // Whether the control can hold the focus at all (labels, frames, shapes and lines cannot).
     virtual bool canTakeFocus() const { return true; }
 
-    // Repaints the control now; the peer is told "Refresh".
+    // Repaints the control now (a picture box fires Paint); the peer is told "Refresh".
     void Refresh();
     // Puts the control in front of (0) or behind (1) the others in its container; the peer is told
     // "ZOrder". Any other position is error 5.
@@ -172,6 +172,11 @@ protected:
 
     // The font changed (any of its parts): a label that sizes itself measures its caption again.
     virtual void fontChanged() {}
+    // The control must be drawn afresh (a picture box fires Paint).
+    virtual void paintAgain() {}
+    // Turns twips from the control's inside top left corner into the control's own co-ordinates
+    // (a picture box's scale), as its mouse events and drops report them.
+    virtual void toScale(double& /*x*/, double& /*y*/) const {}
     // Keeps the design-time values when the form first loads and takes them back when it unloads.
     // A control with state of its own extends both and calls the base.
     virtual void keepDesign();

@@ -99,7 +99,7 @@ void Form::Show(bool modal)
             if (Control* first = firstInTabOrder())
                 setFocus(*first);
         if (visible_)
-            Form_Paint();
+            paint();
     }
     if (modal && visible_)
         services_.runModal(*this);
@@ -143,7 +143,15 @@ bool Form::Unload(UnloadMode mode)
 void Form::Refresh()
 {
     if (loaded_ && visible_)
-        Form_Paint();
+        paint();
+}
+
+void Form::paint()
+{
+    Form_Paint();
+    for (Control* control : controls_)
+        if (loaded_ && control->isShown())
+            control->paintAgain();
 }
 
 bool Form::Visible() const

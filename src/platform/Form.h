@@ -50,7 +50,7 @@ public:
     bool Unload(UnloadMode mode = UnloadByCode);
     // The user closed the window with its close box.
     bool userClose() { return Unload(UnloadByUser); }
-    // Fires Paint on a visible form.
+    // Fires Paint on a visible form, then on its controls that paint (picture boxes).
     void Refresh();
 
     bool Visible() const;
@@ -160,6 +160,8 @@ private:
     int nextStackLevel(bool front);
     // Sets the size; Resize follows when it changed on a visible form.
     void resizeTo(double width, double height);
+    // Form_Paint, then the controls' own Paint.
+    void paint();
 
     struct State {
         std::string caption;

@@ -47,9 +47,8 @@ void FramePeer::show(std::string_view property)
 PictureBoxPeer::PictureBoxPeer(platform::PictureBox& picture, FormPeer& form)
     : WidgetPeer(picture, form), picture_(picture), panel_(new QFrame(containerArea(picture, form)))
 {
-    panel_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto* layout = new QVBoxLayout(panel_);
-    layout->setContentsMargins(panel_->frameWidth(), panel_->frameWidth(), panel_->frameWidth(), panel_->frameWidth());
+    layout->setContentsMargins(0, 0, 0, 0);
     canvas_ = new PaintedWidget(panel_);
     canvas_->paint = [this](QPainter& painter) { paint(painter); };
     layout->addWidget(canvas_);
@@ -64,27 +63,39 @@ QWidget* PictureBoxPeer::childArea() const
 void PictureBoxPeer::show(std::string_view property)
 {
     WidgetPeer::show(property);
+    if (concerns(property, {"BorderStyle"})) {
+        const int border = toPixels(picture_.BorderStyle() == 1 ? platform::PictureBox::BorderWidth : 0);
+        panel_->setFrameStyle(picture_.BorderStyle() == 1 ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+        // The layout holds the inside within the frame's own width.
+        panel_->setLineWidth(border);
+    }
     if (concerns(property, {"Picture"}))
         canvas_->update();
 }
 
 void PictureBoxPeer::paint(QPainter& painter) const
 {
-    const platform::RecordedPage& drawing = picture_.drawing();
-    painter.setPen(toQColor(picture_.ForeColor(), canvas_->palette()));
-    for (const platform::Stroke& stroke : drawing.strokes) {
+    // In the order drawn: a later stroke lies over an earlier one, or inverts it in exclusive-or mode.
+    for (const platform::PictureStroke& stroke : picture_.drawing()) {
+        const QColor colour = toQColor(stroke.colour, canvas_->palette());
+        painter.setCompositionMode(stroke.exclusiveOr ? QPainter::RasterOp_SourceXorDestination
+                                                      : QPainter::CompositionMode_SourceOver);
+        painter.setPen(colour);
         const QPoint from(toPixels(stroke.x1), toPixels(stroke.y1));
         const QPoint to(toPixels(stroke.x2), toPixels(stroke.y2));
-        if (stroke.kind == platform::Stroke::Kind::Rectangle)
-            painter.drawRect(QRect(from, to).normalized());
-        else
-            painter.drawLine(from, to);
-    }
-    for (const platform::TextRun& run : drawing.runs) {
-        const QFont font = toQFont(run.font);
-        painter.setFont(font);
-        // The run's position is the top of its line; Qt draws from the baseline.
-        painter.drawText(QPointF(toPixels(run.x), toPixels(run.y) + QFontMetrics(font).ascent()), toQString(run.text));
+        switch (stroke.kind) {
+        case platform::PictureStroke::Kind::Text: {
+            const QFont font = toQFont(stroke.font);
+            painter.setFont(font);
+            // The text's position is the top of its line; Qt draws from the baseline.
+            painter.drawText(QPointF(from) + QPointF(0, QFontMetrics(font).ascent()), toQString(stroke.text));
+            break;
+        }
+        case platform::PictureStroke::Kind::Line: painter.drawLine(from, to); break;
+        // The platform's box covers both corners: Qt's outline of a rectangle is one pixel wider.
+        case platform::PictureStroke::Kind::Box: painter.drawRect(QRect(from, to).normalized().adjusted(0, 0, -1, -1)); break;
+        case platform::PictureStroke::Kind::FilledBox: painter.fillRect(QRect(from, to).normalized(), colour); break;
+        }
     }
 }
 

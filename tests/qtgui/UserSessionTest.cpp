@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
+#include <QImage>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QRadioButton>
@@ -250,6 +251,40 @@ TEST_F(UserSessionTest, ADisabledFrameKeepsItsChildrensLooksButTheyTakeNoInput)
     EXPECT_NE(option.focusPolicy(), Qt::NoFocus);
     qobject_cast<QRadioButton*>(&option)->click();
     EXPECT_TRUE(form.OptKind[1].Value());
+}
+
+TEST_F(UserSessionTest, APictureBoxPaintsItsDrawingInOrderInItsColoursAndModes)
+{
+    platform::PictureBox& sheet = form.PictureSheet;
+    sheet.Cls();
+    sheet.Scale(0, 0, 100, 100);
+    sheet.setCurrentX(2);
+    sheet.setCurrentY(70);
+    sheet.print("WWW");
+    sheet.line(0, 65, 30, 100, 0x00FF0000, platform::LineForm::FilledBox); // blue, over the text
+    sheet.line(10, 10, 40, 40, 0x000000FF, platform::LineForm::FilledBox);   // red
+    sheet.setDrawMode(platform::XorPen);
+    sheet.line(20, 20, 60, 60, 0x00FFFFFF, platform::LineForm::FilledBox);
+    sheet.setDrawMode(platform::CopyPen);
+    settle();
+
+    QWidget& inside = *peerOf(sheet).childArea();
+    const QImage shot = inside.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const double ratio = shot.devicePixelRatio();
+    auto at = [&](double x, double y) {
+        return shot.pixelColor(QPoint(int(x * inside.width() / 100 * ratio), int(y * inside.height() / 100 * ratio)));
+    };
+    EXPECT_EQ(at(15, 15), QColor(0xFF, 0, 0));
+    EXPECT_EQ(at(30, 30), QColor(0, 0xFF, 0xFF)) << "red inverted by the exclusive-or white";
+    EXPECT_EQ(at(50, 50), QColor(0, 0, 0)) << "the white back inverted";
+    EXPECT_EQ(at(10, 80), QColor(0, 0, 0xFF));
+    for (int y = int(66 * inside.height() / 100 * ratio); y < shot.height(); ++y)
+        for (int x = 0; x < int(29 * inside.width() / 100 * ratio); ++x)
+            ASSERT_EQ(shot.pixelColor(x, y), QColor(0, 0, 0xFF)) << "the text lies under the box drawn after it, at " << x << "," << y;
+
+    // Without a border the inside is the whole control.
+    sheet.setBorderStyle(0);
+    EXPECT_EQ(inside.geometry(), QRect(QPoint(0, 0), widgetOf(sheet).size()));
 }
 
 } // namespace
