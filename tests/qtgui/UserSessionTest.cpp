@@ -11,14 +11,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
-#include "AllControlsForm.h"
-#include "QtTestApplication.h"
-#include "support/TempFolder.h"
-#include "qtgui/ControlPeer.h"
-#include "qtgui/ControlPeerMenu.h"
-#include "qtgui/FormPeer.h"
-#include "qtgui/FormPeers.h"
-#include "qtgui/QtServices.h"
+#include "AllControlsTest.h"
 
 // What a user does on a shown window when handlers change the window under the user's hands:
 // unloading it, hiding or disabling the focused field; and the mouse clicks that fire Click.
@@ -26,32 +19,10 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-class UserSessionTest : public testing::Test {
+class UserSessionTest : public AllControlsTest {
 protected:
-    void SetUp() override
-    {
-        form.Show();
-        settle();
-        form.takeLog();
-    }
-
-    static void settle()
-    {
-        for (int i = 0; i < 3; ++i)
-            QCoreApplication::processEvents();
-    }
-
-    qtgui::ControlPeer& peerOf(const platform::Control& control) { return *windows.find(form)->peerOf(control); }
-    QWidget& widgetOf(const platform::Control& control) { return *peerOf(control).widget(); }
-    QWidget* focused() { return windows.find(form)->window()->focusWidget(); }
-
-    static void press(QWidget& target, Qt::Key key, const QString& text = {})
-    {
-        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, text);
-        QApplication::sendEvent(&target, &down);
-        QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, text);
-        QApplication::sendEvent(&target, &up);
-    }
+    qtgui::ControlPeer& peerOf(const platform::Control& control) { return *peer().peerOf(control); }
+    QWidget* focused() { return peer().window()->focusWidget(); }
 
     static void mouse(QWidget& target, QEvent::Type type, QPoint at = {4, 4})
     {
@@ -65,12 +36,6 @@ protected:
         mouse(target, QEvent::MouseButtonPress);
         mouse(target, QEvent::MouseButtonRelease);
     }
-
-    QApplication& app = qtTestApplication();
-    TempFolder folder;
-    qtgui::QtServices services{qtgui::QtServices::Options{folder.path() / "out.pdf"}};
-    qtgui::FormPeers windows{services};
-    AllControlsForm form{services};
 };
 
 TEST_F(UserSessionTest, AHandlerThatUnloadsItsOwnFormLeavesItUnloaded)
@@ -86,15 +51,15 @@ TEST_F(UserSessionTest, AHandlerThatUnloadsItsOwnFormLeavesItUnloaded)
     const Case cases[] = {
         {"File > Exit", &form.MenuFileExit.Click,
          [this] { dynamic_cast<qtgui::MenuPeer&>(peerOf(form.MenuFileExit)).action()->trigger(); }},
-        {"a check box", &form.CheckPaid.Click, [this] { qobject_cast<QCheckBox*>(&widgetOf(form.CheckPaid))->click(); }},
+        {"a check box", &form.CheckPaid.Click, [this] { qobject_cast<QCheckBox*>(widgetOf(form.CheckPaid))->click(); }},
         {"a key in a text box", &keyHandler,
          [this] {
              form.TextName.setFocus();
-             press(widgetOf(form.TextName), Qt::Key_A, "a");
+             press(*widgetOf(form.TextName), Qt::Key_A, "a");
          }},
         {"a scroll bar", &form.ScrollAmount.Change,
-         [this] { qobject_cast<QScrollBar*>(&widgetOf(form.ScrollAmount))->triggerAction(QAbstractSlider::SliderPageStepAdd); }},
-        {"a label", &form.LabelTitle.Click, [this] { click(widgetOf(form.LabelTitle)); }},
+         [this] { qobject_cast<QScrollBar*>(widgetOf(form.ScrollAmount))->triggerAction(QAbstractSlider::SliderPageStepAdd); }},
+        {"a label", &form.LabelTitle.Click, [this] { click(*widgetOf(form.LabelTitle)); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -111,7 +76,7 @@ TEST_F(UserSessionTest, AHandlerThatUnloadsItsOwnFormLeavesItUnloaded)
         EXPECT_EQ(std::count(log.begin(), log.end(), "Form_Load"), 0);
         ASSERT_GE(log.size(), 2U);
         EXPECT_EQ(Log(log.end() - 2, log.end()), (Log{"Form_QueryUnload", "Form_Unload"}));
-        EXPECT_FALSE(windows.find(form)->window()->isVisible());
+        EXPECT_FALSE(peer().window()->isVisible());
     }
     form.TextName.KeyDown = keyDown;
 }
@@ -120,20 +85,20 @@ TEST_F(UserSessionTest, HidingOrDisablingTheFocusedFieldKeepsTheScreensFocusOnTh
 {
     form.TextName.setFocus();
     settle();
-    ASSERT_EQ(focused(), &widgetOf(form.TextName));
+    ASSERT_EQ(focused(), widgetOf(form.TextName));
     form.takeLog();
 
     form.TextName.setEnabled(false);
     settle();
     EXPECT_EQ(form.takeLog(), (Log{"TextName_LostFocus", "TextMemo_GotFocus"}));
     EXPECT_EQ(form.ActiveControl(), &form.TextMemo);
-    EXPECT_EQ(focused(), &widgetOf(form.TextMemo));
+    EXPECT_EQ(focused(), widgetOf(form.TextMemo));
 
     // The next field: typing fires its key events.
     form.TextMemo.setVisible(false);
     settle();
     ASSERT_EQ(form.ActiveControl(), &form.CheckPaid);
-    ASSERT_EQ(focused(), &widgetOf(form.CheckPaid));
+    ASSERT_EQ(focused(), widgetOf(form.CheckPaid));
     form.takeLog();
     press(*focused(), Qt::Key_A, "a");
     EXPECT_EQ(form.takeLog(), (Log{"CheckPaid_KeyDown 65"}));
@@ -145,7 +110,7 @@ TEST_F(UserSessionTest, HidingOrDisablingTheFocusedFieldKeepsTheScreensFocusOnTh
     form.FrameKind.setEnabled(false);
     settle();
     EXPECT_EQ(form.takeLog(), (Log{"OptKind(1)_LostFocus", "ListCodes_GotFocus"}));
-    ASSERT_EQ(focused(), &widgetOf(form.ListCodes));
+    ASSERT_EQ(focused(), widgetOf(form.ListCodes));
     press(*focused(), Qt::Key_Return, "\r");
     EXPECT_EQ(form.takeLog(), (Log{"CmdOK_Click"}));
 }
@@ -156,7 +121,7 @@ TEST_F(UserSessionTest, AMouseClickClicksLabelsFramesPictureBoxesAndTextBoxes)
                                                           &form.TextName, &form.TextMemo};
     for (const platform::Control* control : clickable) {
         SCOPED_TRACE(control->Name());
-        QWidget& target = widgetOf(*control);
+        QWidget& target = *widgetOf(*control);
         form.takeLog();
         click(target);
         const Log log = form.takeLog();
@@ -166,7 +131,7 @@ TEST_F(UserSessionTest, AMouseClickClicksLabelsFramesPictureBoxesAndTextBoxes)
     }
 
     // Let go outside the control: no click; the release of a double click is no second click.
-    QWidget& label = widgetOf(form.LabelTitle);
+    QWidget& label = *widgetOf(form.LabelTitle);
     mouse(label, QEvent::MouseButtonPress);
     mouse(label, QEvent::MouseButtonRelease, QPoint(-20, -20));
     click(label);
@@ -180,7 +145,7 @@ TEST_F(UserSessionTest, AMouseClickClicksLabelsFramesPictureBoxesAndTextBoxes)
 TEST_F(UserSessionTest, APictureBoxMeasuresTheMouseFromItsInsideEdge)
 {
     QWidget& inside = *peerOf(form.PictureSheet).childArea();
-    ASSERT_NE(&inside, &widgetOf(form.PictureSheet));
+    ASSERT_NE(&inside, widgetOf(form.PictureSheet));
     mouse(inside, QEvent::MouseButtonPress, QPoint(10, 20));
     const Log log = form.takeLog();
     ASSERT_FALSE(log.empty());
@@ -189,7 +154,7 @@ TEST_F(UserSessionTest, APictureBoxMeasuresTheMouseFromItsInsideEdge)
 
 TEST_F(UserSessionTest, ALabelWithoutMnemonicsShowsItsAmpersand)
 {
-    auto& label = *qobject_cast<QLabel*>(&widgetOf(form.LabelTitle));
+    auto& label = *qobject_cast<QLabel*>(widgetOf(form.LabelTitle));
     form.LabelTitle.setCaption("Smith & Sons && Co");
     EXPECT_EQ(label.text(), QStringLiteral("Smith  Sons & Co"));
     form.LabelTitle.setUseMnemonic(false);
@@ -198,7 +163,7 @@ TEST_F(UserSessionTest, ALabelWithoutMnemonicsShowsItsAmpersand)
 
 TEST_F(UserSessionTest, AWindowMovedByTheUserUpdatesLeftAndTop)
 {
-    QWidget& window = *windows.find(form)->window();
+    QWidget& window = *peer().window();
     window.move(200, 100);
     settle();
     EXPECT_DOUBLE_EQ(form.Left(), 200 * 1440 / QGuiApplication::primaryScreen()->logicalDotsPerInch());
@@ -218,16 +183,16 @@ TEST_F(UserSessionTest, EachControlShowsItsOwnColoursAndAFrameExactlyItsOwn)
     form.FrameKind.setForeColor(0x00008000);
     form.OptKind[1].setForeColor(0x000000FF);
     settle();
-    QWidget& option0 = widgetOf(form.OptKind[0]);
-    QWidget& option1 = widgetOf(form.OptKind[1]);
+    QWidget& option0 = *widgetOf(form.OptKind[0]);
+    QWidget& option1 = *widgetOf(form.OptKind[1]);
     const QPalette standard = QApplication::palette(&option0);
     EXPECT_EQ(option0.palette().color(QPalette::WindowText), standard.color(QPalette::WindowText)) << "no green from the frame";
     EXPECT_EQ(option0.palette().color(QPalette::Window), standard.color(QPalette::Window)) << "no lavender from the frame";
     EXPECT_EQ(option1.palette().color(QPalette::WindowText), QColor(0xFF, 0, 0));
-    EXPECT_EQ(widgetOf(form.FrameKind).palette().color(QPalette::WindowText), green);
+    EXPECT_EQ(widgetOf(form.FrameKind)->palette().color(QPalette::WindowText), green);
 
     // Below the option buttons the frame shows its colour, unblended.
-    QWidget& frame = widgetOf(form.FrameKind);
+    QWidget& frame = *widgetOf(form.FrameKind);
     const QImage shot = frame.grab().toImage();
     const QPoint inside(frame.width() / 2, frame.height() - 8);
     EXPECT_EQ(shot.pixelColor(inside * shot.devicePixelRatio()), lavender);
@@ -235,7 +200,7 @@ TEST_F(UserSessionTest, EachControlShowsItsOwnColoursAndAFrameExactlyItsOwn)
 
 TEST_F(UserSessionTest, ADisabledFrameKeepsItsChildrensLooksButTheyTakeNoInput)
 {
-    QWidget& option = widgetOf(form.OptKind[1]);
+    QWidget& option = *widgetOf(form.OptKind[1]);
     const QImage before = option.grab().toImage();
     form.FrameKind.setEnabled(false);
     settle();
@@ -284,7 +249,7 @@ TEST_F(UserSessionTest, APictureBoxPaintsItsDrawingInOrderInItsColoursAndModes)
 
     // Without a border the inside is the whole control.
     sheet.setBorderStyle(0);
-    EXPECT_EQ(inside.geometry(), QRect(QPoint(0, 0), widgetOf(sheet).size()));
+    EXPECT_EQ(inside.geometry(), QRect(QPoint(0, 0), widgetOf(sheet)->size()));
 }
 
 } // namespace
