@@ -75,6 +75,8 @@ void PictureBoxPeer::show(std::string_view property)
 
 void PictureBoxPeer::paint(QPainter& painter) const
 {
+    if (!canReadControl())
+        return;
     // In the order drawn: a later stroke lies over an earlier one, or inverts it in exclusive-or mode.
     for (const platform::PictureStroke& stroke : picture_.drawing()) {
         const QColor colour = toQColor(stroke.colour, canvas_->palette());

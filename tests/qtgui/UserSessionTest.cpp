@@ -1,13 +1,12 @@
 #include <QAction>
 #include <QCheckBox>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QScreen>
 #include <QImage>
-#include <QLineEdit>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
