@@ -36,8 +36,8 @@ enum class LineForm { Line, Box, FilledBox };
 // is the control's size less a border of BorderWidth twips each side with BorderStyle 1.
 //
 // Paint fires when the box must be drawn afresh: when its form shows, on Refresh (its own or the
-// form's) and when the user uncovers or resizes the window. A box with a Paint handler forgets its
-// drawing first, so the handler draws it anew; one without keeps it.
+// form's) and when the user resizes the window or restores it from the task bar. A box with a
+// Paint handler forgets its drawing first, so the handler draws it anew; one without keeps it.
 class PictureBox : public Control {
 public:
     using Control::Control;
