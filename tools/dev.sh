@@ -7,10 +7,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# Liberation Sans stands in for Arial, the font the system asks for by name, and Nimbus Sans Narrow
-# (fonts-urw-base35) for the narrow MS Sans Serif.
+# Free faces stand in for the fonts the system asks for by name: Liberation for Arial, Courier New and
+# Times New Roman, Nimbus Sans Narrow (fonts-urw-base35) for the narrow MS Sans Serif, DejaVu for
+# System and (condensed) Small Fonts.
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev xvfb xauth
-          fonts-dejavu-core fonts-liberation2 fonts-urw-base35)
+          fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 fonts-urw-base35)
 
 install_missing() {
     local missing=()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <cassert>
+#include <stdexcept>
 #include <string>
 
 #include "core/Ledger.h"
@@ -28,10 +28,11 @@ public:
 // The window a data-file operation is given must be the one attached to its book: the operation
 // calls it directly, while the core operations it runs reach it through the book, and a book read
 // in one window and shown in another would be saved with the wrong sort order and scroll bar.
-inline void ExpectAttached([[maybe_unused]] const core::Ledger& ledger,
-                           [[maybe_unused]] const DataFileWindow& window)
+// A programming fault, refused in every build type.
+inline void ExpectAttached(const core::Ledger& ledger, const DataFileWindow& window)
 {
-    assert(&ledger.Window() == &window && "the data file's window must be attached to the book");
+    if (&ledger.Window() != &window)
+        throw std::logic_error("the data file's window must be attached to the book");
 }
 
 } // namespace datafile

@@ -146,9 +146,8 @@ void Calendar::DrawCalendarGrid()
 {
     for (int row = 1; row <= 7; ++row) {
         for (int column = 1; column <= 7; ++column) {
-            Picture1.rectangle(unitsToX(column * CellUnits), unitsToY(row * CellUnits),
-                               unitsToX((column + 1) * CellUnits), unitsToY((row + 1) * CellUnits), platform::Black,
-                               false);
+            Picture1.line(unitsToX(column * CellUnits), unitsToY(row * CellUnits), unitsToX((column + 1) * CellUnits),
+                          unitsToY((row + 1) * CellUnits), platform::Black, platform::LineForm::Box);
         }
     }
     // Serial dates 1 to 7 fall on Sunday to Saturday.
@@ -214,8 +213,8 @@ void Calendar::Picture1_MouseDown(double x, double y)
     if (cell_ >= 1 && cell_ <= WeekCells) {
         const int column = (cell_ - 1) % 7 + 1;
         const int row = (cell_ - 1) / 7 + 2;
-        Picture1.rectangle(unitsToX(column * CellUnits), unitsToY(row * CellUnits), unitsToX((column + 1) * CellUnits),
-                           unitsToY((row + 1) * CellUnits), LightGreen, true);
+        Picture1.line(unitsToX(column * CellUnits), unitsToY(row * CellUnits), unitsToX((column + 1) * CellUnits),
+                      unitsToY((row + 1) * CellUnits), LightGreen, platform::LineForm::FilledBox);
         Label3.setCaption(runtime::format(cellDate(cell_), LongDate));
     } else {
         // The title, the day names and beside the columns hold no date.

@@ -7,7 +7,8 @@
 namespace platform {
 
 // A push button. Setting Default (or Cancel) makes it the form's only Default (Cancel) button:
-// Enter (Escape) anywhere on the form clicks it (Form::userKeyDown).
+// Enter (Escape) anywhere on the form clicks it (Form::userKeyDown); Enter on a focused button
+// clicks that button.
 class CommandButton : public Control {
 public:
     using Control::Control;
@@ -22,7 +23,6 @@ public:
     void setValue(bool on);
 
 protected:
-    bool wantsEnter() const override { return true; }
     void keepDesign() override;
     void restoreDesign() override;
 

@@ -68,9 +68,17 @@ void Control::Move(double left, double top, double width, double height)
 }
 
 bool Control::Visible() const { touch(); return common_.visible; }
-void Control::setVisible(bool visible) { assign(common_.visible, visible, "Visible"); }
+void Control::setVisible(bool visible)
+{
+    if (assign(common_.visible, visible, "Visible") && !visible)
+        form_->focusLeavesUnusable(*this);
+}
 bool Control::Enabled() const { touch(); return common_.enabled; }
-void Control::setEnabled(bool enabled) { assign(common_.enabled, enabled, "Enabled"); }
+void Control::setEnabled(bool enabled)
+{
+    if (assign(common_.enabled, enabled, "Enabled") && !enabled)
+        form_->focusLeavesUnusable(*this);
+}
 int Control::TabIndex() const { touch(); return common_.tabIndex; }
 void Control::setTabIndex(int tabIndex) { assign(common_.tabIndex, tabIndex, "TabIndex"); }
 bool Control::TabStop() const { touch(); return common_.tabStop; }
@@ -125,6 +133,7 @@ void Control::setFocus()
 void Control::Refresh()
 {
     touch();
+    paintAgain();
     changed("Refresh");
 }
 
@@ -155,13 +164,22 @@ void Control::Drag(int action)
     changed("Drag");
 }
 
+bool Control::userCanAct() const
+{
+    // A handler may have unloaded the form: the user acted on a window that is gone, and reading
+    // the control would load the form again.
+    return form_->isLoaded() && isShown() && isEnabled();
+}
+
 void Control::userDrop(Control& source, double x, double y)
 {
     if (!source.isDragging())
         return;
     source.Drag(0);
-    if (userCanAct() && DragDrop)
+    if (userCanAct() && DragDrop) {
+        toScale(x, y);
         DragDrop(source, x, y);
+    }
 }
 
 void Control::userClick()
@@ -176,18 +194,16 @@ void Control::userDblClick()
         fire(DblClick);
 }
 
-namespace {
-
-void fireMouse(const Control& control, const MouseEvent& event, int button, int shift, double x, double y)
+void Control::fireMouse(const MouseEvent& event, int button, int shift, double x, double y) const
 {
-    if (event && control.isShown() && control.isEnabled())
+    if (event && userCanAct()) {
+        toScale(x, y);
         event(button, shift, x, y);
+    }
 }
 
-} // namespace
-
-void Control::userMouseDown(int button, int shift, double x, double y) { fireMouse(*this, MouseDown, button, shift, x, y); }
-void Control::userMouseMove(int button, int shift, double x, double y) { fireMouse(*this, MouseMove, button, shift, x, y); }
-void Control::userMouseUp(int button, int shift, double x, double y) { fireMouse(*this, MouseUp, button, shift, x, y); }
+void Control::userMouseDown(int button, int shift, double x, double y) { fireMouse(MouseDown, button, shift, x, y); }
+void Control::userMouseMove(int button, int shift, double x, double y) { fireMouse(MouseMove, button, shift, x, y); }
+void Control::userMouseUp(int button, int shift, double x, double y) { fireMouse(MouseUp, button, shift, x, y); }
 
 } // namespace platform

@@ -65,6 +65,8 @@ public:
     void Move(double left, double top, double width = -1, double height = -1);
 
     bool Visible() const;
+    // Hiding or disabling the control that has the focus, or a container holding it, moves the
+    // focus on (Form::setFocus has the rules).
     void setVisible(bool visible);
     bool Enabled() const;
     void setEnabled(bool enabled);
@@ -107,7 +109,7 @@ public:
     // Whether the control can hold the focus at all (labels, frames, shapes and lines cannot).
     virtual bool canTakeFocus() const { return true; }
 
-    // Repaints the control now; the peer is told "Refresh".
+    // Repaints the control now (a picture box fires Paint); the peer is told "Refresh".
     void Refresh();
     // Puts the control in front of (0) or behind (1) the others in its container; the peer is told
     // "ZOrder". Any other position is error 5.
@@ -170,19 +172,26 @@ protected:
 
     // The font changed (any of its parts): a label that sizes itself measures its caption again.
     virtual void fontChanged() {}
+    // The control must be drawn afresh (a picture box fires Paint).
+    virtual void paintAgain() {}
+    // Turns twips from the control's inside top left corner into the control's own co-ordinates
+    // (a picture box's scale), as its mouse events and drops report them.
+    virtual void toScale(double& /*x*/, double& /*y*/) const {}
     // Keeps the design-time values when the form first loads and takes them back when it unloads.
     // A control with state of its own extends both and calls the base.
     virtual void keepDesign();
     virtual void restoreDesign();
 
-    // User actions reach only a control that is shown and enabled, as on the screen.
-    bool userCanAct() const { return isShown() && isEnabled(); }
+    // User actions reach only a control that is shown and enabled on a loaded form, as on the screen.
+    bool userCanAct() const;
     // Whether Enter is the control's own key rather than the Default button's.
     virtual bool wantsEnter() const { return false; }
     // A typed character that got through the KeyPress events; a text box inserts it.
     virtual void typeCharacter(int /*keyAscii*/) {}
 
 private:
+    void fireMouse(const MouseEvent& event, int button, int shift, double x, double y) const;
+
     struct Common {
         double left = 0, top = 0, width = 0, height = 0;
         bool visible = true;

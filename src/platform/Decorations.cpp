@@ -26,6 +26,8 @@ int Label::Alignment() const { touch(); return state_.alignment; }
 void Label::setAlignment(int alignment) { assign(state_.alignment, alignment, "Alignment"); }
 int Label::BorderStyle() const { touch(); return state_.borderStyle; }
 void Label::setBorderStyle(int style) { assign(state_.borderStyle, style, "BorderStyle"); }
+bool Label::UseMnemonic() const { touch(); return state_.useMnemonic; }
+void Label::setUseMnemonic(bool on) { assign(state_.useMnemonic, on, "UseMnemonic"); }
 
 void Label::fitToCaption()
 {

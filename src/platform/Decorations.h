@@ -24,6 +24,10 @@ public:
     // 0 none, 1 fixed single.
     int BorderStyle() const;
     void setBorderStyle(int style);
+    // Whether "&" in the caption marks an access key (shown underlined, "&&" a plain "&"); off, the
+    // caption shows every "&" as it is ("Smith & Sons").
+    bool UseMnemonic() const;
+    void setUseMnemonic(bool on);
     bool canTakeFocus() const override { return false; }
 
     Event Change;
@@ -41,6 +45,7 @@ private:
         bool autoSize = false;
         int alignment = LeftJustify;
         int borderStyle = 0;
+        bool useMnemonic = true;
     };
     State state_;
     State design_;

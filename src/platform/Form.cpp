@@ -99,7 +99,7 @@ void Form::Show(bool modal)
             if (Control* first = firstInTabOrder())
                 setFocus(*first);
         if (visible_)
-            Form_Paint();
+            paint();
     }
     if (modal && visible_)
         services_.runModal(*this);
@@ -143,7 +143,15 @@ bool Form::Unload(UnloadMode mode)
 void Form::Refresh()
 {
     if (loaded_ && visible_)
-        Form_Paint();
+        paint();
+}
+
+void Form::paint()
+{
+    Form_Paint();
+    for (Control* control : controls_)
+        if (loaded_ && control->isShown())
+            control->paintAgain();
 }
 
 bool Form::Visible() const
@@ -230,6 +238,8 @@ long Form::BackColor() const { return state_.backColor; }
 void Form::setBackColor(long colour) { assign(state_.backColor, colour, "BackColor"); }
 const std::string& Form::Tag() const { return state_.tag; }
 void Form::setTag(const std::string& tag) { assign(state_.tag, tag, "Tag"); }
+long Form::HelpContextID() const { return state_.helpContextID; }
+void Form::setHelpContextID(long topic) { assign(state_.helpContextID, topic, "HelpContextID"); }
 const Font& Form::font() const { return state_.font; }
 const std::string& Form::FontName() const { return state_.font.name; }
 void Form::setFontName(const std::string& name)
@@ -243,8 +253,8 @@ double Form::FontSize() const { return state_.font.size; }
 void Form::setFontSize(double size) { assign(state_.font.size, size, "Font"); }
 bool Form::FontBold() const { return state_.font.bold; }
 void Form::setFontBold(bool on) { assign(state_.font.bold, on, "Font"); }
-double Form::TextWidth(const std::string& text) const { return fixedTextWidth(text, state_.font.size); }
-double Form::TextHeight(const std::string& text) const { return fixedTextHeight(text, state_.font.size); }
+double Form::TextWidth(const std::string& text) const { return services_.textWidth(state_.font, text); }
+double Form::TextHeight(const std::string& text) const { return services_.textHeight(state_.font, text); }
 
 int Form::nextStackLevel(bool front)
 {
@@ -258,6 +268,12 @@ void Form::userResize(double width, double height, double scaleWidth, double sca
     state_.scaleWidth = scaleWidth;
     state_.scaleHeight = scaleHeight;
     Form_Resize();
+}
+
+void Form::userMove(double left, double top)
+{
+    state_.left = left;
+    state_.top = top;
 }
 
 // ---- focus ----
@@ -330,13 +346,13 @@ Control* Form::firstInTabOrder() const
     return first;
 }
 
-void Form::focusNext(bool backwards)
+Control* Form::nextInTabOrder(bool backwards) const
 {
     std::vector<Control*> order;
     std::copy_if(controls_.begin(), controls_.end(), std::back_inserter(order),
                  [this](Control* c) { return canTab(*c) || c == active_; });
     if (order.empty())
-        return;
+        return nullptr;
     std::stable_sort(order.begin(), order.end(), [](Control* a, Control* b) { return a->TabIndex() < b->TabIndex(); });
     const auto here = std::find(order.begin(), order.end(), active_);
     std::size_t next = 0;
@@ -344,7 +360,40 @@ void Form::focusNext(bool backwards)
         const std::size_t at = static_cast<std::size_t>(here - order.begin());
         next = backwards ? (at + order.size() - 1) % order.size() : (at + 1) % order.size();
     }
-    setFocus(*order[next]);
+    return order[next];
+}
+
+void Form::focusNext(bool backwards)
+{
+    if (Control* next = nextInTabOrder(backwards))
+        setFocus(*next);
+}
+
+void Form::focusLeavesUnusable(const Control& control)
+{
+    auto holds = [&control](const Control* c) {
+        for (; c; c = c->Container())
+            if (c == &control)
+                return true;
+        return false;
+    };
+    if (!active_ || movingFocus_ || !holds(active_))
+        return;
+    if (!visible_) {
+        active_ = nullptr;
+        changed("ActiveControl");
+        return;
+    }
+    Control* next = nextInTabOrder(false);
+    if (next && next != active_) {
+        setFocus(*next);
+        return;
+    }
+    Control* requested = leave(*active_, nullptr);
+    active_ = nullptr;
+    changed("ActiveControl");
+    if (requested)
+        setFocus(*requested);
 }
 
 // ---- default and cancel buttons ----
@@ -375,8 +424,13 @@ void Form::setCancelButton(CommandButton* button, bool on)
 
 int Form::userKeyDown(int keyCode, int shift)
 {
-    touch();
+    if (!loaded_)
+        return keyCode;
     auto usable = [](CommandButton* b) { return b && b->isShown() && b->isEnabled(); };
+    if (auto* focusedButton = dynamic_cast<CommandButton*>(active_); keyCode == KeyReturn && usable(focusedButton)) {
+        focusedButton->userClick();
+        return 0;
+    }
     if (keyCode == KeyReturn && usable(default_) && !(active_ && active_->wantsEnter())) {
         default_->userClick();
         return 0;
@@ -393,12 +447,19 @@ int Form::userKeyDown(int keyCode, int shift)
         focusNext((shift & 1) != 0);
         return 0;
     }
+    if (keyCode == KeyF1 && shift == 0) {
+        constexpr int HelpContext = 1;
+        constexpr int HelpContents = 3;
+        services_.showHelp(state_.helpContextID != 0 ? HelpContext : HelpContents, state_.helpContextID);
+        return 0;
+    }
     return keyCode;
 }
 
 int Form::userKeyPress(int keyAscii, bool edit)
 {
-    touch();
+    if (!loaded_)
+        return keyAscii;
     if (state_.keyPreview)
         Form_KeyPress(keyAscii);
     if (keyAscii != 0 && active_ && active_->KeyPress)
@@ -410,7 +471,8 @@ int Form::userKeyPress(int keyAscii, bool edit)
 
 void Form::userKeyUp(int keyCode, int shift)
 {
-    touch();
+    if (!loaded_)
+        return;
     if (state_.keyPreview)
         Form_KeyUp(keyCode, shift);
     if (keyCode != 0 && active_ && active_->KeyUp)

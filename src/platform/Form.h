@@ -50,7 +50,7 @@ public:
     bool Unload(UnloadMode mode = UnloadByCode);
     // The user closed the window with its close box.
     bool userClose() { return Unload(UnloadByUser); }
-    // Fires Paint on a visible form.
+    // Fires Paint on a visible form, then on its controls that paint (picture boxes).
     void Refresh();
 
     bool Visible() const;
@@ -85,6 +85,9 @@ public:
     void setBackColor(long colour);
     const std::string& Tag() const;
     void setTag(const std::string& tag);
+    // The help topic F1 opens (Services::showHelp); 0 opens the help's contents.
+    long HelpContextID() const;
+    void setHelpContextID(long topic);
     const Font& font() const;
     const std::string& FontName() const;
     // A name the screen does not have (Services::screenFonts, letter case ignored) is error 380;
@@ -94,7 +97,7 @@ public:
     void setFontSize(double size);
     bool FontBold() const;
     void setFontBold(bool on);
-    // The size a text takes in the form's font, with the fixed metrics of TextMetrics.h.
+    // The size a text takes in the form's font (Services::textWidth).
     double TextWidth(const std::string& text) const;
     double TextHeight(const std::string& text) const;
 
@@ -103,6 +106,9 @@ public:
     // Moves the focus: LostFocus on the control that had it, then GotFocus on this one. A handler
     // that moves the focus again while those run has the last word. Error 5 when the control is
     // hidden, disabled or cannot take the focus, or the form is not visible.
+    // When code hides or disables the control that has the focus (or a container holding it), the
+    // focus moves on to the next control in tab order the same way; with none left, the control
+    // loses it (LostFocus) and no control has it. On a hidden form it is simply dropped.
     void setFocus(Control& control);
 
     // The form's Default and Cancel buttons (the Default/Cancel properties set them); null when none.
@@ -113,10 +119,12 @@ public:
     const std::vector<Control*>& controls() const { return controls_; }
 
     // User input, as the Qt layer or a test feeds it.
-    // A key goes down in the active control. Enter clicks the Default button (unless the control is
-    // a multi-line text box or a command button) and Escape the Cancel button, without key events;
+    // A key goes down in the active control. Enter clicks the focused command button, or else the
+    // Default button (unless the control is a multi-line text box), and Escape the Cancel button,
+    // without key events;
     // otherwise Form_KeyDown (with KeyPreview) and the control's KeyDown run, then Tab moves the
-    // focus. Answers the key code left after all that: 0 when it was used up.
+    // focus and F1 opens the help at the form's topic. Answers the key code left after all that: 0
+    // when it was used up.
     int userKeyDown(int keyCode, int shift = 0);
     // A character is typed: Form_KeyPress (with KeyPreview), the control's KeyPress, then, with
     // `edit`, the control takes the character (a text box inserts it). Answers the character left.
@@ -126,6 +134,8 @@ public:
     void userType(const std::string& text);
     // The user resized the window (the Qt layer passes the new inside size); fires Resize.
     void userResize(double width, double height, double scaleWidth, double scaleHeight);
+    // The user moved the window: Left and Top follow, with no event.
+    void userMove(double left, double top);
 
     Peer* peer() const { return peer_; }
     void setPeer(Peer* peer) { peer_ = peer; }
@@ -150,6 +160,8 @@ private:
     int nextStackLevel(bool front);
     // Sets the size; Resize follows when it changed on a visible form.
     void resizeTo(double width, double height);
+    // Form_Paint, then the controls' own Paint.
+    void paint();
 
     struct State {
         std::string caption;
@@ -161,6 +173,7 @@ private:
         bool keyPreview = false;
         long backColor = 0x8000000F;
         std::string tag;
+        long helpContextID = 0;
         Font font;
     };
 
@@ -172,7 +185,12 @@ private:
     void setDefaultButton(CommandButton* button, bool on);
     void setCancelButton(CommandButton* button, bool on);
     Control* firstInTabOrder() const;
+    // The control after (or before) the active one in tab order; the active one itself when no
+    // other can take the focus.
+    Control* nextInTabOrder(bool backwards) const;
     void focusNext(bool backwards);
+    // The control was just hidden or disabled: the focus leaves it if it, or a control it holds, has it.
+    void focusLeavesUnusable(const Control& control);
     void checkFocusable(const Control& control) const;
     // Runs LostFocus on the control that leaves; answers where the focus goes after its handler.
     Control* leave(Control& leaving, Control* target);

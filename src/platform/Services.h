@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Drawing.h"
 #include "runtime/Date.h"
 
 namespace platform {
@@ -102,6 +103,10 @@ public:
     virtual double screenWidth() = 0;
     virtual double screenHeight() = 0;
     virtual std::vector<std::string> screenFonts() = 0;
+    // The size a text takes on the screen in a font, in twips: its widest line by its lines
+    // (Form::TextWidth, PictureBox::TextWidth). Headless, the fixed metrics of TextMetrics.h.
+    virtual double textWidth(const Font& font, const std::string& text);
+    virtual double textHeight(const Font& font, const std::string& text);
     // The clock the system reads "today" from; tests set it.
     virtual runtime::Date now() = 0;
 };

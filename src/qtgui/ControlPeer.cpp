@@ -43,11 +43,16 @@ ControlPeer::~ControlPeer()
         control_->setPeer(nullptr);
 }
 
+bool ControlPeer::canReadControl() const
+{
+    return control_ != nullptr && control_->form().isLoaded();
+}
+
 void ControlPeer::propertyChanged(std::string_view property)
 {
-    // Reading an unloaded form's control would load it again; its window is hidden, and the form
-    // peer shows every control afresh when the form shows again.
-    if (!control_->form().isLoaded())
+    // An unloaded form's window is hidden, and the form peer shows every control afresh when the
+    // form shows again.
+    if (!canReadControl())
         return;
     form_.applying([&] { show(property); });
 }
@@ -55,6 +60,12 @@ void ControlPeer::propertyChanged(std::string_view property)
 void ControlPeer::released()
 {
     control_ = nullptr;
+}
+
+QWidget* ControlPeer::measuredFrom() const
+{
+    QWidget* area = childArea();
+    return area ? area : widget();
 }
 
 bool ControlPeer::isApplying() const
@@ -73,7 +84,7 @@ void ControlPeer::fromUser(const std::function<void()>& action)
         // from inside the toolkit's event handling.
         qCritical("Unhandled error in %s: %s", control_ ? control_->Name().c_str() : "?", error.what());
     }
-    if (control_)
+    if (canReadControl())
         form_.applying([this] { showUserState(); });
 }
 
@@ -112,7 +123,7 @@ void WidgetPeer::show(std::string_view property)
     if (concerns(property, {"Visible"}))
         widget_->setVisible(c.Visible());
     if (concerns(property, {"Enabled"}))
-        widget_->setEnabled(c.Enabled());
+        showEnabled();
     if (concerns(property, {"ToolTipText"}))
         widget_->setToolTip(toQString(c.ToolTipText()));
     if (concerns(property, {"Font"}))
@@ -173,7 +184,7 @@ void WidgetPeer::dropAt(const QPointF& globalPosition)
         fromUser([&] { source.Drag(0); });
         return;
     }
-    const QPointF at = target->widget()->mapFromGlobal(globalPosition);
+    const QPointF at = target->measuredFrom()->mapFromGlobal(globalPosition);
     fromUser([&] { target->control().userDrop(source, toTwips(at.x()), toTwips(at.y())); });
 }
 
@@ -183,9 +194,36 @@ void WidgetPeer::place()
     widget_->setGeometry(toPixelRect(c.Left(), c.Top(), c.Width(), c.Height()));
 }
 
+void WidgetPeer::showEnabled()
+{
+    // A container's widget stays enabled: disabling it would grey what it holds, which keeps its
+    // looks on the platform. What it holds no longer takes the focus or the mouse, and the model
+    // refuses the user's actions on it.
+    if (!childArea()) {
+        widget_->setEnabled(control().Enabled());
+        showFocusPolicy();
+        return;
+    }
+    const platform::Control& container = control();
+    for (const platform::Control* c : container.form().controls())
+        for (const platform::Control* holder = c->Container(); holder; holder = holder->Container())
+            if (holder == &container)
+                if (auto* held = dynamic_cast<WidgetPeer*>(formPeer().peerOf(*c)))
+                    held->showReachable();
+}
+
+void WidgetPeer::showReachable()
+{
+    if (!widget_ || !canReadControl())
+        return;
+    showFocusPolicy();
+    if (!control().isEnabled() && widget_->hasFocus())
+        widget_->clearFocus();
+}
+
 void WidgetPeer::showFocusPolicy()
 {
-    if (!control().canTakeFocus())
+    if (!control().canTakeFocus() || !control().isEnabled())
         widget_->setFocusPolicy(Qt::NoFocus);
     else
         widget_->setFocusPolicy(control().TabStop() ? Qt::StrongFocus : Qt::ClickFocus);
@@ -205,17 +243,20 @@ void WidgetPeer::showColours()
 {
     const long back = control().BackColor();
     const long fore = control().ForeColor();
-    const QPalette standard = widget_->parentWidget() ? widget_->parentWidget()->palette() : QApplication::palette();
+    // The theme's palette for the widget's kind, every role its own, so that a container's
+    // colours do not spread to it.
+    const QPalette standard = QApplication::palette(widget_);
     QPalette palette = standard;
     if (back != DefaultBackColour || fore != DefaultForeColour)
         paintColours(palette, toQColor(back, standard), toQColor(fore, standard));
+    palette.setResolveMask(~QPalette::ResolveMask(0));
     widget_->setPalette(palette);
-    widget_->setAutoFillBackground(back != DefaultBackColour);
+    widget_->setAutoFillBackground(opaque());
 }
 
 bool WidgetPeer::eventFilter(QObject* watched, QEvent* event)
 {
-    if (isApplying())
+    if (isApplying() || !canReadControl())
         return false;
     switch (event->type()) {
     case QEvent::FocusIn: {
@@ -234,6 +275,11 @@ bool WidgetPeer::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
+        // Inside a disabled container the widget looks usable but takes no click.
+        if (!control().isEnabled())
+            return true;
+        mouseEvent(watched, *static_cast<QMouseEvent*>(event));
+        return false;
     case QEvent::MouseMove: mouseEvent(watched, *static_cast<QMouseEvent*>(event)); return false;
     default: return false;
     }
@@ -272,7 +318,9 @@ void WidgetPeer::keyReleased(const QKeyEvent& event)
 void WidgetPeer::mouseEvent(QObject* watched, const QMouseEvent& event)
 {
     const auto* source = qobject_cast<QWidget*>(watched);
-    const QPointF at = source && source != widget_ ? QPointF(source->mapTo(widget_, event.position().toPoint())) : event.position();
+    const QWidget* origin = measuredFrom();
+    // The press may reach an inner widget or, for a container, its border around the inside.
+    const QPointF at = source && source != origin ? origin->mapFromGlobal(source->mapToGlobal(event.position())) : event.position();
     const double x = toTwips(at.x());
     const double y = toTwips(at.y());
     const int shift = toShiftState(event.modifiers());
@@ -289,11 +337,23 @@ void WidgetPeer::mouseEvent(QObject* watched, const QMouseEvent& event)
         // click; the model's focus moves first, as it does in the front window.
         if (!widget_->isActiveWindow() && (widget_->focusPolicy() & Qt::ClickFocus) && c.form().ActiveControl() != &c)
             fromUser([&] { c.form().setFocus(c); });
+        pressed_ = event.button() == Qt::LeftButton;
         fromUser([&] { c.userMouseDown(toMouseButtons(event.button()), shift, x, y); });
         break;
-    case QEvent::MouseButtonRelease: fromUser([&] { c.userMouseUp(toMouseButtons(event.button()), shift, x, y); }); break;
+    case QEvent::MouseButtonRelease: {
+        const bool click = std::exchange(pressed_, false) && event.button() == Qt::LeftButton && clickedByMouse()
+                           && widget_->rect().contains(widget_->mapFromGlobal(event.globalPosition()).toPoint());
+        fromUser([&] {
+            c.userMouseUp(toMouseButtons(event.button()), shift, x, y);
+            if (click)
+                c.userClick();
+        });
+        break;
+    }
     case QEvent::MouseMove: fromUser([&] { c.userMouseMove(toMouseButtons(event.buttons()), shift, x, y); }); break;
     case QEvent::MouseButtonDblClick:
+        // The release that ends a double click is no second click.
+        pressed_ = false;
         fromUser([&] {
             c.userMouseDown(toMouseButtons(event.button()), shift, x, y);
             c.userDblClick();

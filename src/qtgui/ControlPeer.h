@@ -34,11 +34,18 @@ public:
     platform::Control& control() const { return *control_; }
     // The control was destroyed; the peer does nothing any more.
     bool isReleased() const { return control_ == nullptr; }
+    // Whether the peer may read its control: the control is there and its form loaded. Reading a
+    // control of an unloaded form would load the form again (a handler may have unloaded it: File >
+    // Exit), so every read the peer makes on its own, outside the model's telling, checks this first.
+    bool canReadControl() const;
     FormPeer& formPeer() const { return form_; }
     // The widget that shows the control; null for a menu item.
     virtual QWidget* widget() const = 0;
     // Where the controls held by this one sit (frames and picture boxes); null for other kinds.
     virtual QWidget* childArea() const { return nullptr; }
+    // The widget whose top left corner the mouse's and a drop's co-ordinates are measured from:
+    // the inside edge of a container, as its children and its drawing are.
+    QWidget* measuredFrom() const;
 
     void propertyChanged(std::string_view property) override;
     // The control is gone (its form is being destroyed): the peer does nothing from now on.
@@ -83,13 +90,23 @@ protected:
     // Whether typed characters are the model's to insert (text boxes, editable combos): then the
     // widget never sees them, so MaxLength, Locked and a KeyPress handler's changes all hold.
     virtual bool modelEditsTyping() const { return false; }
+    // Whether a press and release of the left button on the widget clicks the control (labels,
+    // frames, picture boxes, text boxes); other widgets say when they are clicked themselves.
+    virtual bool clickedByMouse() const { return false; }
     // The palette roles the back and fore colours paint.
     virtual void paintColours(QPalette& palette, const QColor& back, const QColor& fore) const;
+    // Whether the widget fills its back with its back colour; shapes and lines are drawn over
+    // what lies behind them.
+    virtual bool opaque() const { return true; }
+    // Shows the control's own colours; its container's never reach it.
+    void showColours();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void watch(QWidget& input);
-    void showColours();
+    void showEnabled();
+    // Whether the user can reach the control: it and every container holding it are enabled.
+    void showReachable();
     void showFocusPolicy();
     void showPointer();
     void showStacking();
@@ -101,6 +118,8 @@ private:
     void mouseEvent(QObject* watched, const QMouseEvent& event);
 
     QPointer<QWidget> widget_;
+    // The left button went down on the widget, and no double click followed.
+    bool pressed_ = false;
 };
 
 // Whether a property change concerns one of these properties ("*" concerns all).

@@ -1,10 +1,10 @@
 #include "qtgui/ControlPeerContainers.h"
 
 #include <QFontMetrics>
-#include <QGroupBox>
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "qtgui/FrameBox.h"
 #include "qtgui/QtText.h"
 #include "qtgui/WidgetColours.h"
 #include "qtgui/WidgetFonts.h"
@@ -16,7 +16,7 @@ namespace qtgui {
 // ---- FramePeer ----
 
 FramePeer::FramePeer(platform::Frame& frame, FormPeer& form)
-    : WidgetPeer(frame, form), frame_(frame), groupBox_(new QGroupBox(containerArea(frame, form)))
+    : WidgetPeer(frame, form), frame_(frame), groupBox_(new FrameBox(containerArea(frame, form)))
 {
     adopt(groupBox_);
 }
@@ -31,6 +31,15 @@ void FramePeer::show(std::string_view property)
     WidgetPeer::show(property);
     if (concerns(property, {"Caption"}))
         groupBox_->setTitle(toQString(frame_.Caption()));
+    if (concerns(property, {"Enabled", "BackColor", "ForeColor"})) {
+        showColours();
+        // Only the caption of a disabled frame greys; what it holds keeps its own colours.
+        if (!frame_.Enabled()) {
+            QPalette palette = groupBox_->palette();
+            palette.setColor(QPalette::WindowText, palette.color(QPalette::Disabled, QPalette::WindowText));
+            groupBox_->setPalette(palette);
+        }
+    }
 }
 
 // ---- PictureBoxPeer ----
@@ -38,9 +47,8 @@ void FramePeer::show(std::string_view property)
 PictureBoxPeer::PictureBoxPeer(platform::PictureBox& picture, FormPeer& form)
     : WidgetPeer(picture, form), picture_(picture), panel_(new QFrame(containerArea(picture, form)))
 {
-    panel_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto* layout = new QVBoxLayout(panel_);
-    layout->setContentsMargins(panel_->frameWidth(), panel_->frameWidth(), panel_->frameWidth(), panel_->frameWidth());
+    layout->setContentsMargins(0, 0, 0, 0);
     canvas_ = new PaintedWidget(panel_);
     canvas_->paint = [this](QPainter& painter) { paint(painter); };
     layout->addWidget(canvas_);
@@ -55,30 +63,41 @@ QWidget* PictureBoxPeer::childArea() const
 void PictureBoxPeer::show(std::string_view property)
 {
     WidgetPeer::show(property);
+    if (concerns(property, {"BorderStyle"})) {
+        const int border = toPixels(picture_.BorderStyle() == 1 ? platform::PictureBox::BorderWidth : 0);
+        panel_->setFrameStyle(picture_.BorderStyle() == 1 ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
+        // The layout holds the inside within the frame's own width.
+        panel_->setLineWidth(border);
+    }
     if (concerns(property, {"Picture"}))
         canvas_->update();
 }
 
 void PictureBoxPeer::paint(QPainter& painter) const
 {
-    const platform::RecordedPage& drawing = picture_.drawing();
-    for (const platform::Stroke& stroke : drawing.strokes) {
+    if (!canReadControl())
+        return;
+    // In the order drawn: a later stroke lies over an earlier one, or inverts it in exclusive-or mode.
+    for (const platform::PictureStroke& stroke : picture_.drawing()) {
         const QColor colour = toQColor(stroke.colour, canvas_->palette());
+        painter.setCompositionMode(stroke.exclusiveOr ? QPainter::RasterOp_SourceXorDestination
+                                                      : QPainter::CompositionMode_SourceOver);
         painter.setPen(colour);
         const QPoint from(toPixels(stroke.x1), toPixels(stroke.y1));
         const QPoint to(toPixels(stroke.x2), toPixels(stroke.y2));
         switch (stroke.kind) {
-        case platform::Stroke::Kind::Rectangle: painter.drawRect(QRect(from, to).normalized()); break;
-        case platform::Stroke::Kind::FilledRectangle: painter.fillRect(QRect(from, to).normalized(), colour); break;
-        case platform::Stroke::Kind::Line: painter.drawLine(from, to); break;
+        case platform::PictureStroke::Kind::Text: {
+            const QFont font = toQFont(stroke.font);
+            painter.setFont(font);
+            // The text's position is the top of its line; Qt draws from the baseline.
+            painter.drawText(QPointF(from) + QPointF(0, QFontMetrics(font).ascent()), toQString(stroke.text));
+            break;
         }
-    }
-    for (const platform::TextRun& run : drawing.runs) {
-        const QFont font = toQFont(run.font);
-        painter.setFont(font);
-        painter.setPen(toQColor(run.colour, canvas_->palette()));
-        // The run's position is the top of its line; Qt draws from the baseline.
-        painter.drawText(QPointF(toPixels(run.x), toPixels(run.y) + QFontMetrics(font).ascent()), toQString(run.text));
+        case platform::PictureStroke::Kind::Line: painter.drawLine(from, to); break;
+        // The platform's box covers both corners: Qt's outline of a rectangle is one pixel wider.
+        case platform::PictureStroke::Kind::Box: painter.drawRect(QRect(from, to).normalized().adjusted(0, 0, -1, -1)); break;
+        case platform::PictureStroke::Kind::FilledBox: painter.fillRect(QRect(from, to).normalized(), colour); break;
+        }
     }
 }
 

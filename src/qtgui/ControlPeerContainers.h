@@ -18,14 +18,15 @@ public:
 
 protected:
     void show(std::string_view property) override;
+    bool clickedByMouse() const override { return true; }
 
 private:
     platform::Frame& frame_;
     QGroupBox* groupBox_;
 };
 
-// A picture box: a sunken panel whose inside shows what was drawn on it (text runs in their
-// fonts, lines and rectangles in the fore colour) and holds its children.
+// A picture box: a panel (sunken with BorderStyle 1) whose inside shows what was drawn on it, in
+// the order and colours drawn, and holds its children.
 class PictureBoxPeer : public WidgetPeer {
 public:
     PictureBoxPeer(platform::PictureBox& picture, FormPeer& form);
@@ -33,6 +34,7 @@ public:
 
 protected:
     void show(std::string_view property) override;
+    bool clickedByMouse() const override { return true; }
 
 private:
     void paint(QPainter& painter) const;

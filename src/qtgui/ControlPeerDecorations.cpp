@@ -66,15 +66,17 @@ LabelPeer::LabelPeer(platform::Label& label, FormPeer& form)
 void LabelPeer::show(std::string_view property)
 {
     WidgetPeer::show(property);
-    if (concerns(property, {"Caption"}))
-        qlabel_->setText(withoutAccessKeys(toDisplayText(label_.Caption())));
+    if (concerns(property, {"Caption", "UseMnemonic"})) {
+        const QString caption = toDisplayText(label_.Caption());
+        qlabel_->setText(label_.UseMnemonic() ? withoutAccessKeys(caption) : caption);
+    }
     if (concerns(property, {"Alignment"}))
         qlabel_->setAlignment(labelAlignment(label_.Alignment()));
     if (concerns(property, {"BorderStyle"}))
         qlabel_->setFrameStyle(label_.BorderStyle() == 1 ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
     if (concerns(property, {"AutoSize"}))
         qlabel_->setWordWrap(!label_.AutoSize());
-    if (concerns(property, {"Caption", "AutoSize", "Font", "BorderStyle", "Width", "Height"}))
+    if (concerns(property, {"Caption", "UseMnemonic", "AutoSize", "Font", "BorderStyle", "Width", "Height"}))
         fitToCaption();
 }
 

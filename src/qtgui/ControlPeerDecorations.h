@@ -18,6 +18,7 @@ public:
 
 protected:
     void show(std::string_view property) override;
+    bool clickedByMouse() const override { return true; }
 
 private:
     void fitToCaption();
@@ -33,6 +34,7 @@ public:
 
 protected:
     void show(std::string_view property) override;
+    bool opaque() const override { return false; }
 
 private:
     void paint(QPainter& painter) const;
@@ -49,6 +51,7 @@ public:
 protected:
     void show(std::string_view property) override;
     void place() override;
+    bool opaque() const override { return false; }
 
 private:
     void paint(QPainter& painter) const;

@@ -19,6 +19,8 @@ ScrollBarPeer::ScrollBarPeer(platform::ScrollBar& bar, FormPeer& form)
 
 void ScrollBarPeer::userAction(int action)
 {
+    if (!canReadControl())
+        return;
     // The widget has moved its slider position by the action but not its value yet: the model
     // decides the value, and showing it afterwards settles the widget.
     const int target = scrollBar_->sliderPosition();
@@ -53,7 +55,7 @@ bool ScrollBarPeer::eventFilter(QObject* watched, QEvent* event)
 {
     if (WidgetPeer::eventFilter(watched, event))
         return true;
-    if (event->type() != QEvent::KeyPress || watched != widget() || isApplying())
+    if (event->type() != QEvent::KeyPress || watched != widget() || isApplying() || !canReadControl())
         return false;
     // Qt's scroll bars step Left towards the end and Right towards the start; on the platform Left
     // steps towards Min and Right towards Max, as Up and Down do.

@@ -40,7 +40,7 @@ TextBoxPeer::TextBoxPeer(platform::TextBox& box, FormPeer& form)
 
 void TextBoxPeer::caretFromWidget()
 {
-    if (isApplying())
+    if (isApplying() || !canReadControl())
         return;
     // The model's echo of the caret is the widget's own state: showing it would cut a selection
     // the user is still dragging.
@@ -83,7 +83,7 @@ MultiLineTextBoxPeer::MultiLineTextBoxPeer(platform::TextBox& box, FormPeer& for
 
 void MultiLineTextBoxPeer::caretFromWidget()
 {
-    if (isApplying())
+    if (isApplying() || !canReadControl())
         return;
     const QTextCursor cursor = edit_->textCursor();
     const std::string& text = box_.Text();

@@ -20,6 +20,7 @@ protected:
     void show(std::string_view property) override;
     void showUserState() override;
     bool modelEditsTyping() const override { return true; }
+    bool clickedByMouse() const override { return true; }
 
 private:
     void caretFromWidget();
@@ -38,6 +39,7 @@ protected:
     void show(std::string_view property) override;
     void showUserState() override;
     bool modelEditsTyping() const override { return true; }
+    bool clickedByMouse() const override { return true; }
 
 private:
     void caretFromWidget();

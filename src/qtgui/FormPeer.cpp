@@ -55,6 +55,7 @@ FormPeer::FormPeer(platform::Form& form, std::function<void()> released)
     layout->addWidget(client_);
     window_->closing = [this](QCloseEvent& event) { userClosing(event); };
     window_->windowStateChanged = [this] { userChangedWindowState(); };
+    window_->moved = [this] { userMoved(); };
     client_->resized = [this] { userResized(); };
     form.setPeer(this);
     makeControlPeers();
@@ -122,10 +123,8 @@ void FormPeer::applying(const std::function<void()>& change)
 void FormPeer::propertyChanged(std::string_view property)
 {
     applying([&] { show(property); });
-    if (property == "*" && !form_->isLoaded()) {
+    if (property == "*" && !form_->isLoaded())
         controlsOutOfDate_ = true;
-        emit unloaded();
-    }
 }
 
 void FormPeer::setModal(bool modal)
@@ -239,6 +238,10 @@ void FormPeer::showFocus()
     QWidget* widget = peer ? peer->widget() : nullptr;
     if (widget && !widget->hasFocus())
         widget->setFocus(Qt::OtherFocusReason);
+    // With no control focused, no widget may take keys past the form's key events.
+    if (!active)
+        if (QWidget* focused = window_->focusWidget())
+            focused->clearFocus();
 }
 
 void FormPeer::userClosing(QCloseEvent& event)
@@ -269,6 +272,18 @@ void FormPeer::userResized()
     } catch (const std::exception& error) {
         reportEscapedError(*form_, error);
     }
+}
+
+void FormPeer::userMoved()
+{
+    if (isApplying() || !form_->Visible())
+        return;
+    // The desktop placing the window where code put it is no move of the user's: the twips the
+    // code set stay exact.
+    const QPoint at = window_->pos();
+    if (at.x() == toPixels(form_->Left()) && at.y() == toPixels(form_->Top()))
+        return;
+    form_->userMove(toTwips(at.x()), toTwips(at.y()));
 }
 
 void FormPeer::userChangedWindowState()

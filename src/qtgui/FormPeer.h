@@ -58,8 +58,6 @@ public:
 signals:
     // The form was hidden or unloaded.
     void closed();
-    // The form was unloaded.
-    void unloaded();
 
 private:
     void makeControlPeers();
@@ -72,6 +70,7 @@ private:
     void showFocus();
     void userClosing(QCloseEvent& event);
     void userResized();
+    void userMoved();
     void userChangedWindowState();
 
     platform::Form* form_;

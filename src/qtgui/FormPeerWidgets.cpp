@@ -1,6 +1,7 @@
 #include "qtgui/FormPeerWidgets.h"
 
 #include <QCloseEvent>
+#include <QMoveEvent>
 
 namespace qtgui {
 
@@ -17,6 +18,13 @@ void FormWindow::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && windowStateChanged)
         windowStateChanged();
+}
+
+void FormWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    if (moved)
+        moved();
 }
 
 void FormClientArea::resizeEvent(QResizeEvent* event)

@@ -1,7 +1,9 @@
 #include "qtgui/FormPeers.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QTimer>
+#include <QWidget>
 #include <algorithm>
 
 #include "qtgui/FormPeer.h"
@@ -28,7 +30,7 @@ FormPeer& FormPeers::attach(platform::Form& form)
     auto peer = std::make_unique<FormPeer>(form, [this, key = &form] { peers_.erase(key); });
     FormPeer& made = *peer;
     peers_.emplace(&form, std::move(peer));
-    connect(&made, &FormPeer::unloaded, this, [this] { QTimer::singleShot(0, this, [this] { checkAnyLoaded(); }); });
+    connect(&made, &FormPeer::closed, this, [this] { QTimer::singleShot(0, this, [this] { checkAnyShown(); }); });
     return made;
 }
 
@@ -49,13 +51,14 @@ void FormPeers::runModal(platform::Form& form)
     loop.exec();
 }
 
-void FormPeers::checkAnyLoaded()
+void FormPeers::checkAnyShown()
 {
-    // Checked after the events of the moment: a form that unloads itself to load another keeps
-    // the program going.
-    const bool anyLoaded = std::any_of(peers_.begin(), peers_.end(), [](const auto& entry) { return entry.second->form().isLoaded(); });
-    if (!anyLoaded)
-        emit lastFormUnloaded();
+    // Checked after the events of the moment: a form that hides itself to show another keeps the
+    // program going. A box or dialog still open, or the help window, is a window of the program too.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const bool anyShown = std::any_of(windows.begin(), windows.end(), [](const QWidget* w) { return w->isVisible(); });
+    if (!anyShown)
+        emit lastWindowClosed();
 }
 
 } // namespace qtgui

@@ -13,8 +13,8 @@ class QtServices;
 
 // The Qt windows of a program's forms. Installed into the services, it gives each form its window
 // when the form first shows, and runs modal forms: a nested event loop that ends when the form is
-// hidden or unloaded. It emits lastFormUnloaded when no form it shows is loaded any more: the
-// program ends then, as on the platform.
+// hidden or unloaded. It emits lastWindowClosed when a form's window was hidden and no window of
+// the program is left on the screen, whatever forms stay loaded and hidden: the program ends then.
 class FormPeers : public QObject {
     Q_OBJECT
 public:
@@ -30,10 +30,10 @@ public:
     void runModal(platform::Form& form);
 
 signals:
-    void lastFormUnloaded();
+    void lastWindowClosed();
 
 private:
-    void checkAnyLoaded();
+    void checkAnyShown();
 
     QtServices& services_;
     std::map<const platform::Form*, std::unique_ptr<FormPeer>> peers_;

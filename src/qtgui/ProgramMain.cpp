@@ -11,12 +11,12 @@ namespace qtgui {
 int runProgram(int argc, char** argv, const StartUpWindow& startUpWindow)
 {
     QApplication application(argc, argv);
-    // Closing a window asks its form, which may refuse; the program ends with its last form.
+    // Closing a window asks its form, which may refuse; the program ends with its last window.
     QApplication::setQuitOnLastWindowClosed(false);
     installFontSubstitutes();
     QtServices services;
     FormPeers windows(services);
-    QObject::connect(&windows, &FormPeers::lastFormUnloaded, &application, &QCoreApplication::quit);
+    QObject::connect(&windows, &FormPeers::lastWindowClosed, &application, &QCoreApplication::quit);
     const std::unique_ptr<platform::Form> window = startUpWindow(services);
     window->Show();
     if (!window->isLoaded())

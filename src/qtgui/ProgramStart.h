@@ -7,8 +7,8 @@
 #include <vector>
 
 // The system starts its forerunner platform's programs by command line. On this desktop:
-//   "Notepad.exe FILE", "Write.exe FILE", ".../WORDPAD.EXE FILE": open FILE in the desktop's
-//       default viewer for its type;
+//   "Notepad.exe FILE", "Write.exe FILE", ".../WORDPAD.EXE FILE": open a UTF-8 copy of the text
+//       file FILE in the desktop's default viewer for its type;
 //   ".../DATAPEEK.EXE ARGS", ".../BILLPANE.EXE ARGS": start our own `datapeek` / `billpane` from
 //       the program's folder with the same arguments;
 //   "CALC.EXE": start the first calculator found on the PATH.

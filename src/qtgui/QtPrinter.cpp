@@ -22,13 +22,13 @@ QStringList linesOf(const std::string& text)
     return toDisplayText(text).split(u'\n');
 }
 
-// The installed family's own spelling of `name`; else, when a font substitution set up for the
-// name (QFont::insertSubstitution) leads to an installed family, the name itself; else "".
+// The offered name's own spelling of `name`; else, when a font substitution set up for the name
+// (QFont::insertSubstitution) leads to an installed family, the name itself; else "".
 std::string usableFontName(const std::string& name)
 {
-    const std::vector<std::string> installed = installedFontFamilies();
-    if (std::string known = platform::findFontName(installed, name); !known.empty())
+    if (std::string known = platform::findFontName(offeredFontNames(), name); !known.empty())
         return known;
+    const std::vector<std::string> installed = installedFontFamilies();
     for (const QString& substitute : QFont::substitutes(toQString(name)))
         if (!platform::findFontName(installed, fromQString(substitute)).empty())
             return name;
@@ -119,7 +119,7 @@ void QtPrinter::setFontUnderline(bool on)
 
 std::vector<std::string> QtPrinter::fonts() const
 {
-    return installedFontFamilies();
+    return offeredFontNames();
 }
 
 // The printable area, measured in millimetres: points are rounded to whole ones.

@@ -7,12 +7,16 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QInputDialog>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
+#include <cstdio>
+#include <cstdlib>
+#include <algorithm>
 #include <signal.h>
 #include <stdexcept>
 
@@ -26,6 +30,9 @@
 #include "qtgui/ProgramStart.h"
 #include "qtgui/QtPrinter.h"
 #include "qtgui/QtText.h"
+#include "qtgui/TextViewerCopy.h"
+#include "qtgui/WidgetFonts.h"
+#include "qtgui/WidgetGeometry.h"
 #include "runtime/Error.h"
 #include "runtime/Text.h"
 
@@ -172,7 +179,10 @@ void QtServices::doEvents()
 
 void QtServices::endProgram()
 {
-    QCoreApplication::exit(0);
+    // Nothing after the call runs, not even the code after a modal form's Show that leaving the
+    // event loops one by one would return to; every file the system writes is complete already.
+    std::fflush(nullptr);
+    std::_Exit(0);
 }
 
 std::string QtServices::commandLine()
@@ -187,7 +197,7 @@ bool QtServices::startProgram(const std::string& commandLine, platform::WindowSt
 {
     const ProgramStart plan = planProgramStart(commandLine, programFolder());
     switch (plan.kind) {
-    case ProgramStart::Kind::OpenDocument: return openDocument(plan.target);
+    case ProgramStart::Kind::OpenDocument: return openTextCopy(plan.target);
     case ProgramStart::Kind::Sibling: {
         QStringList arguments;
         for (const std::string& argument : plan.arguments)
@@ -294,7 +304,22 @@ double QtServices::screenHeight()
 
 std::vector<std::string> QtServices::screenFonts()
 {
-    return installedFontFamilies();
+    return offeredFontNames();
+}
+
+double QtServices::textWidth(const platform::Font& font, const std::string& text)
+{
+    const QFontMetricsF metrics(toQFont(font));
+    double widest = 0;
+    for (const QString& line : toDisplayText(text).split(u'\n'))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return toTwips(widest);
+}
+
+double QtServices::textHeight(const platform::Font& font, const std::string& text)
+{
+    const auto lines = toDisplayText(text).count(u'\n') + 1;
+    return toTwips(static_cast<double>(lines) * QFontMetricsF(toQFont(font)).height());
 }
 
 runtime::Date QtServices::now()
@@ -302,10 +327,14 @@ runtime::Date QtServices::now()
     return runtime::Date::now();
 }
 
-bool QtServices::openDocument(const std::string& path)
+bool QtServices::openTextCopy(const std::string& path)
 {
     const QFileInfo file(toQString(path));
-    return file.exists() && QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
+    if (!file.exists())
+        return false;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/viewer");
+    const std::filesystem::path copy = writeUtf8Copy(fileSystemPath(file.absoluteFilePath()), fileSystemPath(folder));
+    return !copy.empty() && QDesktopServices::openUrl(QUrl::fromLocalFile(localPath(copy)));
 }
 
 bool QtServices::startCalculator()

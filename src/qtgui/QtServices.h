@@ -75,10 +75,13 @@ public:
     double screenWidth() override;
     double screenHeight() override;
     std::vector<std::string> screenFonts() override;
+    double textWidth(const platform::Font& font, const std::string& text) override;
+    double textHeight(const platform::Font& font, const std::string& text) override;
     runtime::Date now() override;
 
 private:
-    bool openDocument(const std::string& path);
+    // Opens a UTF-8 copy of the text file in the desktop's viewer (TextViewerCopy.h).
+    bool openTextCopy(const std::string& path);
     bool startCalculator();
 
     std::unique_ptr<QtPrinter> printer_;

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "qtgui/FontFamilies.h"
 #include "qtgui/QtText.h"
 
 namespace qtgui {
@@ -20,14 +21,8 @@ QFont toQFont(const platform::Font& font)
 void installFontSubstitutes()
 {
     // Qt compares family names without regard to letter case, so "ARIAL" finds these too.
-    const QStringList sans{QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")};
-    QFont::insertSubstitutions(QStringLiteral("Arial"), sans);
-    // The dialog face is narrow: at its 8 points a date fills a 870-twip grid column, which Arial's
-    // widths would overrun.
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), QStringList{QStringLiteral("Nimbus Sans Narrow")} + sans);
-    QFont::insertSubstitutions(QStringLiteral("MS Serif"), {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
-    QFont::insertSubstitutions(QStringLiteral("Courier New"),
-                               {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+    for (const FontStandIn& standIn : fontStandIns())
+        QFont::insertSubstitutions(toQString(standIn.name), standIn.faces);
 }
 
 } // namespace qtgui

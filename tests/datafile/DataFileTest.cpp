@@ -189,8 +189,11 @@ TEST_F(DataFileTest, EmptyCompanyRoundTrips)
 TEST_F(DataFileTest, AWindowNotAttachedToTheBookIsRefused)
 {
     FakeDataFileWindow stranger;
-    EXPECT_DEATH(datafile::SaveDataFile(folder / "stranger.QBD", book, stranger), "attached");
-    EXPECT_DEATH(datafile::LoadDataFile(Fixture, book, stranger), "attached");
+    const std::string before = snapshot();
+    EXPECT_THROW(datafile::SaveDataFile(folder / "stranger.QBD", book, stranger), std::logic_error);
+    EXPECT_FALSE(std::filesystem::exists(folder / "stranger.QBD"));
+    EXPECT_THROW(datafile::LoadDataFile(Fixture, book, stranger), std::logic_error);
+    EXPECT_EQ(snapshot(), before);
 }
 
 TEST_F(DataFileTest, FailedLoadLeavesTheBookAsItWas)

@@ -31,8 +31,8 @@ protected:
     }
 
     // The centre of a point of the 90 x 90 grid, in twips on the picture.
-    static double twipsX(Calendar& c, double units) { return units * c.Picture1.Width() / 90; }
-    static double twipsY(Calendar& c, double units) { return units * c.Picture1.Height() / 90; }
+    static double twipsX(Calendar& c, double units) { return units * c.Picture1.ScaleWidth() / 90; }
+    static double twipsY(Calendar& c, double units) { return units * c.Picture1.ScaleHeight() / 90; }
     static void pressAt(Calendar& c, double unitsX, double unitsY)
     {
         c.Picture1.userMouseMove(0, 0, twipsX(c, unitsX), twipsY(c, unitsY));
@@ -44,24 +44,32 @@ protected:
     }
 
     // The cell (1 to 42 over the weeks) a drawn day number is centred in.
-    static int cellOfText(const Calendar& c, const platform::TextRun& run)
+    static int cellOfText(const Calendar& c, const platform::PictureStroke& run)
     {
-        const double unitsX = (run.x + c.Picture1.TextWidth(run.text) / 2) * 90 / c.Picture1.Width();
-        const double unitsY = (run.y + c.Picture1.TextHeight(run.text) / 2) * 90 / c.Picture1.Height();
+        const double unitsX = (run.x1 + c.Picture1.TextWidth(run.text) / 2) * 90 / c.Picture1.ScaleWidth();
+        const double unitsY = (run.y1 + c.Picture1.TextHeight(run.text) / 2) * 90 / c.Picture1.ScaleHeight();
         return static_cast<int>(unitsX / 10) + (static_cast<int>(unitsY / 10) - 2) * 7;
     }
-    static const platform::TextRun* findText(const Calendar& c, const std::string& text)
+    static std::vector<const platform::PictureStroke*> drawn(const Calendar& c, platform::PictureStroke::Kind kind)
     {
-        for (const platform::TextRun& run : c.Picture1.drawing().runs)
-            if (run.text == text)
-                return &run;
+        std::vector<const platform::PictureStroke*> result;
+        for (const platform::PictureStroke& stroke : c.Picture1.drawing())
+            if (stroke.kind == kind)
+                result.push_back(&stroke);
+        return result;
+    }
+    static const platform::PictureStroke* findText(const Calendar& c, const std::string& text)
+    {
+        for (const platform::PictureStroke* run : drawn(c, platform::PictureStroke::Kind::Text))
+            if (run->text == text)
+                return run;
         return nullptr;
     }
     static std::vector<std::string> texts(const Calendar& c)
     {
         std::vector<std::string> result;
-        for (const platform::TextRun& run : c.Picture1.drawing().runs)
-            result.push_back(run.text);
+        for (const platform::PictureStroke* run : drawn(c, platform::PictureStroke::Kind::Text))
+            result.push_back(run->text);
         return result;
     }
 
@@ -96,7 +104,7 @@ TEST_F(CalendarTest, OpeningDrawsTheMonthOfTheDateWithItsFirstInItsWeekdayColumn
             for (const char* day : {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"})
                 EXPECT_NE(findText(cal, day), nullptr) << day;
             // 49 cell outlines: the day names' row and six weeks.
-            EXPECT_EQ(cal.Picture1.drawing().strokes.size(), 49u);
+            EXPECT_EQ(CalendarTest::drawn(cal, platform::PictureStroke::Kind::Box).size(), 49u);
             cal.Label5.userClick();
         });
     }
@@ -106,11 +114,11 @@ TEST_F(CalendarTest, TodayIsBoldLightBlueAndTheOtherDaysPlainBlack)
 {
     pick("01/06/2025", [&](Calendar& cal) {
         EXPECT_EQ(cal.Label3.Caption(), "Sunday, 1 June 2025");
-        for (const platform::TextRun& run : cal.Picture1.drawing().runs) {
-            const bool today = run.text == "15";
-            SCOPED_TRACE(run.text);
-            EXPECT_EQ(run.font.bold, today);
-            EXPECT_EQ(run.colour, today ? LightBlue : platform::Black);
+        for (const platform::PictureStroke* run : drawn(cal, platform::PictureStroke::Kind::Text)) {
+            const bool today = run->text == "15";
+            SCOPED_TRACE(run->text);
+            EXPECT_EQ(run->font.bold, today);
+            EXPECT_EQ(run->colour, today ? LightBlue : platform::Black);
         }
         cal.Label5.userClick();
     });
@@ -143,9 +151,8 @@ TEST_F(CalendarTest, APickFillsTheCellLightGreenAndNamesTheDate)
         std::string label;
         cal.Label3.Change = [&] {
             label = cal.Label3.Caption();
-            for (const platform::Stroke& stroke : cal.Picture1.drawing().strokes)
-                filled = filled || (stroke.kind == platform::Stroke::Kind::FilledRectangle && stroke.colour == LightGreen
-                                    && stroke.x1 == twipsX(cal, 40) && stroke.y1 == twipsY(cal, 40));
+            for (const platform::PictureStroke* stroke : drawn(cal, platform::PictureStroke::Kind::FilledBox))
+                filled = filled || (stroke->colour == LightGreen && stroke->x1 == twipsX(cal, 40) && stroke->y1 == twipsY(cal, 40));
         };
         clickCell(cal, 18); // Wednesday 18th: column 4, third week row
         EXPECT_TRUE(filled);

@@ -32,7 +32,7 @@ TEST_F(CalendarOnScreen, ItShowsItsControls)
     EXPECT_EQ(widget<QPushButton>(calendar.Command1).text(), QStringLiteral("&Today"));
     EXPECT_EQ(widget<QLabel>(calendar.Label3).text(), QStringLiteral("Sunday, 15 March 2026"));
     EXPECT_EQ(widget<QLabel>(calendar.Label5).text(), QStringLiteral("Select a Date or Click here to Close"));
-    EXPECT_FALSE(calendar.Picture1.drawing().runs.empty());
+    EXPECT_FALSE(calendar.Picture1.drawing().empty());
 }
 
 TEST_F(CalendarOnScreen, TodayAndAClickOnADayReachTheirHandlers)
@@ -41,14 +41,15 @@ TEST_F(CalendarOnScreen, TodayAndAClickOnADayReachTheirHandlers)
     settle();
     const std::string title = runtime::format(services.now(), "Mmmm-yyyy");
     bool titled = false;
-    for (const platform::TextRun& run : calendar.Picture1.drawing().runs)
-        titled = titled || run.text == title;
+    for (const platform::PictureStroke& stroke : calendar.Picture1.drawing())
+        titled = titled || (stroke.kind == platform::PictureStroke::Kind::Text && stroke.text == title);
     EXPECT_TRUE(titled) << "Today shows the current month";
 
-    // The middle of the first cell of the third week row, on the picture.
+    // The middle of the first cell of the third week row, inside the picture's border.
     QWidget& picture = widget<QWidget>(calendar.Picture1);
-    const double unit = calendar.Picture1.Width() / 90;
-    const QPointF at(pixels(15 * unit), pixels(45 * unit));
+    const double border = platform::PictureBox::BorderWidth;
+    const double unit = calendar.Picture1.ScaleWidth() / 90;
+    const QPointF at(pixels(border + 15 * unit), pixels(border + 45 * unit));
     QMouseEvent down(QEvent::MouseButtonPress, at, picture.mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&picture, &down);
     settle();

@@ -171,6 +171,7 @@ TEST(MenuTest, AClickReachesAnItemOnlyWhenItAndTheItemsAboveItAreUsable)
     Menu fileMenu(form, "FileMenu");
     Menu saveAsItem(fileMenu, "SaveAsItem");
     form.endDesign();
+    form.ensureLoaded(); // a user acts on a loaded form only
     int clicks = 0;
     saveAsItem.Click = [&] { ++clicks; };
     struct Step {

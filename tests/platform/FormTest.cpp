@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -186,7 +187,7 @@ TEST_F(FormTest, EnterAndEscapeClickTheDefaultAndCancelButtons)
         {"Enter in a text box", [this] { window.TextName.setFocus(); }, KeyReturn, {"CmdOK_Click"}},
         {"Escape in a text box", [this] { window.TextName.setFocus(); }, KeyEscape, {"CmdCancel_Click"}},
         {"Enter in a multi-line box is its own", [this] { window.TextMemo.setFocus(); }, KeyReturn, {"Form_KeyDown 13"}},
-        {"Enter on a button clicks that button", [this] { window.CmdCancel.setFocus(); }, KeyReturn, {"Form_KeyDown 13"}},
+        {"Enter on a button clicks that button", [this] { window.CmdCancel.setFocus(); }, KeyReturn, {"CmdCancel_Click"}},
         {"a disabled Default button is skipped", [this] { window.CmdOK.setEnabled(false); }, KeyReturn, {"Form_KeyDown 13"}},
         {"no Default button", [this] { window.CmdOK.setDefault(false); }, KeyReturn, {"Form_KeyDown 13"}},
         {"a new Default button replaces the old", [this] { window.CmdCancel.setDefault(true); }, KeyReturn, {"CmdCancel_Click"}},
@@ -224,6 +225,97 @@ TEST_F(FormTest, TypingGoesThroughKeyPreviewIntoTheActiveTextBox)
     EXPECT_EQ(window.ActiveControl(), &window.Combo);
     window.userKeyDown(KeyTab, 1);
     EXPECT_EQ(window.ActiveControl(), &window.TextMemo);
+}
+
+TEST_F(FormTest, HidingOrDisablingTheFocusedControlOrItsContainerMovesTheFocusOn)
+{
+    struct Case {
+        const char* name;
+        Control& focused;
+        std::function<void()> act;
+        Log expected;
+        const Control* active;
+    };
+    auto disableAllBut = [this](const Control& kept) {
+        for (Control* control : window.controls())
+            if (control != &kept)
+                control->setEnabled(false);
+    };
+    const Case cases[] = {
+        {"disabled", window.TextName, [this] { window.TextName.setEnabled(false); }, {"TextName_LostFocus", "TextMemo_GotFocus"}, &window.TextMemo},
+        {"hidden", window.TextMemo, [this] { window.TextMemo.setVisible(false); }, {"TextMemo_LostFocus", "Combo_GotFocus"}, &window.Combo},
+        {"its frame disabled", window.OptInner[0], [this] { window.Frame1.setEnabled(false); },
+         {"OptInner(0)_LostFocus", "Check1_GotFocus"}, &window.Check1},
+        {"its frame hidden", window.OptInner[1], [this] { window.Frame1.setVisible(false); },
+         {"OptInner(1)_LostFocus", "Check1_GotFocus"}, &window.Check1},
+        {"another control disabled", window.TextName, [this] { window.Combo.setEnabled(false); }, {}, &window.TextName},
+        {"the last usable control", window.CmdCancel,
+         [&] {
+             disableAllBut(window.CmdCancel);
+             window.log.clear();
+             window.CmdCancel.setEnabled(false);
+         },
+         {"CmdCancel_LostFocus"}, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        window.Unload();
+        window.Show();
+        c.focused.setFocus();
+        window.log.clear();
+        c.act();
+        EXPECT_EQ(window.log, c.expected);
+        EXPECT_EQ(window.ActiveControl(), c.active);
+    }
+
+    // Keys keep reaching the model: typing goes into the new field, Enter clicks the Default button.
+    window.Unload();
+    window.Show();
+    window.TextName.setEnabled(false);
+    window.userType("ab");
+    EXPECT_EQ(window.TextMemo.Text(), "ab");
+    window.Combo.setFocus();
+    window.log.clear();
+    window.userKeyDown(KeyReturn);
+    EXPECT_EQ(window.log, (Log{"CmdOK_Click"}));
+
+    // A hidden form drops the focus quietly and gives it to the first usable control when it shows.
+    window.Hide();
+    window.log.clear();
+    window.Combo.setVisible(false);
+    EXPECT_EQ(window.ActiveControl(), nullptr);
+    window.Show();
+    EXPECT_EQ(window.log, (Log{"Form_Activate", "TextMemo_GotFocus", "Form_Paint"}));
+}
+
+TEST_F(FormTest, F1OpensTheHelpAtTheFormsTopicOrItsContents)
+{
+    showAndClearLog();
+    window.userKeyDown(KeyF1);
+    window.setHelpContextID(42);
+    EXPECT_EQ(window.userKeyDown(KeyF1), 0);
+    ASSERT_EQ(services.helpShown().size(), 2U);
+    EXPECT_EQ(services.helpShown()[0].command, 3) << "the contents";
+    EXPECT_EQ(services.helpShown()[1].command, 1);
+    EXPECT_EQ(services.helpShown()[1].topic, 42);
+}
+
+TEST_F(FormTest, AHandlerThatUnloadsItsFormLeavesItUnloadedWhateverTheUserDoesNext)
+{
+    showAndClearLog();
+    window.CmdOK.Click = [this] { window.Unload(); };
+    window.userKeyDown(KeyReturn);
+    ASSERT_FALSE(window.isLoaded());
+    // The rest of what the user did in the same moment reaches a window that is gone.
+    window.userType("a");
+    window.userKeyUp(KeyReturn);
+    window.CmdOK.userClick();
+    window.Check1.userClick();
+    window.TextName.userSetText("x");
+    window.Combo.userSelect(1);
+    window.TextName.userMouseDown(1, 0, 10, 10);
+    EXPECT_FALSE(window.isLoaded());
+    EXPECT_EQ(window.loads, 1);
 }
 
 } // namespace

@@ -89,6 +89,7 @@ TEST(PeerHooksTest, UserMarksInAMultiSelectListFireClickOnlyWhenTheMarkChangesOn
     list.AddItem("A");
     list.AddItem("B");
     form.endDesign();
+    form.ensureLoaded(); // a user acts on a loaded form only
     int clicks = 0;
     list.Click = [&] { ++clicks; };
     list.userSetSelected(1, true);
@@ -115,6 +116,7 @@ TEST(PeerHooksTest, KeyboardMovesInAGridChangeTheCurrentCellWithoutAClick)
     grid.setRows(4);
     grid.setCols(3);
     form.endDesign();
+    form.ensureLoaded(); // a user acts on a loaded form only
     Log log;
     grid.RowColChange = [&] { log.push_back("RowColChange"); };
     grid.SelChange = [&] { log.push_back("SelChange"); };

@@ -1,6 +1,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QPageLayout>
+#include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -127,9 +128,12 @@ TEST_F(QtPrinterTest, PrintMovesThePositionAsDocumented)
 
 TEST_F(QtPrinterTest, FontsAreTheInstalledFamiliesAndUnknownNamesAreRefused)
 {
-    const std::vector<std::string> fonts = printer.fonts();
-    ASSERT_FALSE(fonts.empty());
-    EXPECT_EQ(fonts, qtgui::installedFontFamilies());
+    std::vector<std::string> fonts = printer.fonts();
+    const std::vector<std::string> installed = qtgui::installedFontFamilies();
+    ASSERT_GE(fonts.size(), installed.size());
+    // The Windows names with a stand-in come first, then every installed family.
+    EXPECT_TRUE(std::equal(installed.begin(), installed.end(), fonts.end() - static_cast<std::ptrdiff_t>(installed.size())));
+    fonts = installed;
 
     std::string shouted = fonts.front();
     for (char& c : shouted)

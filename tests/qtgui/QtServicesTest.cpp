@@ -1,18 +1,23 @@
 #include <QClipboard>
+#include <QFontMetricsF>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <stdexcept>
 
 #include "QtTestApplication.h"
 #include "support/TempFolder.h"
+#include "platform/Containers.h"
 #include "platform/Form.h"
 #include "platform/Printer.h"
 #include "qtgui/QtServices.h"
 #include "qtgui/QtText.h"
+#include "qtgui/WidgetFonts.h"
+#include "runtime/Text.h"
 
 namespace {
 
@@ -117,6 +122,49 @@ TEST_F(QtServicesTest, TheWindowsFolderHoldsTheTextViewerStandIns)
 TEST_F(QtServicesTest, ProgramFolderIsTheExecutablesFolder)
 {
     EXPECT_EQ(services.programFolder(), std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(QtServicesTest, TheWindowsFontNamesWithAnInstalledStandInAreOfferedAndKept)
+{
+    const char* const windowsNames[] = {"Arial", "MS Sans Serif", "Courier New", "Times New Roman", "System", "Small Fonts"};
+    const std::vector<std::string> screen = services.screenFonts();
+    const std::vector<std::string> printer = services.printer().fonts();
+    platform::Form form(services, "Fonts");
+    for (const char* name : windowsNames) {
+        SCOPED_TRACE(name);
+        EXPECT_NE(std::find(screen.begin(), screen.end(), name), screen.end());
+        EXPECT_NE(std::find(printer.begin(), printer.end(), name), printer.end());
+        form.setFontName(runtime::ucase(name));
+        EXPECT_EQ(form.FontName(), name);
+        services.printer().setFontName(runtime::ucase(name));
+        EXPECT_EQ(services.printer().FontName(), name);
+    }
+}
+
+TEST_F(QtServicesTest, TextIsMeasuredInTheRealFontOnTheScreen)
+{
+    platform::Form form(services, "Measured");
+    form.setFontName("Arial");
+    form.setFontSize(10);
+    platform::PictureBox picture(form, "Picture");
+    picture.setFontName("Arial");
+    picture.setFontSize(10);
+    form.endDesign();
+    // The fixed metrics give every character the same width; a real face does not.
+    EXPECT_GT(form.TextWidth("WWWW"), 1.5 * form.TextWidth("iiii"));
+    EXPECT_DOUBLE_EQ(picture.TextWidth("WWWW"), form.TextWidth("WWWW"));
+    EXPECT_DOUBLE_EQ(form.TextWidth("iiii\r\nWWWW"), form.TextWidth("WWWW"));
+    EXPECT_DOUBLE_EQ(form.TextHeight("a\r\nb"), 2 * form.TextHeight("a"));
+    const QFontMetricsF metrics(qtgui::toQFont(form.font()));
+    EXPECT_NEAR(form.TextWidth("01/Mar/2026"), metrics.horizontalAdvance(QStringLiteral("01/Mar/2026")) * 1440 /
+                                                   QGuiApplication::primaryScreen()->logicalDotsPerInch(), 1e-6);
+    // Printing on the picture box moves on by the measured width.
+    picture.print("WWWW", false);
+    EXPECT_DOUBLE_EQ(picture.CurrentX(), picture.TextWidth("WWWW"));
 }
 
 } // namespace

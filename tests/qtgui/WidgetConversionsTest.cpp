@@ -97,7 +97,7 @@ TEST(PlaceholderWindow, ItsCloseButtonUnloadsItAndSoEndsTheProgram)
     qtgui::FormPeers windows(services);
     qtgui::PlaceholderForm form(services, "main");
     int ended = 0;
-    QObject::connect(&windows, &qtgui::FormPeers::lastFormUnloaded, [&ended] { ++ended; });
+    QObject::connect(&windows, &qtgui::FormPeers::lastWindowClosed, [&ended] { ++ended; });
     form.Show();
     EXPECT_EQ(form.Caption(), "Quillbook 2000-32");
     EXPECT_EQ(form.LabelMessage.Caption(), "The main window is still to come.");
