@@ -18,24 +18,22 @@ struct Font {
 // Black, in the platform's 0x00BBGGRR colour form.
 inline constexpr long Black = 0;
 
-// One print() call: the text, where it started, in which font and colour.
+// One print() call: the text, where it started and in which font.
 struct TextRun {
     std::string text;
     double x = 0;
     double y = 0;
     Font font;
-    long colour = Black;
 };
 
-// A line or a rectangle (outlined, or filled with its colour), by its two corners.
+// A line or a rectangle, by its two corners.
 struct Stroke {
-    enum class Kind { Line, Rectangle, FilledRectangle };
+    enum class Kind { Line, Rectangle };
     Kind kind = Kind::Line;
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    long colour = Black;
 };
 
-// What was drawn on one printed page or in a picture box.
+// What was drawn on one printed page.
 struct RecordedPage {
     std::vector<TextRun> runs;
     std::vector<Stroke> strokes;
