@@ -196,6 +196,8 @@ void Filter::designButtons()
         if (*design.tip)
             design.button.setToolTipText(design.tip);
     }
+    // Escape leaves the dialog as Cancel does.
+    CmdCancel.setCancel(true);
     CmdSave.Click = [this] { CmdSave_Click(); };
     CmdSave.GotFocus = [this] { CmdSave_GotFocus(); };
     CmdDelete.Click = [this] { CmdDelete_Click(); };
