@@ -14,12 +14,6 @@ protected:
         ASSERT_TRUE(datafile::LoadDataFile(company, main.book, main));
     }
 
-    std::vector<std::string> newMessages(std::size_t before) const
-    {
-        const std::vector<std::string> texts = services.messageTexts();
-        return {texts.begin() + static_cast<long>(before), texts.end()};
-    }
-
     const std::filesystem::path company = std::filesystem::path(QB_TEST_DATA) / "company.QBD";
 };
 

@@ -91,12 +91,6 @@ void FilterDialogTest::onlyTypes(Filter& filter, std::initializer_list<platform:
         box->setValue(std::find(types.begin(), types.end(), box) != types.end() ? 1 : 0);
 }
 
-std::vector<std::string> FilterDialogTest::newMessages(std::size_t before) const
-{
-    const std::vector<std::string> texts = services.messageTexts();
-    return {texts.begin() + static_cast<long>(before), texts.end()};
-}
-
 namespace {
 
 using Refs = std::vector<std::string>;

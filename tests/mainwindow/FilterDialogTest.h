@@ -26,5 +26,4 @@ protected:
     static void pick(platform::ComboBox& list, const std::string& code);
     // Ticks exactly the given type boxes.
     static void onlyTypes(mainwindow::Filter& filter, std::initializer_list<platform::CheckBox*> types);
-    std::vector<std::string> newMessages(std::size_t before) const;
 };
