@@ -6,6 +6,7 @@
 
 #include "FullBook.h"
 #include "core/FilterStore.h"
+#include "core/Statistics.h"
 #include "datafile/DataFile.h"
 #include "mainwindow/Main.h"
 #include "platform/ScriptedServices.h"
@@ -121,5 +122,34 @@ void NamedFilter(benchmark::State& state)
     }
 }
 BENCHMARK(NamedFilter)->Unit(benchmark::kMillisecond);
+
+// One month of the full book (January 2015) applied from the filter dialog.
+void OneMonthThroughTheFilterDialog(benchmark::State& state)
+{
+    StartedMain started;
+    for (auto _ : state) {
+        started.services.onModal<mainwindow::Filter>("Filter", [](mainwindow::Filter& filter) {
+            filter.CmdAllOff.userClick();
+            filter.OptDateOn.userClick();
+            filter.FromDate.setText("01/Jan/2015");
+            filter.ToDate.setText("31/Jan/2015");
+            filter.CmdFilter.userClick();
+        });
+        started.main.FiltAllItem.userClick();
+        benchmark::DoNotOptimize(started.main.book.ledger.QueryIndex.UpperBound());
+    }
+}
+BENCHMARK(OneMonthThroughTheFilterDialog)->Unit(benchmark::kMillisecond);
+
+// The statistics text and the walk of the date index over the full book.
+void StatisticsWalk(benchmark::State& state)
+{
+    StartedMain started;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(core::DescribeBookStatistics(started.main.book, 8));
+        benchmark::DoNotOptimize(core::FindKeyOutOfOrder(started.main.book.ledger.DateIndex));
+    }
+}
+BENCHMARK(StatisticsWalk)->Unit(benchmark::kMicrosecond);
 
 } // namespace

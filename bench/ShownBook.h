@@ -19,7 +19,6 @@ public:
     void ClearFilterCodeLists() override {}
     void RefreshQueryGrid() override {}
     void SyncQueryScrollBar() override {}
-    void ReadFilterSetupFromForm(core::FilterSetup&) override {}
     void SaveTheFile() override {}
     void setSaveItemEnabled(bool) override {}
     void setCaption(const std::string&) override {}

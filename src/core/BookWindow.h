@@ -45,8 +45,6 @@ public:
     virtual void RefreshQueryGrid() = 0;
     // Fits the grid's scroll bar to the query index.
     virtual void SyncQueryScrollBar() = 0;
-    // Puts the criteria the filter dialog holds into `setup`.
-    virtual void ReadFilterSetupFromForm(FilterSetup& setup) = 0;
     // Saves the book to its data file, or asks for a name when it has none: what every window
     // does after a change when the book's AutoSave is on.
     virtual void SaveTheFile() = 0;
@@ -56,7 +54,6 @@ inline constexpr int ClearWholeEditBox = 5;
 
 // The window of a book that no main window shows (before the main window attaches itself, in
 // tools and benchmarks): it keeps the sort order, which starts by date, and has nothing to show.
-// Having no filter dialog, it leaves a set-up read from the form as it was.
 class DetachedBookWindow final : public BookWindow {
 public:
     QueryOrder SortOrder() const override { return order_; }
@@ -68,7 +65,6 @@ public:
     void ClearFilterCodeLists() override {}
     void RefreshQueryGrid() override {}
     void SyncQueryScrollBar() override {}
-    void ReadFilterSetupFromForm(FilterSetup&) override {}
     void SaveTheFile() override {}
 
 private:

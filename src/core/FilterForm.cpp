@@ -32,11 +32,16 @@ std::string StoredDate(const std::string& text)
     return date ? runtime::format(*date, "yyyymmdd") : text;
 }
 
+bool IsCleared(std::string_view stored)
+{
+    return stored.find_first_not_of(std::string_view(" \0", 2)) == std::string_view::npos;
+}
+
 // A stored date as the dialog shows it. A cleared set-up's date holds characters of code 0; it
 // shows blank like a blank date, rather than as a broken date the box would then refuse.
 std::string ShownDate(std::string_view stored)
 {
-    if (stored.find_first_not_of(std::string_view(" \0", 2)) == std::string_view::npos)
+    if (IsCleared(stored))
         return "";
     return FormatYmdAsDisplayDate(stored);
 }
@@ -47,6 +52,13 @@ bool Contains(std::string_view text, char letter)
 }
 
 } // namespace
+
+std::string ShownFilterText(std::string_view stored)
+{
+    if (stored.find('\0') != std::string_view::npos && IsCleared(stored))
+        return "";
+    return std::string(stored);
+}
 
 void ReadFilterSetupFromValues(const FilterFormValues& values, FilterSetup& setup)
 {
@@ -103,21 +115,21 @@ void ShowFilterSetupInValues(const FilterSetup& setup, FilterFormValues& values)
     values.ToDate = ShownDate(setup.ToDate.view());
 
     values.OptRefOn = IsOn(setup.RefOn);
-    values.TextRefNum = setup.Reference.str();
+    values.TextRefNum = ShownFilterText(setup.Reference.view());
 
     values.OptTypeOn = true;
     for (const TypeBox& box : TypeBoxes)
         values.*box.box = Contains(setup.Types.view(), box.letter);
 
-    values.ListFiltVAT = setup.VATCode.str();
+    values.ListFiltVAT = ShownFilterText(setup.VATCode.view());
     values.OptVATOn = IsOn(setup.VATOn);
     values.OptRecOn = IsOn(setup.RecOn);
     values.OptFiltRecon = IsOn(setup.RecState);
-    values.ListFiltBank = setup.BankCode.str();
+    values.ListFiltBank = ShownFilterText(setup.BankCode.view());
     values.OptBankOn = IsOn(setup.BankOn);
-    values.ListFiltAnal = setup.CatCode.str();
+    values.ListFiltAnal = ShownFilterText(setup.CatCode.view());
     values.OptAnalOn = IsOn(setup.CatOn);
-    values.ListFiltCust = setup.CustCode.str();
+    values.ListFiltCust = ShownFilterText(setup.CustCode.view());
     values.OptCustOn = IsOn(setup.CustOn);
 
     values.OptAmtOn = IsOn(setup.AmountOn);
@@ -125,7 +137,7 @@ void ShowFilterSetupInValues(const FilterSetup& setup, FilterFormValues& values)
     values.TextFiltAmount = runtime::rtrim(runtime::signedText(setup.Amount));
 
     values.OptComOn = IsOn(setup.CommentOn);
-    values.TextFiltComment = runtime::rtrim(setup.Comment.view());
+    values.TextFiltComment = runtime::rtrim(ShownFilterText(setup.Comment.view()));
 
     const std::string shownName = runtime::ucase(runtime::rtrim(values.ComboListFilters));
     if (shownName.empty() || shownName == PreviousFilterName)

@@ -52,6 +52,10 @@ public:
     virtual void setValues(const FilterFormValues& values) = 0;
 };
 
+// A stored text as the dialog shows it: a cleared set-up's text, all characters of code 0, shows
+// empty, so that typing into its box does not keep them.
+std::string ShownFilterText(std::string_view stored);
+
 // The set-up the controls describe, written into `setup`; fields the dialog has no control for
 // (RefOp, TypeOp, and PaidB unless PaidA is set) keep their values.
 void ReadFilterSetupFromValues(const FilterFormValues& values, FilterSetup& setup);

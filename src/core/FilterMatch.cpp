@@ -151,7 +151,12 @@ bool IsFilterCustomised(Book& book, const FilterSetup& setup, std::string_view n
         return true;
     FilterSetup stored;
     FindFilterSetup(book, name, stored);
-    return DescribeFilterSetup(stored) != DescribeFilterSetup(setup);
+    // The dialog always shows the type criterion on and the matcher applies the letters whatever
+    // it says, so a set-up stored with it off is the same set-up.
+    FilterSetup shown = setup;
+    stored.TypeOn = FlagTrue;
+    shown.TypeOn = FlagTrue;
+    return DescribeFilterSetup(stored) != DescribeFilterSetup(shown);
 }
 
 } // namespace core

@@ -36,7 +36,7 @@ bool PackTransactions(Book& book)
     ledger.CurrentTransactionIndex = packedCurrent;
 
     RebuildDateIndex(book);
-    ledger.Window().ReadFilterSetupFromForm(ledger.Filters.CurrentFilter);
+    // The filter applied stays: the dialog may hold edits the user cancelled.
     ApplyFilterInSortOrder(book);
     ledger.Window().SyncQueryScrollBar();
     ledger.Window().RefreshQueryGrid();

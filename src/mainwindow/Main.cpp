@@ -31,6 +31,10 @@ Main::Main(platform::Services& services, std::filesystem::path workingFolder)
     designButtons();
     designEditBox();
     designGrid();
+    wireFilterMenu();
+    wireBookHealth();
+    wireOptionsAndHelp();
+    wireReportMenus();
     endDesign();
 }
 
@@ -202,16 +206,14 @@ void Main::designMenuHandlers()
 
     for (platform::Menu* item :
          {&NewCoItem, &ImportItem, &MergeItem, &ArchiveItem, &RestoreItem, &CoEditItem, &EditInvNum,
-          &ItemLiabilities, &ItemMaintStock, &PayItem, &RcpItem, &XfrItem, &InvItem, &BillItem, &ItemSplits, &ItemEEC,
+          &PayItem, &RcpItem, &XfrItem, &InvItem, &BillItem, &ItemSplits, &ItemEEC,
           &ItemConvertTType, &ItemCopyTran, &ItemPasteTran, &AddSTOItem, &STOItem, &BankItem, &VatItem, &CustItem,
-          &CatItem, &FiltAllItem, &FiltDateItem, &FiltRefNumItem, &FiltTypeItem, &FiltVATItem, &FiltCommentItem,
-          &FiltAmountItem, &FiltReconItem, &FiltBankItem, &FiltCustItem, &FiltAnalItem, &FiltExplainItem, &RepVATItem,
+          &CatItem, &RepVATItem,
           &RepBankItem, &RepDebtorsItem, &RepCreditorsItem, &RepProfLossItem, &RepAnalItem, &ItemRepCustState,
-          &ItemRepEECSales, &ItemEECPurchase, &ItemMailMerge, &itemHollis, &ItemRepSysAudit, &ItemFinaccs,
+          &ItemRepEECSales, &ItemEECPurchase, &ItemMailMerge, &ItemRepSysAudit, &ItemFinaccs,
           &RepReconItem, &FontItem, &RepInvItem, &ItemPrevMultiInv, &ItemQuickSimpleInv, &ItemQuickMultiInv,
           &itemRemPreview, &ItemQuickRemit, &ItemBatchSimple, &ItemBatchMulti, &ItemBatchAutoselect,
-          &ItemSimpleInvoice, &ItemMultiInvoice, &ItemRemittanceTemp, &ItemMailTemp, &OptionGridItem,
-          &OptionPackItem, &IntegrityItem, &ItemCalc, &HelpContentItem, &ItemHelpSearch, &HelpOnHelpItem, &AboutItem})
+          &ItemSimpleInvoice, &ItemMultiInvoice, &ItemRemittanceTemp, &ItemMailTemp})
         wireNotAvailable(*item);
 }
 

@@ -5,9 +5,10 @@
 #include <string>
 
 #include "core/Book.h"
-#include "core/FilterForm.h"
 #include "core/TransactionRecord.h"
 #include "datafile/DataFileWindow.h"
+#include "mainwindow/About.h"
+#include "mainwindow/Filter.h"
 #include "mainwindow/ImpExpForm.h"
 #include "mainwindow/TextExchangeHost.h"
 #include "platform/ControlArray.h"
@@ -36,11 +37,9 @@ inline constexpr const char* SettingsFileName = "QBMAIN.INI";
 // The main window of the main program: the transaction grid over the query index with its scroll
 // bar, sort and named-filter choices, the edit box of one transaction, the menus, the file
 // operations and the settings file. It owns the company book and shows it, so it is the book's
-// window for the core and data-file operations, the filter dialog's stand-in until that dialog
-// exists, and the reports' host.
+// window for the core and data-file operations and the reports' host; it owns the filter dialog.
 class Main : public platform::Form,
              public datafile::DataFileWindow,
-             public core::FilterForm,
              public reports::ReportHost,
              public TextExchangeHost {
 public:
@@ -300,7 +299,6 @@ public:
     void ClearFilterCodeLists() override;
     void RefreshQueryGrid() override;
     void SyncQueryScrollBar() override;
-    void ReadFilterSetupFromForm(core::FilterSetup& setup) override;
     void SaveTheFile() override;
 
     // ---- datafile::DataFileWindow ----
@@ -311,10 +309,6 @@ public:
     void setQueryScroll(int max, int value) override;
     void ResetGridRow() override;
     void ShowLoadedBook() override;
-
-    // ---- core::FilterForm: the filter dialog's settings, kept here until that dialog exists ----
-    core::FilterFormValues Values() const override { return filterValues_; }
-    void setValues(const core::FilterFormValues& values) override { filterValues_ = values; }
 
     // ---- reports::ReportHost ----
     reports::ReportOutput ChosenOutput() const override;
@@ -381,8 +375,30 @@ private:
     void QRYGrid_KeyUp(int keyCode, int shift);
     void HeaderDoubleClicked();
 
+    // ---- the filter dialog and menu, the book's health, options, help and the report menus ----
+public:
+    Filter filter{*this};
+    About about{services()};
+    void FiltExplainItem_Click();
+    void IntegrityItem_Click();
+    void OptionPackItem_Click();
+    void OptionGridItem_Click();
+    void ItemCalc_Click();
+    void HelpContentItem_Click();
+    void ItemHelpSearch_Click();
+    void HelpOnHelpItem_Click();
+    void AboutItem_Click();
+    void itemHollis_Click();
+    void ItemLiabilities_Click();
+    void ItemMaintStock_Click();
+
+private:
+    void wireFilterMenu();
+    void wireBookHealth();
+    void wireOptionsAndHelp();
+    void wireReportMenus();
+
     std::filesystem::path workingFolder_;
-    core::FilterFormValues filterValues_;
     bool useWordPad_ = false;
     std::string wordPadPath_;
 };

@@ -45,10 +45,7 @@ void Main::ShowTotalsLabels(bool showPayments, bool showReceipts)
 
 void Main::ClearFilterCodeLists()
 {
-    filterValues_.ListFiltBank.clear();
-    filterValues_.ListFiltVAT.clear();
-    filterValues_.ListFiltCust.clear();
-    filterValues_.ListFiltAnal.clear();
+    filter.ClearCodeLists();
 }
 
 void Main::RefreshQueryGrid()
@@ -59,11 +56,6 @@ void Main::RefreshQueryGrid()
 void Main::SyncQueryScrollBar()
 {
     SyncQueryScrollBar(QRYScroll.Value());
-}
-
-void Main::ReadFilterSetupFromForm(core::FilterSetup& setup)
-{
-    core::ReadFilterSetupFromForm(book, *this, setup);
 }
 
 void Main::setSaveItemEnabled(bool enabled)
@@ -105,8 +97,8 @@ void Main::ShowLoadedBook()
     // A file written elsewhere may end its scroll bar short of the list.
     SyncQueryScrollBar();
     RefreshQueryGrid();
-    core::ShowFilterSetupOnForm(book, *this, filters.CurrentFilter);
-    core::ShowTotalsLabels(book, *this);
+    core::ShowFilterSetupOnForm(book, filter, filters.CurrentFilter);
+    core::ShowTotalsLabels(book, filter);
     core::FillFilterCombos(book, ComboMainFilters);
     ComboMainFilters.setText(filters.CurrentFilter.Name.str());
 }

@@ -7,6 +7,7 @@
 #include "core/QueryTotals.h"
 #include "datafile/LineBreakEscape.h"
 #include "mainwindow/Main.h"
+#include "reports/FilteredListReport.h"
 #include "runtime/Format.h"
 #include "runtime/Number.h"
 #include "runtime/Text.h"
@@ -477,8 +478,8 @@ void Main::ComboMainFilters_Click()
         core::BusyPointer busy(services());
         core::FilterSetup chosen;
         core::FindFilterSetup(book, ComboMainFilters.Text(), chosen);
-        core::ShowFilterSetupOnForm(book, *this, chosen);
-        filterValues_.ComboListFilters = chosen.Name.str();
+        core::ShowFilterSetupOnForm(book, filter, chosen);
+        filter.ComboListFilters.setText(chosen.Name.str());
         ledger.Filters.CurrentFilter = chosen;
         ledger.Filters.PreviousFilter = chosen;
         const int passed = core::ApplyFilterInSortOrder(book);
@@ -486,7 +487,7 @@ void Main::ComboMainFilters_Click()
         UpdateMenuState();
         SelectedMark = 0;
         SyncQueryScrollBar(0);
-        core::ShowTotalsLabels(book, *this);
+        core::ShowTotalsLabels(book, filter);
         if (passed == 0)
             book.messages.ShowErrorBox("No records match the filter criteria...");
         RefreshQueryGrid(1);
@@ -496,8 +497,12 @@ void Main::ComboMainFilters_Click()
 
 void Main::FiltCurrentRepItem_Click()
 {
-    if (book.ledger.Transactions.UpperBound() >= 1)
-        ShowNotAvailable(FiltCurrentRepItem.Caption());
+    if (book.ledger.Transactions.UpperBound() < 1)
+        return;
+    // The report reads the records through the edit box's split tail.
+    const std::string splitTail = book.SplitTail;
+    reports::WriteFilteredListReport(reportDesk);
+    book.SplitTail = splitTail;
 }
 
 } // namespace mainwindow

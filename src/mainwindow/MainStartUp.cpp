@@ -47,6 +47,7 @@ void Main::Form_Load()
     });
     step([&] { services().doEvents(); });
     book.messages.MessagesEnabled = true;
+    step([&] { filter.ensureLoaded(); });
     PreviousTopPosition = 1;
     step([&] {
         core::ClearTransactions(book);
@@ -215,7 +216,7 @@ void Main::LayOutWindow()
     FrameEditBox.setVisible(true);
     QRYGrid.setVisible(true);
 
-    core::ShowTotalsLabels(book, *this);
+    core::ShowTotalsLabels(book, filter);
     RefreshQueryGrid(QRYScroll.Value());
     focusIfShown(QRYGrid);
 }

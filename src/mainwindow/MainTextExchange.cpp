@@ -36,7 +36,7 @@ void Main::ShowImportedTransactions()
 {
     SelectedMark = 0;
     SyncQueryScrollBar();
-    core::ShowTotalsLabels(book, *this);
+    core::ShowTotalsLabels(book, filter);
 }
 
 } // namespace mainwindow

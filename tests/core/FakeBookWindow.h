@@ -3,10 +3,9 @@
 #include <vector>
 
 #include "core/BookWindow.h"
-#include "core/FilterSetup.h"
 
 // The main window as the book's tests see it: it keeps the sort order, counts what the book asked
-// of it, and its filter dialog holds formFilter. Window is the interface it implements: the book's
+// of it. Window is the interface it implements: the book's
 // window, or one that extends it (FakeDataFileWindow).
 template <class Window>
 class FakeBookWindowOf : public Window {
@@ -24,7 +23,6 @@ public:
     void ClearFilterCodeLists() override { ++filterListsCleared; }
     void RefreshQueryGrid() override { ++gridRefreshes; }
     void SyncQueryScrollBar() override { ++scrollSyncs; }
-    void ReadFilterSetupFromForm(core::FilterSetup& setup) override { setup = formFilter; }
     void SaveTheFile() override { ++saves; }
 
     core::QueryOrder order = core::QueryOrder::ByDate;
@@ -37,7 +35,6 @@ public:
     int gridRefreshes = 0;
     int scrollSyncs = 0;
     int saves = 0;
-    core::FilterSetup formFilter;
 };
 
 using FakeBookWindow = FakeBookWindowOf<core::BookWindow>;

@@ -238,6 +238,11 @@ TEST_F(FilterMatch, CustomisedMeansDescribedDifferentlyFromTheStoredSetUp)
     changed.Types = "P";
     EXPECT_TRUE(core::IsFilterCustomised(book, changed, "Cash"));
 
+    FilterSetup typeShownOn = stored;
+    typeShownOn.TypeOn = core::FlagFalse;
+    EXPECT_FALSE(core::IsFilterCustomised(book, typeShownOn, "Cash"))
+        << "the type letters apply whatever the type criterion says";
+
     for (const char* alwaysCustomised : {"", "   ", "(CURRENT)", "(CUSTOMISED)"}) {
         SCOPED_TRACE(alwaysCustomised);
         EXPECT_TRUE(core::IsFilterCustomised(book, stored, alwaysCustomised));
@@ -246,8 +251,7 @@ TEST_F(FilterMatch, CustomisedMeansDescribedDifferentlyFromTheStoredSetUp)
 
     FilterSetup nothingOn = AllTypes();
     services.answerMessageBox(platform::Answer::OK);
-    EXPECT_FALSE(core::IsFilterCustomised(book, nothingOn, "Missing"))
-        << "a name that is not stored compares with an all-off set-up";
+    EXPECT_TRUE(core::IsFilterCustomised(book, nothingOn, "Missing")) << "a name that is not stored differs";
     EXPECT_EQ(onlyBox().text, "Unable to find filter set-up 'MISSING             ' in the internal storage");
 }
 

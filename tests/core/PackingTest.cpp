@@ -11,8 +11,6 @@ namespace {
 
 class PackingTest : public LedgerTest {
 protected:
-    PackingTest() { window.formFilter = ledger.Filters.CurrentFilter; }
-
     std::vector<std::string> numbersInTable() const
     {
         std::vector<std::string> numbers;

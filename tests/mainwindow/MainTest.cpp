@@ -81,3 +81,9 @@ std::vector<std::string> MainTest::gridPage() const
         page.push_back(gridRow(row));
     return page;
 }
+
+std::vector<std::string> MainTest::newMessages(std::size_t before) const
+{
+    const std::vector<std::string> texts = services.messageTexts();
+    return {texts.begin() + static_cast<long>(before), texts.end()};
+}

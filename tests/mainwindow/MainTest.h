@@ -34,6 +34,8 @@ protected:
     // The text of a grid row's columns 0 to 13, TAB-separated.
     std::string gridRow(int row) const;
     std::vector<std::string> gridPage() const;
+    // The texts of the message boxes shown after the first `before`.
+    std::vector<std::string> newMessages(std::size_t before = 0) const;
 
     platform::ScriptedServices services;
     TempFolder folder;
