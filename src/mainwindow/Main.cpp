@@ -1,6 +1,8 @@
 #include "mainwindow/Main.h"
 
 #include "mainwindow/MenuCaption.h"
+#include "reports/CurrentListPrint.h"
+#include "reports/FontForm.h"
 
 namespace mainwindow {
 
@@ -203,6 +205,7 @@ void Main::designMenuHandlers()
     NotepadItem.Click = [this] { NotepadItem_Click(); };
     WriteItem.Click = [this] { WriteItem_Click(); };
     DatapeekItem.Click = [this] { DatapeekItem_Click(); };
+    FontItem.Click = [this] { reports::ChooseReportFont(reportDesk); };
 
     for (platform::Menu* item :
          {&NewCoItem, &ImportItem, &MergeItem, &ArchiveItem, &RestoreItem, &CoEditItem, &EditInvNum,
@@ -211,7 +214,7 @@ void Main::designMenuHandlers()
           &CatItem, &RepVATItem,
           &RepBankItem, &RepDebtorsItem, &RepCreditorsItem, &RepProfLossItem, &RepAnalItem, &ItemRepCustState,
           &ItemRepEECSales, &ItemEECPurchase, &ItemMailMerge, &ItemRepSysAudit, &ItemFinaccs,
-          &RepReconItem, &FontItem, &RepInvItem, &ItemPrevMultiInv, &ItemQuickSimpleInv, &ItemQuickMultiInv,
+          &RepReconItem, &RepInvItem, &ItemPrevMultiInv, &ItemQuickSimpleInv, &ItemQuickMultiInv,
           &itemRemPreview, &ItemQuickRemit, &ItemBatchSimple, &ItemBatchMulti, &ItemBatchAutoselect,
           &ItemSimpleInvoice, &ItemMultiInvoice, &ItemRemittanceTemp, &ItemMailTemp})
         wireNotAvailable(*item);
@@ -255,7 +258,7 @@ void Main::designButtons()
 
     CmdPrint.setCaption("&Print");
     CmdPrint.setToolTipText("Print the transactions in the grid");
-    CmdPrint.Click = [this] { ShowNotAvailable(CmdPrint.Caption()); };
+    CmdPrint.Click = [this] { reports::PrintCurrentFilteredList(reportDesk); };
     CmdExit.setCaption("E&xit");
     CmdExit.Click = [this] { CmdExit_Click(); };
     LblFileOp.setVisible(false);
