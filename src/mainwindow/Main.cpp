@@ -30,6 +30,8 @@ Main::Main(platform::Services& services, std::filesystem::path workingFolder)
     designButtons();
     designEditBox();
     designGrid();
+    wireCodes();
+    wireCompany();
     endDesign();
 }
 
@@ -200,11 +202,10 @@ void Main::designMenuHandlers()
     DatapeekItem.Click = [this] { DatapeekItem_Click(); };
 
     for (platform::Menu* item :
-         {&NewCoItem, &ImportItem, &ItemAsciiTranExport, &ItemAsciiCustExp, &ItemExportCats, &ItemImportTrans,
-          &ItemImportCusts, &ItemImportAnals, &MergeItem, &ArchiveItem, &RestoreItem, &CoEditItem, &EditInvNum,
+         {&ImportItem, &ItemAsciiTranExport, &ItemAsciiCustExp, &ItemExportCats, &ItemImportTrans,
+          &ItemImportCusts, &ItemImportAnals, &MergeItem, &ArchiveItem, &RestoreItem, &EditInvNum,
           &ItemLiabilities, &ItemMaintStock, &PayItem, &RcpItem, &XfrItem, &InvItem, &BillItem, &ItemSplits, &ItemEEC,
-          &ItemConvertTType, &ItemCopyTran, &ItemPasteTran, &AddSTOItem, &STOItem, &BankItem, &VatItem, &CustItem,
-          &CatItem, &FiltAllItem, &FiltDateItem, &FiltRefNumItem, &FiltTypeItem, &FiltVATItem, &FiltCommentItem,
+          &ItemConvertTType, &ItemCopyTran, &ItemPasteTran, &AddSTOItem, &STOItem, &FiltAllItem, &FiltDateItem, &FiltRefNumItem, &FiltTypeItem, &FiltVATItem, &FiltCommentItem,
           &FiltAmountItem, &FiltReconItem, &FiltBankItem, &FiltCustItem, &FiltAnalItem, &FiltExplainItem, &RepVATItem,
           &RepBankItem, &RepDebtorsItem, &RepCreditorsItem, &RepProfLossItem, &RepAnalItem, &ItemRepCustState,
           &ItemRepEECSales, &ItemEECPurchase, &ItemMailMerge, &itemHollis, &ItemRepSysAudit, &ItemFinaccs,
