@@ -128,6 +128,8 @@ NewCompany::NewCompany(Main& main) : Form(main.services(), "NewCompany"), main_(
 
 void NewCompany::Form_Load()
 {
+    setLeft((services().screenWidth() - Width()) / 2);
+    setTop((services().screenHeight() - Height()) / 2);
     TextCoDate.setText(runtime::format(services().now(), "dd/Mmm/yyyy"));
 }
 
