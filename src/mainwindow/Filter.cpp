@@ -54,7 +54,7 @@ bool ticked(const platform::CheckBox& box)
 } // namespace
 
 Filter::Filter(Main& main)
-    : Form(main.services(), "Filter"), main_(main), book_(main.book), calendar_(main.book, main)
+    : Form(main.services(), "Filter"), main_(main), book_(main.book), calendar_(main.calendar)
 {
     setCaption("Filter");
     Move(FullLeft, FullTop, FullWidth, FullHeight);

@@ -158,7 +158,7 @@ private:
 
     Main& main_;
     core::Book& book_;
-    Calendar calendar_;
+    Calendar& calendar_; // the main window's date picker
 };
 
 } // namespace mainwindow

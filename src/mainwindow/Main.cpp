@@ -37,6 +37,8 @@ Main::Main(platform::Services& services, std::filesystem::path workingFolder)
     wireBookHealth();
     wireOptionsAndHelp();
     wireReportMenus();
+    wireCodes();
+    wireCompany();
     endDesign();
 }
 
@@ -208,10 +210,9 @@ void Main::designMenuHandlers()
     FontItem.Click = [this] { reports::ChooseReportFont(reportDesk); };
 
     for (platform::Menu* item :
-         {&NewCoItem, &ImportItem, &MergeItem, &ArchiveItem, &RestoreItem, &CoEditItem, &EditInvNum,
+         {&ImportItem, &MergeItem, &ArchiveItem, &RestoreItem, &EditInvNum,
           &PayItem, &RcpItem, &XfrItem, &InvItem, &BillItem, &ItemSplits, &ItemEEC,
-          &ItemConvertTType, &ItemCopyTran, &ItemPasteTran, &AddSTOItem, &STOItem, &BankItem, &VatItem, &CustItem,
-          &CatItem, &RepVATItem,
+          &ItemConvertTType, &ItemCopyTran, &ItemPasteTran, &AddSTOItem, &STOItem, &RepVATItem,
           &RepBankItem, &RepDebtorsItem, &RepCreditorsItem, &RepProfLossItem, &RepAnalItem, &ItemRepCustState,
           &ItemRepEECSales, &ItemEECPurchase, &ItemMailMerge, &ItemRepSysAudit, &ItemFinaccs,
           &RepReconItem, &RepInvItem, &ItemPrevMultiInv, &ItemQuickSimpleInv, &ItemQuickMultiInv,

@@ -10,6 +10,7 @@ class BookHealthTest : public MainTest {
 protected:
     void SetUp() override
     {
+        cancelWizard();
         start();
         ASSERT_TRUE(datafile::LoadDataFile(company, main.book, main));
     }

@@ -26,6 +26,7 @@ struct Added {
 
 void FilterDialogTest::SetUp()
 {
+    cancelWizard();
     start();
     // Tall enough for every transaction on one page.
     main.Move(0, 0, 11520, 11000);

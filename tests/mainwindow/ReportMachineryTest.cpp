@@ -30,6 +30,7 @@ TEST_F(ReportMachineryTest, PrintButtonPrintsTheListOnShowAndNothingWhenItIsEmpt
 // Fonts on the Reports menu opens the report font dialog; its OK keeps the choice for every report.
 TEST_F(ReportMachineryTest, FontsItemChoosesTheReportFont)
 {
+    cancelWizard();
     start();
     services.onModal<reports::FontForm>("FontForm", [](reports::FontForm& dialog) {
         dialog.ComboListFontSizes.userSetText("10");
