@@ -363,8 +363,6 @@ private:
     // Entry: the edit box's field events and the transaction commands.
     void wireEntry();
     void ShowRecordInEditBox(const core::TransactionFields& fields);
-    // Leaving a code combo: a code not in its list is offered to the code window. True when it was.
-    bool CheckComboCode(platform::ComboBox& combo, core::CodeKind kind);
     // Stores the box as CmdChange does; true when the transaction (or both halves of a transfer) was stored.
     bool StoreEditBox();
     // Each answers the stored transaction's place in the QueryIndex (0 when the filter leaves it
@@ -376,7 +374,6 @@ private:
     void SaveIfAutoSave();
     void TextDate_LostFocus();
     void TextAmount_LostFocus();
-    void ComboToBank_LostFocus();
     void CmdChange_Click();
     void CmdDelete_Click();
     void CmdGenPay_Click();

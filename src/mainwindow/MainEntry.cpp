@@ -1,6 +1,5 @@
 #include "core/DateText.h"
 #include "core/ListHelpers.h"
-#include "core/ListSearch.h"
 #include "core/TextTests.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/TypedAmount.h"
@@ -44,18 +43,11 @@ void Main::wireEntry()
     TextDate.LostFocus = [this] { TextDate_LostFocus(); };
     TextRef.LostFocus = defaultOff;
     TextAmount.LostFocus = [this] { TextAmount_LostFocus(); };
-    for (platform::ComboBox* combo : {&ComboBank, &ComboToBank, &ComboCustomer, &ComboVAT, &ComboAnal})
+    // A code combo is checked against its list when the transaction is stored.
+    for (platform::ComboBox* combo : {&ComboBank, &ComboToBank, &ComboCustomer, &ComboVAT, &ComboAnal}) {
         combo->GotFocus = defaultOn;
-    ComboBank.LostFocus = [this] { CheckComboCode(ComboBank, core::CodeKind::Bank); };
-    ComboCustomer.LostFocus = [this] { CheckComboCode(ComboCustomer, core::CodeKind::Customer); };
-    ComboAnal.LostFocus = [this] { CheckComboCode(ComboAnal, core::CodeKind::Category); };
-    ComboVAT.LostFocus = [this] {
-        if (runtime::ucase(runtime::trim(ComboVAT.Text())) == "SPL")
-            CmdChange.setDefault(false);
-        else
-            CheckComboCode(ComboVAT, core::CodeKind::Vat);
-    };
-    ComboToBank.LostFocus = [this] { ComboToBank_LostFocus(); };
+        combo->LostFocus = defaultOff;
+    }
     // The type changes only through the new-transaction and convert commands.
     ComboType.setEnabled(false);
     ComboType.KeyPress = [](int& keyAscii) { keyAscii = core::UpperCaseKey(keyAscii); };
@@ -74,27 +66,6 @@ void Main::TextAmount_LostFocus()
     CmdChange.setDefault(false);
     if (const std::optional<double> amount = ParseTypedAmount(TextAmount.Text()))
         TextAmount.setText(runtime::format(*amount, "0.00"));
-}
-
-void Main::ComboToBank_LostFocus()
-{
-    if (!CheckComboCode(ComboToBank, core::CodeKind::Bank))
-        return;
-    book.codes.TransferBankListChanged = true;
-    core::CopyListItems(ComboToBank.model(), book.codes.ComboBank, book.codes.TransferBankListChanged);
-    ComboToBank.setText(runtime::rtrim(book.codes.LastUsed.Bank.view()));
-}
-
-bool Main::CheckComboCode(platform::ComboBox& combo, core::CodeKind kind)
-{
-    CmdChange.setDefault(false);
-    const int width = core::CodeWidth(kind);
-    const std::string code = runtime::rtrim(runtime::padRight(combo.Text(), width));
-    if (code.empty())
-        return false;
-    if (core::FindListItem(combo.model(), runtime::padRight(runtime::ucase(code), width), width) >= 0)
-        return false;
-    return false;
 }
 
 } // namespace mainwindow
