@@ -245,6 +245,8 @@ bool WriteDemoCompany(const std::filesystem::path& file)
     const std::filesystem::path scratch = std::filesystem::temp_directory_path() / "quillbook-demo-scratch";
     std::filesystem::create_directories(scratch);
     mainwindow::Main main(services, scratch);
+    // With nothing to reopen the window's start shows the start-up wizard, which is closed.
+    services.onModal<mainwindow::Start>("Start", [](mainwindow::Start& wizard) { wizard.btnCancel.userClick(); });
     main.ensureLoaded();
     core::Book& book = main.book;
     book.company.CompanyName = "Harbour Lane Joinery";

@@ -31,6 +31,8 @@ Main::Main(platform::Services& services, std::filesystem::path workingFolder)
     designEditBox();
     designGrid();
     wireEntry();
+    wireCodes();
+    wireCompany();
     endDesign();
 }
 
@@ -201,10 +203,10 @@ void Main::designMenuHandlers()
     DatapeekItem.Click = [this] { DatapeekItem_Click(); };
 
     for (platform::Menu* item :
-         {&NewCoItem, &ImportItem, &ItemAsciiTranExport, &ItemAsciiCustExp, &ItemExportCats, &ItemImportTrans,
-          &ItemImportCusts, &ItemImportAnals, &MergeItem, &ArchiveItem, &RestoreItem, &CoEditItem,
-          &ItemLiabilities, &ItemMaintStock, &ItemSplits, &STOItem, &BankItem, &VatItem, &CustItem,
-          &CatItem, &FiltAllItem, &FiltDateItem, &FiltRefNumItem, &FiltTypeItem, &FiltVATItem, &FiltCommentItem,
+         {&ImportItem, &ItemAsciiTranExport, &ItemAsciiCustExp, &ItemExportCats, &ItemImportTrans,
+          &ItemImportCusts, &ItemImportAnals, &MergeItem, &ArchiveItem, &RestoreItem, &ItemLiabilities,
+          &ItemMaintStock, &ItemSplits, &STOItem, &FiltAllItem, &FiltDateItem, &FiltRefNumItem, &FiltTypeItem,
+          &FiltVATItem, &FiltCommentItem,
           &FiltAmountItem, &FiltReconItem, &FiltBankItem, &FiltCustItem, &FiltAnalItem, &FiltExplainItem, &RepVATItem,
           &RepBankItem, &RepDebtorsItem, &RepCreditorsItem, &RepProfLossItem, &RepAnalItem, &ItemRepCustState,
           &ItemRepEECSales, &ItemEECPurchase, &ItemMailMerge, &itemHollis, &ItemRepSysAudit, &ItemFinaccs,

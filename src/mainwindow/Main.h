@@ -10,6 +10,11 @@
 #include "core/FilterForm.h"
 #include "core/TransactionRecord.h"
 #include "datafile/DataFileWindow.h"
+#include "mainwindow/Calendar.h"
+#include "mainwindow/CodeWindowHost.h"
+#include "mainwindow/MaintainCodes.h"
+#include "mainwindow/NewCompany.h"
+#include "mainwindow/Start.h"
 #include "platform/ControlArray.h"
 #include "platform/Controls.h"
 #include "reports/ReportDesk.h"
@@ -41,7 +46,8 @@ inline constexpr const char* SettingsFileName = "QBMAIN.INI";
 class Main : public platform::Form,
              public datafile::DataFileWindow,
              public core::FilterForm,
-             public reports::ReportHost {
+             public reports::ReportHost,
+             public CodeWindowHost {
 public:
     // `workingFolder` holds the settings file and the reports' hand-over file.
     Main(platform::Services& services, std::filesystem::path workingFolder);
@@ -49,6 +55,32 @@ public:
 
     core::Book book;
     reports::ReportDesk reportDesk;
+
+    // ---- the code window and the date picker: one each for the whole run ----
+    Calendar calendar{book, *this};
+    MaintainCodes maintainCodes{book, *this, calendar};
+    // The code menu's items and the buttons beside the code combos open the code window on a page.
+    void BankItem_Click();
+    void VatItem_Click();
+    void CustItem_Click();
+    void CatItem_Click();
+    void CmdBankAcc_Click();
+    void CmdVATCode_Click();
+    void CmdCustCode_Click();
+    void CmdAnalCode_Click();
+    // Lets the user add a code that `combo`, the combo just left, did not know: the code window
+    // opens on the kind's page with the typed text as the code (upper-cased, also in `typed`) or,
+    // when longer than a code, as the name; the code last used there then goes into `combo`.
+    void AddCodeFromMainWindow(core::CodeKind kind, std::string& typed, platform::ComboBox& combo);
+    // ---- the company: new company, its details and the start-up wizard ----
+    NewCompany newCompany{*this};
+    Start smartStart{*this};
+    // File > New: offers to save a changed book, then creates a company, which gets a file at once.
+    void NewCoItem_Click();
+    // Edit > Company Details.
+    void CoEditItem_Click();
+    // ---- CodeWindowHost ----
+    bool AutoSave() const override { return book.AutoSave; }
 
     // ---- menus ----
     platform::Menu FileMenu{*this, "FileMenu"};
@@ -350,6 +382,8 @@ private:
     void designEditBox();
     void designGrid();
     void designButtons();
+    void wireCodes();
+    void wireCompany();
     // A later piece of work owns what this item or button does: it says so.
     void wireNotAvailable(platform::Menu& item);
     void ShowNotAvailable(const std::string& caption);

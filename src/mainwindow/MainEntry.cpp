@@ -1,5 +1,7 @@
 #include "core/DateText.h"
 #include "core/ListHelpers.h"
+#include "core/ListSearch.h"
+#include "core/PickDate.h"
 #include "core/TextTests.h"
 #include "mainwindow/Main.h"
 #include "mainwindow/TypedAmount.h"
@@ -43,11 +45,36 @@ void Main::wireEntry()
     TextDate.LostFocus = [this] { TextDate_LostFocus(); };
     TextRef.LostFocus = defaultOff;
     TextAmount.LostFocus = [this] { TextAmount_LostFocus(); };
-    // A code combo is checked against its list when the transaction is stored.
-    for (platform::ComboBox* combo : {&ComboBank, &ComboToBank, &ComboCustomer, &ComboVAT, &ComboAnal}) {
+    TextDate.DblClick = [this] { TextDate.setText(core::PickDate(book, calendar, TextDate.Text())); };
+    for (platform::ComboBox* combo : {&ComboBank, &ComboToBank, &ComboCustomer, &ComboVAT, &ComboAnal})
         combo->GotFocus = defaultOn;
-        combo->LostFocus = defaultOff;
-    }
+    // Leaving a code combo: a code its list lacks is offered to the code window. True when it was.
+    const auto checkCode = [this](platform::ComboBox& combo, core::CodeKind kind) {
+        CmdChange.setDefault(false);
+        const int width = core::CodeWidth(kind);
+        const std::string code = runtime::rtrim(runtime::padRight(combo.Text(), width));
+        if (code.empty() || core::FindListItem(combo.model(), runtime::padRight(runtime::ucase(code), width), width) >= 0)
+            return false;
+        std::string typed = combo.Text();
+        AddCodeFromMainWindow(kind, typed, combo);
+        return true;
+    };
+    ComboBank.LostFocus = [this, checkCode] { checkCode(ComboBank, core::CodeKind::Bank); };
+    ComboCustomer.LostFocus = [this, checkCode] { checkCode(ComboCustomer, core::CodeKind::Customer); };
+    ComboAnal.LostFocus = [this, checkCode] { checkCode(ComboAnal, core::CodeKind::Category); };
+    ComboVAT.LostFocus = [this, checkCode] {
+        if (runtime::ucase(runtime::trim(ComboVAT.Text())) == "SPL")
+            CmdChange.setDefault(false);
+        else
+            checkCode(ComboVAT, core::CodeKind::Vat);
+    };
+    ComboToBank.LostFocus = [this, checkCode] {
+        if (!checkCode(ComboToBank, core::CodeKind::Bank))
+            return;
+        book.codes.TransferBankListChanged = true;
+        core::CopyListItems(ComboToBank.model(), book.codes.ComboBank, book.codes.TransferBankListChanged);
+        ComboToBank.setText(runtime::rtrim(book.codes.LastUsed.Bank.view()));
+    };
     // The type changes only through the new-transaction and convert commands.
     ComboType.setEnabled(false);
     ComboType.KeyPress = [](int& keyAscii) { keyAscii = core::UpperCaseKey(keyAscii); };

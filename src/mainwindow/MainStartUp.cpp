@@ -65,6 +65,8 @@ void Main::Form_Load()
     step([&] { ReadSettingsFile(); });
     PlacementPending = true;
     core::SetMousePointer(services(), core::DefaultPointer);
+    if (runtime::trim(runtime::textOfPath(book.FileToOpen)).empty())
+        step([&] { smartStart.Show(true); });
 }
 
 void Main::ResetReportDefaults()

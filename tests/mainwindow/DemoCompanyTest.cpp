@@ -22,6 +22,7 @@ TEST_F(DemoCompanyTest, CommittedDemoIsTheGeneratorsOutput)
 
 TEST_F(DemoCompanyTest, DemoLoadsWithoutIndexRepair)
 {
+    cancelWizard();
     main.ensureLoaded();
     auto contents = datafile::ReadCurrentDataFile(DemoFolder / "Demo.QBD", main.book);
     ASSERT_TRUE(contents.has_value());

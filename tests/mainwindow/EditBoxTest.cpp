@@ -6,6 +6,7 @@ class EditBoxTest : public MainTest {
 protected:
     void SetUp() override
     {
+        cancelWizard();
         start();
         main.book.codes.ComboBank.AddItem("BANK1  First bank");
         main.book.codes.ComboBank.AddItem("BANK2  Second bank");

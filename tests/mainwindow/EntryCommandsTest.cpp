@@ -409,3 +409,38 @@ TEST_F(EntryCommandsTest, AFullBookRefusesANewTransactionAndATransferNeedsRoomFo
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(EntryCommandsTest, AnUnknownCodeIsAddedInTheCodeWindowAndThenAccepted)
+{
+    main.PayItem.userClick();
+    services.onModal<mainwindow::MaintainCodes>("MaintainCodes", [](mainwindow::MaintainCodes& codes) {
+        EXPECT_EQ(codes.TextBankCode.Text(), "B3");
+        codes.TextBankName.setFocus();
+        codes.TextBankName.userSetText("Deposit");
+        codes.CmdDone.setFocus();
+        codes.CmdSaveBank.userClick();
+        codes.CmdDone.userClick();
+    });
+    enter(main.ComboBank, "b3");
+    enter(main.TextAmount, "5");
+
+    EXPECT_EQ(runtime::rtrim(main.ComboBank.Text()), "B3");
+    store();
+    ASSERT_EQ(transactionCount(), 1);
+    EXPECT_EQ(fieldsOf(1).Bank, "B3    ");
+}
+
+TEST_F(EntryCommandsTest, DoubleClickingTheDatePicksOne)
+{
+    main.PayItem.userClick();
+    main.TextDate.setText("15/03/2026");
+    services.onModal<mainwindow::Calendar>("Calendar", [](mainwindow::Calendar& shown) {
+        shown.Picture1.userMouseDown(1, 0, 65 * shown.Picture1.Width() / 90, 45 * shown.Picture1.Height() / 90);
+    });
+    main.TextDate.userDblClick();
+    EXPECT_EQ(main.TextDate.Text(), "20/03/2026");
+}
+
+} // namespace

@@ -17,6 +17,7 @@ class EntryTest : public MainTest {
 protected:
     void SetUp() override
     {
+        cancelWizard();
         start();
         addCode(core::CodeKind::Bank, bankLine("B1", "Current"));
         addCode(core::CodeKind::Bank, bankLine("B2", "Savings"));

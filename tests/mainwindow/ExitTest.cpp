@@ -44,6 +44,7 @@ TEST_F(ExitTest, EveryAnswerOfTheShutDown)
         const auto company = writeCompany("Shop.QBD", 3);
         std::filesystem::remove(settingsFile());
         mainwindow::Main window(fresh, folder.path());
+        cancelWizard(fresh);
         window.Show();
         datafile::LoadDataFile(company, window.book, window);
         if (!c.hasPath)

@@ -188,7 +188,7 @@ TEST_F(FileMenuTest, LaterItemsSayTheyAreNotAvailableYet)
         std::string message;
     };
     const Case cases[] = {
-        {main.NewCoItem, "New is not available yet"},
+        {main.ImportItem, "Import CJ File is not available yet"},
         {main.MergeItem, "Merge is not available yet"},
         {main.ItemAsciiTranExport, "Transactions is not available yet"},
         {main.RepProfLossItem, "Income & Expenditure is not available yet"},

@@ -17,6 +17,7 @@ TEST_F(LayoutTest, SmallWindowsSnapBackToTheMinimumSize)
         {7000, 3000, 8600, 5000},
         {12000, 9000, 12000, 9000},
     };
+    cancelWizard();
     start();
     for (const Case& c : cases) {
         main.Move(0, 0, c.width, c.height);
@@ -30,6 +31,7 @@ TEST_F(LayoutTest, SmallWindowsSnapBackToTheMinimumSize)
 
 TEST_F(LayoutTest, HeightOf8000TwipsGivesNineteenRowsOfGrid)
 {
+    cancelWizard();
     start();
 
     main.Move(0, 0, 9600, 8000);
@@ -47,6 +49,7 @@ TEST_F(LayoutTest, HeightOf8000TwipsGivesNineteenRowsOfGrid)
 
 TEST_F(LayoutTest, EditBoxFieldsFollowTheFrameWidth)
 {
+    cancelWizard();
     start();
 
     main.Move(0, 0, 10125, 8000); // a frame 7000 twips wide
@@ -64,6 +67,7 @@ TEST_F(LayoutTest, EditBoxFieldsFollowTheFrameWidth)
 
 TEST_F(LayoutTest, MinimisedWindowIsNotLaidOut)
 {
+    cancelWizard();
     start();
     const double gridHeight = main.QRYGrid.Height();
 

@@ -17,6 +17,11 @@ MainTest::MainTest()
     writeBytes(folder / "datapeek", "");
 }
 
+void MainTest::cancelWizard(platform::ScriptedServices& scripted)
+{
+    scripted.onModal<mainwindow::Start>("Start", [](mainwindow::Start& wizard) { wizard.btnCancel.userClick(); });
+}
+
 std::filesystem::path MainTest::writeCompany(const std::string& name, int count)
 {
     platform::ScriptedServices quiet;

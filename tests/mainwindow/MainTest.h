@@ -20,6 +20,9 @@ protected:
 
     // Loads and shows the window, as the program's start does.
     void start() { main.Show(); }
+    // A start with no company to reopen shows the start-up wizard: the next showing is cancelled.
+    static void cancelWizard(platform::ScriptedServices& scripted);
+    void cancelWizard() { cancelWizard(services); }
 
     // A company data file of `count` transactions, one a day from 1 January 2025, their types
     // cycling PAY, RCP, INV, BIL and their references counting down, so the two sort orders

@@ -7,6 +7,7 @@ using OptionsTest = MainTest;
 
 TEST_F(OptionsTest, AutoSaveFollowsItsTick)
 {
+    cancelWizard();
     start();
 
     main.OptionAutoSave.userClick();
@@ -48,6 +49,7 @@ TEST_F(OptionsTest, OutputChoiceNeedsItsProgram)
         for (const std::string& file : c.present)
             writeBytes(windows / file, "");
         mainwindow::Main window(fresh, folder.path());
+        cancelWizard(fresh);
         window.Show();
         if (!c.message.empty())
             fresh.answerMessageBox(platform::Answer::OK);
