@@ -37,6 +37,7 @@ Main::Main(platform::Services& services, std::filesystem::path workingFolder)
     wireBookHealth();
     wireOptionsAndHelp();
     wireReportMenus();
+    wireEntry();
     wireCodes();
     wireCompany();
     endDesign();
@@ -210,9 +211,7 @@ void Main::designMenuHandlers()
     FontItem.Click = [this] { reports::ChooseReportFont(reportDesk); };
 
     for (platform::Menu* item :
-         {&ImportItem, &MergeItem, &ArchiveItem, &RestoreItem, &EditInvNum,
-          &PayItem, &RcpItem, &XfrItem, &InvItem, &BillItem, &ItemSplits, &ItemEEC,
-          &ItemConvertTType, &ItemCopyTran, &ItemPasteTran, &AddSTOItem, &STOItem, &RepVATItem,
+         {&ImportItem, &MergeItem, &ArchiveItem, &RestoreItem, &ItemSplits, &STOItem, &RepVATItem,
           &RepBankItem, &RepDebtorsItem, &RepCreditorsItem, &RepProfLossItem, &RepAnalItem, &ItemRepCustState,
           &ItemRepEECSales, &ItemEECPurchase, &ItemMailMerge, &ItemRepSysAudit, &ItemFinaccs,
           &RepReconItem, &RepInvItem, &ItemPrevMultiInv, &ItemQuickSimpleInv, &ItemQuickMultiInv,
@@ -250,7 +249,6 @@ void Main::designButtons()
         b.button.Move(120, top, 1215, FieldHeight + 45);
         b.button.setCaption(b.caption);
         b.button.setToolTipText(b.tip);
-        b.button.Click = [this, &b = b.button] { ShowNotAvailable(b.Caption()); };
         top += 375;
     }
     ComboMainFilters.Move(120, 1950, 1215, FieldHeight);
@@ -346,8 +344,6 @@ void Main::designEditBox()
     CmdGenPay.Move(5263, rowTop(7), 1000, FieldHeight + 15);
     CmdGenPay.setCaption("Pa&y");
     CmdGenPay.setEnabled(false);
-    for (platform::CommandButton* command : {&CmdChange, &CmdDelete, &CmdGenPay})
-        command->Click = [this, command] { ShowNotAvailable(command->Caption()); };
 }
 
 void Main::designGrid()
