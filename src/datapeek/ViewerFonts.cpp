@@ -80,10 +80,15 @@ void ViewerWindow::CmdFonts_Click()
         ShowReportFont();
     } catch (const std::exception& error) {
         ShowErrorBox(services(), "Report Viewer Error : " + std::string(error.what()));
-        // The report goes back to the font it was shown in.
+        // The report goes back to the font it was shown in. A font the loaded report already
+        // failed to show in fails again: the window keeps what it shows, and one message is enough.
         Settings = previous;
-        ApplyReportLayout(CurrentReportKind);
-        ShowReportFont();
+        try {
+            ApplyReportLayout(CurrentReportKind);
+            ShowReportFont();
+        } catch (const std::exception&) {
+            core::SetMousePointer(services(), core::DefaultPointer);
+        }
     }
 }
 
