@@ -51,6 +51,7 @@ bool ViewerWindow::LoadReportFile(const std::filesystem::path& path)
 
         // The whole body goes into the grid in one block: TAB separates a row's cells, CR the rows.
         std::string body;
+        body.reserve(std::filesystem::file_size(path));
         int rows = 0;
         for (std::string_view line; !file.atEnd(); ++rows) {
             line = file.readLineView();
@@ -90,12 +91,14 @@ void ViewerWindow::WriteReportFile(const std::filesystem::path& path) const
     out.writeLine();
     out.writeLine(LbLTitle.Caption());
     out.writeLine(reports::ReportStartMarker);
+    std::string line;
     for (int row = 1; row < ViewGrid.Rows(); ++row) {
+        line.clear();
         for (int col = 1; col < ViewGrid.Cols(); ++col) {
-            out.write(ViewGrid.TextMatrix(row, col));
-            out.write("\t");
+            line += ViewGrid.shownCell(row, col).text;
+            line += '\t';
         }
-        out.writeLine();
+        out.writeLine(line);
     }
     file.commit();
 }
