@@ -57,7 +57,8 @@ ViewerWindow::ViewerWindow(platform::Services& services, std::filesystem::path f
     ExportBtn.Click = [this] { ExportBtn_Click(); };
     CmdClose.Click = [this] { CmdClose_Click(); };
     ViewGrid.Click = [this] { SelectCurrentRow(); };
-    ViewGrid.KeyDown = [this](int&, int) { SelectCurrentRow(); };
+    // After the key has moved the current cell, so the whole new row shows selected.
+    ViewGrid.KeyUp = [this](int&, int) { SelectCurrentRow(); };
     endDesign();
 }
 
@@ -131,9 +132,11 @@ void ViewerWindow::Form_Resize()
 void ViewerWindow::SelectCurrentRow()
 {
     const int row = ViewGrid.Row();
+    // The current cell stays in the first report column: the arrow keys never move into the
+    // fixed column, so a current cell there would leave them nowhere to go.
+    ViewGrid.setCol(1);
     ViewGrid.setSelStartRow(row);
     ViewGrid.setSelEndRow(row);
-    ViewGrid.setCol(0);
     ViewGrid.setSelStartCol(1);
     ViewGrid.setSelEndCol(LastColumn);
 }

@@ -103,13 +103,13 @@ TEST_F(ViewerTest, AClickOrAKeyboardMoveSelectsTheWholeRow)
     EXPECT_EQ(viewer.ViewGrid.SelEndRow(), 5);
     EXPECT_EQ(viewer.ViewGrid.SelStartCol(), 1);
     EXPECT_EQ(viewer.ViewGrid.SelEndCol(), 17);
-    EXPECT_EQ(viewer.ViewGrid.Col(), 0);
+    EXPECT_EQ(viewer.ViewGrid.Col(), 1);
 
     viewer.ViewGrid.userMoveTo(6, 2);
-    viewer.userKeyDown(40);
+    viewer.userKeyUp(40);
     EXPECT_EQ(viewer.ViewGrid.SelStartRow(), 6);
     EXPECT_EQ(viewer.ViewGrid.SelEndCol(), 17);
-    EXPECT_EQ(viewer.ViewGrid.Col(), 0);
+    EXPECT_EQ(viewer.ViewGrid.Col(), 1);
 }
 
 } // namespace
