@@ -76,7 +76,7 @@ void ViewerWindow::Form_Load()
         firstPaint_ = true;
         // A missing or bad report has shown its own message; the window opens with what was read.
         LoadReportFile(folder_ / "QB.TXT");
-        ViewGrid.setCol(0);
+        ViewGrid.setCol(1);
         ViewGrid.setFontName(Settings.FontName);
         ViewGrid.setFontSize(runtime::val(Settings.FontSize));
         ViewGrid.setFontBold(false);

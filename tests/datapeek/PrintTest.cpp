@@ -97,6 +97,9 @@ TEST_F(ViewerPrintTest, CancelStopsAfterTheRowThatYields)
     services.onYield = [this] {
         EXPECT_FALSE(window->Enabled());
         ASSERT_TRUE(window->CancelWindow().Visible());
+        // A second Print while the job runs starts nothing.
+        window->CmdPrint_Click();
+        EXPECT_EQ(services.printerDialogs().size(), 1u);
         window->CancelWindow().CmdCancel.userClick();
     };
     const platform::RecordedDocument& document = print();
