@@ -1,11 +1,9 @@
 #include <memory>
 
-#include "qtgui/PlaceholderForm.h"
+#include "datapeek/ViewerWindow.h"
 #include "qtgui/ProgramMain.h"
 
 int main(int argc, char** argv)
 {
-    return qtgui::runProgram(argc, argv, [](platform::Services& services) {
-        return std::make_unique<qtgui::PlaceholderForm>(services, "report viewer");
-    });
+    return qtgui::runProgram(argc, argv, [](platform::Services& services) { return std::make_unique<datapeek::ViewerWindow>(services); });
 }

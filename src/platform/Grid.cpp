@@ -1,6 +1,7 @@
 #include "platform/Grid.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "runtime/Error.h"
 
@@ -18,15 +19,27 @@ namespace {
     throw runtime::Error(380, "Invalid property value");
 }
 
+// The parts of a text between separators, as views of it: a block of a whole report is split
+// without copying its rows.
+std::vector<std::string_view> splitViews(std::string_view text, char separator)
+{
+    std::vector<std::string_view> parts;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = text.find(separator, start);
+        if (end == std::string_view::npos) {
+            parts.push_back(text.substr(start));
+            return parts;
+        }
+        parts.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+}
+
 std::vector<std::string> split(const std::string& text, char separator)
 {
-    std::vector<std::string> parts{{}};
-    for (const char c : text) {
-        if (c == separator)
-            parts.emplace_back();
-        else
-            parts.back() += c;
-    }
+    std::vector<std::string> parts;
+    for (const std::string_view part : splitViews(text, separator))
+        parts.emplace_back(part);
     return parts;
 }
 
@@ -328,9 +341,9 @@ void Grid::setClip(const std::string& text)
     const int bottom = std::max(state_.selStartRow, state_.selEndRow);
     const int left = std::min(state_.selStartCol, state_.selEndCol);
     const int right = std::max(state_.selStartCol, state_.selEndCol);
-    const auto lines = split(text, '\r');
+    const auto lines = splitViews(text, '\r');
     for (int r = 0; r < static_cast<int>(lines.size()) && top + r <= bottom; ++r) {
-        const auto cells = split(lines[static_cast<std::size_t>(r)], '\t');
+        const auto cells = splitViews(lines[static_cast<std::size_t>(r)], '\t');
         for (int c = 0; c < static_cast<int>(cells.size()) && left + c <= right; ++c)
             cell(top + r, left + c) = cells[static_cast<std::size_t>(c)];
     }
