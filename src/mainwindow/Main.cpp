@@ -28,6 +28,7 @@ Main::Main(platform::Services& services, std::filesystem::path workingFolder)
     designMenus();
     designMenuHandlers();
     wireTextExchange();
+    wireDocuments();
     designButtons();
     designEditBox();
     designGrid();
@@ -208,9 +209,7 @@ void Main::designMenuHandlers()
           &FiltAmountItem, &FiltReconItem, &FiltBankItem, &FiltCustItem, &FiltAnalItem, &FiltExplainItem, &RepVATItem,
           &RepBankItem, &RepDebtorsItem, &RepCreditorsItem, &RepProfLossItem, &RepAnalItem, &ItemRepCustState,
           &ItemRepEECSales, &ItemEECPurchase, &ItemMailMerge, &itemHollis, &ItemRepSysAudit, &ItemFinaccs,
-          &RepReconItem, &FontItem, &RepInvItem, &ItemPrevMultiInv, &ItemQuickSimpleInv, &ItemQuickMultiInv,
-          &itemRemPreview, &ItemQuickRemit, &ItemBatchSimple, &ItemBatchMulti, &ItemBatchAutoselect,
-          &ItemSimpleInvoice, &ItemMultiInvoice, &ItemRemittanceTemp, &ItemMailTemp, &OptionGridItem,
+          &RepReconItem, &FontItem, &ItemSimpleInvoice, &ItemMultiInvoice, &ItemRemittanceTemp, &ItemMailTemp, &OptionGridItem,
           &OptionPackItem, &IntegrityItem, &ItemCalc, &HelpContentItem, &ItemHelpSearch, &HelpOnHelpItem, &AboutItem})
         wireNotAvailable(*item);
 }

@@ -8,6 +8,7 @@
 #include "core/FilterForm.h"
 #include "core/TransactionRecord.h"
 #include "datafile/DataFileWindow.h"
+#include "documents/DocumentJobs.h"
 #include "mainwindow/ImpExpForm.h"
 #include "mainwindow/TextExchangeHost.h"
 #include "platform/ControlArray.h"
@@ -302,6 +303,7 @@ public:
     void SyncQueryScrollBar() override;
     void ReadFilterSetupFromForm(core::FilterSetup& setup) override;
     void SaveTheFile() override;
+    core::EditBoxTexts EntryTexts() const override;
 
     // ---- datafile::DataFileWindow ----
     void setSaveItemEnabled(bool enabled) override;
@@ -340,6 +342,10 @@ private:
     void designGrid();
     void designButtons();
     void wireTextExchange();
+    // Documents: previews, quick prints and batch runs of invoices and remittance advices.
+    void wireDocuments();
+    void PrintEditBoxDocument(const std::string& titlePrefix, const char* tag);
+    documents::BatchInvoiceRun batchInvoices_;
     // A later piece of work owns what this item or button does: it says so.
     void wireNotAvailable(platform::Menu& item);
     void ShowNotAvailable(const std::string& caption);
