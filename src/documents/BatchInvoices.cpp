@@ -4,11 +4,10 @@
 
 #include "core/Book.h"
 #include "core/PrinterSetup.h"
-#include "core/TransactionRecord.h"
+#include "core/RecordField.h"
 #include "documents/DocumentJobs.h"
 #include "reports/CancelForm.h"
 #include "reports/ReportDesk.h"
-#include "runtime/Text.h"
 
 namespace documents {
 
@@ -26,15 +25,11 @@ std::string BatchQuestion(int mode)
     }
 }
 
-std::string Column(std::string_view line, core::RecordColumn column)
-{
-    return runtime::mid(line, column.start, column.width);
-}
-
 bool IsUnpaidInvoice(std::string_view record)
 {
     namespace rc = core::RecordColumns;
-    return Column(record, rc::Type) == "INV" && Column(record, rc::Paid) != "Y" && Column(record, rc::Deleted) != "Y";
+    return core::RecordField(record, rc::Type) == "INV" && !core::RecordFlag(record, rc::Paid) &&
+           !core::RecordFlag(record, rc::Deleted);
 }
 
 } // namespace
@@ -59,7 +54,7 @@ void RunBatchInvoices(reports::ReportDesk& desk, BatchInvoiceRun& batch, int mod
         if (!IsUnpaidInvoice(record))
             continue;
         batch.BatchInvoiceRecord = recordNumber;
-        window.ShowJob("Invoice Ref : " + Column(record, core::RecordColumns::Reference), BatchInvoiceTag);
+        window.ShowJob("Invoice Ref : " + std::string(core::RecordField(record, core::RecordColumns::Reference)), BatchInvoiceTag);
         if (desk.CancelRequested) {
             desk.CancelRequested = false;
             return;

@@ -1,12 +1,11 @@
 #include "documents/DocumentJobs.h"
 
 #include "core/Book.h"
-#include "core/TransactionRecord.h"
+#include "core/RecordField.h"
 #include "documents/FieldValues.h"
 #include "documents/TemplatePrint.h"
 #include "reports/CancelForm.h"
 #include "reports/ReportDesk.h"
-#include "runtime/Text.h"
 
 namespace documents {
 
@@ -16,10 +15,9 @@ int BatchTemplateNumber(const reports::ReportDesk& desk, const BatchInvoiceRun& 
         return core::SimpleInvoice;
     if (batch.BatchInvoiceMode == 2)
         return core::MultiLineInvoice;
-    const core::RecordColumn splits = core::RecordColumns::SplitCount;
     const std::string_view record = desk.book().ledger.Transactions.Line(batch.BatchInvoiceRecord);
-    return runtime::val(runtime::mid(record, splits.start, splits.width)) > 0 ? core::MultiLineInvoice
-                                                                               : core::SimpleInvoice;
+    return core::RecordNumber(record, core::RecordColumns::SplitCount) > 0 ? core::MultiLineInvoice
+                                                                          : core::SimpleInvoice;
 }
 
 void RegisterDocumentJobs(reports::ReportDesk& desk, const BatchInvoiceRun& batch)

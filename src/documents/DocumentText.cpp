@@ -11,6 +11,7 @@
 #include "core/CodeList.h"
 #include "core/CodeTableEdits.h"
 #include "core/MoneyFormat.h"
+#include "core/SplitEntry.h"
 #include "core/Vat.h"
 #include "reports/FinishTextReport.h"
 #include "reports/ReportDesk.h"
@@ -29,7 +30,6 @@ namespace {
 
 constexpr std::string_view Pound = "\xA3"; // "£" in Windows-1252
 constexpr std::string_view Indent = "      ";
-constexpr int SplitEntryWidth = 51;
 constexpr int AddressWidth = 80;
 constexpr int MemoWidth = 74;
 constexpr int NameWidth = 20;
@@ -74,9 +74,9 @@ void WriteSplitTable(reports::ReportFile& file, const core::Book& book)
     file.WriteLine("      Item                                   NET VAT Code    VAT       Total");
     file.WriteLine("      ______________________________________________________________________");
     const std::string& tail = book.SplitTail;
-    const int count = runtime::toInt16(static_cast<double>(tail.size()) / SplitEntryWidth);
+    const int count = core::SplitEntryCount(tail);
     for (int i = 0; i < count; ++i) {
-        const std::string entry = runtime::mid(tail, i * SplitEntryWidth + 1, SplitEntryWidth);
+        const std::string entry = runtime::mid(tail, i * core::SplitEntryWidth + 1, core::SplitEntryWidth);
         const double amount = runtime::val(runtime::mid(entry, 34, 11));
         const std::string code = runtime::mid(entry, 45, 3);
         const double vat = core::CalcVatOfGross(core::GetCodeListValue(book.codes.ListVATCodes, code), amount);

@@ -10,6 +10,8 @@
 #include "core/CodeTableEdits.h"
 #include "core/DateText.h"
 #include "core/MoneyFormat.h"
+#include "core/RecordField.h"
+#include "core/SplitEntry.h"
 #include "core/SplitText.h"
 #include "core/TransactionRecord.h"
 #include "core/Vat.h"
@@ -25,12 +27,6 @@ namespace documents {
 namespace {
 
 constexpr std::string_view SplitMarker = "SPL";
-constexpr int SplitEntryWidth = 51;
-
-std::string Column(std::string_view line, core::RecordColumn column)
-{
-    return runtime::mid(line, column.start, column.width);
-}
 
 // The transaction a document is about, whichever source it comes from.
 struct DocumentSource {
@@ -53,17 +49,17 @@ DocumentSource FromRecord(const core::Book& book, std::int16_t id)
     const std::string_view line = table.Line(id);
     namespace rc = core::RecordColumns;
     DocumentSource source;
-    source.Gross = runtime::val(Column(line, rc::Amount));
-    source.VatCode = Column(line, rc::VAT);
+    source.Gross = core::RecordNumber(line, rc::Amount);
+    source.VatCode = core::PaddedRecordField(line, rc::VAT);
     source.VatShown = source.VatCode;
-    source.StoredVat = runtime::val(Column(line, rc::VATAmount));
-    source.Customer = Column(line, rc::Customer);
-    source.Reference = Column(line, rc::Reference);
-    source.Date = core::FormatYmdAsDisplayDate(Column(line, rc::Date));
-    source.Memo = Column(line, rc::Memo);
+    source.StoredVat = core::RecordNumber(line, rc::VATAmount);
+    source.Customer = core::PaddedRecordField(line, rc::Customer);
+    source.Reference = core::PaddedRecordField(line, rc::Reference);
+    source.Date = core::FormatYmdAsDisplayDate(core::PaddedRecordField(line, rc::Date));
+    source.Memo = core::PaddedRecordField(line, rc::Memo);
     datafile::UnescapeLineBreaks(source.Memo);
-    const int splitCount = runtime::toInt16(runtime::val(Column(line, rc::SplitCount)));
-    source.Splits = runtime::mid(line, core::RecordFixedLength + 1, splitCount * SplitEntryWidth);
+    const int splitCount = runtime::toInt16(core::RecordNumber(line, rc::SplitCount));
+    source.Splits = runtime::mid(line, core::RecordFixedLength + 1, splitCount * core::SplitEntryWidth);
     return source;
 }
 
