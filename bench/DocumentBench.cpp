@@ -3,7 +3,7 @@
 #include <string>
 
 #include "FullBook.h"
-#include "SilentPrinter.h"
+#include "ReportBenchHost.h"
 #include "core/Book.h"
 #include "core/TransactionRecord.h"
 #include "documents/FieldValues.h"
@@ -13,26 +13,6 @@
 #include "runtime/Text.h"
 
 namespace {
-
-class DocumentHost : public reports::ReportHost {
-public:
-    reports::ReportOutput ChosenOutput() const override { return reports::ReportOutput::Datapeek; }
-    bool UseWordPad() const override { return false; }
-    std::string WordPadPath() const override { return {}; }
-    bool PayTotalVisible() const override { return true; }
-    std::string PayTotalCaption() const override { return {}; }
-    bool RcpTotalVisible() const override { return true; }
-    std::string RcpTotalCaption() const override { return {}; }
-    std::string MainFilterText() const override { return "(CURRENT)"; }
-};
-
-class DocumentServices : public platform::ScriptedServices {
-public:
-    platform::Printer& printer() override { return printer_; }
-
-private:
-    bench::SilentPrinter printer_;
-};
 
 // A full book whose simple invoice carries every special field once, among them the two that scan
 // the whole book for the customer's balance.
@@ -59,9 +39,9 @@ struct DocumentBench {
         }
     }
 
-    DocumentServices services;
+    bench::BenchServices services;
     core::Book book{services};
-    DocumentHost host;
+    bench::BenchReportHost host;
     reports::ReportDesk desk{book, host};
     std::int16_t invoice = 1;
 };
