@@ -4,7 +4,7 @@
 #include <string>
 
 #include "FullBook.h"
-#include "SilentPrinter.h"
+#include "ReportBenchHost.h"
 #include "core/Book.h"
 #include "core/TransactionRecord.h"
 #include "platform/ScriptedServices.h"
@@ -16,28 +16,6 @@
 #include "reports/ReportDesk.h"
 
 namespace {
-
-// The main window with the report viewer chosen and both totals labels showing.
-class BenchReportHost : public reports::ReportHost {
-public:
-    reports::ReportOutput ChosenOutput() const override { return reports::ReportOutput::Datapeek; }
-    bool UseWordPad() const override { return false; }
-    std::string WordPadPath() const override { return {}; }
-    bool PayTotalVisible() const override { return true; }
-    std::string PayTotalCaption() const override { return "  12,345.67"; }
-    bool RcpTotalVisible() const override { return true; }
-    std::string RcpTotalCaption() const override { return "  76,543.21"; }
-    std::string MainFilterText() const override { return "(CURRENT)"; }
-};
-
-// Scripted services whose printer draws nothing.
-class BenchServices : public platform::ScriptedServices {
-public:
-    platform::Printer& printer() override { return printer_; }
-
-private:
-    bench::SilentPrinter printer_;
-};
 
 // A full book, one transaction in ten of it EEC-flagged, whose reports go to a folder of their own.
 struct ReportBench {
@@ -54,9 +32,9 @@ struct ReportBench {
     }
     ~ReportBench() { std::filesystem::remove_all(folder); }
 
-    BenchServices services;
+    bench::BenchServices services;
     core::Book book{services};
-    BenchReportHost host;
+    bench::BenchReportHost host;
     std::filesystem::path folder = std::filesystem::temp_directory_path() / "quillbook-report-bench";
     reports::ReportDesk desk{book, host, folder};
 };

@@ -5,6 +5,7 @@
 
 #include "core/CodeTables.h"
 #include "core/CompanyDetails.h"
+#include "core/FixedText.h"
 #include "core/Ledger.h"
 #include "core/Messages.h"
 #include "core/SequenceCounters.h"
@@ -32,6 +33,8 @@ public:
     // The stored templates by TemplateNumber, and the one being edited or printed.
     StoredTemplates Templates;
     TemplateRecord WorkingTemplate;
+    // The customer of the mail-merge letter being printed or previewed.
+    FixedText<6> MailMergeCustomerCode{""};
     // The data file the book was loaded from or last saved as, empty for a new company; the file
     // the file menu is about to open.
     std::filesystem::path CurrentDataFilePath;

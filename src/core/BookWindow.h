@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "core/TransactionIndex.h"
 
 namespace core {
@@ -18,6 +20,17 @@ struct FilterMenuTicks {
     bool FiltCommentItem = false;
     bool FiltAmountItem = false;
     bool FiltReconItem = false;
+};
+
+// The texts of the edit box's controls, as shown, for a document of the transaction on show.
+struct EditBoxTexts {
+    std::string Amount;    // TextAmount
+    std::string VAT;       // ComboVAT: the code, then its name
+    std::string VATAmount; // TxtVATAmount
+    std::string Customer;  // ComboCustomer: the code, then its name
+    std::string Reference; // TextRef
+    std::string Date;      // TextDate, "dd/Mmm/yyyy"
+    std::string Memo;      // TextComment
 };
 
 // The main window as the company book reaches it. The book keeps its own logic and numbers; at the
@@ -48,6 +61,8 @@ public:
     // Saves the book to its data file, or asks for a name when it has none: what every window
     // does after a change when the book's AutoSave is on.
     virtual void SaveTheFile() = 0;
+    // What the edit box shows; a book without a window shows nothing.
+    virtual EditBoxTexts EntryTexts() const { return {}; }
 };
 
 inline constexpr int ClearWholeEditBox = 5;

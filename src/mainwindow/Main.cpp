@@ -30,6 +30,7 @@ Main::Main(platform::Services& services, std::filesystem::path workingFolder)
     designMenus();
     designMenuHandlers();
     wireTextExchange();
+    wireDocuments();
     designButtons();
     designEditBox();
     designGrid();
@@ -214,9 +215,7 @@ void Main::designMenuHandlers()
          {&ImportItem, &MergeItem, &ArchiveItem, &RestoreItem, &ItemSplits, &STOItem, &RepVATItem,
           &RepBankItem, &RepDebtorsItem, &RepCreditorsItem, &RepProfLossItem, &RepAnalItem, &ItemRepCustState,
           &ItemRepEECSales, &ItemEECPurchase, &ItemMailMerge, &ItemRepSysAudit, &ItemFinaccs,
-          &RepReconItem, &RepInvItem, &ItemPrevMultiInv, &ItemQuickSimpleInv, &ItemQuickMultiInv,
-          &itemRemPreview, &ItemQuickRemit, &ItemBatchSimple, &ItemBatchMulti, &ItemBatchAutoselect,
-          &ItemSimpleInvoice, &ItemMultiInvoice, &ItemRemittanceTemp, &ItemMailTemp})
+          &RepReconItem, &ItemSimpleInvoice, &ItemMultiInvoice, &ItemRemittanceTemp, &ItemMailTemp})
         wireNotAvailable(*item);
 }
 

@@ -9,6 +9,7 @@
 #include "core/CodeKind.h"
 #include "core/TransactionRecord.h"
 #include "datafile/DataFileWindow.h"
+#include "documents/DocumentJobs.h"
 #include "mainwindow/About.h"
 #include "mainwindow/Calendar.h"
 #include "mainwindow/CodeWindowHost.h"
@@ -351,6 +352,7 @@ public:
     void RefreshQueryGrid() override;
     void SyncQueryScrollBar() override;
     void SaveTheFile() override;
+    core::EditBoxTexts EntryTexts() const override;
 
     // ---- datafile::DataFileWindow ----
     void setSaveItemEnabled(bool enabled) override;
@@ -387,6 +389,10 @@ private:
     void wireTextExchange();
     void wireCodes();
     void wireCompany();
+    // Documents: previews, quick prints and batch runs of invoices and remittance advices.
+    void wireDocuments();
+    void PrintEditBoxDocument(const std::string& titlePrefix, const char* tag);
+    documents::BatchInvoiceRun batchInvoices_;
     // A later piece of work owns what this item or button does: it says so.
     void wireNotAvailable(platform::Menu& item);
     void ShowNotAvailable(const std::string& caption);

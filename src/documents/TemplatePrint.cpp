@@ -1,0 +1,227 @@
+#include "documents/TemplatePrint.h"
+
+#include <exception>
+#include <string_view>
+
+#include "core/Book.h"
+#include "core/Messages.h"
+#include "documents/FieldValues.h"
+#include "documents/ObjectLayout.h"
+#include "platform/Printer.h"
+#include "reports/CancelForm.h"
+#include "reports/FontTests.h"
+#include "reports/ReportDesk.h"
+#include "runtime/Error.h"
+#include "runtime/Number.h"
+#include "runtime/Text.h"
+
+namespace documents {
+
+namespace {
+
+bool IsOn(char flag)
+{
+    return flag == 'Y';
+}
+
+// Where objects may print: from the margins to the page less twice the margins. The limits are
+// 16-bit, as stored margins are: an absurd margin raises Overflow rather than wrap.
+struct PrintableWindow {
+    std::int16_t Left = 0;
+    std::int16_t Top = 0;
+    std::int16_t Right = 0;
+    std::int16_t Bottom = 0;
+
+    bool Holds(const core::TemplateObject& object) const
+    {
+        return Left <= object.Left && object.Left < Right && Top <= object.Top && object.Top < Bottom;
+    }
+};
+
+PrintableWindow ComputeWindow(platform::Printer& printer, const core::TemplateRecord& tmpl)
+{
+    const std::int32_t width = runtime::toInt32(printer.ScaleWidth());
+    const std::int32_t height = runtime::toInt32(printer.ScaleHeight());
+    return {tmpl.SideMargin, tmpl.TopMargin, runtime::toInt16(width - 2.0 * tmpl.SideMargin),
+            runtime::toInt16(height - 2.0 * tmpl.TopMargin)};
+}
+
+// Names the printer step under way, for the message of a failure.
+class PrintSteps {
+public:
+    explicit PrintSteps(platform::Printer& printer) : printer_(printer) {}
+
+    const std::string& step() const { return step_; }
+
+    // Everything up to the text: position and font of the object.
+    void SetUpObject(const core::TemplateObject& object, double left, double top)
+    {
+        Step("Object Left Position", [&] { printer_.setCurrentX(left); });
+        Step("Object Top Position", [&] { printer_.setCurrentY(top); });
+        Step("Object Font Name", [&] { printer_.setFontName(object.FontName); });
+        Step("Object Font Size", [&] { printer_.setFontSize(runtime::val(object.FontSize)); });
+        Step("Object Font Bold", [&] { printer_.setFontBold(IsOn(object.Bold)); });
+        Step("Object Font Italic", [&] { printer_.setFontItalic(IsOn(object.Italic)); });
+        Step("Object Font Underline", [&] { printer_.setFontUnderline(IsOn(object.Underline)); });
+    }
+
+    void Step(std::string_view name, const auto& action)
+    {
+        step_ = name;
+        action();
+    }
+
+private:
+    platform::Printer& printer_;
+    std::string step_;
+};
+
+// The first visible object whose font the printer refuses, after its message; -1 when all fit.
+int FindUnsuitableFont(reports::ReportDesk& desk, const core::TemplateRecord& tmpl, const ShownObjects* shown)
+{
+    for (int i = 0; i < core::TemplateObjectCount; ++i) {
+        const core::TemplateObject& object = tmpl.Objects[static_cast<std::size_t>(i)];
+        if (!IsOn(object.Visible) || reports::TrySetPrinterFont(desk.services().printer(), object.FontName))
+            continue;
+        const std::string& text = shown ? (*shown)[static_cast<std::size_t>(i)].Caption : object.Text;
+        desk.book().messages.ShowErrorBox("The object '" + text + "' has the following font specified : '" +
+                                          object.FontName +
+                                          "'. This is not a suitable font for your printer. Choose another font "
+                                          "for this object and try again");
+        return i;
+    }
+    return -1;
+}
+
+// The end of a print that started nothing on the printer.
+bool AbandonPrint(reports::ReportDesk& desk)
+{
+    desk.PrintingInProgress = false;
+    desk.PrintJobWindow().Hide();
+    core::SetMousePointer(desk.services(), core::DefaultPointer);
+    return false;
+}
+
+// The end of every print that reached the printer, finished, cancelled or failed.
+void EndPrint(reports::ReportDesk& desk)
+{
+    desk.PrintingInProgress = false;
+    desk.services().printer().EndDoc();
+    desk.PrintJobWindow().Hide();
+    core::SetMousePointer(desk.services(), core::DefaultPointer);
+}
+
+bool FailPrint(reports::ReportDesk& desk, std::string_view what, const std::string& object, const std::string& step,
+               const std::string& description)
+{
+    desk.book().messages.ShowErrorBox("Error while printing " + std::string(what) + ", object (" + object +
+                                      "), nature of problem : (" + step + ")  : " + description);
+    EndPrint(desk);
+    return false;
+}
+
+void StartPrint(reports::ReportDesk& desk)
+{
+    core::SetMousePointer(desk.services(), core::HourglassPointer);
+    desk.PrintingInProgress = true;
+    desk.PrintJobWindow().Refresh();
+}
+
+// Lets the print-job window's Cancel act; false once it has.
+bool KeepPrinting(reports::ReportDesk& desk)
+{
+    desk.services().doEvents();
+    return desk.PrintingInProgress;
+}
+
+char ShownAlignment(int alignment)
+{
+    return alignment == 0 ? 'L' : alignment == 1 ? 'R' : 'C';
+}
+
+} // namespace
+
+bool PrintTemplateSample(reports::ReportDesk& desk, const ShownObjects& shown)
+{
+    StartPrint(desk);
+    const core::TemplateRecord& tmpl = desk.book().WorkingTemplate;
+    if (FindUnsuitableFont(desk, tmpl, &shown) >= 0)
+        return AbandonPrint(desk);
+    platform::Printer& printer = desk.services().printer();
+    PrintSteps steps(printer);
+    std::string caption;
+    try {
+        const PrintableWindow window = ComputeWindow(printer, tmpl);
+        core::SetMousePointer(desk.services(), core::DefaultPointer);
+        for (int i = 0; i < core::TemplateObjectCount; ++i) {
+            const core::TemplateObject& object = tmpl.Objects[static_cast<std::size_t>(i)];
+            const ShownObject& screen = shown[static_cast<std::size_t>(i)];
+            caption = screen.Caption;
+            if (IsOn(object.Visible) && window.Holds(object)) {
+                steps.SetUpObject(object, object.Left, object.Top);
+                steps.Step("Object Text", [&] {
+                    PrintShownText(printer, {screen.Caption, screen.Width, ShownAlignment(screen.Alignment),
+                                             screen.Left, screen.Top, IsOn(object.Boxed)});
+                });
+            }
+            if (!KeepPrinting(desk))
+                break;
+        }
+        printer.rectangle(window.Left, window.Top, window.Right, window.Bottom);
+    } catch (const std::exception& error) {
+        return FailPrint(desk, "Template", caption, steps.step(), error.what());
+    }
+    core::SetMousePointer(desk.services(), core::HourglassPointer);
+    EndPrint(desk);
+    return true;
+}
+
+bool PrintTemplateDocument(reports::ReportDesk& desk, std::int16_t id, int templateNumber)
+{
+    core::Book& book = desk.book();
+    core::SetMousePointer(desk.services(), core::HourglassPointer);
+    if (templateNumber < core::SimpleInvoice || templateNumber > core::MailMergeLetter)
+        throw runtime::Error(runtime::SubscriptOutOfRange);
+    book.WorkingTemplate = book.Templates[static_cast<std::size_t>(templateNumber)];
+    StartPrint(desk);
+    core::TemplateRecord& tmpl = book.WorkingTemplate;
+    if (FindUnsuitableFont(desk, tmpl, nullptr) >= 0)
+        return AbandonPrint(desk);
+    bool anyVisible = false;
+    for (int i = 0; i < core::TemplateObjectCount; ++i)
+        anyVisible = anyVisible || IsOn(tmpl.Objects[static_cast<std::size_t>(i)].Visible);
+    if (!anyVisible) {
+        book.messages.ShowErrorBox("This Template has no visible objects - cannot print. Suitable templates can be "
+                                   "specified from the Edit Menu.");
+        return AbandonPrint(desk);
+    }
+    platform::Printer& printer = desk.services().printer();
+    PrintSteps steps(printer);
+    std::string text;
+    try {
+        const PrintableWindow window = ComputeWindow(printer, tmpl);
+        core::SetMousePointer(desk.services(), core::DefaultPointer);
+        for (int i = 0; i < core::TemplateObjectCount; ++i) {
+            core::TemplateObject& object = tmpl.Objects[static_cast<std::size_t>(i)];
+            text = object.Text;
+            if (IsOn(object.Visible) && window.Holds(object)) {
+                steps.SetUpObject(object, object.Left, object.Top);
+                object.Text = GetTemplateFieldValue(book, id, object.Text);
+                text = object.Text;
+                steps.Step("Object Text", [&] {
+                    PrintDocumentText(printer, {object.Text, object.Width, object.Alignment, object.Left, object.Top,
+                                                IsOn(object.Boxed)});
+                });
+            }
+            if (!KeepPrinting(desk))
+                break;
+        }
+    } catch (const std::exception& error) {
+        return FailPrint(desk, "Invoice", text, steps.step(), error.what());
+    }
+    core::SetMousePointer(desk.services(), core::HourglassPointer);
+    EndPrint(desk);
+    return true;
+}
+
+} // namespace documents

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/TemplateRecord.h"
+
+namespace reports {
+class ReportDesk;
+}
+
+namespace documents {
+
+// An object as the designer or the viewer shows it: the caption (sample values in place of the
+// tags), the on-screen width, the alignment (0 left, 1 right, 2 centred) and the position.
+struct ShownObject {
+    std::string Caption;
+    double Width = 0;
+    int Alignment = 0;
+    double Left = 0;
+    double Top = 0;
+};
+using ShownObjects = std::array<ShownObject, core::TemplateObjectCount>;
+
+// The test print of the book's working template: the shown objects at the template's fonts, and
+// the frame of the printable area. Runs inside the print-job window. False after a font the
+// printer refuses or a printer error, each with its message.
+bool PrintTemplateSample(reports::ReportDesk& desk, const ShownObjects& shown);
+
+// Prints one document through stored template `templateNumber` (1 to 4) with its special fields
+// filled from `id` (a record number, or EditBoxSource or MailMergeSource), as one print job in
+// the print-job window. The working template is left holding the printed document. False after
+// a font the printer refuses, a template with nothing visible, or a printer error, each with its
+// message.
+bool PrintTemplateDocument(reports::ReportDesk& desk, std::int16_t id, int templateNumber);
+
+} // namespace documents

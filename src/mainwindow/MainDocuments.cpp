@@ -1,0 +1,47 @@
+#include "mainwindow/Main.h"
+
+#include "core/PrinterSetup.h"
+#include "documents/BatchInvoices.h"
+#include "documents/DocumentJobs.h"
+#include "documents/DocumentPreview.h"
+#include "reports/CancelForm.h"
+
+namespace mainwindow {
+
+void Main::wireDocuments()
+{
+    const auto preview = [this](int kind) {
+        return [this, kind] { documents::PreviewDocument(reportDesk, book.Templates[static_cast<std::size_t>(kind)], kind); };
+    };
+    RepInvItem.Click = preview(core::SimpleInvoice);
+    ItemPrevMultiInv.Click = preview(core::MultiLineInvoice);
+    itemRemPreview.Click = preview(core::RemittanceAdvice);
+    ItemQuickSimpleInv.Click = [this] { PrintEditBoxDocument("Invoice Ref : ", documents::ActualInvoiceTag); };
+    ItemQuickMultiInv.Click = [this] { PrintEditBoxDocument("Invoice Ref : ", documents::ActualMultiInvoiceTag); };
+    ItemQuickRemit.Click = [this] { PrintEditBoxDocument("Bill Ref : ", documents::RemittanceAdviceTag); };
+    const auto batch = [this](int mode) {
+        return [this, mode] {
+            documents::RegisterDocumentJobs(reportDesk, batchInvoices_);
+            documents::RunBatchInvoices(reportDesk, batchInvoices_, mode);
+        };
+    };
+    ItemBatchSimple.Click = batch(1);
+    ItemBatchMulti.Click = batch(2);
+    ItemBatchAutoselect.Click = batch(3);
+}
+
+void Main::PrintEditBoxDocument(const std::string& titlePrefix, const char* tag)
+{
+    if (!core::SetUpPrinter(book.messages))
+        return;
+    documents::RegisterDocumentJobs(reportDesk, batchInvoices_);
+    reportDesk.PrintJobWindow().ShowJob(titlePrefix + TextRef.Text(), tag);
+}
+
+core::EditBoxTexts Main::EntryTexts() const
+{
+    return {TextAmount.Text(), ComboVAT.Text(), TxtVATAmount.Text(), ComboCustomer.Text(),
+            TextRef.Text(),    TextDate.Text(), TextComment.Text()};
+}
+
+} // namespace mainwindow
