@@ -28,6 +28,7 @@ Main::Main(platform::Services& services, std::filesystem::path workingFolder)
     designMenus();
     designMenuHandlers();
     wireTextExchange();
+    wireReports();
     designButtons();
     designEditBox();
     designGrid();
@@ -207,7 +208,7 @@ void Main::designMenuHandlers()
           &CatItem, &FiltAllItem, &FiltDateItem, &FiltRefNumItem, &FiltTypeItem, &FiltVATItem, &FiltCommentItem,
           &FiltAmountItem, &FiltReconItem, &FiltBankItem, &FiltCustItem, &FiltAnalItem, &FiltExplainItem, &RepVATItem,
           &RepBankItem, &RepDebtorsItem, &RepCreditorsItem, &RepProfLossItem, &RepAnalItem, &ItemRepCustState,
-          &ItemRepEECSales, &ItemEECPurchase, &ItemMailMerge, &itemHollis, &ItemRepSysAudit, &ItemFinaccs,
+          &ItemMailMerge, &itemHollis, &ItemRepSysAudit, &ItemFinaccs,
           &RepReconItem, &FontItem, &RepInvItem, &ItemPrevMultiInv, &ItemQuickSimpleInv, &ItemQuickMultiInv,
           &itemRemPreview, &ItemQuickRemit, &ItemBatchSimple, &ItemBatchMulti, &ItemBatchAutoselect,
           &ItemSimpleInvoice, &ItemMultiInvoice, &ItemRemittanceTemp, &ItemMailTemp, &OptionGridItem,

@@ -2,17 +2,20 @@
 
 #include <array>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "core/Book.h"
 #include "core/FilterForm.h"
 #include "core/TransactionRecord.h"
 #include "datafile/DataFileWindow.h"
+#include "mainwindow/Calendar.h"
 #include "mainwindow/ImpExpForm.h"
 #include "mainwindow/TextExchangeHost.h"
 #include "platform/ControlArray.h"
 #include "platform/Controls.h"
 #include "reports/ReportDesk.h"
+#include "reports/ReportForm.h"
 
 namespace mainwindow {
 
@@ -56,6 +59,9 @@ public:
     // Sets the exchange window up for `mode` and shows it modally; it is loaded afresh each time.
     void ShowImpExpForm(const std::string& mode);
     void ShowImportedTransactions() override;
+
+    // ---- the report chooser: made on first use with its date picker ----
+    reports::ReportForm& ReportChooser();
 
     // ---- menus ----
     platform::Menu FileMenu{*this, "FileMenu"};
@@ -340,6 +346,7 @@ private:
     void designGrid();
     void designButtons();
     void wireTextExchange();
+    void wireReports();
     // A later piece of work owns what this item or button does: it says so.
     void wireNotAvailable(platform::Menu& item);
     void ShowNotAvailable(const std::string& caption);
@@ -385,6 +392,8 @@ private:
     core::FilterFormValues filterValues_;
     bool useWordPad_ = false;
     std::string wordPadPath_;
+    std::unique_ptr<Calendar> reportCalendar_;
+    std::unique_ptr<reports::ReportForm> reportForm_;
 };
 
 } // namespace mainwindow
