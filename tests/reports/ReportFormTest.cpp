@@ -471,29 +471,27 @@ TEST_F(ReportFormTest, MailMergeCustomersAreSelectedByTheirUnpaidBalance)
 {
     addFor("ACME01", "01/May/2024", "INV", 100.00);
     addFor("bolt02", "02/May/2024", "BIL", 40.00);
-    Lines debtors, creditors, outstanding, afterCancelOut;
-    ASSERT_TRUE(open(18, [&](reports::ReportForm& f) {
-        f.CmdMailAll.setValue(true);
-        f.CmdAllDebtors.setValue(true);
-        debtors = selected(f.ListMailCusts);
-        f.CmdAllCreditors.setValue(true);
-        creditors = selected(f.ListMailCusts);
-        f.CmdMailOutstand.setValue(true);
-        outstanding = selected(f.ListMailCusts);
-    }));
+    Lines debtors, creditors, outstanding;
+    // Each button clears the selection first: "&All" before them is forgotten.
+    const auto pressTheBalanceButtons = [&] {
+        ASSERT_TRUE(open(18, [&](reports::ReportForm& f) {
+            f.CmdMailAll.setValue(true);
+            f.CmdAllDebtors.setValue(true);
+            debtors = selected(f.ListMailCusts);
+            f.CmdAllCreditors.setValue(true);
+            creditors = selected(f.ListMailCusts);
+            f.CmdMailOutstand.setValue(true);
+            outstanding = selected(f.ListMailCusts);
+        }));
+    };
+    pressTheBalanceButtons();
     EXPECT_EQ(debtors, Lines{"ACME01"});
     EXPECT_EQ(creditors, Lines{"bolt02"});
     EXPECT_EQ(outstanding, Lines{"ACME01"});
 
+    // bolt02's unpaid invoice and bill now cancel out.
     addFor("bolt02", "03/May/2024", "INV", 40.00);
-    ASSERT_TRUE(open(18, [&](reports::ReportForm& f) {
-        f.CmdAllDebtors.setValue(true);
-        debtors = selected(f.ListMailCusts);
-        f.CmdAllCreditors.setValue(true);
-        creditors = selected(f.ListMailCusts);
-        f.CmdMailOutstand.setValue(true);
-        outstanding = selected(f.ListMailCusts);
-    }));
+    pressTheBalanceButtons();
     EXPECT_EQ(debtors, Lines{"ACME01"});
     EXPECT_EQ(creditors, Lines{});
     EXPECT_EQ(outstanding, (Lines{"ACME01", "bolt02"}));
