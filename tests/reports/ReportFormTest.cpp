@@ -1,5 +1,6 @@
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -531,6 +532,78 @@ TEST_F(ReportFormTest, MailMergePrintsOneLetterPerCustomerUntilCancel)
     services.cancelPrinterDialog();
     runMerge();
     EXPECT_TRUE(letters.empty());
+}
+
+TEST_F(ReportFormTest, DateBoxesTidyWhatIsTypedAndOpenTheDatePicker)
+{
+    platform::Form calendar(services, "Calendar");
+    parts.Calendar = &calendar;
+    services.onModal("Calendar", [&](platform::Form&) { book.PickedDate = *runtime::Date::fromYmd(2024, 3, 7); });
+    services.answerMessageBox(platform::Answer::OK);
+    std::string picked, empty, long11, notADate;
+    ASSERT_TRUE(open(2, [&](reports::ReportForm& f) {
+        f.TextVatFrom.setText("01/Jan/2024");
+        f.TextVatFrom.userDblClick();
+        picked = f.TextVatFrom.Text();
+        f.TextVatFrom.setFocus();
+        f.TextVatTo.setFocus();
+        EXPECT_EQ(f.TextVatFrom.Text(), "07/Mar/2024") << "leaving puts the picked date in its usual form";
+        f.TextVatTo.setText("  ");
+        f.TextVatFrom.setFocus();
+        empty = f.TextVatTo.Text();
+        f.TextVatFrom.setText("05/4/2024  and more");
+        f.TextVatTo.setFocus();
+        long11 = f.TextVatFrom.Text();
+        f.TextVatFrom.setText("no date");
+        f.TextVatFrom.setFocus();
+        f.TextVatTo.setFocus();
+        notADate = f.TextVatFrom.Text();
+    }));
+    EXPECT_EQ(picked, "07/03/2024");
+    EXPECT_EQ(empty, "  ");
+    EXPECT_EQ(long11, "05/Apr/2024");
+    EXPECT_EQ(notADate, "15/Jun/2025");
+    EXPECT_EQ(services.messageBoxes().size(), 1u) << "only the text that is no date is reported";
+}
+
+TEST_F(ReportFormTest, OptionsAndTheCloseBoxBehaveAsTheButtonsDo)
+{
+    ASSERT_TRUE(open(2, [&](reports::ReportForm& f) {
+        EXPECT_FALSE(f.ChkShowSplits.Enabled());
+        f.OptVatDetail.setValue(true);
+        EXPECT_TRUE(f.ChkShowSplits.Enabled());
+        f.ChkShowSplits.setValue(1);
+        f.OptVatSummary.setValue(true);
+        EXPECT_EQ(f.ChkShowSplits.Value(), 0);
+        EXPECT_FALSE(f.ChkShowSplits.Enabled());
+        f.TextVatFrom.setText("01/Apr/2024");
+        f.TextVatTo.setText("30/Apr/2024");
+        f.OptVatDetail.setValue(true);
+        f.CmdReport_Click();
+        f.userClose();
+        EXPECT_FALSE(f.Visible());
+        EXPECT_TRUE(f.isLoaded());
+        EXPECT_FALSE(f.FrameVatReport.Visible());
+    }));
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].numbers, std::vector<int>{2});
+    EXPECT_EQ(text(calls[0].request.FromDate), "20240401");
+    form().CmdReport_Click();
+    EXPECT_EQ(calls.size(), 1u) << "with no frame showing Report does nothing";
+}
+
+TEST_F(ReportFormTest, TheLetterButtonOpensTheMailMergeTemplateOrSaysItCannot)
+{
+    int designerShown = 0;
+    parts.EditMailMergeLetter = [&] {
+        ++designerShown;
+        EXPECT_EQ(book.WorkingTemplate.Name, book.Templates[core::MailMergeLetter].Name);
+        throw std::runtime_error("designer failed");
+    };
+    services.answerMessageBox(platform::Answer::OK);
+    ASSERT_TRUE(open(18, [&](reports::ReportForm& f) { f.CmdWhatLetter.setValue(true); }));
+    EXPECT_EQ(designerShown, 1);
+    EXPECT_EQ(services.messageTexts(), Lines{"Unable to show Template Edit Window"});
 }
 
 } // namespace
