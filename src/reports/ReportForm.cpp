@@ -9,6 +9,7 @@
 #include "platform/ScreenPlacement.h"
 #include "reports/ReportDesk.h"
 #include "reports/ReportPeriods.h"
+#include "reports/ReportTitle.h"
 #include "runtime/Text.h"
 
 namespace reports {
@@ -299,8 +300,10 @@ void ReportForm::hideFrames()
 int ReportForm::FrameKind() const
 {
     const std::pair<const platform::Frame*, int> frames[] = {
-        {&FrameVatReport, 2},  {&FrameBankReport, 9}, {&FrameDebCredReport, 11}, {&FrameProfLossReport, 13},
-        {&FrameAnalReport, 14}, {&FrameMailMerge, 18}, {&FrameCustState, 21},    {&FrameEEC, 22}};
+        {&FrameVatReport, VatReportKind},         {&FrameBankReport, BankActivityKind},
+        {&FrameDebCredReport, AgedDebtorsKind},   {&FrameProfLossReport, IncomeExpenditureKind},
+        {&FrameAnalReport, CategoryAnalysisKind}, {&FrameMailMerge, MailMergeKind},
+        {&FrameCustState, CustomerStatementKind}, {&FrameEEC, EecSalesKind}};
     for (const auto& [frame, kind] : frames)
         if (frame->Visible())
             return kind;

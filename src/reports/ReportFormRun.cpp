@@ -9,6 +9,7 @@
 #include "reports/ReportDesk.h"
 #include "reports/ReportForm.h"
 #include "reports/ReportPeriods.h"
+#include "reports/ReportTitle.h"
 #include "runtime/Text.h"
 
 namespace reports {
@@ -160,7 +161,7 @@ void ReportForm::CmdReport_Click()
         request.TypeOn = core::FlagTrue;
         request.Types = debtors ? "I" : "B";
         if (writers.WriteAgedBalanceReport)
-            writers.WriteAgedBalanceReport(*this, request, debtors ? 11 : 12, customers);
+            writers.WriteAgedBalanceReport(*this, request, debtors ? AgedDebtorsKind : AgedCreditorsKind, customers);
     } else if (FrameCustState.Visible()) {
         if (ValidateStatementReport() < 1)
             return;
@@ -184,7 +185,7 @@ void ReportForm::CmdReport_Click()
     } else if (FrameEEC.Visible()) {
         if (!ValidateEecReport())
             return;
-        const int kind = FrameEEC.Caption().find("Acquis") != std::string::npos ? 23 : 22;
+        const int kind = FrameEEC.Caption().find("Acquis") != std::string::npos ? EecAcquisitionKind : EecSalesKind;
         if (writers.WriteEecListReport)
             writers.WriteEecListReport(*this, kind, runtime::padRight(runtime::left(TxtEECFrom.Text(), 11), 11),
                                        runtime::padRight(runtime::left(TxtEECTo.Text(), 11), 11));

@@ -10,6 +10,7 @@
 #include "core/ListHelpers.h"
 #include "reports/ReportDesk.h"
 #include "reports/ReportForm.h"
+#include "reports/ReportTitle.h"
 #include "runtime/Date.h"
 #include "runtime/Text.h"
 
@@ -64,23 +65,23 @@ bool ReportForm::SetUpReportForm(int kind)
     const std::string today = runtime::format(services().now(), "dd/Mmm/yyyy");
     platform::Frame* frame = nullptr;
     switch (kind) {
-    case 2:
+    case VatReportKind:
         setCaption("VAT Report");
         frame = &FrameVatReport;
         break;
-    case 9:
+    case BankActivityKind:
         setCaption("Bank Report");
         copyCodes(ComboListBanks, codes.ComboBank);
         frame = &FrameBankReport;
         break;
-    case 11:
-    case 12:
-        setCaption(kind == 11 ? "Aged Debtors Report" : "Aged Creditors Report");
+    case AgedDebtorsKind:
+    case AgedCreditorsKind:
+        setCaption(kind == AgedDebtorsKind ? "Aged Debtors Report" : "Aged Creditors Report");
         copyCodes(ListDebCredCust, codes.ComboCustomer);
-        FrameDebCredReport.setCaption((kind == 11 ? "Aged Debtors as of " : "Aged Creditors as of ") + today);
+        FrameDebCredReport.setCaption((kind == AgedDebtorsKind ? "Aged Debtors as of " : "Aged Creditors as of ") + today);
         frame = &FrameDebCredReport;
         break;
-    case 13:
+    case IncomeExpenditureKind:
         setCaption("Income & Expenditure Report");
         copyCodes(ListAnal1, codes.ComboAnal);
         core::SelectAllListItems(ListAnal1);
@@ -88,26 +89,26 @@ bool ReportForm::SetUpReportForm(int kind)
         ChkExcludeVAT.setVisible(true);
         frame = &FrameProfLossReport;
         break;
-    case 14:
+    case CategoryAnalysisKind:
         setCaption("Category Analysis Report");
         copyCodes(ListAnalCodes, codes.ComboAnal);
         frame = &FrameAnalReport;
         break;
-    case 18:
+    case MailMergeKind:
         setCaption("Mail Merge");
         copyCodes(ListMailCusts, codes.ComboCustomer);
         CmdWhatLetter.setVisible(true);
         frame = &FrameMailMerge;
         break;
-    case 21:
+    case CustomerStatementKind:
         setCaption("Customer Statement");
         copyCodes(ListCustState, codes.ComboCustomer);
         frame = &FrameCustState;
         break;
-    case 22:
-    case 23:
-        setCaption(kind == 22 ? "EEC Sales Report" : "EEC Acquisition Report");
-        FrameEEC.setCaption(kind == 22 ? "EEC Sales for Period" : "EEC Acquisitions for Period");
+    case EecSalesKind:
+    case EecAcquisitionKind:
+        setCaption(kind == EecSalesKind ? "EEC Sales Report" : "EEC Acquisition Report");
+        FrameEEC.setCaption(kind == EecSalesKind ? "EEC Sales for Period" : "EEC Acquisitions for Period");
         frame = &FrameEEC;
         break;
     default:
@@ -136,7 +137,9 @@ void ReportForm::CmdCancel_GotFocus()
 
 void ReportForm::PresetFromFilterSetup(int kind)
 {
-    static constexpr int PresetKinds[] = {2, 9, 11, 12, 13, 14, 18, 21, 22};
+    static constexpr int PresetKinds[] = {VatReportKind,     BankActivityKind,      AgedDebtorsKind,
+                                          AgedCreditorsKind, IncomeExpenditureKind, CategoryAnalysisKind,
+                                          MailMergeKind,     CustomerStatementKind, EecSalesKind};
     if (std::find(std::begin(PresetKinds), std::end(PresetKinds), kind) == std::end(PresetKinds))
         return;
     core::Book& book = desk_.book();
@@ -145,11 +148,11 @@ void ReportForm::PresetFromFilterSetup(int kind)
     core::FindFilterSetup(book, name.view(), setup);
 
     switch (kind) {
-    case 2:
+    case VatReportKind:
         TextVatFrom.setText(storedDate(setup.FromDate));
         TextVatTo.setText(storedDate(setup.ToDate));
         break;
-    case 9: {
+    case BankActivityKind: {
         TextBankFrom.setText(storedDate(setup.FromDate));
         TextBankTo.setText(storedDate(setup.ToDate));
         ComboListBanks.setText(storedText(setup.BankCode));
@@ -158,26 +161,26 @@ void ReportForm::PresetFromFilterSetup(int kind)
             TextStartBal.setText(StartBalances(bank, TextBankFrom.Text()).first);
         break;
     }
-    case 11:
-    case 12:
+    case AgedDebtorsKind:
+    case AgedCreditorsKind:
         selectCode(ListDebCredCust, storedText(setup.CustCode), 6);
         break;
-    case 13:
+    case IncomeExpenditureKind:
         TextPLFrom.setText(storedDate(setup.FromDate));
         TextPLTo.setText(storedDate(setup.ToDate));
         break;
-    case 14:
+    case CategoryAnalysisKind:
         selectCode(ListAnalCodes, storedText(setup.CatCode), 4);
         TextAnalFrom.setText(storedDate(setup.FromDate));
         TextAnalTo.setText(storedDate(setup.ToDate));
         break;
-    case 18:
+    case MailMergeKind:
         selectCode(ListMailCusts, storedText(setup.CustCode), 6);
         break;
-    case 21:
+    case CustomerStatementKind:
         selectCode(ListCustState, storedText(setup.CustCode), 6);
         break;
-    case 22:
+    case EecSalesKind:
         TxtEECFrom.setText(storedDate(setup.FromDate));
         TxtEECTo.setText(storedDate(setup.ToDate));
         break;
