@@ -212,6 +212,8 @@ private:
     // A blank box gets `message` and the focus; answers whether it was blank.
     bool RefuseBlank(platform::Control& control, const std::string& text, const std::string& message);
     bool ValidatePeriod(platform::TextBox& from, platform::TextBox& to);
+    // The customers marked in a list; none gets the message that one is needed.
+    int CountSelectedCustomers(const platform::ListBox& list);
 
     // ---- the run ----
     void RunCategoryReport(core::FilterSetup& request);

@@ -17,7 +17,6 @@ namespace reports {
 namespace {
 
 constexpr const char* MailMergeJobTag = "WB_MAILMERGEREPORT";
-constexpr const char* NoCustomerMessage = "At least 1 customer must be selected in order to run this report";
 
 // A date box's text as the request stores it, "yyyymmdd".
 std::string requestDate(const std::string& shownDate)
@@ -104,28 +103,27 @@ int ReportForm::ValidateCategoryReport()
     return count;
 }
 
+int ReportForm::CountSelectedCustomers(const platform::ListBox& list)
+{
+    const int count = core::CountSelectedItems(list);
+    if (count < 1)
+        desk_.book().messages.ShowErrorBox("At least 1 customer must be selected in order to run this report");
+    return count;
+}
+
 int ReportForm::ValidateAgedReport()
 {
-    const int count = core::CountSelectedItems(ListDebCredCust);
-    if (count < 1)
-        desk_.book().messages.ShowErrorBox(NoCustomerMessage);
-    return count;
+    return CountSelectedCustomers(ListDebCredCust);
 }
 
 int ReportForm::ValidateStatementReport()
 {
-    const int count = core::CountSelectedItems(ListCustState);
-    if (count < 1)
-        desk_.book().messages.ShowErrorBox(NoCustomerMessage);
-    return count;
+    return CountSelectedCustomers(ListCustState);
 }
 
 int ReportForm::ValidateMailMerge()
 {
-    const int count = core::CountSelectedItems(ListMailCusts);
-    if (count < 1)
-        desk_.book().messages.ShowErrorBox(NoCustomerMessage);
-    return count;
+    return CountSelectedCustomers(ListMailCusts);
 }
 
 void ReportForm::CmdReport_Click()
