@@ -14,6 +14,8 @@
 #include "reports/FilteredListReport.h"
 #include "reports/NetOfVatListReport.h"
 #include "reports/ReportDesk.h"
+#include "reports/ReportForm.h"
+#include "core/Balances.h"
 
 namespace {
 
@@ -82,5 +84,35 @@ void PrintedCurrentList(benchmark::State& state)
     state.counters["rows"] = bench.book.ledger.QueryIndex.UpperBound();
 }
 BENCHMARK(PrintedCurrentList)->Unit(benchmark::kMillisecond);
+
+// The chooser of the full book: the bank's start balance at a late From date.
+void ChooserStartBalance(benchmark::State& state)
+{
+    ReportBench& bench = SharedReportBench();
+    reports::ReportForm chooser(bench.desk, {});
+    const core::AccountTotals totals = core::SumEveryAccount(bench.book);
+    chooser.ComboListBanks.AddItem(totals.Banks.begin()->first + " Bank");
+    chooser.TextBankFrom.setText("31/Dec/2024");
+    for (auto _ : state) {
+        chooser.ComboListBanks.setListIndex(-1);
+        chooser.ComboListBanks.setListIndex(0);
+    }
+    state.counters["balance"] = benchmark::Counter(std::stod(chooser.TextStartBal.Text()));
+}
+BENCHMARK(ChooserStartBalance)->Unit(benchmark::kMillisecond);
+
+// The mail-merge customers with outstanding invoices, over every customer of the full book.
+void ChooserOutstandingInvoices(benchmark::State& state)
+{
+    ReportBench& bench = SharedReportBench();
+    reports::ReportForm chooser(bench.desk, {});
+    for (const auto& [code, sums] : core::SumEveryAccount(bench.book).Customers)
+        chooser.ListMailCusts.AddItem(code + " Customer");
+    for (auto _ : state)
+        chooser.CmdMailOutstand.setValue(true);
+    state.counters["customers"] = chooser.ListMailCusts.ListCount();
+    state.counters["selected"] = chooser.ListMailCusts.SelCount();
+}
+BENCHMARK(ChooserOutstandingInvoices)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -31,6 +31,7 @@ Main::Main(platform::Services& services, std::filesystem::path workingFolder)
     designMenuHandlers();
     wireTextExchange();
     wireDocuments();
+    wireReports();
     designButtons();
     designEditBox();
     designGrid();
@@ -214,7 +215,7 @@ void Main::designMenuHandlers()
     for (platform::Menu* item :
          {&ImportItem, &MergeItem, &ArchiveItem, &RestoreItem, &ItemSplits, &STOItem, &RepVATItem,
           &RepBankItem, &RepDebtorsItem, &RepCreditorsItem, &RepProfLossItem, &RepAnalItem, &ItemRepCustState,
-          &ItemRepEECSales, &ItemEECPurchase, &ItemMailMerge, &ItemRepSysAudit, &ItemFinaccs,
+          &ItemMailMerge, &ItemRepSysAudit, &ItemFinaccs,
           &RepReconItem, &ItemSimpleInvoice, &ItemMultiInvoice, &ItemRemittanceTemp, &ItemMailTemp})
         wireNotAvailable(*item);
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,7 @@
 #include "platform/ControlArray.h"
 #include "platform/Controls.h"
 #include "reports/ReportDesk.h"
+#include "reports/ReportForm.h"
 
 namespace mainwindow {
 
@@ -89,6 +91,9 @@ public:
     void CoEditItem_Click();
     // ---- CodeWindowHost ----
     bool AutoSave() const override { return book.AutoSave; }
+
+    // ---- the report chooser: made on first use with its date picker ----
+    reports::ReportForm& ReportChooser();
 
     // ---- menus ----
     platform::Menu FileMenu{*this, "FileMenu"};
@@ -393,6 +398,7 @@ private:
     void wireDocuments();
     void PrintEditBoxDocument(const std::string& titlePrefix, const char* tag);
     documents::BatchInvoiceRun batchInvoices_;
+    void wireReports();
     // A later piece of work owns what this item or button does: it says so.
     void wireNotAvailable(platform::Menu& item);
     void ShowNotAvailable(const std::string& caption);
@@ -484,6 +490,7 @@ private:
     std::filesystem::path workingFolder_;
     bool useWordPad_ = false;
     std::string wordPadPath_;
+    std::unique_ptr<reports::ReportForm> reportForm_;
 };
 
 } // namespace mainwindow
