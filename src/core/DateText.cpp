@@ -26,7 +26,7 @@ int roundedValue(std::string_view text)
 
 std::string FormatDisplayDate(Messages& messages, std::string_view text)
 {
-    const auto date = runtime::parseDate(text);
+    const auto date = runtime::parseDate(text, messages.services().now().year());
     if (date && date->days() >= FirstDisplayableDay)
         return runtime::format(*date, DisplayDatePattern);
 

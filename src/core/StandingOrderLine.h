@@ -20,4 +20,7 @@ inline constexpr int StandingOrderLineLength = 154;
 // not store it.
 std::optional<std::string> AssembleStandingOrderLine(Book& book, TransactionFields& fields, std::string& secondBank);
 
+// Adds a standing order to the book's list (in its sorted place) and marks the book changed.
+void AddStandingOrderLine(Book& book, const std::string& line);
+
 } // namespace core

@@ -31,6 +31,7 @@ Main::Main(platform::Services& services, std::filesystem::path workingFolder)
     designButtons();
     designEditBox();
     designGrid();
+    wireEntry();
     endDesign();
 }
 
@@ -201,9 +202,8 @@ void Main::designMenuHandlers()
     DatapeekItem.Click = [this] { DatapeekItem_Click(); };
 
     for (platform::Menu* item :
-         {&NewCoItem, &ImportItem, &MergeItem, &ArchiveItem, &RestoreItem, &CoEditItem, &EditInvNum,
-          &ItemLiabilities, &ItemMaintStock, &PayItem, &RcpItem, &XfrItem, &InvItem, &BillItem, &ItemSplits, &ItemEEC,
-          &ItemConvertTType, &ItemCopyTran, &ItemPasteTran, &AddSTOItem, &STOItem, &BankItem, &VatItem, &CustItem,
+         {&NewCoItem, &ImportItem, &MergeItem, &ArchiveItem, &RestoreItem, &CoEditItem, &ItemLiabilities,
+          &ItemMaintStock, &ItemSplits, &STOItem, &BankItem, &VatItem, &CustItem,
           &CatItem, &FiltAllItem, &FiltDateItem, &FiltRefNumItem, &FiltTypeItem, &FiltVATItem, &FiltCommentItem,
           &FiltAmountItem, &FiltReconItem, &FiltBankItem, &FiltCustItem, &FiltAnalItem, &FiltExplainItem, &RepVATItem,
           &RepBankItem, &RepDebtorsItem, &RepCreditorsItem, &RepProfLossItem, &RepAnalItem, &ItemRepCustState,
@@ -244,7 +244,6 @@ void Main::designButtons()
         b.button.Move(120, top, 1215, FieldHeight + 45);
         b.button.setCaption(b.caption);
         b.button.setToolTipText(b.tip);
-        b.button.Click = [this, &b = b.button] { ShowNotAvailable(b.Caption()); };
         top += 375;
     }
     ComboMainFilters.Move(120, 1950, 1215, FieldHeight);
@@ -340,8 +339,6 @@ void Main::designEditBox()
     CmdGenPay.Move(5263, rowTop(7), 1000, FieldHeight + 15);
     CmdGenPay.setCaption("Pa&y");
     CmdGenPay.setEnabled(false);
-    for (platform::CommandButton* command : {&CmdChange, &CmdDelete, &CmdGenPay})
-        command->Click = [this, command] { ShowNotAvailable(command->Caption()); };
 }
 
 void Main::designGrid()

@@ -2,9 +2,11 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "core/Book.h"
+#include "core/CodeKind.h"
 #include "core/FilterForm.h"
 #include "core/TransactionRecord.h"
 #include "datafile/DataFileWindow.h"
@@ -260,6 +262,24 @@ public:
     void ApplyTypeToEditBox(const std::string& type);
     void LoadTransactionIntoEditBox(const core::TransactionFields& fields);
 
+    // ---- entry: preparing, reading and checking the edit box; the transaction commands ----
+    void PrepareEditBoxForType(const std::string& type);
+    // Mode 5 sets the edit box to a new transaction's defaults; the code window resets its own pages.
+    void ResetEntryFields(int mode);
+    void ShowLastUsedCodes();
+    // A copied transaction's content, for pasting: the box keeps its number, type and EEC state.
+    void ShowTransactionInEditBox(const core::TransactionFields& fields);
+    // Reads the box into `fields`, which must be fresh: the flags are only ever set here.
+    void EditBoxToRecord(core::TransactionFields& fields);
+    // The box as a stored line; nothing (after the over-long message) when it does not fit.
+    std::optional<std::string> AssembleEditBoxRecord();
+    // Checks the box's transaction before it is stored: the first failure is reported, its box gets
+    // the focus and the answer is false. Normalises the codes in `fields` and settles the split code.
+    bool ValidateTransaction(core::TransactionFields& fields);
+    // What the Copy command kept for Paste: the transaction and its splits.
+    core::TransactionFields CopiedTransaction;
+    std::string CopiedSplitTail;
+
     // ---- the file menu ----
     // Shows the file dialog set up for `op`; a cancel raises error 32755.
     std::string PrepareFileDialog(int op);
@@ -349,6 +369,33 @@ private:
     // Gives the focus to a control that can take it now; the layout runs also while the window is hidden.
     void focusIfShown(platform::Control& control);
     void ShowTotals();
+
+    // Entry: the edit box's field events and the transaction commands.
+    void wireEntry();
+    void ShowRecordInEditBox(const core::TransactionFields& fields);
+    // Leaving a code combo: a code not in its list is offered to the code window. True when it was.
+    bool CheckComboCode(platform::ComboBox& combo, core::CodeKind kind);
+    // Stores the box as CmdChange does; true when the transaction (or both halves of a transfer) was stored.
+    bool StoreEditBox();
+    // Each answers the stored transaction's place in the QueryIndex (0 when the filter leaves it
+    // out), or nothing when it was not stored.
+    std::optional<int> StoreTransfer(core::TransactionFields& fields);
+    std::optional<int> StoreNewTransaction(core::TransactionFields& fields);
+    int QueryPositionOf(int recordNumber) const;
+    void BringGridTo(int position);
+    void SaveIfAutoSave();
+    void TextDate_LostFocus();
+    void TextAmount_LostFocus();
+    void ComboToBank_LostFocus();
+    void CmdChange_Click();
+    void CmdDelete_Click();
+    void CmdGenPay_Click();
+    void ItemConvertTType_Click();
+    void ItemEEC_Click();
+    void ItemCopyTran_Click();
+    void ItemPasteTran_Click();
+    void EditInvNum_Click();
+    void AddSTOItem_Click();
 
     // Handlers.
     void CmdExit_Click();

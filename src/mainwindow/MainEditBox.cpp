@@ -72,6 +72,16 @@ void Main::ApplyTypeToEditBox(const std::string& type)
 
 void Main::LoadTransactionIntoEditBox(const core::TransactionFields& fields)
 {
+    ShowRecordInEditBox(fields);
+    ItemEEC.setCaption(fields.EEC ? "Remove EEC Stat&us" : "Give Transaction EEC Stat&us");
+    EditLabel[7].setVisible(fields.EEC);
+    TextTranNum.setText(runtime::padRight(fields.Number, 6));
+    ComboType.setText(runtime::padRight(fields.Type, 3));
+}
+
+// What a loaded and a pasted transaction both show: all but its number, type and EEC status.
+void Main::ShowRecordInEditBox(const core::TransactionFields& fields)
+{
     ComboBank.setText(runtime::rtrim(fields.Bank));
     TextDate.setText(runtime::rtrim(fields.Date));
     TextRef.setText(runtime::rtrim(fields.Reference));
@@ -84,10 +94,6 @@ void Main::LoadTransactionIntoEditBox(const core::TransactionFields& fields)
     ComboAnal.setText(runtime::rtrim(fields.Category));
     CheckReconciled.setValue(fields.Reconciled ? 1 : 0);
     CheckPaid.setValue(fields.Paid ? 1 : 0);
-    ItemEEC.setCaption(fields.EEC ? "Remove EEC Stat&us" : "Give Transaction EEC Stat&us");
-    EditLabel[7].setVisible(fields.EEC);
-    TextTranNum.setText(runtime::padRight(fields.Number, 6));
-    ComboType.setText(runtime::padRight(fields.Type, 3));
     CheckDeleted.setValue(fields.Deleted ? 1 : 0);
     TxtVATAmount.setText(runtime::trim(runtime::signedText(fields.VATAmount)));
     TxtNumSplits.setText(std::to_string(fields.SplitCount));

@@ -38,8 +38,12 @@ private:
 
 // The one date parser: day, month, year in that order, separated by "/", "-", "." or blanks; the
 // month as a number or an English name (three letters or in full); two-digit years below 80 are
-// 20xx, others 19xx; three or four digits are the year itself (100 to 9999). Surrounding blanks
-// are ignored; a missing or extra part, other characters and impossible dates give nothing.
+// 20xx, others 19xx; three or four digits are the year itself (100 to 9999). A day and month alone
+// ("15/3", "15 Mar") take `currentYear`; a four-digit year first is read year, month, day
+// ("2025-03-15"). Surrounding blanks are ignored; a missing or extra part, other characters and
+// impossible dates give nothing.
+std::optional<Date> parseDate(std::string_view text, int currentYear);
+// The same with the year of the system clock, for texts that carry their year.
 std::optional<Date> parseDate(std::string_view text);
 
 // Formats with a pattern made of "dd", "d", "ddd" (Fri), "dddd" (Friday), "mm", "m", "Mmm" (Jan),

@@ -89,20 +89,35 @@ std::optional<int> yearOf(std::string_view part)
 
 } // namespace
 
-std::optional<Date> parseDate(std::string_view text)
+std::optional<Date> parseDate(std::string_view text, int currentYear)
 {
     const std::string trimmed = trim(text);
     const std::vector<std::string_view> parts = splitParts(trimmed);
-    if (parts.size() != 3) {
-        return std::nullopt;
+    std::optional<int> day;
+    std::optional<int> month;
+    std::optional<int> year;
+    if (parts.size() == 2) {
+        day = number(parts[0], 2);
+        month = monthOf(parts[1]);
+        year = currentYear;
+    } else if (parts.size() == 3 && parts[0].size() == 4) {
+        year = number(parts[0], 4);
+        month = monthOf(parts[1]);
+        day = number(parts[2], 2);
+    } else if (parts.size() == 3) {
+        day = number(parts[0], 2);
+        month = monthOf(parts[1]);
+        year = yearOf(parts[2]);
     }
-    const std::optional<int> day = number(parts[0], 2);
-    const std::optional<int> month = monthOf(parts[1]);
-    const std::optional<int> year = yearOf(parts[2]);
     if (!day || !month || !year) {
         return std::nullopt;
     }
     return Date::fromYmd(*year, *month, *day);
+}
+
+std::optional<Date> parseDate(std::string_view text)
+{
+    return parseDate(text, Date::now().year());
 }
 
 } // namespace runtime

@@ -16,6 +16,9 @@ TEST_F(DisplayDate, TypedDatesShowAsDayMonthYear)
         {"29 February 2024", "29/Feb/2024"},
         {"31.12.79", "31/Dec/2079"},
         {"31/12/80", "31/Dec/1980"},
+        {"15/3", "15/Mar/2025"},
+        {"2 Feb", "02/Feb/2025"},
+        {"2024-02-29", "29/Feb/2024"},
     };
     for (const auto& [typed, shown] : cases) {
         SCOPED_TRACE(typed);

@@ -52,7 +52,6 @@ TEST(DateParse, RejectedTexts)
         "01/13/2024",
         "01/00/2024",
         "01/2024",
-        "1/1",
         "01/01/2024/5",
         "abc",
         "01/Foo/2024",
@@ -65,7 +64,8 @@ TEST(DateParse, RejectedTexts)
         "001/01/2024",
         "/01/01/2024",
         "01/01/2024/",
-        "2024-01-01",
+        "2024-13-01",
+        "24-01-01-01",
         "20240101",
         "1/1/-5",
         "01/01/24 13:00",
@@ -77,6 +77,29 @@ TEST(DateParse, RejectedTexts)
         SCOPED_TRACE(text);
         EXPECT_FALSE(parseDate(text).has_value());
     }
+}
+
+TEST(DateParse, ADayAndMonthTakeTheCurrentYearAndAYearMayComeFirst)
+{
+    const struct {
+        const char* text;
+        int year, month, day;
+    } cases[] = {
+        {"15/3", 2023, 3, 15},
+        {"15 Mar", 2023, 3, 15},
+        {"1-1", 2023, 1, 1},
+        {"2025-03-15", 2025, 3, 15},
+        {"2024/Feb/29", 2024, 2, 29},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::optional<Date> date = parseDate(c.text, 2023);
+        ASSERT_TRUE(date.has_value());
+        EXPECT_EQ(*date, *Date::fromYmd(c.year, c.month, c.day));
+    }
+    EXPECT_FALSE(parseDate("29/2", 2023).has_value());
+    EXPECT_TRUE(parseDate("29/2", 2024).has_value());
+    EXPECT_FALSE(parseDate("15/13", 2023).has_value());
 }
 
 TEST(DateParse, ReadsWhatTheDisplayFormatWrites)

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace mainwindow {
+
+// An amount typed into the edit box when the whole text is a number: blanks around it, a sign,
+// digits with thousands commas and one decimal point ("1,234.50"). Nothing for any other text,
+// such as a net amount "100N".
+std::optional<double> ParseTypedAmount(std::string_view text);
+
+// The amount a typed text stands for: the whole number when it is one (so "1,234.50" is not read
+// as 1), else its leading number.
+double ReadTypedAmount(std::string_view text);
+
+} // namespace mainwindow

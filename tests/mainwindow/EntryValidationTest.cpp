@@ -1,0 +1,144 @@
+#include <functional>
+
+#include "EntryTest.h"
+
+namespace {
+
+using mainwindow::Main;
+
+class EntryValidationTest : public EntryTest {
+protected:
+    // A new payment on B1 of 10.00, left on the reference box so that no code box is left on the way
+    // to Update.
+    void openPayment(platform::Menu& item)
+    {
+        item.userClick();
+        main.ComboBank.setText("B1");
+        main.TextAmount.setText("10.00");
+        main.TextRef.setFocus();
+    }
+};
+
+struct RefusalCase {
+    const char* name;
+    platform::Menu Main::*item;
+    std::function<void(Main&)> change;
+    const char* message;
+    const char* focus; // the box that gets the focus
+};
+
+TEST_F(EntryValidationTest, EachRuleRefusesWithItsMessageAndMovesTheFocus)
+{
+    const RefusalCase cases[] = {
+        {"no bank", &Main::PayItem, [](Main& m) { m.ComboBank.setText(""); }, "Bank Code required",
+         "ComboBank"},
+        {"unknown bank", &Main::PayItem, [](Main& m) { m.ComboBank.setText("b9"); }, "'B9' is not a valid Bank Code",
+         "ComboBank"},
+        {"bank only a prefix", &Main::PayItem, [](Main& m) { m.ComboBank.setText("B"); },
+         "'B' is not a valid Bank Code", "ComboBank"},
+        {"transfer to the same bank in another case", &Main::XfrItem, [](Main& m) { m.ComboToBank.setText("b1"); },
+         "When creating a Transfer, From Bank account may not be the same as To Bank Account", "ComboToBank"},
+        {"transfer to an unknown bank", &Main::XfrItem, [](Main& m) { m.ComboToBank.setText("B7"); },
+         "'B7' is not a valid Bank Code", "ComboToBank"},
+        {"impossible date", &Main::PayItem, [](Main& m) { m.TextDate.setText("31/02/2025"); },
+         "A valid Date is required", "TextDate"},
+        {"unknown customer", &Main::InvItem, [](Main& m) { m.ComboCustomer.setText("nobody"); },
+         "'NOBODY' is not a valid Customer Code", "ComboCustomer"},
+        {"unknown VAT code", &Main::PayItem, [](Main& m) { m.ComboVAT.setText("Q"); }, "'Q' is not a valid VAT Code",
+         "ComboVAT"},
+        {"unknown category", &Main::BillItem, [](Main& m) { m.ComboAnal.setText("ZZZZ"); },
+         "'ZZZZ' is not a valid Analysis Code", "ComboAnal"},
+    };
+    for (const RefusalCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::size_t shown = services.messageBoxes().size();
+        openPayment(main.*c.item);
+        c.change(main);
+        expectErrorBox();
+
+        store();
+
+        EXPECT_EQ(lastMessage(), c.message);
+        EXPECT_EQ(services.messageBoxes().size(), shown + 1);
+        ASSERT_NE(main.ActiveControl(), nullptr);
+        EXPECT_EQ(main.ActiveControl()->Name(), c.focus);
+        EXPECT_EQ(transactionCount(), 0);
+    }
+}
+
+TEST_F(EntryValidationTest, CodesAreStoredInCapitalsAndABlankCustomerVatAndCategoryPass)
+{
+    openPayment(main.PayItem);
+    main.ComboBank.setText("b1");
+    main.ComboAnal.setText("sale");
+    main.TextDate.setText("01/01/1900");
+
+    store();
+
+    ASSERT_EQ(transactionCount(), 1);
+    const core::TransactionFields stored = fieldsOf(1);
+    EXPECT_EQ(stored.Bank, "B1    ");
+    EXPECT_EQ(stored.Category, "SALE");
+    EXPECT_EQ(stored.Customer, "      ");
+    EXPECT_EQ(stored.VAT, "   ");
+    EXPECT_TRUE(services.messageTexts().empty());
+}
+
+TEST_F(EntryValidationTest, SplitsWithAnotherVatCodeAskForTheSplitCode)
+{
+    const std::string question =
+        "This transaction has Splits. Do you wish to assign the system VAT split code 'SPL' to this transaction?";
+    struct Case {
+        platform::Answer answer;
+        const char* typed;
+        int stored;
+        const char* vat;
+    } cases[] = {
+        {platform::Answer::Yes, "S", 1, "SPL"},
+        {platform::Answer::No, "S", 1, "S  "},
+        {platform::Answer::Cancel, "S", 0, ""},
+        {platform::Answer::No, "Q", 0, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed + std::string(" ") + std::to_string(static_cast<int>(c.answer)));
+        const int count = transactionCount();
+        const std::size_t shown = services.messageBoxes().size();
+        openPayment(main.PayItem);
+        main.TxtNumSplits.setText("2");
+        main.ComboVAT.setText(c.typed);
+        services.answerMessageBox(c.answer);
+        if (std::string(c.typed) == "Q")
+            expectErrorBox();
+
+        store();
+
+        ASSERT_GT(services.messageBoxes().size(), shown);
+        EXPECT_EQ(services.messageBoxes()[shown].box.text, question);
+        EXPECT_EQ(transactionCount(), count + c.stored);
+        if (c.stored == 1)
+            EXPECT_EQ(fieldsOf(transactionCount()).VAT, c.vat);
+        else
+            EXPECT_EQ(main.ActiveControl(), &main.ComboVAT);
+    }
+    EXPECT_EQ(lastMessage(), "'Q' is not a valid VAT Code");
+}
+
+TEST_F(EntryValidationTest, TheSplitCodeWithoutSplitsIsConfirmed)
+{
+    const std::string question = "'SPL' is the system code for Split Transactions. This transaction has no splits. "
+                                 "Are you sure you want to use this code?";
+    openPayment(main.PayItem);
+    main.ComboVAT.setText("spl");
+    services.answerMessageBox(platform::Answer::No);
+    store();
+    EXPECT_EQ(lastMessage(), question);
+    EXPECT_EQ(transactionCount(), 0);
+    EXPECT_EQ(main.ActiveControl(), &main.ComboVAT);
+
+    services.answerMessageBox(platform::Answer::Yes);
+    store();
+    ASSERT_EQ(transactionCount(), 1);
+    EXPECT_EQ(fieldsOf(1).VAT, "SPL");
+}
+
+} // namespace
