@@ -28,6 +28,7 @@ Main::Main(platform::Services& services, std::filesystem::path workingFolder)
     designMenus();
     designMenuHandlers();
     wireTextExchange();
+    wireArchive();
     designButtons();
     designEditBox();
     designGrid();
@@ -202,8 +203,8 @@ void Main::designMenuHandlers()
     DatapeekItem.Click = [this] { DatapeekItem_Click(); };
 
     for (platform::Menu* item :
-         {&NewCoItem, &ImportItem, &MergeItem, &ArchiveItem, &RestoreItem, &CoEditItem, &ItemLiabilities,
-          &ItemMaintStock, &ItemSplits, &STOItem, &BankItem, &VatItem, &CustItem,
+         {&NewCoItem, &MergeItem, &CoEditItem, &ItemLiabilities, &ItemMaintStock, &ItemSplits, &STOItem, &BankItem,
+          &VatItem, &CustItem,
           &CatItem, &FiltAllItem, &FiltDateItem, &FiltRefNumItem, &FiltTypeItem, &FiltVATItem, &FiltCommentItem,
           &FiltAmountItem, &FiltReconItem, &FiltBankItem, &FiltCustItem, &FiltAnalItem, &FiltExplainItem, &RepVATItem,
           &RepBankItem, &RepDebtorsItem, &RepCreditorsItem, &RepProfLossItem, &RepAnalItem, &ItemRepCustState,

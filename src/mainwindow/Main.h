@@ -10,7 +10,9 @@
 #include "core/FilterForm.h"
 #include "core/TransactionRecord.h"
 #include "datafile/DataFileWindow.h"
+#include "mainwindow/Calendar.h"
 #include "mainwindow/ImpExpForm.h"
+#include "mainwindow/Import.h"
 #include "mainwindow/TextExchangeHost.h"
 #include "platform/ControlArray.h"
 #include "platform/Controls.h"
@@ -58,6 +60,17 @@ public:
     // Sets the exchange window up for `mode` and shows it modally; it is loaded afresh each time.
     void ShowImpExpForm(const std::string& mode);
     void ShowImportedTransactions() override;
+
+    // ---- Coinjar import, archive and restore ----
+    Calendar archiveCalendar{book, *this};
+    Import importForm{book, LblFileOp, ImportFilePath, ArchiveFilePath, archiveCalendar,
+                      [this] { ShowArchiveChanges(); }};
+    // Shows the file dialog of the import (3), archive (4) or restore (6) and runs the operation;
+    // true only for a completed restore (the import window reports its own outcome).
+    bool RunFileOperation(int op);
+    bool RestoreFromArchive(const std::filesystem::path& path);
+    // The grid, its scroll bar and totals after transactions came or went.
+    void ShowArchiveChanges();
 
     // ---- menus ----
     platform::Menu FileMenu{*this, "FileMenu"};
@@ -360,6 +373,7 @@ private:
     void designGrid();
     void designButtons();
     void wireTextExchange();
+    void wireArchive();
     // A later piece of work owns what this item or button does: it says so.
     void wireNotAvailable(platform::Menu& item);
     void ShowNotAvailable(const std::string& caption);
