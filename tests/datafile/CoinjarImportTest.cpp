@@ -72,7 +72,7 @@ TEST_F(CoinjarImportTest, Coinjar43FileBringsCodesStandingOrdersAndMonths)
     ASSERT_TRUE(datafile::ImportCoinjar43File(book, Coinjar / "home.CJ3", Everything));
 
     EXPECT_EQ(items(book.codes.ListBankAccounts),
-              std::vector<std::string>{runtime::padRight("B      Barclays                    0.00", 131) +
+              std::vector<std::string>{runtime::padRight("B      Barclays                    0.00", 135) +
                                        "15/Jun/2025    1000.00"});
     EXPECT_EQ(items(book.codes.ListCustCodes), std::vector<std::string>{runtime::padRight("JONE   Jones", 140)});
     EXPECT_EQ(items(book.codes.ListAnalCodes),
