@@ -190,7 +190,6 @@ TEST_F(FileMenuTest, LaterItemsSayTheyAreNotAvailableYet)
     const Case cases[] = {
         {main.NewCoItem, "New is not available yet"},
         {main.MergeItem, "Merge is not available yet"},
-        {main.ImportItem, "Import CJ File is not available yet"},
         {main.RepProfLossItem, "Income & Expenditure is not available yet"},
         {main.ItemAssets, "Asset Window not enabled yet"},
     };
