@@ -19,6 +19,14 @@ constexpr const char* ArchiveCaption = "&Archive";
 constexpr int ImportMode = 3;
 constexpr int ArchiveMode = 4;
 
+// A filter's stored date as shown; a date the filter leaves unset (blanks, or the zero characters
+// of a set-up never filled) shows nothing.
+std::string shownFilterDate(std::string_view ymd)
+{
+    const bool set = ymd.find_first_of("0123456789") != std::string_view::npos;
+    return set ? core::FormatYmdAsDisplayDate(ymd) : "";
+}
+
 } // namespace
 
 Import::Import(core::Book& book, const platform::Label& fileOp, const std::filesystem::path& importFilePath,
@@ -109,8 +117,8 @@ void Import::Form_Load()
         FrameDatesBetween.setVisible(true);
         CmdImport.setCaption(ArchiveCaption);
         const core::FilterSetup& filter = book_.ledger.Filters.CurrentFilter;
-        TextArchiveFrom.setText(core::FormatYmdAsDisplayDate(filter.FromDate.view()));
-        TextArchiveTo.setText(core::FormatYmdAsDisplayDate(filter.ToDate.view()));
+        TextArchiveFrom.setText(shownFilterDate(filter.FromDate.view()));
+        TextArchiveTo.setText(shownFilterDate(filter.ToDate.view()));
         LblArchiveFile.setCaption(runtime::textOfPath(archiveFilePath_));
     }
 }

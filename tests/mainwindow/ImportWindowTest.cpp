@@ -52,6 +52,8 @@ TEST_F(ImportWindowTest, ArchiveItemRefusesAnEndBeforeTheStartThenArchivesTheRan
     services.onModal<mainwindow::Import>("Import", [&](mainwindow::Import& window) {
         EXPECT_EQ(window.Caption(), "Archive");
         EXPECT_FALSE(window.FrameImport.Visible());
+        EXPECT_EQ(window.TextArchiveFrom.Text(), "");
+        EXPECT_EQ(window.TextArchiveTo.Text(), "");
         window.TextArchiveFrom.setText("03/Jan/2025");
         window.TextArchiveTo.setText("02/Jan/2025");
         window.CmdImport.userClick();
@@ -59,6 +61,10 @@ TEST_F(ImportWindowTest, ArchiveItemRefusesAnEndBeforeTheStartThenArchivesTheRan
         window.TextArchiveFrom.setText("01/Jan/2025");
         window.CmdImport.userClick();
     });
+
+    // Dates the filter never set, as in a set-up made afresh.
+    main.book.ledger.Filters.CurrentFilter.FromDate = core::FilterSetup{}.FromDate;
+    main.book.ledger.Filters.CurrentFilter.ToDate = core::FilterSetup{}.ToDate;
 
     main.ArchiveItem.userClick();
 
