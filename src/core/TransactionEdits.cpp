@@ -9,10 +9,6 @@
 
 namespace core {
 
-namespace {
-
-// The line with its deleted column set; a line too short to have that column is first completed
-// with blanks to the fixed part's length.
 std::string MarkedDeleted(std::string_view line)
 {
     std::string marked(line);
@@ -21,8 +17,6 @@ std::string MarkedDeleted(std::string_view line)
     marked[static_cast<std::size_t>(RecordColumns::Deleted.start - 1)] = 'Y';
     return marked;
 }
-
-} // namespace
 
 void ShowTransactionTableFull(Book& book)
 {

@@ -1,10 +1,16 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 namespace core {
 
 class Book;
 struct TransactionFields;
 
+// The line with its deleted column set; a line too short to have that column is first completed
+// with blanks to the fixed part's length.
+std::string MarkedDeleted(std::string_view line);
 // Appends a transaction and indexes it. A blank Number takes the next transaction number (and an
 // "INV" then advances the invoice counter). Refused, with the "You have  32766 transactions ..."
 // message, when the table is full; a record that does not assemble is not stored, and leaves the

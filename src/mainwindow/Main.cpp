@@ -32,6 +32,7 @@ Main::Main(platform::Services& services, std::filesystem::path workingFolder)
     wireTextExchange();
     wireDocuments();
     wireReports();
+    wireArchive();
     designButtons();
     designEditBox();
     designGrid();
@@ -213,7 +214,7 @@ void Main::designMenuHandlers()
     FontItem.Click = [this] { reports::ChooseReportFont(reportDesk); };
 
     for (platform::Menu* item :
-         {&ImportItem, &MergeItem, &ArchiveItem, &RestoreItem, &ItemSplits, &STOItem, &RepVATItem,
+         {&MergeItem, &ItemSplits, &STOItem, &RepVATItem,
           &RepBankItem, &RepDebtorsItem, &RepCreditorsItem, &RepProfLossItem, &RepAnalItem, &ItemRepCustState,
           &ItemMailMerge, &ItemRepSysAudit, &ItemFinaccs,
           &RepReconItem, &ItemSimpleInvoice, &ItemMultiInvoice, &ItemRemittanceTemp, &ItemMailTemp})

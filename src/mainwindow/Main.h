@@ -16,6 +16,7 @@
 #include "mainwindow/CodeWindowHost.h"
 #include "mainwindow/Filter.h"
 #include "mainwindow/ImpExpForm.h"
+#include "mainwindow/Import.h"
 #include "mainwindow/MaintainCodes.h"
 #include "mainwindow/NewCompany.h"
 #include "mainwindow/Start.h"
@@ -94,6 +95,16 @@ public:
 
     // ---- the report chooser: made on first use with its date picker ----
     reports::ReportForm& ReportChooser();
+
+    // ---- Coinjar import, archive and restore ----
+    Import importForm{book, LblFileOp, ImportFilePath, ArchiveFilePath, calendar,
+                      [this] { ShowArchiveChanges(); }};
+    // Shows the file dialog of the import (3), archive (4) or restore (6) and runs the operation;
+    // true only for a completed restore (the import window reports its own outcome).
+    bool RunFileOperation(int op);
+    bool RestoreFromArchive(const std::filesystem::path& path);
+    // The grid, its scroll bar and totals after transactions came or went.
+    void ShowArchiveChanges();
 
     // ---- menus ----
     platform::Menu FileMenu{*this, "FileMenu"};
@@ -399,6 +410,7 @@ private:
     void PrintEditBoxDocument(const std::string& titlePrefix, const char* tag);
     documents::BatchInvoiceRun batchInvoices_;
     void wireReports();
+    void wireArchive();
     // A later piece of work owns what this item or button does: it says so.
     void wireNotAvailable(platform::Menu& item);
     void ShowNotAvailable(const std::string& caption);

@@ -69,6 +69,8 @@ std::string Main::PrepareFileDialog(int op)
 
 bool Main::FileOp(int op)
 {
+    if (op == ImportOp || op == ArchiveOp || op == RestoreOp)
+        return RunFileOperation(op);
     if (op != SaveAsOp && op != OpenOp && op != BackupOp)
         return false;
     try {

@@ -188,9 +188,7 @@ TEST_F(FileMenuTest, LaterItemsSayTheyAreNotAvailableYet)
         std::string message;
     };
     const Case cases[] = {
-        {main.ImportItem, "Import CJ File is not available yet"},
-        {main.MergeItem, "Merge is not available yet"},
-        {main.ImportItem, "Import CJ File is not available yet"},
+        {main.STOItem, "Standing Orders is not available yet"},
         {main.RepProfLossItem, "Income & Expenditure is not available yet"},
         {main.ItemAssets, "Asset Window not enabled yet"},
     };

@@ -1,0 +1,187 @@
+#include "datafile/Archive.h"
+
+#include <vector>
+
+#include "core/Balances.h"
+#include "core/Book.h"
+#include "core/BusyPointer.h"
+#include "core/CodeTableEdits.h"
+#include "core/IndexOperations.h"
+#include "core/Packing.h"
+#include "core/TransactionEdits.h"
+#include "core/TransactionRecord.h"
+#include "datafile/BookSnapshot.h"
+#include "runtime/AtomicFile.h"
+#include "runtime/Date.h"
+#include "runtime/Error.h"
+#include "runtime/Text.h"
+#include "runtime/TextFile.h"
+
+namespace datafile {
+
+namespace {
+
+// One bank account's share of the start-balance change of a run.
+struct BankAdjustment {
+    std::string Code;
+    double Sum = 0;
+};
+
+std::vector<BankAdjustment> bankAdjustments(const core::Book& book)
+{
+    std::vector<BankAdjustment> adjustments;
+    const platform::ListModel& accounts = book.codes.ListBankAccounts;
+    for (int item = 0; item < accounts.ListCount(); ++item)
+        adjustments.push_back({runtime::padRight(runtime::left(accounts.List(item), 6), 6)});
+    return adjustments;
+}
+
+std::string_view column(std::string_view line, core::RecordColumn column)
+{
+    const auto start = static_cast<std::size_t>(column.start - 1);
+    return start < line.size() ? line.substr(start, static_cast<std::size_t>(column.width)) : std::string_view{};
+}
+
+// Adds a reconciled record's signed amount (times `direction`) to its account's share.
+void adjust(std::vector<BankAdjustment>& adjustments, std::string_view line, double direction)
+{
+    if (column(line, core::RecordColumns::Reconciled) != "Y")
+        return;
+    const std::string_view bank = column(line, core::RecordColumns::Bank);
+    for (BankAdjustment& adjustment : adjustments)
+        if (adjustment.Code == bank) {
+            adjustment.Sum += direction * core::GetSignedAmount(line);
+            return;
+        }
+}
+
+void applyAdjustments(core::Book& book, const std::vector<BankAdjustment>& adjustments)
+{
+    for (const BankAdjustment& adjustment : adjustments)
+        core::ApplyToBankBalance(book, adjustment.Code, adjustment.Sum);
+}
+
+// The set-up a restore runs under: every criterion off but the types, which take every type.
+core::FilterSetup passEveryTransaction()
+{
+    core::FilterSetup setup;
+    setup.TypeOn = core::FlagTrue;
+    setup.Types = "PBIRYZ";
+    return setup;
+}
+
+} // namespace
+
+std::string ArchiveDateKey(const std::string& text)
+{
+    if (runtime::trim(text).empty())
+        return "";
+    const std::optional<runtime::Date> date = runtime::parseDate(text);
+    return date ? runtime::format(*date, "yyyymmdd") : text;
+}
+
+bool ArchiveTransactions(const std::filesystem::path& path, const std::string& fromText, const std::string& toText,
+                         core::Book& book)
+{
+    const core::BusyPointer busy(book.services());
+    const BookSnapshot before(book);
+    try {
+        std::vector<BankAdjustment> adjustments = bankAdjustments(book);
+        runtime::AtomicFile file(path);
+        runtime::TextWriter& writer = file.writer();
+        writer.writeLine(std::string("[ARCHIVE FILE - ") + core::ProductTitle + "]");
+        writer.writeLine("<ARC> " + fromText + " - " + toText + " " + runtime::rtrim(book.company.CompanyName.str()) +
+                         " (" + runtime::format(book.services().now(), "dd/Mmm/yyyy hh:mm:ss") + ")");
+        const std::string fromKey = runtime::padRight(ArchiveDateKey(fromText), 8);
+        const std::string toKey = runtime::padRight(ArchiveDateKey(toText), 8);
+        core::Ledger& ledger = book.ledger;
+        std::vector<int> archived;
+        const int start = ledger.DateIndex.FindIndexLowerBound(fromKey);
+        for (int position = start; position >= 1 && position <= ledger.DateIndex.UpperBound(); ++position) {
+            const int record = ledger.DateIndex.at(position).RecordNumber;
+            const std::string_view line = ledger.Transactions.Line(record);
+            const std::string_view date = column(line, core::RecordColumns::Date);
+            if (date > std::string_view(toKey))
+                break;
+            // The lower bound answers the last entry when none is on or after From.
+            if (date < std::string_view(fromKey) || column(line, core::RecordColumns::Deleted) == "Y")
+                continue;
+            writer.writeLine(line);
+            archived.push_back(record);
+            adjust(adjustments, line, 1);
+        }
+        for (int record : archived)
+            ledger.Transactions.Replace(record, core::MarkedDeleted(ledger.Transactions.Line(record)));
+        applyAdjustments(book, adjustments);
+        if (!core::PackTransactions(book)) {
+            before.Restore(book);
+            return false;
+        }
+        file.commit();
+    } catch (const runtime::Error& error) {
+        book.messages.ShowErrorBox("Archive error : " + error.description());
+        before.Restore(book);
+        return false;
+    }
+    book.ledger.Window().ClearEntryFields(5);
+    book.ledger.Window().UpdateMenuState();
+    return true;
+}
+
+bool RestoreArchiveFile(const std::filesystem::path& path, core::Book& book)
+{
+    core::FilterStore& filters = book.ledger.Filters;
+    const core::FilterSetup inForce = filters.CurrentFilter;
+    filters.PreviousFilter = inForce;
+    const BookSnapshot before(book);
+    bool restored = false;
+    {
+        const core::BusyPointer busy(book.services());
+        filters.CurrentFilter = passEveryTransaction();
+        try {
+            std::vector<BankAdjustment> adjustments = bankAdjustments(book);
+            runtime::TextReader file(path);
+            const std::string head = file.atEnd() ? "" : file.readLine();
+            if (!runtime::sameUpperCased(runtime::left(head, 4), "[ARC")) {
+                book.messages.ShowErrorBox("Expected [ARCHIVE FILE] section, found '" + head + "'  - Aborting Load");
+            } else {
+                restored = true;
+                if (!file.atEnd())
+                    file.readLine();
+                std::string line;
+                while (restored && file.readLine(line)) {
+                    core::TransactionFields fields;
+                    core::ParseTransactionRecord(book, line, fields);
+                    if (book.ledger.Transactions.IsFull() || !core::AddTransaction(book, fields)) {
+                        book.messages.ShowErrorBox("Abandoning Restore - unable to add record '" + line + "'");
+                        restored = false;
+                    }
+                    adjust(adjustments, line, -1);
+                }
+                if (restored)
+                    applyAdjustments(book, adjustments);
+            }
+        } catch (const runtime::Error& error) {
+            book.messages.ShowErrorBox("Restore error : " + error.description());
+            restored = false;
+        }
+    }
+    filters.CurrentFilter = inForce;
+    if (!restored) {
+        before.Restore(book);
+        return false;
+    }
+    core::ApplyFilterInSortOrder(book);
+    if (book.ledger.QueryIndex.empty()) {
+        book.messages.ShowErrorBox("No records match the filter criteria...");
+        return true;
+    }
+    core::BookWindow& window = book.ledger.Window();
+    window.ClearEntryFields(5);
+    window.UpdateMenuState();
+    window.SyncQueryScrollBar();
+    window.RefreshQueryGrid();
+    return true;
+}
+
+} // namespace datafile

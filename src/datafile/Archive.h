@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace core {
+class Book;
+}
+
+// Moving a date range of transactions out of the book into an archive file, and back. An archive is
+// Windows-1252 text with CR LF: a head line, a line naming the range, then one stored transaction
+// record per line. Reconciled amounts move into (and back out of) the bank accounts' start
+// balances. Either run is whole or leaves the book (and any older file) as it was.
+namespace datafile {
+
+// A date field's text as a key "yyyymmdd"; a text that is no date comes back as it is.
+std::string ArchiveDateKey(const std::string& text);
+
+// Archives the live transactions dated fromText to toText (shown dates; an empty From starts at the
+// first). True when the file is written and the book packed; false after "Archive error : ...".
+bool ArchiveTransactions(const std::filesystem::path& path, const std::string& fromText, const std::string& toText,
+                         core::Book& book);
+
+// Adds every record of an archive back and takes back its balance changes, under a filter that
+// passes every transaction, then puts the filter in force back and rebuilds the query index under
+// it. False after its message (the book unchanged).
+bool RestoreArchiveFile(const std::filesystem::path& path, core::Book& book);
+
+} // namespace datafile

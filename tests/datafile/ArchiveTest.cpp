@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "FakeDataFileWindow.h"
+#include "core/BookTest.h"
+#include "core/CodeTableEdits.h"
+#include "core/TransactionEdits.h"
+#include "core/TransactionRecord.h"
+#include "datafile/Archive.h"
+#include "datafile/DataFile.h"
+#include "runtime/Text.h"
+#include "support/FileBytes.h"
+#include "support/FileSizeLimit.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+const std::filesystem::path Fixture = std::filesystem::path(QB_TEST_DATA) / "company.QBD";
+
+class ArchiveTest : public BookTest {
+protected:
+    ArchiveTest()
+    {
+        book.ledger.AttachWindow(window);
+        EXPECT_TRUE(datafile::LoadDataFile(Fixture, book, window));
+        add("08/Apr/2024", "RCP", "BANK01", 40, true);
+        add("12/Apr/2024", "BIL", "BANK01", 30, true);
+        add("02/May/2024", "PAY", "CASH01", 5, false);
+    }
+
+    void add(const std::string& date, const std::string& type, const std::string& bank, double amount, bool reconciled)
+    {
+        core::TransactionFields f;
+        f.Date = date;
+        f.Reference = "REF   ";
+        f.Bank = bank;
+        f.Customer = "      ";
+        f.VAT = "ZER";
+        f.Category = "SALE";
+        f.Type = type;
+        f.Memo = runtime::padRight("Added", 74);
+        f.Amount = amount;
+        f.Reconciled = reconciled;
+        book.SplitTail.clear();
+        core::AddTransaction(book, f);
+    }
+
+    std::vector<std::string> liveNumbers() const
+    {
+        std::vector<std::string> numbers;
+        for (const core::IndexEntry& entry : book.ledger.DateIndex.entries())
+            numbers.push_back(runtime::left(book.ledger.Transactions.Line(entry.RecordNumber), 6));
+        return numbers;
+    }
+
+    std::vector<std::string> tableLines() const
+    {
+        std::vector<std::string> lines;
+        for (int record = 1; record <= book.ledger.Transactions.UpperBound(); ++record)
+            lines.emplace_back(book.ledger.Transactions.Line(record));
+        return lines;
+    }
+
+    FakeDataFileWindow window;
+    TempFolder folder;
+    std::filesystem::path archive = folder / "APRIL.ARC";
+};
+
+TEST_F(ArchiveTest, ARangeGoesToTheFileWithItsReconciledAmountsAndComesBack)
+{
+    const std::vector<std::string> before = tableLines();
+
+    ASSERT_TRUE(datafile::ArchiveTransactions(archive, "01/Apr/2024", "30/Apr/2024", book));
+
+    std::string expected = "[ARCHIVE FILE - Quillbook 2000-32]\r\n"
+                           "<ARC> 01/Apr/2024 - 30/Apr/2024 Acme Trading Ltd (15/Jun/2025 00:00:00)\r\n";
+    for (int record : {1, 4, 2, 5})
+        expected += before[static_cast<std::size_t>(record - 1)] + "\r\n";
+    EXPECT_EQ(readBytes(archive), expected);
+    EXPECT_DOUBLE_EQ(core::GetBankAccount(book, "BANK01"), 940.00);
+    EXPECT_DOUBLE_EQ(core::GetBankAccount(book, "CASH01"), 50.00);
+    EXPECT_EQ(liveNumbers(), std::vector<std::string>{"000015"});
+    EXPECT_EQ(book.ledger.Transactions.UpperBound(), 1);
+
+    // Packing kept the applied filter, so the restored transactions are listed again.
+    const core::FilterSetup filter = book.ledger.Filters.CurrentFilter;
+    ASSERT_TRUE(datafile::RestoreArchiveFile(archive, book));
+    EXPECT_EQ(services.messageTexts(), std::vector<std::string>{});
+
+    EXPECT_EQ(liveNumbers(), (std::vector<std::string>{"000010", "000013", "000011", "000014", "000015"}));
+    for (int record : {1, 4, 2, 5})
+        EXPECT_NE(std::find(tableLines().begin(), tableLines().end(), before[static_cast<std::size_t>(record - 1)]),
+                  tableLines().end());
+    EXPECT_DOUBLE_EQ(core::GetBankAccount(book, "BANK01"), 1000.00);
+    EXPECT_EQ(book.ledger.Filters.CurrentFilter, filter);
+    EXPECT_EQ(book.ledger.Filters.PreviousFilter, filter);
+}
+
+TEST_F(ArchiveTest, AWriteFailureLeavesTheBookAndAnOlderArchiveAlone)
+{
+    writeBytes(archive, "older archive");
+    const std::vector<std::string> before = tableLines();
+    services.answerMessageBox(platform::Answer::OK);
+    {
+        const FileSizeLimit limit(200);
+        EXPECT_FALSE(datafile::ArchiveTransactions(archive, "01/Apr/2024", "30/Apr/2024", book));
+    }
+    EXPECT_EQ(runtime::left(services.messageTexts().at(0), 16), "Archive error : ");
+    EXPECT_EQ(readBytes(archive), "older archive");
+    EXPECT_EQ(tableLines(), before);
+    EXPECT_EQ(liveNumbers(), (std::vector<std::string>{"000010", "000013", "000011", "000014", "000015"}));
+    EXPECT_DOUBLE_EQ(core::GetBankAccount(book, "BANK01"), 1000.00);
+}
+
+TEST_F(ArchiveTest, RestoreRefusesOtherFilesAndAFullTableWithoutChangingTheBook)
+{
+    ASSERT_TRUE(datafile::ArchiveTransactions(archive, "01/Apr/2024", "30/Apr/2024", book));
+    const std::vector<std::string> before = tableLines();
+    const std::filesystem::path other = folder / "OTHER.ARC";
+    writeBytes(other, "[Transactions]\r\n");
+    for (int box = 0; box < 3; ++box)
+        services.answerMessageBox(platform::Answer::OK);
+
+    EXPECT_FALSE(datafile::RestoreArchiveFile(other, book));
+    EXPECT_FALSE(datafile::RestoreArchiveFile(folder / "MISSING.ARC", book));
+    const std::string filler = runtime::padRight("00000120240101", core::RecordFixedLength);
+    while (book.ledger.Transactions.UpperBound() < core::TransactionTable::MaxTransactions - 1)
+        book.ledger.Transactions.Append(filler);
+    const std::vector<std::string> full = tableLines();
+    EXPECT_FALSE(datafile::RestoreArchiveFile(archive, book));
+
+    const std::vector<std::string> texts = services.messageTexts();
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0], "Expected [ARCHIVE FILE] section, found '[Transactions]'  - Aborting Load");
+    EXPECT_EQ(texts[1], "Restore error : File not found");
+    EXPECT_EQ(runtime::left(texts[2], 44), "Abandoning Restore - unable to add record '0");
+    EXPECT_EQ(tableLines(), full);
+    EXPECT_DOUBLE_EQ(core::GetBankAccount(book, "BANK01"), 940.00);
+}
+
+} // namespace

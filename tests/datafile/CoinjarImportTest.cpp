@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "FakeDataFileWindow.h"
+#include "core/BookTest.h"
+#include "core/CodeTableEdits.h"
+#include "core/TransactionRecord.h"
+#include "datafile/CoinjarImport.h"
+#include "runtime/Text.h"
+#include "support/FileBytes.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+const std::filesystem::path Coinjar = std::filesystem::path(QB_TEST_DATA) / "coinjar";
+constexpr datafile::CoinjarChoices Everything{true, true, true, true, true};
+
+// What a test checks of an imported transaction.
+struct Expected {
+    std::string number, date, reference, bank, customer, category, type, memo, vat;
+    double amount;
+    bool reconciled;
+};
+
+class CoinjarImportTest : public BookTest {
+protected:
+    CoinjarImportTest() { book.ledger.AttachWindow(window); }
+
+    void expectTransactions(const std::vector<Expected>& expected)
+    {
+        ASSERT_EQ(book.ledger.Transactions.UpperBound(), static_cast<int>(expected.size()));
+        for (int record = 1; record <= book.ledger.Transactions.UpperBound(); ++record) {
+            const Expected& e = expected[static_cast<std::size_t>(record - 1)];
+            core::TransactionFields f;
+            core::ParseTransactionRecord(book, book.ledger.Transactions.Line(record), f);
+            SCOPED_TRACE(e.number);
+            EXPECT_EQ(f.Number, e.number);
+            EXPECT_EQ(f.Date, e.date);
+            EXPECT_EQ(f.Reference, runtime::padRight(e.reference, 6));
+            EXPECT_EQ(f.Bank, runtime::padRight(e.bank, 6));
+            EXPECT_EQ(f.Customer, runtime::padRight(e.customer, 6));
+            EXPECT_EQ(f.Category, runtime::padRight(e.category, 4));
+            EXPECT_EQ(f.Type, e.type);
+            EXPECT_EQ(f.Memo, runtime::padRight(e.memo, 74));
+            EXPECT_EQ(f.VAT, runtime::padRight(e.vat, 3));
+            EXPECT_DOUBLE_EQ(f.Amount, e.amount);
+            EXPECT_EQ(f.Reconciled, e.reconciled);
+            EXPECT_TRUE(f.Paid);
+            EXPECT_FALSE(f.Deleted);
+        }
+    }
+
+    std::vector<std::string> items(const platform::ListModel& list) const
+    {
+        std::vector<std::string> texts;
+        for (int item = 0; item < list.ListCount(); ++item)
+            texts.push_back(list.List(item));
+        return texts;
+    }
+
+    FakeDataFileWindow window;
+    TempFolder folder;
+};
+
+TEST_F(CoinjarImportTest, Coinjar43FileBringsCodesStandingOrdersAndMonths)
+{
+    services.answerInputBox("28/02/1991");
+    services.answerMessageBox(platform::Answer::OK);
+
+    ASSERT_TRUE(datafile::ImportCoinjar43File(book, Coinjar / "home.CJ3", Everything));
+
+    EXPECT_EQ(items(book.codes.ListBankAccounts),
+              std::vector<std::string>{runtime::padRight("B      Barclays                    0.00", 135) +
+                                       "15/Jun/2025    1000.00"});
+    EXPECT_EQ(items(book.codes.ListCustCodes), std::vector<std::string>{runtime::padRight("JONE   Jones", 140)});
+    EXPECT_EQ(items(book.codes.ListAnalCodes),
+              (std::vector<std::string>{"FD   Food                ", "SA   Sales dup           "}));
+    EXPECT_EQ(items(book.codes.ListVATCodes), std::vector<std::string>{"S         17.50 Standard            "});
+    EXPECT_EQ(items(book.codes.ComboVAT), std::vector<std::string>{"S   Standard"});
+    EXPECT_EQ(items(book.codes.ListSTOs),
+              std::vector<std::string>{"15 RENT               PAY      500.00 " + runtime::padRight("Monthly rent", 74) +
+                                       " B      JONE   -   FD                0.00 "});
+    expectTransactions({
+        {"000002", "05/Jan/1990", "REF1", "B", "JONE", "FD", "PAY", "Groceries", "S", 12.50, true},
+        {"000003", "06/Jan/1990", "000003", "B", "", "FD", "RCP", "Food", "???", 20, false},
+        {"000004", "07/Jan/1990", "R3", "B", "", "FD", "RCP", "Refund", "", 3.25, false},
+        {"000005", "28/Feb/1991", "LATE", "B", "", "FD", "RCP", "Leap", "0", 1, false},
+    });
+    ASSERT_EQ(services.inputBoxes().size(), 1u);
+    EXPECT_EQ(services.inputBoxes()[0].defaultText, "31/Feb/1991");
+    EXPECT_EQ(services.messageTexts(),
+              std::vector<std::string>{"Coinjar Transaction [Feb-91 08b    FD  NOAMT\xFBNo amount\xFC"
+                                       "7] has no amount"});
+}
+
+TEST_F(CoinjarImportTest, Coinjar4FileKeepsPresentCodesAndEndsAtALineWithoutMarkers)
+{
+    core::AddCodeLine(book.messages, book.codes.ListAnalCodes, book.codes.ComboAnal, "FD   Old food            ",
+                      "FD   Old food", 4);
+    services.answerInputBox("15/01/1979");
+    services.answerMessageBox(platform::Answer::OK);
+
+    ASSERT_TRUE(datafile::ImportCoinjar4File(book, Coinjar / "shop.CJ4", Everything));
+
+    EXPECT_EQ(items(book.codes.ListAnalCodes),
+              (std::vector<std::string>{"FD   Old food            ", "SALE Sales               "}));
+    EXPECT_EQ(items(book.codes.ListVATCodes), std::vector<std::string>{"V         20.00 Vat twenty          "});
+    EXPECT_EQ(book.codes.ListBankAccounts.ListCount(), 1);
+    EXPECT_EQ(book.codes.ListCustCodes.ListCount(), 0);
+    ASSERT_EQ(book.codes.ListSTOs.ListCount(), 1);
+    EXPECT_EQ(runtime::left(book.codes.ListSTOs.List(0), 38), "01 STO1               RCP       40.00 ");
+    expectTransactions({
+        {"000002", "12/Jan/1980", "C1", "B", "", "FD", "PAY", "Takings", "V", 2, true},
+        {"000003", "13/Jan/1980", "000003", "B", "", "FD", "RCP", "Old food", "Z", 3, false},
+        {"000004", "15/Jan/1979", "X", "B", "", "FD", "RCP", "Wrong heading", "V", 4, false},
+    });
+    ASSERT_EQ(services.inputBoxes().size(), 1u);
+    EXPECT_EQ(services.inputBoxes()[0].defaultText, "15/Sta/20e-");
+    EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Coinjar Transaction [Jan-80 FDb14  NA\xFBNo amount\xFC"
+                                                                "9] has no amount"});
+}
+
+TEST_F(CoinjarImportTest, AMissingTickedSectionOrAFullTableLeavesTheBookAsItWas)
+{
+    const std::filesystem::path noCustomers = folder / "bank.CJ3";
+    writeBytes(noCustomers, "CJ4/3\r\nBank only\r\nAccount codes:\r\n1\r\n2\r\n3\r\n4\r\nb    Barclays\r\n\r\n");
+
+    services.answerMessageBox(platform::Answer::OK);
+    datafile::CoinjarChoices choices{true, true, false, false, false};
+    EXPECT_FALSE(datafile::ImportCoinjar43File(book, noCustomers, choices));
+    EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"Importing CJ4 File - No Sub-Account codes section"});
+    EXPECT_EQ(book.codes.ListBankAccounts.ListCount(), 0);
+    EXPECT_EQ(book.codes.ComboBank.ListCount(), 0);
+
+    choices.Customers = false;
+    EXPECT_TRUE(datafile::ImportCoinjar43File(book, noCustomers, choices));
+    EXPECT_EQ(book.codes.ListBankAccounts.ListCount(), 1);
+
+    // Room for one of the file's four transactions only.
+    const std::string filler = runtime::padRight("00000120240101", core::RecordFixedLength);
+    while (book.ledger.Transactions.UpperBound() < core::TransactionTable::MaxTransactions - 1)
+        book.ledger.Transactions.Append(filler);
+    services.answerInputBox("28/02/1991");
+    services.answerMessageBox(platform::Answer::OK);
+    services.answerMessageBox(platform::Answer::OK);
+    EXPECT_FALSE(datafile::ImportCoinjar43File(book, Coinjar / "home.CJ3", Everything));
+    EXPECT_EQ(book.ledger.Transactions.UpperBound(), core::TransactionTable::MaxTransactions - 1);
+    EXPECT_EQ(book.codes.ListBankAccounts.ListCount(), 1);
+    EXPECT_EQ(book.codes.ListSTOs.ListCount(), 0);
+    EXPECT_EQ(book.codes.ListAnalCodes.ListCount(), 0);
+    EXPECT_EQ(book.counters.TransactionNumberCounter, 0);
+    EXPECT_EQ(runtime::left(services.messageTexts().back(), 22), "You have  32766 transa");
+}
+
+} // namespace
