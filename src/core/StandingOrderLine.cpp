@@ -31,4 +31,10 @@ std::optional<std::string> AssembleStandingOrderLine(Book& book, TransactionFiel
     return line;
 }
 
+void AddStandingOrderLine(Book& book, const std::string& line)
+{
+    book.codes.ListSTOs.AddItem(line);
+    book.ledger.FileChanged = true;
+}
+
 } // namespace core

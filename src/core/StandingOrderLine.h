@@ -20,4 +20,7 @@ inline constexpr int StandingOrderLineLength = 154;
 // not store it.
 std::optional<std::string> AssembleStandingOrderLine(Book& book, TransactionFields& fields, std::string& secondBank);
 
+// Appends a standing-order line to the book's list and marks the book changed.
+void AddStandingOrderLine(Book& book, const std::string& line);
+
 } // namespace core

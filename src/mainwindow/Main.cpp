@@ -28,6 +28,7 @@ Main::Main(platform::Services& services, std::filesystem::path workingFolder)
     designMenus();
     designMenuHandlers();
     wireTextExchange();
+    wireMerge();
     designButtons();
     designEditBox();
     designGrid();
@@ -201,7 +202,7 @@ void Main::designMenuHandlers()
     DatapeekItem.Click = [this] { DatapeekItem_Click(); };
 
     for (platform::Menu* item :
-         {&NewCoItem, &ImportItem, &MergeItem, &ArchiveItem, &RestoreItem, &CoEditItem, &EditInvNum,
+         {&NewCoItem, &ImportItem, &ArchiveItem, &RestoreItem, &CoEditItem, &EditInvNum,
           &ItemLiabilities, &ItemMaintStock, &PayItem, &RcpItem, &XfrItem, &InvItem, &BillItem, &ItemSplits, &ItemEEC,
           &ItemConvertTType, &ItemCopyTran, &ItemPasteTran, &AddSTOItem, &STOItem, &BankItem, &VatItem, &CustItem,
           &CatItem, &FiltAllItem, &FiltDateItem, &FiltRefNumItem, &FiltTypeItem, &FiltVATItem, &FiltCommentItem,

@@ -340,6 +340,9 @@ private:
     void designGrid();
     void designButtons();
     void wireTextExchange();
+    // Merging another company file into the open book.
+    void wireMerge();
+    void MergeItem_Click();
     // A later piece of work owns what this item or button does: it says so.
     void wireNotAvailable(platform::Menu& item);
     void ShowNotAvailable(const std::string& caption);

@@ -1,4 +1,5 @@
 #include "datafile/DataFile.h"
+#include "datafile/MergeDataFile.h"
 #include "mainwindow/Main.h"
 #include "runtime/Error.h"
 #include "runtime/Number.h"
@@ -69,7 +70,7 @@ std::string Main::PrepareFileDialog(int op)
 
 bool Main::FileOp(int op)
 {
-    if (op != SaveAsOp && op != OpenOp && op != BackupOp)
+    if (op != SaveAsOp && op != OpenOp && op != MergeOp && op != BackupOp)
         return false;
     try {
         const std::filesystem::path chosen = runtime::pathFromText(PrepareFileDialog(op));
@@ -81,6 +82,9 @@ bool Main::FileOp(int op)
         case OpenOp:
             book.FileToOpen = chosen;
             return datafile::LoadDataFile(chosen, book, *this);
+        case MergeOp:
+            MergeFilePath = chosen;
+            return datafile::MergeDataFile(chosen, book, *this);
         default: {
             BackupFilePath = chosen;
             // A backup is a copy: the book keeps its name and its changes still wait to be saved.
