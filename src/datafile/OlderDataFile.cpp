@@ -65,6 +65,26 @@ ConvertedRecords convertRecords(const std::vector<std::string_view>& oldRecords,
     return converted;
 }
 
+// An older set-up's date "yymmdd" in the current form, years below 80 in the 2000s. Blank and
+// never-filled dates stay as they are.
+void widenSetUpDate(core::FixedText<8>& date)
+{
+    const std::string text = runtime::rtrim(std::string(date.view()));
+    if (text.size() != 6 || text.find_first_not_of("0123456789") != std::string::npos)
+        return;
+    date = (std::stoi(text.substr(0, 2)) < 80 ? "20" : "19") + text;
+}
+
+void widenSetUpDates(DataFileContents& contents)
+{
+    for (core::FilterSetup* setup : {&contents.currentFilter, &contents.previousFilter})
+        for (core::FixedText<8>* date : {&setup->FromDate, &setup->ToDate})
+            widenSetUpDate(*date);
+    for (core::FilterSetup& setup : contents.namedFilters)
+        for (core::FixedText<8>* date : {&setup.FromDate, &setup.ToDate})
+            widenSetUpDate(*date);
+}
+
 void adoptConverted(DataFileContents& contents, ConvertedRecords&& converted)
 {
     contents.transactions.assign(converted.lines->begin(), converted.lines->end());
@@ -181,6 +201,7 @@ bool convert(const OlderVersion& version, const std::filesystem::path& path, run
         ConvertedRecords converted = convertRecords(contents->transactions, book, log);
         const bool dropped = converted.dropped;
         adoptConverted(*contents, std::move(converted));
+        widenSetUpDates(*contents);
         if (version.layout.version == 2) {
             // Version 2 kept no templates: the book's stay, as for a new company.
             for (std::size_t i = 0; i < contents->templates.size(); ++i)

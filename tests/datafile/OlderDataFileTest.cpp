@@ -89,6 +89,9 @@ TEST_F(OlderDataFileTest, Version2ConvertsSavesOverItselfAndKeepsTheOldFile)
     EXPECT_EQ(book.company.CompanyAddress, "");
     EXPECT_EQ(book.company.CompanyPhone, "");
     EXPECT_EQ(book.company.LoadCounter, 0) << "not the previous company's counter";
+    ASSERT_EQ(book.ledger.Filters.Count(), 1);
+    EXPECT_EQ(book.ledger.Filters.At(1).FromDate.str(), "19991231");
+    EXPECT_EQ(book.ledger.Filters.At(1).ToDate.str(), "20050101");
     EXPECT_FALSE(book.ledger.FileChanged);
     EXPECT_EQ(book.CurrentDataFilePath, path);
 
