@@ -10,6 +10,7 @@
 #include "core/ListSearch.h"
 #include "core/StandingOrderLine.h"
 #include "core/TransactionEdits.h"
+#include "core/TransactionTable.h"
 #include "core/TransactionRecord.h"
 #include "datafile/CodeMirrorText.h"
 #include "datafile/DataFileContents.h"
@@ -70,18 +71,33 @@ bool addCodes(const DataFileContents& file, core::Book& book)
     return added;
 }
 
-// Numbers go on from the larger counters, so no number the book has given out comes again.
-void addTransactions(const DataFileContents& file, core::Book& book)
+// Numbers go on from the larger counters, so no number the book has given out comes again. The
+// records are appended as they are numbered; the indexes are rebuilt once afterwards. A record
+// that does not assemble has been reported and is left out.
+bool addTransactions(const DataFileContents& file, core::Book& book)
 {
-    book.counters.TransactionNumberCounter =
-        std::max(book.counters.TransactionNumberCounter, file.transactionNumberCounter);
-    book.counters.InvoiceNumberCounter = std::max(book.counters.InvoiceNumberCounter, file.invoiceNumberCounter);
+    core::SequenceCounters& counters = book.counters;
+    counters.TransactionNumberCounter = std::max(counters.TransactionNumberCounter, file.transactionNumberCounter);
+    counters.InvoiceNumberCounter = std::max(counters.InvoiceNumberCounter, file.invoiceNumberCounter);
+    const std::string editedTail = book.SplitTail;
+    bool added = false;
     for (std::string_view line : file.transactions) {
         core::TransactionFields fields;
         core::ParseTransactionRecord(book, line, fields);
-        fields.Number = book.counters.TakeNextTransactionNumber();
-        core::AddTransaction(book, fields);
+        const double counterBefore = counters.TransactionNumberCounter;
+        fields.Number = counters.TakeNextTransactionNumber();
+        std::optional<std::string> record = core::AssembleTransactionRecord(book, fields);
+        if (!record) {
+            counters.TransactionNumberCounter = counterBefore;
+            continue;
+        }
+        book.ledger.Transactions.Append(std::move(*record));
+        added = true;
     }
+    book.SplitTail = editedTail;
+    if (added)
+        core::RebuildDateIndex(book);
+    return added;
 }
 
 // Adds the named set-ups whose names the book does not hold yet, letter case ignored.
@@ -120,7 +136,7 @@ bool MergeDataFile(const std::filesystem::path& path, core::Book& book, DataFile
     bool changed = addCodes(*file, book);
     for (const std::string& line : file->standingOrders)
         core::AddStandingOrderLine(book, line);
-    addTransactions(*file, book);
+    changed = addTransactions(*file, book) || !file->standingOrders.empty() || changed;
     changed = addNamedFilters(*file, book) || changed;
     if (changed)
         ledger.FileChanged = true;
