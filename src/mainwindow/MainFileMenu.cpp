@@ -61,6 +61,8 @@ std::string Main::PrepareFileDialog(int op)
             if (isBlank(proposed) && !isBlank(book.CurrentDataFilePath))
                 proposed = std::filesystem::path(book.CurrentDataFilePath).replace_extension(".BAK");
             dialog.fileName = runtime::textOfPath(proposed);
+        } else if (op == MergeOp) {
+            dialog.fileName = MergeDialogStart();
         } else {
             dialog.fileName = runtime::textOfPath(*initial[op - 1]);
         }

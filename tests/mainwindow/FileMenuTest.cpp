@@ -194,6 +194,8 @@ TEST_F(FileMenuTest, MergeAsksToSaveFirstThenAddsTheChosenFileToTheOpenBook)
               "Current file '" + company.string() + "' has changed. Save before loading new file?");
     ASSERT_EQ(services.fileDialogs().size(), 1u);
     EXPECT_EQ(services.fileDialogs().front().title, "Quillbook : Merge with File...");
+    EXPECT_EQ(services.fileDialogs().front().fileName, company.parent_path().string() + "/*.QBD")
+        << "no file merged yet: the data file's folder";
     EXPECT_EQ(main.MergeFilePath, other);
     EXPECT_EQ(main.book.ledger.Transactions.UpperBound(), 13);
     EXPECT_EQ(main.book.CurrentDataFilePath, company) << "the book keeps its own file";
