@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+
 #include "core/Book.h"
 #include "datafile/DataFileWindow.h"
 #include "platform/ScriptedServices.h"
@@ -27,9 +29,11 @@ public:
     void setQueryScroll(int, int) override {}
     void ResetGridRow() override {}
     void ShowLoadedBook() override {}
+    const std::filesystem::path& workingFolder() const override { return folder_; }
 
 private:
     core::QueryOrder order_ = core::QueryOrder::ByDate;
+    std::filesystem::path folder_ = std::filesystem::temp_directory_path();
 };
 
 // A book shown in a headless window, as the data-file operations require.

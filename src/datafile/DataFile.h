@@ -22,7 +22,8 @@ bool SaveDataFile(const std::filesystem::path& path, core::Book& book, DataFileW
 
 // Opens a data file into the book. The file is read whole first; only when every section was read
 // does it replace the book's contents, so a failed load (reported, answer false) leaves the book,
-// its current path and its changed flag as they were. Older versions are refused for now.
+// its current path and its changed flag as they were. Files of versions 2 and 3 are converted
+// (ConvertDataFileV2, ConvertDataFileV3).
 bool LoadDataFile(const std::filesystem::path& path, core::Book& book, DataFileWindow& window);
 
 // Reads a current-format file. Nothing when it failed; every failure has been reported.

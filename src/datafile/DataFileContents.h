@@ -47,6 +47,27 @@ struct DataFileContents {
     std::array<core::TemplateRecord, 4> templates; // templates 1 to 4
 };
 
+// How a data file is read: the layout of its version (2, 3 or 2000), the messages of its first head
+// and of a run-time error, and which parts are wanted. Index lines not kept are read and skipped;
+// without templates reading ends after the filter set-ups. A version 2 or 3 file's transactions
+// are left as the older records, to be converted.
+struct DataFileLayout {
+    int version = 2000;
+    std::string_view headMessage;
+    std::string_view errorPrefix;
+    bool keepsIndexes = true;
+    bool readsTemplates = true;
+};
+
+inline constexpr DataFileLayout CurrentLayout{
+    2000, "Not a Quillbook Data File : Expected [Company Name V2000] section, found '",
+    "Error while loading Ver 2000 file : ", true, true};
+
+// Reads a data file of `layout` from its first line on. Nothing when it failed; every failure has
+// been reported.
+std::optional<DataFileContents> ReadDataFileContents(runtime::TextReader& in, core::Book& book,
+                                                     const DataFileLayout& layout);
+
 // Reads a current-format file from its first line on. Nothing when it failed; every failure has
 // been reported.
 std::optional<DataFileContents> ReadCurrentDataFile(runtime::TextReader& in, core::Book& book);

@@ -3,23 +3,17 @@
 #include "core/CodeTableEdits.h"
 #include "core/DataFiles.h"
 #include "core/IndexOperations.h"
+#include "datafile/CodeMirrorText.h"
 #include "datafile/DataFile.h"
 #include "datafile/DataFileContents.h"
 #include "datafile/DataFileWindow.h"
+#include "datafile/OlderDataFile.h"
 #include "runtime/TextFile.h"
 #include "runtime/Text.h"
 
 namespace datafile {
 
 namespace {
-
-constexpr int BankMirrorWidth = 27;
-constexpr int CustomerMirrorWidth = 27;
-
-std::string vatMirror(const std::string& line)
-{
-    return runtime::left(line, 3) + " " + runtime::mid(line, 17, 20);
-}
 
 void fillTable(platform::ListModel& table, platform::ListModel& mirror, const std::vector<std::string>& lines,
                std::string (*mirrorText)(const std::string&))
@@ -69,16 +63,14 @@ void PutContentsIntoBook(DataFileContents&& c, core::Book& book, DataFileWindow&
         window.setSortOrder(*c.order);
 
     core::CodeTables& codes = book.codes;
-    fillTable(codes.ListBankAccounts, codes.ComboBank, c.bankLines,
-              [](const std::string& line) { return runtime::left(line, BankMirrorWidth); });
+    fillTable(codes.ListBankAccounts, codes.ComboBank, c.bankLines, BankMirrorText);
     codes.BankListChanged = true;
     codes.TransferBankListChanged = true;
-    fillTable(codes.ListVATCodes, codes.ComboVAT, c.vatLines, vatMirror);
+    fillTable(codes.ListVATCodes, codes.ComboVAT, c.vatLines, VatMirrorText);
     codes.VatListChanged = true;
-    fillTable(codes.ListCustCodes, codes.ComboCustomer, c.customerLines,
-              [](const std::string& line) { return runtime::left(line, CustomerMirrorWidth); });
+    fillTable(codes.ListCustCodes, codes.ComboCustomer, c.customerLines, CustomerMirrorText);
     codes.CustomerListChanged = true;
-    fillTable(codes.ListAnalCodes, codes.ComboAnal, c.categoryLines, [](const std::string& line) { return line; });
+    fillTable(codes.ListAnalCodes, codes.ComboAnal, c.categoryLines, CategoryMirrorText);
     codes.CategoryListChanged = true;
     for (const std::string& line : c.standingOrders)
         codes.ListSTOs.AddItem(line);
@@ -119,16 +111,17 @@ bool LoadDataFile(const std::filesystem::path& path, core::Book& book, DataFileW
         book.messages.ShowErrorBox("Error : Unable to determine Version of Data File. Load Unsuccessful");
         return false;
     }
-    if (version != 2000) {
-        book.messages.ShowErrorBox("Error : Data files of version " + std::to_string(version)
-                                   + " cannot be converted by this program yet. Load Unsuccessful");
-        return false;
+    if (version == 2 || version == 3) {
+        const bool converted = version == 2 ? ConvertDataFileV2(path, file->reader, book, window)
+                                            : ConvertDataFileV3(path, file->reader, book, window);
+        if (!converted)
+            return false;
+    } else {
+        std::optional<DataFileContents> contents = ReadCurrentDataFile(file->reader, book);
+        if (!contents)
+            return false;
+        PutContentsIntoBook(std::move(*contents), book, window);
     }
-    std::optional<DataFileContents> contents = ReadCurrentDataFile(file->reader, book);
-    if (!contents)
-        return false;
-
-    PutContentsIntoBook(std::move(*contents), book, window);
     book.ledger.FileChanged = false;
     window.setSaveItemEnabled(true);
     book.CurrentDataFilePath = path;

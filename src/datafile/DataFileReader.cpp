@@ -27,7 +27,6 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-constexpr std::string_view ReadError = "Error while loading Ver 2000 file : ";
 
 // A failure whose message has been shown already.
 struct AlreadyReported {};
@@ -64,7 +63,10 @@ double recordNumberOf(std::string_view line)
 
 class ContentsReader {
 public:
-    ContentsReader(runtime::TextReader& in, core::Book& book) : in_(in), book_(book) {}
+    ContentsReader(runtime::TextReader& in, core::Book& book, const DataFileLayout& layout)
+        : in_(in), book_(book), layout_(layout)
+    {
+    }
 
     DataFileContents read()
     {
@@ -80,6 +82,10 @@ public:
         c_.categoryLines = escapedLines(counts_.category);
         expectSection("Expected [Standing Orders] section, found '");
         c_.standingOrders = escapedLines(counts_.standingOrders);
+        if (isVersion2())
+            for (std::string& line : c_.standingOrders)
+                line = runtime::left(line, OlderStandingOrderGap) + std::string(OlderStandingOrderGap, ' ')
+                       + runtime::mid(line, OlderStandingOrderGap + 1);
         expectSection("Expected [Transactions] section, found '");
         readTransactions();
         expectSection("Expected [Date Index] section, found '");
@@ -87,6 +93,8 @@ public:
         expectSection("Expected [Query Index] section, found '");
         c_.queryIndex = indexLines(counts_.queryIndex, sections::QueryIndex);
         readFilters();
+        if (isVersion2() || !layout_.readsTemplates)
+            return std::move(c_);
         expectSection("Expected [Invoice Templates] section, found '");
         readTemplate(0);
         readTemplate(1);
@@ -99,6 +107,12 @@ public:
     }
 
 private:
+    // A version-2 standing order lacks the 10 columns that now follow its tenth.
+    static constexpr int OlderStandingOrderGap = 10;
+
+    bool isVersion2() const { return layout_.version == 2; }
+    bool isOlder() const { return layout_.version != 2000; }
+
     // Section heads are told apart by their first four characters, letter case ignored.
     void expectSection(const std::string& expected)
     {
@@ -120,7 +134,8 @@ private:
         c_.transactions.reserve(static_cast<std::size_t>(counts_.transactions));
         for (int i = 0; i < counts_.transactions; ++i) {
             const std::string_view line = in_.readLineView();
-            if (!core::RecordAmountInRange(line))
+            // An older record is checked when it is converted.
+            if (!isOlder() && !core::RecordAmountInRange(line))
                 throw runtime::Error(runtime::Overflow, "Transaction " + std::to_string(i + 1) + " holds an amount of '"
                                                             + std::string(core::RecordField(line, core::RecordColumns::Amount))
                                                             + "', more than a book can hold");
@@ -160,8 +175,13 @@ private:
 
     void readHeader()
     {
-        expectSection("Not a Quillbook Data File : Expected [Company Name V2000] section, found '");
+        expectSection(std::string(layout_.headMessage));
         c_.company.CompanyName = in_.readLine();
+        if (isVersion2()) {
+            // Version 2 kept no address, telephone or load counter: they start empty.
+            c_.company.InceptionDate = in_.readLine();
+            return;
+        }
         c_.company.CompanyAddress = unescapedLine();
         c_.company.CompanyPhone = unescapedLine();
         c_.company.InceptionDate = in_.readLine();
@@ -182,15 +202,23 @@ private:
         counts_.transactions = count();
         counts_.dateIndex = count();
         counts_.queryIndex = count();
-        c_.transactionNumberCounter = runtime::val(in_.readLine());
-        c_.invoiceNumberCounter = runtime::val(in_.readLine());
-        skipLines(sections::ReservedCountLines);
+        if (isVersion2()) {
+            // One line holds both counters: the transaction number in 1-6, the invoice number in 7-12.
+            const std::string counters = in_.readLine();
+            c_.transactionNumberCounter = runtime::val(runtime::mid(counters, 1, 6));
+            c_.invoiceNumberCounter = runtime::val(runtime::mid(counters, 7, 6));
+        } else {
+            c_.transactionNumberCounter = runtime::val(in_.readLine());
+            c_.invoiceNumberCounter = runtime::val(in_.readLine());
+            skipLines(sections::ReservedCountLines);
+        }
         const std::string order = runtime::rtrim(in_.readLine());
         if (order == sections::ByDate)
             c_.order = core::QueryOrder::ByDate;
         else if (order == sections::ByReference)
             c_.order = core::QueryOrder::ByReference;
-        skipLines(sections::ReservedGrossLines);
+        if (!isVersion2())
+            skipLines(sections::ReservedGrossLines);
         counts_.namedFilters = count();
         if (counts_.transactions > core::TransactionTable::MaxTransactions)
             throw runtime::Error(runtime::SubscriptOutOfRange,
@@ -201,6 +229,10 @@ private:
     // "key  number": the 20-character key, a blank, then the record number with its sign position.
     std::vector<core::IndexEntry> indexLines(int count, std::string_view section)
     {
+        if (!layout_.keepsIndexes) {
+            skipLines(count);
+            return {};
+        }
         std::vector<core::IndexEntry> entries;
         entries.reserve(static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i) {
@@ -240,6 +272,7 @@ private:
 
     runtime::TextReader& in_;
     core::Book& book_;
+    const DataFileLayout& layout_;
     DataFileContents c_;
     Counts counts_;
     std::size_t section_ = 0;
@@ -253,20 +286,26 @@ std::optional<DataFileContents> ReadCurrentDataFile(const std::filesystem::path&
         runtime::TextReader in(path);
         return ReadCurrentDataFile(in, book);
     } catch (const std::exception& error) {
-        book.messages.ShowErrorBox(std::string(ReadError) + error.what());
+        book.messages.ShowErrorBox(std::string(CurrentLayout.errorPrefix) + error.what());
     }
     return std::nullopt;
 }
 
 std::optional<DataFileContents> ReadCurrentDataFile(runtime::TextReader& in, core::Book& book)
 {
+    return ReadDataFileContents(in, book, CurrentLayout);
+}
+
+std::optional<DataFileContents> ReadDataFileContents(runtime::TextReader& in, core::Book& book,
+                                                     const DataFileLayout& layout)
+{
     try {
-        return ContentsReader(in, book).read();
+        return ContentsReader(in, book, layout).read();
     } catch (const WrongSection& wrong) {
         book.messages.ShowErrorBox(wrong.what());
     } catch (const AlreadyReported&) {
     } catch (const std::exception& error) {
-        book.messages.ShowErrorBox(std::string(ReadError) + error.what());
+        book.messages.ShowErrorBox(std::string(layout.errorPrefix) + error.what());
     }
     return std::nullopt;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 
@@ -23,6 +24,8 @@ public:
     // the filter dialog, the totals labels, the named-filter combos, and the main filter combo's
     // text set to the current filter's name.
     virtual void ShowLoadedBook() = 0;
+    // The folder the program started in, which keeps the conversion log.
+    virtual const std::filesystem::path& workingFolder() const = 0;
 };
 
 // The window a data-file operation is given must be the one attached to its book: the operation

@@ -33,6 +33,7 @@ Main::Main(platform::Services& services, std::filesystem::path workingFolder)
     wireDocuments();
     wireReports();
     wireArchive();
+    wireMerge();
     designButtons();
     designEditBox();
     designGrid();
@@ -214,7 +215,7 @@ void Main::designMenuHandlers()
     FontItem.Click = [this] { reports::ChooseReportFont(reportDesk); };
 
     for (platform::Menu* item :
-         {&MergeItem, &ItemSplits, &STOItem, &RepVATItem,
+         {&ItemSplits, &STOItem, &RepVATItem,
           &RepBankItem, &RepDebtorsItem, &RepCreditorsItem, &RepProfLossItem, &RepAnalItem, &ItemRepCustState,
           &ItemMailMerge, &ItemRepSysAudit, &ItemFinaccs,
           &RepReconItem, &ItemSimpleInvoice, &ItemMultiInvoice, &ItemRemittanceTemp, &ItemMailTemp})

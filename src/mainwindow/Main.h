@@ -411,6 +411,12 @@ private:
     documents::BatchInvoiceRun batchInvoices_;
     void wireReports();
     void wireArchive();
+    // Merging another company file into the open book.
+    void wireMerge();
+    void MergeItem_Click();
+    // The merge dialog opens on the last file merged, else in the data file's folder, else in
+    // the working folder.
+    std::string MergeDialogStart() const;
     // A later piece of work owns what this item or button does: it says so.
     void wireNotAvailable(platform::Menu& item);
     void ShowNotAvailable(const std::string& caption);

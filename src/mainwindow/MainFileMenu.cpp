@@ -1,4 +1,5 @@
 #include "datafile/DataFile.h"
+#include "datafile/MergeDataFile.h"
 #include "mainwindow/Main.h"
 #include "runtime/Error.h"
 #include "runtime/Number.h"
@@ -60,6 +61,8 @@ std::string Main::PrepareFileDialog(int op)
             if (isBlank(proposed) && !isBlank(book.CurrentDataFilePath))
                 proposed = std::filesystem::path(book.CurrentDataFilePath).replace_extension(".BAK");
             dialog.fileName = runtime::textOfPath(proposed);
+        } else if (op == MergeOp) {
+            dialog.fileName = MergeDialogStart();
         } else {
             dialog.fileName = runtime::textOfPath(*initial[op - 1]);
         }
@@ -71,7 +74,7 @@ bool Main::FileOp(int op)
 {
     if (op == ImportOp || op == ArchiveOp || op == RestoreOp)
         return RunFileOperation(op);
-    if (op != SaveAsOp && op != OpenOp && op != BackupOp)
+    if (op != SaveAsOp && op != OpenOp && op != MergeOp && op != BackupOp)
         return false;
     try {
         const std::filesystem::path chosen = runtime::pathFromText(PrepareFileDialog(op));
@@ -83,6 +86,9 @@ bool Main::FileOp(int op)
         case OpenOp:
             book.FileToOpen = chosen;
             return datafile::LoadDataFile(chosen, book, *this);
+        case MergeOp:
+            MergeFilePath = chosen;
+            return datafile::MergeDataFile(chosen, book, *this);
         default: {
             BackupFilePath = chosen;
             // A backup is a copy: the book keeps its name and its changes still wait to be saved.

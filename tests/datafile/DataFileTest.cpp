@@ -216,9 +216,13 @@ TEST_F(DataFileTest, FailedLoadLeavesTheBookAsItWas)
         {"first line in lower case",
          [](auto lines) { lines[0] = "[company name v2000]"; return lines; },
          "Error : Unable to determine Version of Data File. Load Unsuccessful"},
-        {"older version",
-         [](auto lines) { lines[0] = "[Company Name V3]"; return lines; },
-         "Error : Data files of version 3 cannot be converted by this program yet. Load Unsuccessful"},
+        {"older version cut short",
+         [](auto lines) {
+             lines[0] = "[Company Name V3]";
+             lines.resize(indexOf(lines, "[Transactions]") + 2);
+             return lines;
+         },
+         "Error while loading Ver 3 file : Input past end of file"},
         {"truncated in the transactions",
          [](auto lines) { lines.resize(indexOf(lines, "[Transactions]") + 2); return lines; },
          "Error while loading Ver 2000 file : Input past end of file"},

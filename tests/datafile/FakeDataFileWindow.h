@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "core/FakeBookWindow.h"
@@ -19,6 +20,7 @@ public:
     }
     void ResetGridRow() override { ++gridRowResets; }
     void ShowLoadedBook() override { ++loadedBookShown; }
+    const std::filesystem::path& workingFolder() const override { return folder; }
 
     bool saveItemEnabled = false;
     std::string caption;
@@ -26,4 +28,5 @@ public:
     int scrollValue = 0;
     int gridRowResets = 0;
     int loadedBookShown = 0;
+    std::filesystem::path folder = std::filesystem::current_path();
 };

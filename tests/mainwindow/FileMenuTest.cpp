@@ -181,6 +181,27 @@ TEST_F(FileMenuTest, CancelledDialogsChangeNothingAndSayNothing)
     EXPECT_EQ(readBytes(company), before);
 }
 
+TEST_F(FileMenuTest, MergeAsksToSaveFirstThenAddsTheChosenFileToTheOpenBook)
+{
+    change();
+    services.answerMessageBox(platform::Answer::No);
+    services.answerFileDialog(other.string());
+
+    main.MergeItem.userClick();
+
+    ASSERT_EQ(services.messageBoxes().size(), 1u);
+    EXPECT_EQ(services.messageBoxes()[0].box.text,
+              "Current file '" + company.string() + "' has changed. Save before loading new file?");
+    ASSERT_EQ(services.fileDialogs().size(), 1u);
+    EXPECT_EQ(services.fileDialogs().front().title, "Quillbook : Merge with File...");
+    EXPECT_EQ(services.fileDialogs().front().fileName, company.parent_path().string() + "/*.QBD")
+        << "no file merged yet: the data file's folder";
+    EXPECT_EQ(main.MergeFilePath, other);
+    EXPECT_EQ(main.book.ledger.Transactions.UpperBound(), 13);
+    EXPECT_EQ(main.book.CurrentDataFilePath, company) << "the book keeps its own file";
+    EXPECT_TRUE(main.book.ledger.FileChanged);
+}
+
 TEST_F(FileMenuTest, LaterItemsSayTheyAreNotAvailableYet)
 {
     struct Case {

@@ -1,0 +1,250 @@
+#include "datafile/OlderDataFile.h"
+
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <vector>
+
+#include "core/Book.h"
+#include "core/BusyPointer.h"
+#include "core/IndexOperations.h"
+#include "core/TransactionRecord.h"
+#include "datafile/ConversionLog.h"
+#include "datafile/DataFile.h"
+#include "datafile/DataFileContents.h"
+#include "datafile/DataFileWindow.h"
+#include "runtime/AtomicFile.h"
+#include "runtime/Error.h"
+#include "runtime/PathText.h"
+#include "runtime/Text.h"
+#include "runtime/TextFile.h"
+
+namespace datafile {
+
+namespace {
+
+struct OlderVersion {
+    DataFileLayout layout;
+    const char* word;      // "QB2"
+    const char* extension; // the old file's copy: "qb2"
+};
+
+const OlderVersion Version2{{2, "Expected [Company Name] section, found '", "Error while loading Ver 2 file : ", false, false},
+                            "QB2", "qb2"};
+const OlderVersion Version3{{3, "Not a Quillbook Data File : Expected [Company Name V3] section, found '",
+                             "Error while loading Ver 3 file : ", false, true},
+                            "QB3", "qb3"};
+
+// The converted records, kept together so the table can take views of them.
+struct ConvertedRecords {
+    std::shared_ptr<std::vector<std::string>> lines = std::make_shared<std::vector<std::string>>();
+    bool dropped = false;
+};
+
+// Each older record parsed and assembled in the current layout. A record whose values do not fit
+// (its assembly has shown why) is dropped and logged; the next one takes its place.
+ConvertedRecords convertRecords(const std::vector<std::string_view>& oldRecords, core::Book& book,
+                                const ConversionLog& log)
+{
+    ConvertedRecords converted;
+    converted.lines->reserve(oldRecords.size());
+    // The parse leaves each record's split tail in the book, where the edit box keeps its own.
+    const std::string editedTail = book.SplitTail;
+    for (std::string_view old : oldRecords) {
+        core::TransactionFields fields;
+        core::ParseOldTransactionRecord(book, old, fields);
+        std::string record = core::AssembleTransactionRecordMarked(book, fields);
+        if (!record.empty() && record.front() == core::OverLongRecordMarker) {
+            log.writeDroppedRecord(old, std::string_view(record).substr(1));
+            converted.dropped = true;
+            continue;
+        }
+        converted.lines->push_back(std::move(record));
+    }
+    book.SplitTail = editedTail;
+    return converted;
+}
+
+// An older set-up's date "yymmdd" in the current form, years below 80 in the 2000s. Blank and
+// never-filled dates stay as they are.
+void widenSetUpDate(core::FixedText<8>& date)
+{
+    const std::string text = runtime::rtrim(std::string(date.view()));
+    if (text.size() != 6 || text.find_first_not_of("0123456789") != std::string::npos)
+        return;
+    date = (std::stoi(text.substr(0, 2)) < 80 ? "20" : "19") + text;
+}
+
+void widenSetUpDates(DataFileContents& contents)
+{
+    for (core::FilterSetup* setup : {&contents.currentFilter, &contents.previousFilter})
+        for (core::FixedText<8>* date : {&setup->FromDate, &setup->ToDate})
+            widenSetUpDate(*date);
+    for (core::FilterSetup& setup : contents.namedFilters)
+        for (core::FixedText<8>* date : {&setup.FromDate, &setup.ToDate})
+            widenSetUpDate(*date);
+}
+
+void adoptConverted(DataFileContents& contents, ConvertedRecords&& converted)
+{
+    contents.transactions.assign(converted.lines->begin(), converted.lines->end());
+    contents.transactionText = std::move(converted.lines);
+}
+
+// The old path, trimmed, with its last three characters in place of the extension given.
+std::filesystem::path copyPathOf(const std::filesystem::path& path, const char* extension)
+{
+    const std::string text = runtime::rtrim(runtime::textOfPath(path));
+    return runtime::pathFromText(runtime::left(text, text.size() < 3 ? 0 : text.size() - 3) + extension);
+}
+
+void copyFile(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    std::ifstream in(from, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (!in.good() && !in.eof())
+        throw runtime::Error(runtime::PathFileAccessError, runtime::describeError(runtime::PathFileAccessError));
+    runtime::AtomicFile copy(to);
+    copy.writer().write(bytes);
+    copy.commit();
+}
+
+// The main window as the converted book meets it while it is saved in a book of its own: the
+// sort order and scroll bar the save writes.
+class ConversionWindow final : public DataFileWindow {
+public:
+    explicit ConversionWindow(DataFileWindow& shown) : shown_(shown), order_(shown.SortOrder()) {}
+
+    core::QueryOrder SortOrder() const override { return order_; }
+    void setSortOrder(core::QueryOrder order) override { order_ = order; }
+    void ClearEntryFields(int) override {}
+    void UpdateMenuState() override {}
+    void TickFilterMenu(const core::FilterMenuTicks&) override {}
+    void ShowTotalsLabels(bool, bool) override {}
+    void ClearFilterCodeLists() override {}
+    void RefreshQueryGrid() override {}
+    void SyncQueryScrollBar() override {}
+    void SaveTheFile() override {}
+    void setSaveItemEnabled(bool) override {}
+    void setCaption(const std::string&) override {}
+    int QueryScrollMax() const override { return scrollMax_; }
+    int QueryScrollValue() const override { return scrollValue_; }
+    void setQueryScroll(int max, int value) override
+    {
+        scrollMax_ = max;
+        scrollValue_ = value;
+    }
+    void ResetGridRow() override {}
+    void ShowLoadedBook() override {}
+    const std::filesystem::path& workingFolder() const override { return shown_.workingFolder(); }
+
+private:
+    DataFileWindow& shown_;
+    core::QueryOrder order_;
+    int scrollMax_ = 0;
+    int scrollValue_ = 0;
+};
+
+// Puts the converted contents into a book and builds its indexes afresh: the date index from the
+// table, the query index under the book's current filter, in the menu's sort order.
+void putConvertedIntoBook(DataFileContents&& contents, core::Book& book, DataFileWindow& window)
+{
+    PutContentsIntoBook(std::move(contents), book, window);
+    core::RebuildDateIndex(book);
+    core::ApplyFilterInSortOrder(book);
+    window.SyncQueryScrollBar();
+    window.RefreshQueryGrid();
+}
+
+// Saves the converted book over the old file without touching the open book, so that a failed
+// save leaves it as it was.
+bool saveConverted(const std::filesystem::path& path, DataFileContents contents, core::Book& book,
+                   DataFileWindow& window)
+{
+    core::Book converted(book.services());
+    converted.messages.MessagesEnabled = book.messages.MessagesEnabled;
+    ConversionWindow convertedWindow(window);
+    converted.ledger.AttachWindow(convertedWindow);
+    putConvertedIntoBook(std::move(contents), converted, convertedWindow);
+    return SaveDataFile(path, converted, convertedWindow);
+}
+
+std::string errorsBoxText(const OlderVersion& version, const ConversionLog& log)
+{
+    const std::string word = version.word;
+    return "Errors were encountered during the conversion of the file. It is unlikely that the bad record(s) were "
+           "visible in your "
+           + word + " Accounts.\r\rThe bad record(s) have been removed and have been placed in the file '"
+           + runtime::textOfPath(log.path()) + "'.\r\rPlease check that your QBMAIN accounts balance with your "
+           + word + " accounts.";
+}
+
+void showPlainBox(platform::Services& services, const std::string& text)
+{
+    core::SetMousePointer(services, core::DefaultPointer);
+    services.messageBox({text, "", platform::Buttons::OK, platform::Icon::None});
+}
+
+bool convert(const OlderVersion& version, const std::filesystem::path& path, runtime::TextReader& in,
+             core::Book& book, DataFileWindow& window)
+{
+    ExpectAttached(book.ledger, window);
+    platform::Services& services = book.services();
+    const ConversionLog log(window.workingFolder() / ConversionLog::FileName, version.word);
+    try {
+        log.writeRunStart(path, services.now());
+        std::optional<DataFileContents> contents = ReadDataFileContents(in, book, version.layout);
+        if (!contents)
+            return false;
+        ConvertedRecords converted = convertRecords(contents->transactions, book, log);
+        const bool dropped = converted.dropped;
+        adoptConverted(*contents, std::move(converted));
+        widenSetUpDates(*contents);
+        if (version.layout.version == 2) {
+            // Version 2 kept no templates: the book's stay, as for a new company.
+            for (std::size_t i = 0; i < contents->templates.size(); ++i)
+                contents->templates[i] = book.Templates[i + 1];
+        }
+
+        showPlainBox(services, "Converting your data to Year 2000 format\rThis may take some time.......\r\r"
+                               "Press ENTER to begin the conversion");
+        core::BusyPointer busy(services);
+        copyFile(path, copyPathOf(path, version.extension));
+        if (!saveConverted(path, *contents, book, window))
+            return false;
+        putConvertedIntoBook(std::move(*contents), book, window);
+
+        showPlainBox(services, "Your data has been converted for Year 2000 compatablilty.\rYour old file has been "
+                               "saved with the extension ."
+                                   + runtime::ucase(version.extension));
+        log.writeRunEnd(dropped, services.now());
+        if (dropped)
+            book.messages.ShowWarningBox(errorsBoxText(version, log));
+        log.writeRuleLine();
+        services.doEvents();
+        if (dropped)
+            services.startProgram("Notepad.exe " + runtime::textOfPath(log.path()), platform::WindowStyle::Maximized);
+        return true;
+    } catch (const runtime::Error& error) {
+        book.messages.ShowErrorBox(std::string(version.layout.errorPrefix) + error.description());
+    } catch (const std::exception& error) {
+        book.messages.ShowErrorBox(std::string(version.layout.errorPrefix) + error.what());
+    }
+    return false;
+}
+
+} // namespace
+
+bool ConvertDataFileV2(const std::filesystem::path& path, runtime::TextReader& in, core::Book& book,
+                       DataFileWindow& window)
+{
+    return convert(Version2, path, in, book, window);
+}
+
+bool ConvertDataFileV3(const std::filesystem::path& path, runtime::TextReader& in, core::Book& book,
+                       DataFileWindow& window)
+{
+    return convert(Version3, path, in, book, window);
+}
+
+} // namespace datafile

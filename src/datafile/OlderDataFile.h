@@ -1,0 +1,29 @@
+#pragma once
+
+#include <filesystem>
+
+namespace core {
+class Book;
+}
+
+namespace runtime {
+class TextReader;
+}
+
+// Data files of the two older versions, 2 ("[Company Name]") and 3 ("[Company Name V3]"), whose
+// transaction records held two-digit years. A load converts them: the old file is read whole, its
+// records converted (those that cannot be are dropped and written to the conversion log), the old
+// file is copied beside itself with the extension "qb2" or "qb3", and the book is saved over it in
+// the current format. Only then does the book take the file's contents, so a conversion that
+// stops with a message leaves the book and the old file as they were.
+namespace datafile {
+
+class DataFileWindow;
+
+// `in` is the old file, read from its first line on. True when the whole conversion completed.
+bool ConvertDataFileV2(const std::filesystem::path& path, runtime::TextReader& in, core::Book& book,
+                       DataFileWindow& window);
+bool ConvertDataFileV3(const std::filesystem::path& path, runtime::TextReader& in, core::Book& book,
+                       DataFileWindow& window);
+
+} // namespace datafile
