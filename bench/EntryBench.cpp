@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "FullBook.h"
+#include "StartWizard.h"
 #include "core/CodeLines.h"
 #include "core/CodeTableEdits.h"
 #include "mainwindow/CodeRecords.h"
@@ -17,6 +18,7 @@ constexpr int RoomLeft = 2000;
 struct NearlyFullMain {
     NearlyFullMain() : main(services, folder())
     {
+        bench::CloseStartWizardWhenShown(services);
         main.Show();
         bench::FillFullBook(main.book, core::TransactionTable::MaxTransactions - RoomLeft);
         core::BankAccountRecord bank;

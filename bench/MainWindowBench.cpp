@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "FullBook.h"
+#include "StartWizard.h"
 #include "core/FilterStore.h"
 #include "core/Statistics.h"
 #include "datafile/DataFile.h"
@@ -23,6 +24,7 @@ const fs::path& FullBookFolder()
         fs::remove_all(path);
         fs::create_directories(path);
         platform::ScriptedServices services;
+        bench::CloseStartWizardWhenShown(services);
         mainwindow::Main main(services, path);
         main.ensureLoaded();
         bench::FillFullBook(main.book);
@@ -69,6 +71,7 @@ void HeadlessMainWithoutBook(benchmark::State& state)
     fs::create_directories(empty);
     for (auto _ : state) {
         platform::ScriptedServices services;
+        bench::CloseStartWizardWhenShown(services);
         mainwindow::Main main(services, empty);
         main.Show();
         benchmark::DoNotOptimize(main.PageSize);
