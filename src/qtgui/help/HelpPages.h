@@ -22,6 +22,7 @@ its bank accounts and its VAT.</p>
   <li><a href="start.html#bank-accounts">Bank accounts</a></li>
   </ul></li>
 <li><a href="transactions.html">Entering transactions</a></li>
+<li><a href="filters.html">Filters</a></li>
 <li><a href="reports.html">Reports</a></li>
 <li><a href="usinghelp.html">Using help</a></li>
 </ul>
@@ -51,8 +52,8 @@ statements to hand: the start balance should be the one they show.</p>
 
 {"transactions.html", R"(<html><body>
 <h1>Entering transactions</h1>
-<p>The grid at the top of the main window lists the transactions of the current filter; the edit box
-below it shows one transaction.</p>
+<p>The grid of the main window lists the transactions of the current filter; the edit box above it
+shows one transaction.</p>
 <h2>A new transaction</h2>
 <p>Choose its kind: a <b>payment</b>, a <b>receipt</b>, a <b>transfer</b> between two of your bank
 accounts, an <b>invoice</b> you send or a <b>bill</b> you receive. Fill in the date, reference, bank
@@ -71,6 +72,27 @@ transactions for you, and the reconciliation window lets you tick off transactio
 statement.</p>
 <p>If Auto Save is ticked in the Options menu, the data file is saved after every change; otherwise
 use <b>Save</b> in the File menu.</p>
+<p><a href="contents.html">Contents</a></p>
+</body></html>)"},
+
+{"filters.html", R"(<html><body>
+<h1>Filters</h1>
+<p>A filter chooses which transactions the grid lists, and which the printed list and the list
+reports take. Choose <b>By All Criteria</b> from the Filter menu to see every criterion, or double-click
+a column heading of the grid to set that column's criterion alone.</p>
+<h2>Criteria</h2>
+<p>Each criterion is switched on or off; a frame whose caption is green is on. A transaction is
+listed when it passes every criterion that is on: a date range, a reference, the transaction types,
+a bank account, a customer or supplier, a VAT code, a category, words in the memo, an amount
+compared with a figure, and whether it is reconciled. <b>All Off</b> switches every criterion off,
+so that every transaction is listed.</p>
+<h2>Named filters</h2>
+<p>Give the criteria a name and press <b>Save</b> to keep them with the company. A saved filter is
+chosen again from the list in the filter window, or from the filter list under the buttons of the
+main window. <b>Delete</b> removes the chosen one. The names (CURRENT), (PREVIOUS) and (CUSTOMISED)
+are kept by the program for the filter in use, the one before it and criteria changed since a
+filter was chosen.</p>
+<p><b>Explain Filter</b> on the Filter menu says in words what the current filter lists.</p>
 <p><a href="contents.html">Contents</a></p>
 </body></html>)"},
 
