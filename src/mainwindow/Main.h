@@ -417,7 +417,7 @@ private:
     // The merge dialog opens on the last file merged, else in the data file's folder, else in
     // the working folder.
     std::string MergeDialogStart() const;
-    // A later piece of work owns what this item or button does: it says so.
+    // What this item or button does is not built yet: it says so.
     void wireNotAvailable(platform::Menu& item);
     void ShowNotAvailable(const std::string& caption);
 
