@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 #include <array>
-#include <memory>
 #include <string>
 
 #include "platform/Controls.h"
@@ -20,10 +19,10 @@ QApplication& application()
     static int argc = 1;
     static char name[] = "qb_bench";
     static char* argv[] = {name, nullptr};
-    static const std::unique_ptr<QApplication> app = [] {
+    static QApplication* const app = [] {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        return std::make_unique<QApplication>(argc, argv);
+        return new QApplication(argc, argv);
     }();
     return *app;
 }
@@ -59,10 +58,12 @@ struct ShownForm {
     PeersForm form{services};
 };
 
+// The window and the application live as long as the process: by the time static objects are
+// destroyed, Qt's own statics are gone and tearing a window down would crash.
 PeersForm& shownForm()
 {
-    static ShownForm shown;
-    return shown.form;
+    static ShownForm* const shown = new ShownForm;
+    return shown->form;
 }
 
 std::string transactionRow(int row)
