@@ -1,4 +1,4 @@
-#include "documents/SpecialFields.h"
+#include "documents/FieldTags.h"
 
 #include "runtime/Text.h"
 

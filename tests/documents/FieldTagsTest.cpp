@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "documents/SpecialFields.h"
+#include "documents/FieldTags.h"
 
 namespace {
 
@@ -12,7 +12,7 @@ using documents::GetSpecialFieldName;
 using documents::GetSpecialFieldSample;
 using documents::GetSpecialFieldToken;
 
-TEST(SpecialFields, LookUpsIgnoreTrailingBlanksButNotCase)
+TEST(FieldTags, LookUpsIgnoreTrailingBlanksButNotCase)
 {
     EXPECT_EQ(GetSpecialFieldName("~CA  "), "Customer Address");
     EXPECT_EQ(GetSpecialFieldName("~ca"), "");
@@ -24,14 +24,14 @@ TEST(SpecialFields, LookUpsIgnoreTrailingBlanksButNotCase)
     EXPECT_EQ(GetSpecialFieldSample("~ZZ"), "");
 }
 
-TEST(SpecialFields, SplitSamplesShowAColumnOfThreeLines)
+TEST(FieldTags, SplitSamplesShowAColumnOfThreeLines)
 {
     EXPECT_EQ(GetSpecialFieldSample("~ID"),
               "ABCDEFGHIJKLMNOPQRSTUVWXYZABCD\r\nXXXXXXXX  SPLIT DESC  XXXXXXXX\r\nABCDEFGHIJKLMNOPQRSTUVWXYZABCD");
     EXPECT_EQ(GetSpecialFieldSample("~TM"), "<Memo                \r\n : \r\n :                Memo>");
 }
 
-TEST(SpecialFields, EveryTagIsATildeAndTwoCapitalsAndAppearsOnce)
+TEST(FieldTags, EveryTagIsATildeAndTwoCapitalsAndAppearsOnce)
 {
     std::set<std::string> tags;
     for (const documents::SpecialField& field : documents::SpecialFieldTable()) {
