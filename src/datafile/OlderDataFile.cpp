@@ -13,6 +13,7 @@
 #include "datafile/DataFile.h"
 #include "datafile/DataFileContents.h"
 #include "datafile/DataFileWindow.h"
+#include "datafile/UnshownDataFileWindow.h"
 #include "runtime/AtomicFile.h"
 #include "runtime/Error.h"
 #include "runtime/PathText.h"
@@ -109,42 +110,6 @@ void copyFile(const std::filesystem::path& from, const std::filesystem::path& to
     copy.commit();
 }
 
-// The main window as the converted book meets it while it is saved in a book of its own: the
-// sort order and scroll bar the save writes.
-class ConversionWindow final : public DataFileWindow {
-public:
-    explicit ConversionWindow(DataFileWindow& shown) : shown_(shown), order_(shown.SortOrder()) {}
-
-    core::QueryOrder SortOrder() const override { return order_; }
-    void setSortOrder(core::QueryOrder order) override { order_ = order; }
-    void ClearEntryFields(int) override {}
-    void UpdateMenuState() override {}
-    void TickFilterMenu(const core::FilterMenuTicks&) override {}
-    void ShowTotalsLabels(bool, bool) override {}
-    void ClearFilterCodeLists() override {}
-    void RefreshQueryGrid() override {}
-    void SyncQueryScrollBar() override {}
-    void SaveTheFile() override {}
-    void setSaveItemEnabled(bool) override {}
-    void setCaption(const std::string&) override {}
-    int QueryScrollMax() const override { return scrollMax_; }
-    int QueryScrollValue() const override { return scrollValue_; }
-    void setQueryScroll(int max, int value) override
-    {
-        scrollMax_ = max;
-        scrollValue_ = value;
-    }
-    void ResetGridRow() override {}
-    void ShowLoadedBook() override {}
-    const std::filesystem::path& workingFolder() const override { return shown_.workingFolder(); }
-
-private:
-    DataFileWindow& shown_;
-    core::QueryOrder order_;
-    int scrollMax_ = 0;
-    int scrollValue_ = 0;
-};
-
 // Puts the converted contents into a book and builds its indexes afresh: the date index from the
 // table, the query index under the book's current filter, in the menu's sort order.
 void putConvertedIntoBook(DataFileContents&& contents, core::Book& book, DataFileWindow& window)
@@ -163,7 +128,8 @@ bool saveConverted(const std::filesystem::path& path, DataFileContents contents,
 {
     core::Book converted(book.services());
     converted.messages.MessagesEnabled = book.messages.MessagesEnabled;
-    ConversionWindow convertedWindow(window);
+    // The converted book is saved with the shown window's sort order, from a book no one sees.
+    UnshownDataFileWindow convertedWindow(window.SortOrder(), window.workingFolder());
     converted.ledger.AttachWindow(convertedWindow);
     putConvertedIntoBook(std::move(contents), converted, convertedWindow);
     return SaveDataFile(path, converted, convertedWindow);
