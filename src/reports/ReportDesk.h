@@ -7,6 +7,7 @@
 
 #include "core/Book.h"
 #include "platform/Services.h"
+#include "reports/ReconciliationPrintout.h"
 
 namespace reports {
 
@@ -79,6 +80,8 @@ public:
     std::string MailMergeCustomerCode;
     // The columns of the printed list in production; column n is ReportColumns[n - 1].
     std::vector<ReportColumn> ReportColumns;
+    // The reconciliation window's list as its Print button hands it over.
+    ReconciliationPrintout Reconciliation;
 
     // The print-job window and the report font dialog: made on first use, kept for the desk's life.
     CancelForm& PrintJobWindow();
