@@ -19,6 +19,8 @@ constexpr int FirstDisplayableDay = 18264; // 1 January 1950
 
 constexpr const char* DisplayDatePattern = "dd/Mmm/yyyy";
 constexpr std::string_view StoredDatePattern = "yyyymmdd";
+constexpr std::array<std::string_view, 12> MonthNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 constexpr std::array<std::string_view, 12> MonthNumbers = {"01", "02", "03", "04", "05", "06",
                                                            "07", "08", "09", "10", "11", "12"};
 
@@ -55,7 +57,7 @@ std::optional<std::string> shownDateAsYmd(std::string_view text)
         return std::nullopt;
     const std::string_view month = date.substr(3, 3);
     unsigned monthNumber = 1;
-    while (monthNumber <= 12 && MonthAbbreviation(MonthNumbers[monthNumber - 1]) != month)
+    while (monthNumber <= 12 && MonthNames[monthNumber - 1] != month)
         ++monthNumber;
     if (monthNumber > 12)
         return std::nullopt;
@@ -121,12 +123,10 @@ bool IsValidDate(std::string_view text)
 
 std::string_view MonthAbbreviation(std::string_view month)
 {
-    static constexpr std::array<std::string_view, 12> names = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     if (month.size() != 2 || (month[0] != '0' && month[0] != '1') || month[1] < '0' || month[1] > '9')
         return {};
     const int number = (month[0] - '0') * 10 + (month[1] - '0');
-    return number >= 1 && number <= 12 ? names[static_cast<std::size_t>(number - 1)] : std::string_view{};
+    return number >= 1 && number <= 12 ? MonthNames[static_cast<std::size_t>(number - 1)] : std::string_view{};
 }
 
 std::string GetMonthAbbreviation(std::string_view month)

@@ -1,6 +1,8 @@
 #include "datafile/ExchangeFileReading.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -58,20 +60,32 @@ std::optional<std::pair<char32_t, std::size_t>> decodeUtf8(std::string_view text
     return std::pair{point, length};
 }
 
+// Where the first byte above 127 lies from `from` on, or the text's size: eight bytes are tested at
+// a time, as a file is mostly plain ASCII.
+std::size_t firstNonAscii(std::string_view text, std::size_t from)
+{
+    constexpr std::uint64_t HighBits = 0x8080808080808080u;
+    std::size_t i = from;
+    for (std::uint64_t word = 0; i + sizeof word <= text.size(); i += sizeof word) {
+        std::memcpy(&word, text.data() + i, sizeof word);
+        if ((word & HighBits) != 0)
+            break;
+    }
+    while (i < text.size() && byteAt(text, i) < 0x80)
+        ++i;
+    return i;
+}
+
 // True when the lines are valid UTF-8 and hold at least one character outside ASCII.
 bool isUtf8WithNonAscii(const std::vector<std::string_view>& lines)
 {
     bool nonAscii = false;
     for (const std::string_view line : lines) {
-        for (std::size_t i = 0; i < line.size();) {
-            if (byteAt(line, i) < 0x80) {
-                ++i;
-                continue;
-            }
+        for (std::size_t i = firstNonAscii(line, 0); i < line.size(); i = firstNonAscii(line, i)) {
             const auto decoded = decodeUtf8(line, i);
             if (!decoded)
                 return false;
-            nonAscii = nonAscii || decoded->second > 1;
+            nonAscii = true;
             i += decoded->second;
         }
     }
