@@ -40,8 +40,8 @@ std::optional<std::int64_t> RoundedPence(double amount)
 
 // The amount with two decimals, at least `integerDigits` digits before the point (leading zeros),
 // grouped by threes when asked; a minus sign in front of a negative amount that does not round to
-// zero. Nothing where RoundedPence cannot tell.
-std::optional<std::string> InPence(double amount, int integerDigits, bool grouped)
+// zero; blanks in front up to `width` characters. Nothing where RoundedPence cannot tell.
+std::optional<std::string> InPence(double amount, int integerDigits, bool grouped, int width)
 {
     const std::optional<std::int64_t> pence = RoundedPence(amount);
     if (!pence)
@@ -49,7 +49,7 @@ std::optional<std::string> InPence(double amount, int integerDigits, bool groupe
     std::int64_t rest = *pence;
     const bool negative = amount < 0 && rest != 0; // a negative amount that rounds to zero shows as zero
 
-    std::array<char, 24> buffer{};
+    std::array<char, 32> buffer; // written from the end: only the characters put are read
     std::size_t start = buffer.size();
     const auto put = [&](char c) { buffer[--start] = c; };
     put(static_cast<char>('0' + rest % 10));
@@ -67,22 +67,24 @@ std::optional<std::string> InPence(double amount, int integerDigits, bool groupe
     } while (rest > 0 || digits < integerDigits);
     if (negative)
         put('-');
-    return std::string(buffer.data() + start, buffer.size() - start);
+    const std::size_t length = buffer.size() - start;
+    const std::size_t blanks = width > static_cast<int>(length) ? static_cast<std::size_t>(width) - length : 0;
+    std::string text(blanks, ' ');
+    text.append(buffer.data() + start, length);
+    return text;
 }
 
 } // namespace
 
 std::string FormatAmountPlainUncut(double amount)
 {
-    std::optional<std::string> text = InPence(amount, 1, false);
-    if (!text)
-        text = runtime::format(amount, "#######0.00");
-    return runtime::padLeft(*text, AmountWidth);
+    std::optional<std::string> text = InPence(amount, 1, false, AmountWidth);
+    return text ? *std::move(text) : runtime::padLeft(runtime::format(amount, "#######0.00"), AmountWidth);
 }
 
 std::string FormatAmountZeroFilled(double amount)
 {
-    std::optional<std::string> text = InPence(amount, AmountWidth - 3, false);
+    std::optional<std::string> text = InPence(amount, AmountWidth - 3, false, 0);
     return text ? *std::move(text) : runtime::format(amount, "00000000.00");
 }
 
@@ -93,10 +95,9 @@ std::string FormatAmountPlain(double amount)
 
 std::string FormatAmountGrouped(double amount)
 {
-    std::optional<std::string> text = InPence(amount, 1, true);
-    if (!text)
-        text = runtime::format(amount, "##,###,##0.00;-#,###,##0.00");
-    return runtime::padLeft(*text, AmountWidth);
+    std::optional<std::string> text = InPence(amount, 1, true, AmountWidth);
+    return text ? *std::move(text)
+                : runtime::padLeft(runtime::format(amount, "##,###,##0.00;-#,###,##0.00"), AmountWidth);
 }
 
 } // namespace core
