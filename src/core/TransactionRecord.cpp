@@ -15,39 +15,69 @@ namespace core {
 
 namespace {
 
-std::string flagText(bool flag)
+void appendFlag(std::string& line, bool flag)
 {
-    return flag ? "Y" : " ";
+    line += flag ? 'Y' : ' ';
+}
+
+// A text cut or blank-padded to its column.
+void appendFixed(std::string& line, std::string_view value, RecordColumn column)
+{
+    const auto width = static_cast<std::size_t>(column.width);
+    const std::string_view kept = value.substr(0, std::min(value.size(), width));
+    line.append(kept).append(width - kept.size(), ' ');
 }
 
 // A transaction number of seven digits is kept whole, so the line is refused instead of being
 // stored under a cut, duplicate number.
-std::string storedNumber(const std::string& number)
+void appendNumber(std::string& line, std::string_view number)
 {
-    const std::string digits = runtime::rtrim(number);
-    return static_cast<int>(digits.size()) > RecordColumns::Number.width
-               ? digits
-               : runtime::padRight(number, RecordColumns::Number.width);
+    const std::size_t last = number.find_last_not_of(' ');
+    const std::size_t digits = last == std::string_view::npos ? 0 : last + 1;
+    if (digits > static_cast<std::size_t>(RecordColumns::Number.width))
+        line.append(number.substr(0, digits));
+    else
+        appendFixed(line, number, RecordColumns::Number);
 }
 
-std::string fixedText(const std::string& value, RecordColumn column)
+void appendSplitCount(std::string& line, std::int16_t count)
 {
-    return runtime::padRight(value, column.width);
+    constexpr int LargestCount = 999;
+    if (count < 0 || count > LargestCount) {
+        line += runtime::format(count, "000");
+        return;
+    }
+    line += static_cast<char>('0' + count / 100);
+    line += static_cast<char>('0' + count / 10 % 10);
+    line += static_cast<char>('0' + count % 10);
 }
 
-std::string assembleFixedPart(TransactionFields& fields)
+// The fixed part, written into a line with room for `tailLength` more characters.
+std::string assembleFixedPart(TransactionFields& fields, std::size_t tailLength)
 {
     if (fields.Amount < 0)
         fields.Amount = -fields.Amount;
     namespace C = RecordColumns;
-    return storedNumber(fields.Number) + FormatShownDateForStorage(fields.Date, "yyyymmdd")
-           + fixedText(fields.Reference, C::Reference) + fixedText(fields.Bank, C::Bank)
-           + fixedText(fields.Customer, C::Customer) + fixedText(fields.VAT, C::VAT)
-           + fixedText(fields.Category, C::Category) + fixedText(fields.Type, C::Type) + fixedText(fields.Memo, C::Memo)
-           + runtime::format(fields.Amount, "00000000.00") + flagText(fields.Reconciled) + flagText(fields.Paid)
-           + flagText(fields.Deleted) + runtime::format(fields.AmountPaid, "00000000.00")
-           + FormatAmountPlainUncut(fields.VATAmount) + runtime::format(fields.SplitCount, "000")
-           + flagText(fields.EEC);
+    std::string line;
+    line.reserve(static_cast<std::size_t>(RecordFixedLength) + tailLength);
+    appendNumber(line, fields.Number);
+    line += FormatShownDateForStorage(fields.Date, "yyyymmdd");
+    appendFixed(line, fields.Reference, C::Reference);
+    appendFixed(line, fields.Bank, C::Bank);
+    appendFixed(line, fields.Customer, C::Customer);
+    appendFixed(line, fields.VAT, C::VAT);
+    appendFixed(line, fields.Category, C::Category);
+    appendFixed(line, fields.Type, C::Type);
+    appendFixed(line, fields.Memo, C::Memo);
+    line += FormatAmountZeroFilled(fields.Amount);
+    appendFlag(line, fields.Reconciled);
+    appendFlag(line, fields.Paid);
+    appendFlag(line, fields.Deleted);
+    line += FormatAmountZeroFilled(fields.AmountPaid);
+    line += FormatAmountPlainUncut(fields.VATAmount);
+    appendSplitCount(line, fields.SplitCount);
+    appendFlag(line, fields.EEC);
+    return line;
 }
 
 // Where the columns of a record lie: the older files have a six-character date and every later
@@ -123,18 +153,20 @@ void showSplitRepairBox(platform::Services& services, std::string_view line)
 
 std::optional<std::string> AssembleTransactionRecord(Book& book, TransactionFields& fields)
 {
-    const std::string fixedPart = assembleFixedPart(fields);
-    if (!AssembledLineFits(book.messages, fixedPart, RecordFixedLength))
+    std::string line = assembleFixedPart(fields, book.SplitTail.size());
+    if (!AssembledLineFits(book.messages, line, RecordFixedLength))
         return std::nullopt;
-    return fixedPart + book.SplitTail;
+    line += book.SplitTail;
+    return line;
 }
 
 std::string AssembleTransactionRecordMarked(Book& book, TransactionFields& fields)
 {
-    const std::string fixedPart = assembleFixedPart(fields);
-    if (!AssembledLineFits(book.messages, fixedPart, RecordFixedLength))
-        return OverLongRecordMarker + fixedPart + book.SplitTail;
-    return fixedPart + book.SplitTail;
+    std::string line = assembleFixedPart(fields, book.SplitTail.size());
+    if (!AssembledLineFits(book.messages, line, RecordFixedLength))
+        return OverLongRecordMarker + line + book.SplitTail;
+    line += book.SplitTail;
+    return line;
 }
 
 void ParseTransactionRecord(Book& book, std::string_view line, TransactionFields& fields)
