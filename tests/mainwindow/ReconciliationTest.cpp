@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "CompanyTest.h"
+#include "core/IndexOperations.h"
 #include "core/TransactionEdits.h"
 #include "core/TransactionRecord.h"
 #include "mainwindow/Reconform.h"
@@ -246,6 +247,26 @@ TEST_F(ReconciliationTest, WithNoBankAccountTheWindowDoesNotOpen)
     main.RepReconItem.userClick();
     EXPECT_EQ(services.messageTexts(), Lines{"There are no Bank Accounts on the system yet"});
     EXPECT_TRUE(services.modalForms().empty());
+}
+
+// Under a current filter on the reconciled state, closing the window lists what the marks changed.
+TEST_F(ReconciliationTest, ClosingRefiltersAGridThatFiltersOnTheMark)
+{
+    core::FilterSetup& current = main.book.ledger.Filters.CurrentFilter;
+    current.RecOn = core::FlagTrue;
+    current.RecState = core::FlagFalse;
+    core::ApplyFilterInSortOrder(main.book);
+    main.ShowArchiveChanges();
+    ASSERT_EQ(main.QRYGrid.TextMatrix(1, 3), "INV001");
+    ASSERT_EQ(main.QRYGrid.TextMatrix(2, 3), "");
+    openReconciliation([&](Reconform& window) {
+        showApril(window);
+        services.answerMessageBox(platform::Answer::Yes);
+        toggle(window, 0);
+        window.CmdDone.userClick();
+    });
+    EXPECT_EQ(main.QRYGrid.TextMatrix(1, 3), "CHQ100");
+    EXPECT_EQ(main.QRYGrid.TextMatrix(2, 3), "INV001");
 }
 
 } // namespace
