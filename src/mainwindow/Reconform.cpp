@@ -63,6 +63,10 @@ Reconform::Reconform(Main& main) : Form(main.services(), "Reconform"), main_(mai
     LblHeading.Move(120, 1140, 10455, 240);
     LblHeading.setCaption("Date                 Ref      Comment                    Recon?    Payment          Receipt  "
                           "           Effect");
+    // The heading's blanks are set for a proportional face: at this size its words stand over the
+    // list's columns.
+    LblHeading.setFontName("Arial");
+    LblHeading.setFontSize(9);
     ListReconcile.Move(120, 1380, 10455, 3960);
     ListReconcile.setFontName("Courier New");
     ListReconcile.setFontSize(8);

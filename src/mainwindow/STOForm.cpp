@@ -39,12 +39,15 @@ int dayInMonth(int day, runtime::Date today)
 STOForm::STOForm(Main& main) : Form(main.services(), "STOForm"), main_(main)
 {
     setCaption("Standing Orders");
-    Move(0, 0, 12600, 4800);
-    Label2.Move(120, 120, 12240, 240);
+    // Wide enough for a whole standing order in the list's fixed-pitch face.
+    Move(0, 0, 15900, 4800);
+    Label2.Move(120, 120, 15540, 240);
     Label2.setCaption("Day  Ref     Last Used       Type         Amount  Comment");
-    Label2.setFontName("Courier New");
-    Label2.setFontSize(8);
-    ListSTOs.Move(120, 360, 12240, 3360);
+    // The heading's blanks are set for a proportional face: at this size its words stand over the
+    // list's columns.
+    Label2.setFontName("Arial");
+    Label2.setFontSize(9);
+    ListSTOs.Move(120, 360, 15540, 3360);
     ListSTOs.setFontName("Courier New");
     ListSTOs.setFontSize(8);
     ListSTOs.setMultiSelect(1);
@@ -52,7 +55,7 @@ STOForm::STOForm(Main& main) : Form(main.services(), "STOForm"), main_(main)
     const char* captions[] = {"&Print", "&Delete", "&Apply", "&Close"};
     platform::CommandButton* buttons[] = {&CmdPrint, &CmdDelete, &CmdApply, &CmdClose};
     for (int i = 0; i < 4; ++i) {
-        buttons[i]->Move(120 + 1380.0 * i + (i == 3 ? 6000 : 0), 3900, 1215, 375);
+        buttons[i]->Move(120 + 1380.0 * i + (i == 3 ? 9300 : 0), 3900, 1215, 375);
         buttons[i]->setCaption(captions[i]);
     }
     CmdApply.setToolTipText("Apply the selected standing orders to this month");

@@ -67,12 +67,13 @@ Splits::Splits(Main& main) : Form(main.services(), "Splits"), main_(main)
         total->setAlignment(platform::RightJustify);
         total->setCaption("0.00");
     }
-    LblNet.Move(3240, 2700, 1200, 240);
-    LblVat.Move(5160, 2700, 1200, 240);
-    LblTotal.Move(6480, 2700, 1200, 240);
-    LblTranTotalTitle.Move(3240, 3000, 3120, 240);
+    // Each total stands under its column of the list.
+    LblNet.Move(3135, 2700, 1200, 240);
+    LblVat.Move(4725, 2700, 1200, 240);
+    LblTotal.Move(5910, 2700, 1200, 240);
+    LblTranTotalTitle.Move(2640, 3000, 3120, 240);
     LblTranTotalTitle.setCaption("Original Transaction Total");
-    LblTranTotal.Move(6480, 3000, 1200, 240);
+    LblTranTotal.Move(5910, 3000, 1200, 240);
     LblTranTotal.setFontName("Courier New");
     LblTranTotal.setFontSize(8);
     LblTranTotal.setAlignment(platform::RightJustify);
