@@ -105,6 +105,26 @@ TEST_F(StandingOrdersTest, ATransferIsAPaymentAndAReceiptWithTheirMemos)
     EXPECT_EQ(storedLine(5).substr(116, 14), "00000075.00 Y ");
 }
 
+TEST_F(StandingOrdersTest, OnlyTheSelectedLinesApplyWhateverTheirLayoutOrReference)
+{
+    const std::string older = orderLine("02", "OLD001", "PAY", 20, "Older layout", "BANK01");
+    core::AddStandingOrderLine(main.book, older.substr(0, 10) + older.substr(12));
+    core::AddStandingOrderLine(main.book, orderLine("01", "", "INV", 30, "Fees", "BANK01"));
+    const std::string invoice = main.book.counters.PeekNextInvoiceNumberText();
+    const std::string rent = orders().List(2);
+    apply({0, 1});
+
+    ASSERT_EQ(records(), 5);
+    EXPECT_EQ(storedLine(4).substr(14, 6), invoice);
+    EXPECT_EQ(storedLine(4).substr(39, 3), "INV");
+    EXPECT_EQ(storedLine(4)[128], ' '); // an invoice is not paid
+    EXPECT_EQ(storedLine(5).substr(6, 14), "20250602OLD001");
+    EXPECT_EQ(storedLine(5).substr(116, 11), "00000020.00");
+    EXPECT_EQ(orders().List(1).substr(0, 25), "02 OLD001 15/Jun/2025 PAY");
+    EXPECT_EQ(orders().List(2), rent);
+    EXPECT_FALSE(main.stoForm.ListSTOs.Selected(2));
+}
+
 TEST_F(StandingOrdersTest, ATransferThatDoesNotFitWholeStoresNothingAndIsNotReportedApplied)
 {
     core::AddStandingOrderLine(main.book, orderLine("05", "MOVE", "XFR", 75, "Move", "BANK01", "CASH01"));
