@@ -206,8 +206,9 @@ std::string Reconform::BuildReconLine(int recordNumber) const
     const std::string amount = core::FormatAmountGrouped(core::RecordAmount(record));
     const std::string blankAmount = runtime::space(core::AmountWidth);
     const bool payment = core::RecordField(record, core::RecordColumns::Type) == "PAY";
-    std::string memo = runtime::padRight(core::RecordField(record, core::RecordColumns::Memo), MemoShown);
+    std::string memo(core::RecordField(record, core::RecordColumns::Memo));
     datafile::FlattenLineBreaks(memo);
+    memo = runtime::padRight(memo, MemoShown);
     return core::FormatYmdAsDisplayDate(core::RecordField(record, core::RecordColumns::Date)) + " " +
            core::PaddedRecordField(record, core::RecordColumns::Reference) + " " + memo + " " +
            (core::RecordFlag(record, core::RecordColumns::Reconciled) ? "Y" : " ") + " " +

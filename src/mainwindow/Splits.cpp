@@ -354,7 +354,7 @@ void Splits::CmdUpdate_Click()
         }
         RecalcSplitTotals();
     } catch (const runtime::Error& error) {
-        main_.book.messages.ShowErrorBox("Error placing item in split list : \r\r " + runtime::signedText(error.number()) +
+        main_.book.messages.ShowErrorBox("Error placing item in split list : \r\r " + std::to_string(error.number()) +
                                          ": " + error.description());
     }
 }

@@ -47,7 +47,7 @@ protected:
             lines.push_back(window.ListReconcile.List(i));
         return lines;
     }
-    // A receipt of 100.00 into BANK01 on 20/Apr/2024, not reconciled: record 4.
+    // A receipt of 100.00 into BANK01 on 20/Apr/2024, not reconciled, its memo on two lines: record 4.
     void addReceipt()
     {
         core::TransactionFields fields;
@@ -55,7 +55,7 @@ protected:
         fields.Reference = "DEP100";
         fields.Bank = "BANK01";
         fields.Type = "RCP";
-        fields.Memo = "Takings";
+        fields.Memo = "Takings\xFC\xFDweek 16";
         fields.Amount = 100;
         main.book.SplitTail.clear();
         core::AddTransaction(main.book, fields);
@@ -118,6 +118,7 @@ TEST_F(ReconciliationTest, TickingAndUntickingMovesTheBalanceAndMarksTheBook)
         toggle(window, 1);
         EXPECT_EQ(window.LblCurrBal.Caption(), " 1030");
         const std::string line = window.ListReconcile.List(1);
+        EXPECT_EQ(line.substr(19, 20), "Takings  week 16    ");
         EXPECT_EQ(line.substr(40, 1), "Y");
         EXPECT_EQ(line.substr(54, 11), "     100.00");
         EXPECT_EQ(line.substr(65, 11), "   1,030.00");
