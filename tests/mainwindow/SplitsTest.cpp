@@ -164,9 +164,9 @@ TEST_F(SplitsTest, TotalsThatDifferFromTheTransactionAskWhichAmountHolds)
 
 TEST_F(SplitsTest, DeletingEverySplitGivesTheTransactionItsVatCodeBack)
 {
-    main.ComboVAT.setText("STD");
     openCheque([&](Splits& splits) {
         EXPECT_EQ(splits.LblOrigVATCode.Caption(), "SPL");
+        // As for a transaction first split from the edit box while it showed STD.
         splits.LblOrigVATCode.setCaption("STD");
         for (int i = 0; i < 2; ++i) {
             choose(splits, 0);
@@ -241,6 +241,23 @@ TEST_F(SplitsTest, NumbersAboveNineHundredAndNinetyNineTakeTheLowestFreeOne)
     });
     Splits window(main);
     window.Show(true);
+}
+
+TEST_F(SplitsTest, TheMenuItemAndADoubleClickOnTheEditBoxOpenTheSplitsToo)
+{
+    loadRow(1);
+    for (const std::function<void()>& open : std::vector<std::function<void()>>{
+             [&] { main.ItemSplits.userClick(); }, [&] { main.FrameEditBox.userDblClick(); }}) {
+        int lines = 0;
+        services.onModal<Splits>("Splits", [&](Splits& splits) {
+            lines = splits.ListSplits.ListCount();
+            splits.CmdCancel.userClick();
+        });
+        open();
+        EXPECT_EQ(lines, 2);
+    }
+    EXPECT_TRUE(services.allScriptsUsed());
+    EXPECT_TRUE(services.messageBoxes().empty());
 }
 
 } // namespace
