@@ -32,6 +32,7 @@ Main::Main(platform::Services& services, std::filesystem::path workingFolder)
     wireTextExchange();
     wireDocuments();
     wireReports();
+    wireSplits();
     wireArchive();
     wireMerge();
     designButtons();
@@ -215,10 +216,10 @@ void Main::designMenuHandlers()
     FontItem.Click = [this] { reports::ChooseReportFont(reportDesk); };
 
     for (platform::Menu* item :
-         {&ItemSplits, &STOItem, &RepVATItem,
+         {&RepVATItem,
           &RepBankItem, &RepDebtorsItem, &RepCreditorsItem, &RepProfLossItem, &RepAnalItem, &ItemRepCustState,
           &ItemMailMerge, &ItemRepSysAudit, &ItemFinaccs,
-          &RepReconItem, &ItemSimpleInvoice, &ItemMultiInvoice, &ItemRemittanceTemp, &ItemMailTemp})
+          &ItemSimpleInvoice, &ItemMultiInvoice, &ItemRemittanceTemp, &ItemMailTemp})
         wireNotAvailable(*item);
 }
 
@@ -269,7 +270,7 @@ void Main::designEditBox()
 {
     FrameEditBox.Move(1440, 0, 8395, 2220);
     FrameEditBox.setEnabled(false);
-    FrameEditBox.DblClick = [this] { ShowNotAvailable(ItemSplits.Caption()); };
+    FrameEditBox.DblClick = [this] { ItemSplits_Click(); };
 
     const char* labels[] = {"Customer", "Memo", "Date", "Bank", "Payment", "VAT Code", "Category", "( EEC )"};
     for (platform::Label& label : EditLabel.elements()) {

@@ -19,6 +19,8 @@
 #include "mainwindow/Import.h"
 #include "mainwindow/MaintainCodes.h"
 #include "mainwindow/NewCompany.h"
+#include "mainwindow/Reconform.h"
+#include "mainwindow/STOForm.h"
 #include "mainwindow/Start.h"
 #include "mainwindow/TextExchangeHost.h"
 #include "platform/ControlArray.h"
@@ -92,6 +94,16 @@ public:
     void CoEditItem_Click();
     // ---- CodeWindowHost ----
     bool AutoSave() const override { return book.AutoSave; }
+
+    // ---- splits, standing orders and reconciliation ----
+    STOForm stoForm{*this};
+    Reconform reconform{*this};
+    // Opens the splits of the transaction in the edit box, and stores it when they changed.
+    void ItemSplits_Click();
+    // Closes the edit box and shows the standing orders; the grid then shows what was applied.
+    void STOItem_Click();
+    // Shows the reconciliation window; the edit box then shows the stored mark of its transaction.
+    void RepReconItem_Click();
 
     // ---- the report chooser: made on first use with its date picker ----
     reports::ReportForm& ReportChooser();
@@ -410,6 +422,8 @@ private:
     void PrintEditBoxDocument(const std::string& titlePrefix, const char* tag);
     documents::BatchInvoiceRun batchInvoices_;
     void wireReports();
+    void wireSplits();
+    void TakeStoredReconciledMark();
     void wireArchive();
     // Merging another company file into the open book.
     void wireMerge();

@@ -209,7 +209,7 @@ TEST_F(FileMenuTest, LaterItemsSayTheyAreNotAvailableYet)
         std::string message;
     };
     const Case cases[] = {
-        {main.STOItem, "Standing Orders is not available yet"},
+        {main.ItemFinaccs, "Final Accounts is not available yet"},
         {main.RepProfLossItem, "Income & Expenditure is not available yet"},
         {main.ItemAssets, "Asset Window not enabled yet"},
     };
