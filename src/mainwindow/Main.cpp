@@ -32,6 +32,7 @@ Main::Main(platform::Services& services, std::filesystem::path workingFolder)
     wireTextExchange();
     wireDocuments();
     wireReports();
+    wireBalanceReports();
     wireArchive();
     wireMerge();
     designButtons();
@@ -216,7 +217,6 @@ void Main::designMenuHandlers()
 
     for (platform::Menu* item :
          {&ItemSplits, &STOItem, &RepVATItem,
-          &RepBankItem, &RepDebtorsItem, &RepCreditorsItem, &RepProfLossItem, &RepAnalItem, &ItemRepCustState,
           &ItemMailMerge, &ItemRepSysAudit, &ItemFinaccs,
           &RepReconItem, &ItemSimpleInvoice, &ItemMultiInvoice, &ItemRemittanceTemp, &ItemMailTemp})
         wireNotAvailable(*item);

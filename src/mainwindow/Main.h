@@ -410,6 +410,9 @@ private:
     void PrintEditBoxDocument(const std::string& titlePrefix, const char* tag);
     documents::BatchInvoiceRun batchInvoices_;
     void wireReports();
+    // The balance reports: their menu items and the writers the chooser starts (MainBalanceReports.cpp).
+    void wireBalanceReports();
+    void addBalanceReportWriters(reports::ReportWriters& writers);
     void wireArchive();
     // Merging another company file into the open book.
     void wireMerge();
