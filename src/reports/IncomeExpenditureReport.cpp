@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/Balances.h"
@@ -42,8 +43,26 @@ bool IsSettledDocument(std::string_view line)
     return (type == "INV" || type == "BIL") && core::RecordFlag(line, core::RecordColumns::Paid);
 }
 
-// The signed amount with its VAT element taken out; an EEC transaction carries none of its own.
-double AmountWithoutVat(const core::Book& book, std::string_view line, bool settled)
+// Answers for each code met, worked out once per report: a book uses few codes, and looking one up
+// in its list costs more than the rest of a record's work.
+template <class Answer> class CodeAnswers {
+public:
+    template <class Work> const Answer& operator()(std::string_view code, Work work)
+    {
+        for (const auto& [known, answer] : answers_)
+            if (known == code)
+                return answer;
+        answers_.emplace_back(std::string(code), work(code));
+        return answers_.back().second;
+    }
+
+private:
+    std::vector<std::pair<std::string, Answer>> answers_;
+};
+
+// The signed amount with its VAT element taken out at `rate`; an EEC transaction carries none of
+// its own.
+double AmountWithoutVat(std::string_view line, bool settled, double rate)
 {
     const double signedAmount = core::GetSignedAmount(line);
     double amount = settled ? 0 : signedAmount;
@@ -57,7 +76,6 @@ double AmountWithoutVat(const core::Book& book, std::string_view line, bool sett
             return amount + vat;
         return type == "RCP" || type == "INV" ? amount - vat : amount + vat;
     }
-    const double rate = core::GetCodeListValue(book.codes.ListVATCodes, vatCode);
     return amount - core::CalcVatOfGross(rate, signedAmount);
 }
 
@@ -133,11 +151,15 @@ private:
             if (passes != core::FilterPasses)
                 continue;
             const std::string_view code = core::RecordField(line, core::RecordColumns::Category);
-            if (core::FindSelectedListItem(form_.ListAnal1, code, 4) < 0)
+            const CategoryPlace& place = categoryPlaces_(code, [this](std::string_view c) {
+                return CategoryPlace{core::FindSelectedListItem(form_.ListAnal1, c, 4) >= 0,
+                                     core::FindListItem(book_.codes.ListAnalCodes, c, 4)};
+            });
+            if (!place.chosen)
                 continue;
             const bool settled = IsSettledDocument(line);
-            const double amount = excludeVat ? AmountWithoutVat(book_, line, settled) : core::GetSignedAmount(line);
-            const int row = core::FindListItem(book_.codes.ListAnalCodes, code, 4);
+            const double amount = excludeVat ? AmountWithoutVat(line, settled, rateOf(line)) : core::GetSignedAmount(line);
+            const int row = place.row;
             if (row < 0) {
                 other_ += amount;
                 continue;
@@ -145,6 +167,13 @@ private:
             CategoryTotal& total = categories_[static_cast<std::size_t>(row)];
             ((amount < 0) != settled ? total.expenditure : total.income) += amount;
         }
+    }
+
+    double rateOf(std::string_view line)
+    {
+        return vatRates_(core::RecordField(line, core::RecordColumns::VAT), [this](std::string_view code) {
+            return core::GetCodeListValue(book_.codes.ListVATCodes, code);
+        });
     }
 
     // Each category of the table in its order, with its name, unless hidden: with `hideZeros` a
@@ -183,6 +212,13 @@ private:
     ReportForm& form_;
     const core::FilterSetup& request_;
     std::vector<CategoryTotal> categories_;
+    // Whether a record's category is chosen, and its row in the table (-1 when not in it).
+    struct CategoryPlace {
+        bool chosen;
+        int row;
+    };
+    CodeAnswers<CategoryPlace> categoryPlaces_;
+    CodeAnswers<double> vatRates_;
     double other_ = 0;
     const std::string blank_ = runtime::space(LabelWidth);
 };
