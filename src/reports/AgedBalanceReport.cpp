@@ -1,17 +1,18 @@
 #include "reports/AgedBalanceReport.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/Balances.h"
 #include "core/Book.h"
 #include "core/CodeTableEdits.h"
-#include "core/FilterMatch.h"
 #include "core/MoneyFormat.h"
 #include "core/RecordField.h"
 #include "core/RowSums.h"
 #include "reports/FinishTextReport.h"
 #include "reports/ItemAge.h"
+#include "reports/PeriodScan.h"
 #include "reports/ReportDesk.h"
 #include "reports/ReportFile.h"
 #include "reports/ReportForm.h"
@@ -63,21 +64,13 @@ bool WriteReport(ReportDesk& desk, ReportForm& form, ReportFile& file, const cor
     // Band by customer: row b holds band b (row 5 the totals), column k the k-th customer (from 1),
     // so the core's row sums give a band's total over the customers.
     core::NumberTable aged(TotalRow + 1, std::vector<double>(static_cast<std::size_t>(count) + 1));
-    const core::FilterMatcher matcher(request);
-    const core::Ledger& ledger = book.ledger;
-    for (const core::IndexEntry& entry : ledger.DateIndex.entries()) {
-        const std::string_view line = ledger.Transactions.Line(entry.RecordNumber);
-        const int passes = matcher.Match(line, core::IndexKind::Date);
-        if (passes == core::FilterPastToDate)
-            break;
-        if (passes != core::FilterPasses)
-            continue;
+    ForEachInPeriod(book.ledger, request, [&](std::string_view line) {
         const int customer = FindPrefixIndex(selected, core::RecordField(line, core::RecordColumns::Customer), 6);
         if (customer < 0)
-            continue;
+            return;
         const int band = AgeBand(AgeInDays(core::RecordField(line, core::RecordColumns::Date), today));
         aged[static_cast<std::size_t>(band)][static_cast<std::size_t>(customer) + 1] += core::GetSignedAmount(line);
-    }
+    });
 
     const bool hideZeros = form.ChkZeroCust.Value() == 1;
     for (int k = 1; k <= count; ++k) {

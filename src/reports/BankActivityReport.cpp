@@ -2,14 +2,15 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "core/Balances.h"
 #include "core/Book.h"
 #include "core/CodeTableEdits.h"
-#include "core/FilterMatch.h"
 #include "core/MoneyFormat.h"
 #include "core/RecordField.h"
 #include "reports/FinishTextReport.h"
+#include "reports/PeriodScan.h"
 #include "reports/ReportDesk.h"
 #include "reports/ReportFile.h"
 #include "reports/ReportForm.h"
@@ -59,25 +60,15 @@ bool WriteReport(ReportDesk& desk, ReportForm& form, ReportFile& file, core::Fil
 
     request.TypeOn = core::FlagTrue;
     request.Types = "PR";
-    const core::FilterMatcher matcher(request);
-    const core::Ledger& ledger = book.ledger;
     double payments = 0;
     double receipts = 0;
     ShownDates dates;
     const std::string noAmount = runtime::space(core::AmountWidth);
-    for (int i = std::max(ledger.DateIndex.FindIndexLowerBound(request.FromDate.view()), 1);
-         i <= ledger.DateIndex.UpperBound(); ++i) {
-        const std::string_view line = ledger.Transactions.Line(ledger.DateIndex.at(i).RecordNumber);
-        const int passes = matcher.Match(line, core::IndexKind::Date);
-        if (passes == core::FilterPastToDate)
-            break;
-        if (passes != core::FilterPasses)
-            continue;
+    ForEachInPeriod(book.ledger, request, [&](std::string_view line) {
         const bool reconciled = core::RecordFlag(line, core::RecordColumns::Reconciled);
-        const bool counts = countsUnreconciled || reconciled;
         const double amount = core::RecordAmount(line);
         const bool payment = core::RecordField(line, core::RecordColumns::Type) == "PAY";
-        if (counts) {
+        if (countsUnreconciled || reconciled) {
             balance += core::GetSignedAmount(line);
             (payment ? payments : receipts) += amount;
         }
@@ -85,7 +76,7 @@ bool WriteReport(ReportDesk& desk, ReportForm& form, ReportFile& file, core::Fil
         file.WriteRow({dates(line), core::PaddedRecordField(line, core::RecordColumns::Reference), MemoCell(line, MemoWidth),
                        reconciled ? " Y " : "   ", payment ? shown : noAmount, payment ? noAmount : shown,
                        core::FormatAmountGrouped(balance)});
-    }
+    });
     WriteClosingRuler(file);
     file.WriteRow({runtime::space(9), runtime::space(6), runtime::space(19), runtime::space(3),
                    core::FormatAmountGrouped(payments), core::FormatAmountGrouped(receipts),

@@ -1,6 +1,5 @@
 #include "reports/IncomeExpenditureReport.h"
 
-#include <algorithm>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -10,12 +9,12 @@
 #include "core/Book.h"
 #include "core/CodeList.h"
 #include "core/CodeTableEdits.h"
-#include "core/FilterMatch.h"
 #include "core/ListSearch.h"
 #include "core/MoneyFormat.h"
 #include "core/RecordField.h"
 #include "core/Vat.h"
 #include "reports/FinishTextReport.h"
+#include "reports/PeriodScan.h"
 #include "reports/ReportDesk.h"
 #include "reports/ReportFile.h"
 #include "reports/ReportForm.h"
@@ -140,33 +139,23 @@ public:
 private:
     void gather(bool excludeVat)
     {
-        const core::Ledger& ledger = book_.ledger;
-        const core::FilterMatcher matcher(request_);
-        for (int i = std::max(ledger.DateIndex.FindIndexLowerBound(request_.FromDate.view()), 1);
-             i <= ledger.DateIndex.UpperBound(); ++i) {
-            const std::string_view line = ledger.Transactions.Line(ledger.DateIndex.at(i).RecordNumber);
-            const int passes = matcher.Match(line, core::IndexKind::Date);
-            if (passes == core::FilterPastToDate)
-                break;
-            if (passes != core::FilterPasses)
-                continue;
+        ForEachInPeriod(book_.ledger, request_, [&](std::string_view line) {
             const std::string_view code = core::RecordField(line, core::RecordColumns::Category);
             const CategoryPlace& place = categoryPlaces_(code, [this](std::string_view c) {
                 return CategoryPlace{core::FindSelectedListItem(form_.ListAnal1, c, 4) >= 0,
                                      core::FindListItem(book_.codes.ListAnalCodes, c, 4)};
             });
             if (!place.chosen)
-                continue;
+                return;
             const bool settled = IsSettledDocument(line);
             const double amount = excludeVat ? AmountWithoutVat(line, settled, rateOf(line)) : core::GetSignedAmount(line);
-            const int row = place.row;
-            if (row < 0) {
+            if (place.row < 0) {
                 other_ += amount;
-                continue;
+                return;
             }
-            CategoryTotal& total = categories_[static_cast<std::size_t>(row)];
+            CategoryTotal& total = categories_[static_cast<std::size_t>(place.row)];
             ((amount < 0) != settled ? total.expenditure : total.income) += amount;
-        }
+        });
     }
 
     double rateOf(std::string_view line)
