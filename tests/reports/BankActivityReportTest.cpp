@@ -66,6 +66,21 @@ TEST_F(BankActivityReportTest, StartBalanceReadsItsLeadingNumber)
     }
 }
 
+TEST_F(BankActivityReportTest, BothEndsOfThePeriodAreListed)
+{
+    run(reports::BankActivityKind, [](reports::ReportForm& f) {
+        f.ComboListBanks.userSelect(1);
+        f.TextBankFrom.setText("03/Mar/2025");
+        f.TextBankTo.setText("05/Mar/2025");
+        f.TextStartBal.setText("0.00");
+    });
+    const std::vector<std::string> lines = reportLines();
+    const auto first = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.starts_with("03/"); });
+    ASSERT_NE(first, lines.end());
+    EXPECT_TRUE(first[1].starts_with("05/Mar/2025\tCHQ301"));
+    EXPECT_EQ(first[2], "         \t      \t                   \t   \t___________\t___________\t___________");
+}
+
 TEST_F(BankActivityReportTest, UnwritableFileStartsNothing)
 {
     expectUnwritableFileRefused(reports::BankActivityKind, [](reports::ReportForm& f) {
