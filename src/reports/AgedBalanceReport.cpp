@@ -50,11 +50,7 @@ bool WriteReport(ReportDesk& desk, ReportForm& form, ReportFile& file, const cor
     const std::vector<std::string> selected = CollectSelectedItems(form.ListDebCredCust, customers);
     const int count = static_cast<int>(selected.size());
     const runtime::Date today = desk.services().now().dateOnly();
-    file.WriteHead(kind);
-    file.WriteLine();
-    file.WriteLine("As of " + runtime::format(today, "dd/Mmm/yyyy"));
-    file.WriteLine();
-    file.WriteLine(ReportStartMarker);
+    WriteAsOfHead(file, kind, today);
     for (int i = 0; i < 3; ++i)
         file.WriteLine();
     file.WriteRow({"Customer            ", "0-30 Days  ", "30-60 Days ", "60-90 Days ", "90+  Days  ", "Total      "});

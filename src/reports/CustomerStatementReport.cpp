@@ -43,11 +43,7 @@ bool WriteReport(ReportDesk& desk, ReportFile& file, std::string_view customer, 
     const std::string code = runtime::padRight(runtime::left(customer, 6), 6);
     const bool showDays = daysOver == 1;
     const runtime::Date today = desk.services().now().dateOnly();
-    file.WriteHead(CustomerStatementKind);
-    file.WriteLine();
-    file.WriteLine("As of " + runtime::format(today, "dd/Mmm/yyyy"));
-    file.WriteLine();
-    file.WriteLine(ReportStartMarker);
+    WriteAsOfHead(file, CustomerStatementKind, today);
     file.WriteLine();
     file.WriteLine(runtime::rtrim(book.company.CompanyName.view()));
     file.WriteLine(runtime::rtrim(book.company.CompanyAddress));

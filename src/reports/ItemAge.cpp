@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "reports/ReportFile.h"
 #include "runtime/Error.h"
 
 namespace reports {
@@ -31,6 +32,15 @@ int AgeInDays(std::string_view storedDate, runtime::Date today)
     if (!date)
         throw runtime::Error(runtime::TypeMismatch);
     return today.days() - date->days();
+}
+
+void WriteAsOfHead(ReportFile& file, int kind, runtime::Date today)
+{
+    file.WriteHead(kind);
+    file.WriteLine();
+    file.WriteLine("As of " + runtime::format(today, "dd/Mmm/yyyy"));
+    file.WriteLine();
+    file.WriteLine(ReportStartMarker);
 }
 
 int AgeBand(int days)
