@@ -96,7 +96,8 @@ bool WriteReport(ReportDesk& desk, ReportForm& form, ReportFile& file, const cor
 bool WriteAgedBalanceReport(ReportDesk& desk, ReportForm& form, const core::FilterSetup& request, int kind,
                             int customers)
 {
-    return RunTextReport(desk, [&](ReportFile& file) { return WriteReport(desk, form, file, request, kind, customers); });
+    return RunTextReport(desk,
+                         [&](ReportFile& file) { return WriteReport(desk, form, file, request, kind, customers); });
 }
 
 } // namespace reports

@@ -33,10 +33,16 @@ double StartBalance(std::string text)
     return runtime::val(text);
 }
 
+// A row under the payment, receipt and balance columns; its memo cell is one blank short.
+void WriteClosingRow(ReportFile& file, std::string_view payments, std::string_view receipts, std::string_view balance)
+{
+    file.WriteRow({runtime::space(9), runtime::space(6), runtime::space(19), runtime::space(3), payments, receipts,
+                   balance});
+}
+
 void WriteClosingRuler(ReportFile& file)
 {
-    file.WriteRow({runtime::space(9), runtime::space(6), runtime::space(19), runtime::space(3), AmountRuler, AmountRuler,
-                   AmountRuler});
+    WriteClosingRow(file, AmountRuler, AmountRuler, AmountRuler);
 }
 
 bool WriteReport(ReportDesk& desk, ReportForm& form, ReportFile& file, core::FilterSetup& request)
@@ -73,14 +79,13 @@ bool WriteReport(ReportDesk& desk, ReportForm& form, ReportFile& file, core::Fil
             (payment ? payments : receipts) += amount;
         }
         const std::string shown = core::FormatAmountGrouped(amount);
-        file.WriteRow({dates(line), core::PaddedRecordField(line, core::RecordColumns::Reference), MemoCell(line, MemoWidth),
-                       reconciled ? " Y " : "   ", payment ? shown : noAmount, payment ? noAmount : shown,
-                       core::FormatAmountGrouped(balance)});
+        file.WriteRow({dates(line), core::PaddedRecordField(line, core::RecordColumns::Reference),
+                       MemoCell(line, MemoWidth), reconciled ? " Y " : "   ", payment ? shown : noAmount,
+                       payment ? noAmount : shown, core::FormatAmountGrouped(balance)});
     });
     WriteClosingRuler(file);
-    file.WriteRow({runtime::space(9), runtime::space(6), runtime::space(19), runtime::space(3),
-                   core::FormatAmountGrouped(payments), core::FormatAmountGrouped(receipts),
-                   core::FormatAmountGrouped(balance)});
+    WriteClosingRow(file, core::FormatAmountGrouped(payments), core::FormatAmountGrouped(receipts),
+                    core::FormatAmountGrouped(balance));
     WriteClosingRuler(file);
     file.WriteLine();
     file.WriteRow({"Ending", " Balance : ", core::FormatAmountGrouped(balance)});

@@ -37,13 +37,14 @@ constexpr int OtherExpenditure = 2;
 struct Analysis {
     Analysis(int categories, int months)
         : categoryCount(categories), monthCount(months),
-          byCategory(static_cast<std::size_t>(months) + 1, std::vector<double>(static_cast<std::size_t>(categories) + 1)),
+          byCategory(static_cast<std::size_t>(months) + 1,
+                     std::vector<double>(static_cast<std::size_t>(categories) + 1)),
           others(static_cast<std::size_t>(months) + 1, std::vector<double>(3))
     {
     }
 
-    double& category(int month, int row) { return byCategory[static_cast<std::size_t>(month)][static_cast<std::size_t>(row)]; }
-    double& other(int month, int row) { return others[static_cast<std::size_t>(month)][static_cast<std::size_t>(row)]; }
+    double& category(int month, int row) { return cell(byCategory, month, row); }
+    double& other(int month, int row) { return cell(others, month, row); }
 
     // Income of the listed rows in a month (0: the totals): categories above 0 and Other (+).
     double listedIncome(int month)
@@ -57,6 +58,11 @@ struct Analysis {
                + other(month, OtherExpenditure);
     }
     double listedExpenditure(int month) { return net(month) - listedIncome(month); }
+
+    static double& cell(core::NumberTable& table, int month, int row)
+    {
+        return table[static_cast<std::size_t>(month)][static_cast<std::size_t>(row)];
+    }
 
     int categoryCount;
     int monthCount;
@@ -210,7 +216,8 @@ private:
     void writeRow(ReportFile& file, std::string_view label, bool income, double total,
                   const std::vector<double>& months)
     {
-        writeLead(file, label, [&](int month) { return core::FormatAmountGrouped(months[static_cast<std::size_t>(month)]); });
+        writeLead(file, label,
+                  [&](int month) { return core::FormatAmountGrouped(months[static_cast<std::size_t>(month)]); });
         file.Write(core::FormatAmountGrouped(total));
         file.Write("\t");
         const double listedBase = income ? listedIncome_ : listedExpenditure_;
@@ -247,8 +254,8 @@ private:
             const double total = analysis_.category(0, row);
             if (hideZeros && ShowsAsZero(total))
                 continue;
-            const std::string name = core::GetCodeName(book_, runtime::left(selected_[static_cast<std::size_t>(row - 1)], 4),
-                                                       core::CodeKind::Category);
+            const std::string& entry = selected_[static_cast<std::size_t>(row - 1)];
+            const std::string name = core::GetCodeName(book_, runtime::left(entry, 4), core::CodeKind::Category);
             writeRow(file, name, total >= 0, total, monthsOfCategory(row));
         }
     }
@@ -271,7 +278,8 @@ private:
                   [this](int month) { return core::FormatAmountGrouped(analysis_.listedExpenditure(month)); });
         file.WriteLine(core::FormatAmountGrouped(listedExpenditure_));
         file.WriteLine();
-        writeLead(file, "NET                 ", [this](int month) { return core::FormatAmountGrouped(analysis_.net(month)); });
+        writeLead(file, "NET                 ",
+                  [this](int month) { return core::FormatAmountGrouped(analysis_.net(month)); });
         file.WriteLine(core::FormatAmountGrouped(analysis_.net(0)));
         writeRuler(file, runtime::space(LabelWidth), 1);
         file.WriteLine();

@@ -23,8 +23,8 @@ namespace reports {
 namespace {
 
 constexpr int MemoWidth = 20;
-constexpr const char* BandLabels[AgeBandCount] = {"         0 - 30 Days", "        30 - 60 Days", "        60 - 90 Days",
-                                                  "        Over 90 Days"};
+constexpr const char* BandLabels[AgeBandCount] = {"         0 - 30 Days", "        30 - 60 Days",
+                                                  "        60 - 90 Days", "        Over 90 Days"};
 
 void WriteClosingRuler(ReportFile& file)
 {
@@ -87,7 +87,8 @@ bool WriteReport(ReportDesk& desk, ReportFile& file, std::string_view customer, 
     file.WriteLine();
     file.WriteLine();
     WriteClosingRuler(file);
-    file.WriteRow({runtime::space(9), runtime::space(6), "TOTAL OUTSTANDING : ", core::FormatAmountGrouped(outstanding)});
+    file.WriteRow(
+        {runtime::space(9), runtime::space(6), "TOTAL OUTSTANDING : ", core::FormatAmountGrouped(outstanding)});
     WriteClosingRuler(file);
     file.WriteLine();
     return FinishTextReport(desk, file, CustomerStatementKind);

@@ -148,7 +148,8 @@ private:
             if (!place.chosen)
                 return;
             const bool settled = IsSettledDocument(line);
-            const double amount = excludeVat ? AmountWithoutVat(line, settled, rateOf(line)) : core::GetSignedAmount(line);
+            const double amount =
+                excludeVat ? AmountWithoutVat(line, settled, rateOf(line)) : core::GetSignedAmount(line);
             if (place.row < 0) {
                 other_ += amount;
                 return;

@@ -75,7 +75,8 @@ TEST_F(BankActivityReportTest, BothEndsOfThePeriodAreListed)
         f.TextStartBal.setText("0.00");
     });
     const std::vector<std::string> lines = reportLines();
-    const auto first = std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.starts_with("03/"); });
+    const auto first =
+        std::find_if(lines.begin(), lines.end(), [](const std::string& l) { return l.starts_with("03/"); });
     ASSERT_NE(first, lines.end());
     EXPECT_TRUE(first[1].starts_with("05/Mar/2025\tCHQ301"));
     EXPECT_EQ(first[2], "         \t      \t                   \t   \t___________\t___________\t___________");

@@ -100,7 +100,8 @@ TEST_F(CategoryAnalysisReportTest, UnchosenCategoriesCountOnlyInThePeriodTotals)
         f.TextAnalTo.setText("30/Jun/2025");
     });
     const std::vector<std::string> lines = reportLines();
-    const auto first = std::find(lines.begin(), lines.end(), "Materials           \t  -1,293.00\t     -94.08\t     -37.40");
+    const auto first =
+        std::find(lines.begin(), lines.end(), "Materials           \t  -1,293.00\t     -94.08\t     -37.40");
     ASSERT_NE(first, lines.end());
     EXPECT_EQ(std::vector<std::string>(first, first + 9),
               (std::vector<std::string>{
@@ -124,7 +125,8 @@ TEST_F(CategoryAnalysisReportTest, PenceThatCancelAreAZeroRow)
     addOn("03/Jul/2025", "PAY", 0.30, "XFR");
     const auto transfersRows = [this] {
         const std::vector<std::string> lines = reportLines();
-        return std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.starts_with("Transfers"); });
+        return std::count_if(lines.begin(), lines.end(),
+                             [](const std::string& l) { return l.starts_with("Transfers"); });
     };
     runPeriod("01/Jul/2025", "31/Jul/2025", 0, 0);
     EXPECT_EQ(transfersRows(), 1);

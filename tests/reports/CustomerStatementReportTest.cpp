@@ -50,8 +50,9 @@ TEST_F(CustomerStatementReportTest, CustomerWithNothingOwedGetsZeroBands)
     const auto total = std::find(lines.begin(), lines.end(),
                                  "         \t      \tTOTAL OUTSTANDING : \t       0.00");
     EXPECT_NE(total, lines.end()) << "the paid invoice of GAMMA3 is not owed";
-    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.ends_with("\t       0.00"); }),
-              5);
+    EXPECT_EQ(
+        std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.ends_with("\t       0.00"); }), 5)
+        << "four bands and the total";
 }
 
 TEST_F(CustomerStatementReportTest, UnwritableFileStartsNothing)

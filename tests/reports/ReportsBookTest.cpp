@@ -10,7 +10,8 @@ class ReportsBookTest : public ReportTest {};
 
 std::string ReferenceOf(const core::Book& book, const core::IndexEntry& entry)
 {
-    return std::string(core::RecordField(book.ledger.Transactions.Line(entry.RecordNumber), core::RecordColumns::Reference));
+    const std::string_view line = book.ledger.Transactions.Line(entry.RecordNumber);
+    return std::string(core::RecordField(line, core::RecordColumns::Reference));
 }
 
 TEST_F(ReportsBookTest, LoadsWithItsTablesAndTransactions)
