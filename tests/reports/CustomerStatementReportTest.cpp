@@ -55,6 +55,20 @@ TEST_F(CustomerStatementReportTest, CustomerWithNothingOwedGetsZeroBands)
         << "four bands and the total";
 }
 
+TEST_F(CustomerStatementReportTest, InvoiceDateThatIsNoDateEndsTheReport)
+{
+    // Record 6 is an unpaid invoice of ALPHA1; an edited file dates it 31 February.
+    std::string line(book.ledger.Transactions.Line(6));
+    line.replace(6, 8, "20250231");
+    book.ledger.Transactions.Replace(6, line);
+    services.answerMessageBox(platform::Answer::OK);
+    runAlpha(1);
+    EXPECT_EQ(answers, std::vector<bool>{false});
+    EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"File error : Type mismatch"});
+    EXPECT_EQ(services.reportOpenAtBox, std::vector<bool>{false}) << "closed before the box";
+    expectNothingStarted();
+}
+
 TEST_F(CustomerStatementReportTest, UnwritableFileStartsNothing)
 {
     expectUnwritableFileRefused(reports::CustomerStatementKind,
