@@ -46,7 +46,7 @@ bool IsSettledDocument(std::string_view line)
 // in its list costs more than the rest of a record's work.
 template <class Answer> class CodeAnswers {
 public:
-    template <class Work> const Answer& operator()(std::string_view code, Work work)
+    template <class Work> Answer operator()(std::string_view code, Work work)
     {
         for (const auto& [known, answer] : answers_)
             if (known == code)
@@ -141,7 +141,7 @@ private:
     {
         ForEachInPeriod(book_.ledger, request_, [&](std::string_view line) {
             const std::string_view code = core::RecordField(line, core::RecordColumns::Category);
-            const CategoryPlace& place = categoryPlaces_(code, [this](std::string_view c) {
+            const CategoryPlace place = categoryPlaces_(code, [this](std::string_view c) {
                 return CategoryPlace{core::FindSelectedListItem(form_.ListAnal1, c, 4) >= 0,
                                      core::FindListItem(book_.codes.ListAnalCodes, c, 4)};
             });
