@@ -33,6 +33,7 @@ Main::Main(platform::Services& services, std::filesystem::path workingFolder)
     wireDocuments();
     wireReports();
     wireSplits();
+    wireBalanceReports();
     wireArchive();
     wireMerge();
     designButtons();
@@ -217,7 +218,6 @@ void Main::designMenuHandlers()
 
     for (platform::Menu* item :
          {&RepVATItem,
-          &RepBankItem, &RepDebtorsItem, &RepCreditorsItem, &RepProfLossItem, &RepAnalItem, &ItemRepCustState,
           &ItemMailMerge, &ItemRepSysAudit, &ItemFinaccs,
           &ItemSimpleInvoice, &ItemMultiInvoice, &ItemRemittanceTemp, &ItemMailTemp})
         wireNotAvailable(*item);

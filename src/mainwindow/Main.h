@@ -424,6 +424,9 @@ private:
     void wireReports();
     void wireSplits();
     void TakeStoredReconciledMark();
+    // The balance reports: their menu items and the writers the chooser starts (MainBalanceReports.cpp).
+    void wireBalanceReports();
+    void addBalanceReportWriters(reports::ReportWriters& writers);
     void wireArchive();
     // Merging another company file into the open book.
     void wireMerge();

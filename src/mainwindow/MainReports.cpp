@@ -19,6 +19,7 @@ reports::ReportForm& Main::ReportChooser()
                                                   const std::string& to) {
             reports::WriteEecListReport(reportDesk, kind, from, to);
         };
+        addBalanceReportWriters(parts.Writers);
         reportForm_ = std::make_unique<reports::ReportForm>(reportDesk, std::move(parts));
     }
     return *reportForm_;

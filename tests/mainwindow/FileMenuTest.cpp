@@ -210,7 +210,7 @@ TEST_F(FileMenuTest, LaterItemsSayTheyAreNotAvailableYet)
     };
     const Case cases[] = {
         {main.ItemFinaccs, "Final Accounts is not available yet"},
-        {main.RepProfLossItem, "Income & Expenditure is not available yet"},
+        {main.ItemRepSysAudit, "System Audit is not available yet"},
         {main.ItemAssets, "Asset Window not enabled yet"},
     };
     for (const Case& c : cases) {
