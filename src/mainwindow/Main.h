@@ -92,6 +92,7 @@ public:
     void CoEditItem_Click();
     // ---- CodeWindowHost ----
     bool AutoSave() const override { return book.AutoSave; }
+    reports::ReportDesk& Reports() override { return reportDesk; }
 
     // ---- the report chooser: made on first use with its date picker ----
     reports::ReportForm& ReportChooser();
