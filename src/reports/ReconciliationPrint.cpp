@@ -44,14 +44,15 @@ void PrintReconciliationReport(ReportDesk& desk)
 {
     const ReconciliationPrintout& shown = desk.Reconciliation;
     PrintedList list(desk, ReconciliationKind);
-    platform::Printer& printer = list.printer();
+    const auto printLine = [&](const std::string& text) {
+        list.printer().setCurrentX(desk.Settings.LeftMargin);
+        list.printer().print(text, true);
+    };
     // The name as the table stores it; an account the table lacks has none.
     const std::string bankName = core::GetCodeName(desk.book(), runtime::left(shown.BankText, 6), core::CodeKind::Bank);
-    printer.setCurrentX(desk.Settings.LeftMargin);
-    printer.print(bankName + " Reconciliation from " + runtime::rtrim(shown.FromDate) + " to " + runtime::rtrim(shown.ToDate), true);
+    printLine(bankName + " Reconciliation from " + runtime::rtrim(shown.FromDate) + " to " + runtime::rtrim(shown.ToDate));
     list.EndLine();
-    printer.setCurrentX(desk.Settings.LeftMargin);
-    printer.print("Reconciled Starting Balance :" + core::FormatAmountGrouped(runtime::val(shown.StartBalance)), true);
+    printLine("Reconciled Starting Balance :" + core::FormatAmountGrouped(runtime::val(shown.StartBalance)));
     list.EndLine();
     list.EndLine();
     list.PrintColumnHeadings();
@@ -61,8 +62,8 @@ void PrintReconciliationReport(ReportDesk& desk)
     }
     list.Finish([&] {
         list.EndLine();
-        printer.setCurrentX(desk.Settings.LeftMargin);
-        printer.print("Ending Reconciled Balance : " + core::FormatAmountGrouped(runtime::val(shown.CurrentBalanceCaption)), true);
+        // The window's own balance, not a sum made here.
+        printLine("Ending Reconciled Balance : " + core::FormatAmountGrouped(runtime::val(shown.CurrentBalanceCaption)));
     });
 }
 
