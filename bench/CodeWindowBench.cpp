@@ -1,6 +1,7 @@
 #include <benchmark/benchmark.h>
 
 #include "FullBook.h"
+#include "ReportBenchHost.h"
 #include "core/Book.h"
 #include "mainwindow/Calendar.h"
 #include "mainwindow/CodeWindowHost.h"
@@ -11,8 +12,15 @@ namespace {
 
 class NoAutoSave : public mainwindow::CodeWindowHost {
 public:
+    explicit NoAutoSave(core::Book& book) : desk(book, reportHost) {}
+
     bool AutoSave() const override { return false; }
     void SaveTheFile() override {}
+    reports::ReportDesk& Reports() override { return desk; }
+
+private:
+    bench::BenchReportHost reportHost;
+    reports::ReportDesk desk;
 };
 
 // The code window on the bank page of a full book, with the line of the busiest account shown.
@@ -31,7 +39,7 @@ struct CodeWindowOverFullBook {
     core::Book book{services};
     platform::Form mainForm{services, "Main"};
     mainwindow::Calendar calendar{book, mainForm};
-    NoAutoSave host;
+    NoAutoSave host{book};
     mainwindow::MaintainCodes codes{book, host, calendar};
 };
 

@@ -94,6 +94,7 @@ public:
     void CoEditItem_Click();
     // ---- CodeWindowHost ----
     bool AutoSave() const override { return book.AutoSave; }
+    reports::ReportDesk& Reports() override { return reportDesk; }
 
     // ---- splits, standing orders and reconciliation ----
     STOForm stoForm{*this};
