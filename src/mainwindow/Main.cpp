@@ -32,6 +32,7 @@ Main::Main(platform::Services& services, std::filesystem::path workingFolder)
     wireTextExchange();
     wireDocuments();
     wireReports();
+    wireAccounts();
     wireArchive();
     wireMerge();
     designButtons();
@@ -215,9 +216,9 @@ void Main::designMenuHandlers()
     FontItem.Click = [this] { reports::ChooseReportFont(reportDesk); };
 
     for (platform::Menu* item :
-         {&ItemSplits, &STOItem, &RepVATItem,
+         {&ItemSplits, &STOItem,
           &RepBankItem, &RepDebtorsItem, &RepCreditorsItem, &RepProfLossItem, &RepAnalItem, &ItemRepCustState,
-          &ItemMailMerge, &ItemRepSysAudit, &ItemFinaccs,
+          &ItemMailMerge,
           &RepReconItem, &ItemSimpleInvoice, &ItemMultiInvoice, &ItemRemittanceTemp, &ItemMailTemp})
         wireNotAvailable(*item);
 }

@@ -4,7 +4,7 @@
 #include "core/PickDate.h"
 #include "core/TextTests.h"
 #include "mainwindow/Main.h"
-#include "mainwindow/TypedAmount.h"
+#include "core/TypedAmount.h"
 #include "runtime/Format.h"
 #include "runtime/Text.h"
 
@@ -91,7 +91,7 @@ void Main::TextDate_LostFocus()
 void Main::TextAmount_LostFocus()
 {
     CmdChange.setDefault(false);
-    if (const std::optional<double> amount = ParseTypedAmount(TextAmount.Text()))
+    if (const std::optional<double> amount = core::ParseTypedAmount(TextAmount.Text()))
         TextAmount.setText(runtime::format(*amount, "0.00"));
 }
 
