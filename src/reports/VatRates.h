@@ -2,7 +2,8 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "core/CodeList.h"
 #include "platform/ListModel.h"
@@ -18,15 +19,16 @@ public:
     // The rate of a code as the record stores it (3 characters); 0 for a code not in the table.
     double operator()(std::string_view code)
     {
-        auto found = rates_.find(std::string(code));
-        if (found == rates_.end())
-            found = rates_.emplace(std::string(code), core::GetCodeListValue(codes_, code)).first;
-        return found->second;
+        // A book has a handful of codes: a look along them beats hashing a copy of each.
+        for (const auto& [known, rate] : rates_)
+            if (known == code)
+                return rate;
+        return rates_.emplace_back(std::string(code), core::GetCodeListValue(codes_, code)).second;
     }
 
 private:
     const platform::ListModel& codes_;
-    std::unordered_map<std::string, double> rates_;
+    std::vector<std::pair<std::string, double>> rates_;
 };
 
 } // namespace reports

@@ -99,7 +99,7 @@ public:
         for (int position = index.FindIndexLowerBound(from); position >= 1 && position <= index.UpperBound(); ++position) {
             const std::string_view line = book_.ledger.Transactions.Line(index.at(position).RecordNumber);
             // A transaction without a VAT code is no part of the return, wherever it is dated.
-            if (runtime::rtrim(core::RecordField(line, column::VAT)).empty())
+            if (core::RecordField(line, column::VAT).find_first_not_of(' ') == std::string_view::npos)
                 continue;
             const std::string_view date = core::RecordField(line, column::Date);
             if (date > to)
