@@ -2,8 +2,6 @@
 
 #include "FullBook.h"
 #include "core/Book.h"
-#include "core/CodeLines.h"
-#include "core/CodeTableEdits.h"
 #include "mainwindow/Calendar.h"
 #include "mainwindow/CodeWindowHost.h"
 #include "mainwindow/MaintainCodes.h"
@@ -23,14 +21,6 @@ struct CodeWindowOverFullBook {
     {
         mainForm.endDesign();
         bench::FillFullBook(book);
-        for (const char* code : {"BANK1", "BANK2", "CASH", "SAVE"}) {
-            core::BankAccountRecord bank;
-            bank.Code = code;
-            bank.Name = "Account";
-            bank.StartBalance = 1000;
-            const std::string line = core::FormatBankAccountLine(bank);
-            core::AddCodeLine(book.messages, book.codes.ListBankAccounts, book.codes.ComboBank, line, line.substr(0, 27), 6);
-        }
         codes.FrameAccount.setVisible(true);
         codes.Show();
         codes.ListBankAccounts.userSelect(0);

@@ -104,6 +104,16 @@ protected:
         host.rcpTotalCaption = "     117.50";
     }
 
+    // tests/data/reports.QBD, Harbour Lane Joinery: banks, VAT codes, customers and categories for
+    // the balance reports, and 34 live transactions from March to June 2025 (one more deleted),
+    // listed in reference order under "(CURRENT)". Its clock is set to 10:30:00 on 15 June 2025.
+    void loadReportsBook()
+    {
+        setClock(10, 30, 0);
+        ASSERT_TRUE(datafile::LoadDataFile(std::filesystem::path(QB_TEST_DATA) / "reports.QBD", book, window));
+        host.mainFilterText = "(CURRENT)";
+    }
+
     // Adds a transaction of the book's bank account; the current filter decides whether it is listed.
     void addTransaction(const std::string& date, const std::string& type, double amount, const std::string& vat = "STD",
                         bool eec = false, bool paid = false, const std::string& memo = "Goods")
