@@ -86,4 +86,27 @@ TEST_F(SystemAuditReportTest, AnUnwritableReportFileStartsNothing)
     expectNothingStarted();
 }
 
+// reports.QBD: 35 slots, the receipt DEP404 of 999.99 deleted. Rows worked by hand: the deleted
+// receipt's VAT at S 20 % is 999.99 - 999.99 / 1.2 = 166.665, written 166.67; the split payment
+// shows its stored 22.00; the receipt of 1,250,000.00 at Z keeps every digit.
+TEST_F(SystemAuditReportTest, TheReportsBookShowsItsDeletedReceiptAndItsWholeAmounts)
+{
+    loadReportsBook();
+    ASSERT_TRUE(reports::WriteSystemAuditReport(desk));
+    const Lines body = bodyLines();
+    ASSERT_EQ(body.size(), 42u);
+    EXPECT_EQ(body[20], "** DEL\t18/Apr/2025\tDEP404\tRCP\tS  \tDeleted receipt     \t           \t     999.99\t   "
+                        "\t   \tCURR01\tALPHA1\tSALE\t     166.67\t   ");
+    EXPECT_EQ(body[21], "000019\t22/Apr/2025\tCHQ306\tPAY\tSPL\tGlue and screws     \t     147.00\t           \t  Y"
+                        "\t   \tCURR01\tBETA02\tMATL\t      22.00\t   ");
+    EXPECT_EQ(body[22], "000020\t28/Apr/2025\tDEP405\tRCP\tZ  \tEEC sale to Lyon    \t           \t     500.00\t  Y"
+                        "\t   \tCURR01\tGAMMA3\tSALE\t       0.00\tEEC");
+    EXPECT_EQ(body[25], "000023\t02/May/2025\tCHQ307\tPAY\tS  \tSkirting boards  cut\t      96.00\t           \t   "
+                        "\t   \tCURR01\tBETA02\tMATL\t      16.00\t   ");
+    EXPECT_EQ(body[26], "000024\t06/May/2025\tDEP406\tRCP\tZ  \tContract settlement \t           \t1,250,000.00"
+                        "\t   \t   \tCURR01\tALPHA1\tSALE\t       0.00\t   ");
+    EXPECT_EQ(body[38], "");
+    EXPECT_EQ(body[39], "35 Records");
+}
+
 } // namespace
