@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/Book.h"
 #include "core/FilterSetup.h"
@@ -83,22 +84,19 @@ public:
         }
     }
 
-    // One pass over the period in date order for the section's types.
-    void WriteSection(Section section)
+    // The period's transactions in date order, each taken by the side whose type letters it has:
+    // INPUTS "P" (cash accounting) or "PBZ", OUTPUTS "R" or "RIY". The scan ends at the first
+    // transaction with a VAT code dated after the period; one without a VAT code is no part of the
+    // return, wherever it is dated.
+    void CollectPeriod()
     {
-        const char* name = section == Section::Inputs ? "INPUTS " : "OUTPUTS";
-        request_.TypeOn = core::FlagTrue;
-        request_.Types = section == Section::Inputs ? (cash_ ? "P" : "PBZ") : (cash_ ? "R" : "RIY");
-        if (detail_)
-            file_.WriteLine(name);
-        SectionTotals& totals = section == Section::Inputs ? inputs_ : outputs_;
         const core::TransactionIndex& index = book_.ledger.DateIndex;
         const std::string_view from = request_.FromDate.view();
         const std::string_view to = request_.ToDate.view();
-        const std::string types = request_.Types.str();
+        const std::string_view inputs = cash_ ? "P" : "PBZ";
+        const std::string_view outputs = cash_ ? "R" : "RIY";
         for (int position = index.FindIndexLowerBound(from); position >= 1 && position <= index.UpperBound(); ++position) {
             const std::string_view line = book_.ledger.Transactions.Line(index.at(position).RecordNumber);
-            // A transaction without a VAT code is no part of the return, wherever it is dated.
             if (core::RecordField(line, column::VAT).find_first_not_of(' ') == std::string_view::npos)
                 continue;
             const std::string_view date = core::RecordField(line, column::Date);
@@ -106,10 +104,27 @@ public:
                 break;
             const std::string letter =
                 core::FilterTypeLetter(core::RecordField(line, column::Type), core::RecordFlag(line, column::Paid));
-            if (date < from || letter.empty() || types.find(letter) == std::string::npos)
+            if (date < from || letter.empty())
                 continue;
-            Take(line, section, totals);
+            if (inputs.find(letter) != std::string_view::npos)
+                inputLines_.push_back(line);
+            else if (outputs.find(letter) != std::string_view::npos)
+                outputLines_.push_back(line);
         }
+    }
+
+    void WriteSection(Section section)
+    {
+        const bool inputs = section == Section::Inputs;
+        const char* name = inputs ? "INPUTS " : "OUTPUTS";
+        // The request ends with the letters of the last side, as the caller may look.
+        request_.TypeOn = core::FlagTrue;
+        request_.Types = inputs ? (cash_ ? "P" : "PBZ") : (cash_ ? "R" : "RIY");
+        if (detail_)
+            file_.WriteLine(name);
+        SectionTotals& totals = inputs ? inputs_ : outputs_;
+        for (const std::string_view line : inputs ? inputLines_ : outputLines_)
+            Take(line, section, totals);
         if (detail_)
             WriteSectionFoot(name, totals);
     }
@@ -210,6 +225,8 @@ private:
     const bool cash_;
     VatRates rates_;
     ShownDates dates_;
+    std::vector<std::string_view> inputLines_;
+    std::vector<std::string_view> outputLines_;
     SectionTotals inputs_;
     SectionTotals outputs_;
     double acquisitionsVat_ = 0;
@@ -224,6 +241,7 @@ bool WriteVatReport(ReportDesk& desk, ReportForm& form, core::FilterSetup& reque
     return RunTextReport(desk, [&](ReportFile& file) {
         VatReportWriter writer(desk, form, file, request, mode);
         writer.WriteHead();
+        writer.CollectPeriod();
         writer.WriteSection(Section::Inputs);
         writer.WriteSection(Section::Outputs);
         writer.WriteBoxes();
