@@ -102,13 +102,13 @@ void Finaccs::designControls()
 
     Label2.setCaption("(1) Select those categories which are INCOME Categories. Do NOT include such things as Transfer "
                       "Categories.");
-    Label2.Move(120, 1320, 4260, 660);
-    ListIncomeCats.Move(120, 1995, 4260, 2010);
+    Label2.Move(120, 1320, 4260, 720);
+    ListIncomeCats.Move(120, 2070, 4260, 1935);
     ListIncomeCats.setMultiSelect(1);
     Label3.setCaption("(2) Select those categories which are EXPENSE Categories. Do NOT include such things as personal "
                       "drawings, Tax payments, VAT accounts etc.");
-    Label3.Move(4620, 1320, 4260, 660);
-    ListExpenseCats.Move(4620, 1995, 4260, 2010);
+    Label3.Move(4620, 1320, 4260, 720);
+    ListExpenseCats.Move(4620, 2070, 4260, 1935);
     ListExpenseCats.setMultiSelect(1);
 
     Label4.setCaption("(3) Tax Rate :");

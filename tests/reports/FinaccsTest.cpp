@@ -73,44 +73,9 @@ const Lines StandardReport{
     "                                                 ===========",
 };
 
-// company.QBD (banks BANK01 starting at 1,000.00 and CASH01 at 50.00; VAT STD 17.5 %; categories
-// SALE and STAT, its April 2024 transactions) with a category DRAW and a month of 2025.
-class FinaccsTest : public ReportTest {
+// The final accounts dialog on 15 June 2025, shown modally and driven as a user would.
+class FinaccsDialog : public ReportTest {
 protected:
-    FinaccsTest()
-    {
-        loadCompany();
-        book.codes.ListAnalCodes.AddItem("DRAW Drawings           ");
-        book.codes.ComboAnal.AddItem("DRAW Drawings           ");
-        add("10/Apr/2025", "RCP", 235.00, "STD", "SALE", false, true);
-        add("12/Apr/2025", "INV", 117.50, "STD", "SALE", true);
-        add("13/Apr/2025", "INV", 500.00, "STD", "SALE", true, false, true);
-        add("14/Apr/2025", "PAY", 117.50, "STD", "STAT");
-        add("15/Apr/2025", "PAY", 47.00, "ZER", "DRAW");
-        add("16/Apr/2025", "BIL", 58.75, "STD", "STAT", true);
-        add("20/Apr/2025", "INV", 235.00, "STD", "SALE");
-        add("22/Apr/2025", "BIL", 117.50, "STD", "STAT");
-        add("30/Apr/2025", "RCP", 100.00, "ZER", "SALE", false, true);
-        add("01/May/2025", "RCP", 999.00, "ZER", "SALE", false, true);
-    }
-
-    void add(const std::string& date, const std::string& type, double amount, const std::string& vat,
-             const std::string& category, bool paid = false, bool reconciled = false, bool eec = false)
-    {
-        core::TransactionFields fields;
-        fields.Date = date;
-        fields.Type = type;
-        fields.Amount = amount;
-        fields.VAT = vat;
-        fields.Category = category;
-        fields.Paid = paid;
-        fields.Reconciled = reconciled;
-        fields.EEC = eec;
-        fields.Bank = "BANK01";
-        book.SplitTail.clear();
-        core::AddTransaction(book, fields);
-    }
-
     std::filesystem::path settingsPath() const { return folder / "QBFINACC.INI"; }
 
     // Shows the dialog modally and runs `script` on it as a user would.
@@ -150,6 +115,51 @@ protected:
     }
 
     reports::Finaccs dialog{desk, nullptr};
+};
+
+// company.QBD (banks BANK01 starting at 1,000.00 and CASH01 at 50.00; VAT STD 17.5 %; categories
+// SALE and STAT, its April 2024 transactions) with a category DRAW and a month of 2025.
+class FinaccsTest : public FinaccsDialog {
+protected:
+    FinaccsTest()
+    {
+        loadCompany();
+        book.codes.ListAnalCodes.AddItem("DRAW Drawings           ");
+        book.codes.ComboAnal.AddItem("DRAW Drawings           ");
+        add("10/Apr/2025", "RCP", 235.00, "STD", "SALE", false, true);
+        add("12/Apr/2025", "INV", 117.50, "STD", "SALE", true);
+        add("13/Apr/2025", "INV", 500.00, "STD", "SALE", true, false, true);
+        add("14/Apr/2025", "PAY", 117.50, "STD", "STAT");
+        add("15/Apr/2025", "PAY", 47.00, "ZER", "DRAW");
+        add("16/Apr/2025", "BIL", 58.75, "STD", "STAT", true);
+        add("20/Apr/2025", "INV", 235.00, "STD", "SALE");
+        add("22/Apr/2025", "BIL", 117.50, "STD", "STAT");
+        add("30/Apr/2025", "RCP", 100.00, "ZER", "SALE", false, true);
+        add("01/May/2025", "RCP", 999.00, "ZER", "SALE", false, true);
+    }
+
+    void add(const std::string& date, const std::string& type, double amount, const std::string& vat,
+             const std::string& category, bool paid = false, bool reconciled = false, bool eec = false)
+    {
+        core::TransactionFields fields;
+        fields.Date = date;
+        fields.Type = type;
+        fields.Amount = amount;
+        fields.VAT = vat;
+        fields.Category = category;
+        fields.Paid = paid;
+        fields.Reconciled = reconciled;
+        fields.EEC = eec;
+        fields.Bank = "BANK01";
+        book.SplitTail.clear();
+        core::AddTransaction(book, fields);
+    }
+};
+
+// Over the hand-made book of the reports, reports.QBD.
+class FinaccsBookTest : public FinaccsDialog {
+protected:
+    FinaccsBookTest() { loadReportsBook(); }
 };
 
 TEST_F(FinaccsTest, WithoutSettingsTheDialogOpensOnTheLastYear)
@@ -311,6 +321,74 @@ TEST_F(FinaccsTest, ATextViewerThatDoesNotStartIsAFileError)
     });
     EXPECT_EQ(services.messageTexts(), Lines{"File error : File not found"});
     EXPECT_EQ(reportLines(), StandardReport);
+}
+
+// reports.QBD for March to June 2025 under the standard scheme with the choices of a settings file:
+// income SALE, expenses FUEL, MATL and RENT, 1,250.00 brought forward.
+//   Sales     receipts net of VAT 1,000.00 + 45.00 + 1,500.00 + 500.00 (EEC: no VAT part)
+//             + 1,250,000.00 + 30.00 + 200.00 + 150.00, less the paid invoice's VAT 300.00 = 1,253,125.00
+//   Expenses  payments net -300.00 - 800.00 - 50.00 - 125.00 (split: stored VAT 22.00) - 80.00
+//             - 800.00 (no VAT code) - 50.00 - 150.00, the paid bill's VAT 10.00 back = -2,345.00
+//   Cash      CURR01 1,000.00 + 1,200.00 - 360.00 - 800.00 - 100.00 - 75.00 + 1,800.00 - 147.00
+//             + 500.00 + 210.00 = 3,228.00; CASH01 50.00 + 45.00 - 52.50 + 100.00 = 142.50
+//   Debtors   unpaid invoices net 800 + 750 + 600 + 500 + 300 + 200 + 100 + 400 = 3,650.00
+//   Creditors unpaid bills net 200 + 300 (EEC) + 150 + 75 = 725.00
+// The wide figures keep every digit and push their lines out.
+TEST_F(FinaccsBookTest, TheReportsBookUnderTheStandardScheme)
+{
+    writeBytes(settingsPath(), "01/Mar/2025\r\n30/Jun/2025\r\n25\r\n1,250.00\r\nS\r\nSALE\r\n[EXPENSE]\r\nFUEL\r\n"
+                               "MATL\r\nRENT\r\n[DIVIDEND]\r\n");
+    open([](reports::Finaccs& f) { f.CmdOK.userClick(); });
+    EXPECT_EQ(reportLines(), (Lines{
+                                 "                    Harbour Lane Joinery Ltd",
+                                 "                 Final Accounts for the Period",
+                                 "                   01/Mar/2025 To 30/Jun/2025",
+                                 "",
+                                 "",
+                                 "Profit & Loss",
+                                 "=============",
+                                 "",
+                                 " Sales                                1,253,125.00",
+                                 " Purchases, Expenses & Overheads        -2,345.00",
+                                 "                                      -----------",
+                                 " Profit for the period                1,250,780.00",
+                                 "",
+                                 "",
+                                 " Dividends                                   0.00",
+                                 "",
+                                 "",
+                                 " Profit Brought Forward                  1,250.00",
+                                 "                                      -----------",
+                                 " Net Profit                                      1,252,030.00",
+                                 "                                                 ===========",
+                                 "",
+                                 "",
+                                 "",
+                                 "Balance Sheet",
+                                 "=============",
+                                 "",
+                                 " CURRENT ASSETS",
+                                 "  Cash at Hand and in Bank               3,370.50",
+                                 "  Debtors                                3,650.00",
+                                 "                                      -----------",
+                                 "                                         7,020.50",
+                                 "",
+                                 " CURRENT LIABILITIES",
+                                 "  Creditors                                725.00",
+                                 "                                      -----------",
+                                 " Net Current Assets                                 6,295.50",
+                                 "                                                 ===========",
+                                 "",
+                                 "",
+                                 "Financed by :",
+                                 "=============",
+                                 "",
+                                 " Profit and Loss Account              1,252,030.00",
+                                 " Assorted Capital                     -1,245,734.50",
+                                 "                                      -----------",
+                                 "                                                    6,295.50",
+                                 "                                                 ===========",
+                             }));
 }
 
 } // namespace
