@@ -3,8 +3,8 @@
 #include "core/ListSearch.h"
 #include "core/PickDate.h"
 #include "core/TextTests.h"
-#include "mainwindow/Main.h"
 #include "core/TypedAmount.h"
+#include "mainwindow/Main.h"
 #include "runtime/Format.h"
 #include "runtime/Text.h"
 

@@ -2,9 +2,9 @@
 
 #include "core/CodeList.h"
 #include "core/TextTests.h"
+#include "core/TypedAmount.h"
 #include "datafile/LineBreakEscape.h"
 #include "mainwindow/Main.h"
-#include "core/TypedAmount.h"
 #include "runtime/Date.h"
 #include "runtime/Format.h"
 #include "runtime/Number.h"
