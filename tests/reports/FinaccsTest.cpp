@@ -218,6 +218,21 @@ TEST_F(FinaccsTest, TheCashSchemeLeavesPaidInvoicesAndBillsOut)
     EXPECT_EQ(reportLines(), expected);
 }
 
+// The last transaction, a receipt of 999.00 on 01/May/2025 in SALE, lies before such a period.
+TEST_F(FinaccsTest, APeriodAfterEveryTransactionHasNoProfit)
+{
+    open([](reports::Finaccs& f) {
+        fillAndRun(f, false);
+        f.TxtFrom.userSetText("01/Jan/2026");
+        f.TxtTo.userSetText("31/Jan/2026");
+        f.CmdOK.userClick();
+    });
+    const Lines lines = reportLines();
+    EXPECT_EQ(lines[8], " Sales                                       0.00");
+    EXPECT_EQ(lines[9], " Purchases, Expenses & Overheads             0.00");
+    EXPECT_EQ(lines[14], " Dividends                                   0.00");
+}
+
 TEST_F(FinaccsTest, TheSettingsFileBringsBackEveryChoice)
 {
     writeBytes(settingsPath(), "01/Jan/2025\r\n31/Mar/2025\r\n20\r\n-12.50\r\ns\r\nsale\r\nGONE\r\n[EXPENSE]\r\n"
