@@ -34,6 +34,7 @@ Main::Main(platform::Services& services, std::filesystem::path workingFolder)
     wireReports();
     wireSplits();
     wireBalanceReports();
+    wireAccounts();
     wireArchive();
     wireMerge();
     designButtons();
@@ -217,9 +218,7 @@ void Main::designMenuHandlers()
     FontItem.Click = [this] { reports::ChooseReportFont(reportDesk); };
 
     for (platform::Menu* item :
-         {&RepVATItem,
-          &ItemMailMerge, &ItemRepSysAudit, &ItemFinaccs,
-          &ItemSimpleInvoice, &ItemMultiInvoice, &ItemRemittanceTemp, &ItemMailTemp})
+         {&ItemSimpleInvoice, &ItemMultiInvoice, &ItemRemittanceTemp, &ItemMailTemp})
         wireNotAvailable(*item);
 }
 

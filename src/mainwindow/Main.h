@@ -25,6 +25,7 @@
 #include "mainwindow/TextExchangeHost.h"
 #include "platform/ControlArray.h"
 #include "platform/Controls.h"
+#include "reports/Finaccs.h"
 #include "reports/ReportDesk.h"
 #include "reports/ReportForm.h"
 
@@ -527,6 +528,11 @@ private:
     bool useWordPad_ = false;
     std::string wordPadPath_;
     std::unique_ptr<reports::ReportForm> reportForm_;
+
+    // ---- the VAT report, the system audit and the final accounts ----
+    void wireAccounts();
+    void ItemFinaccs_Click();
+    std::unique_ptr<reports::Finaccs> finaccs_;
 };
 
 } // namespace mainwindow

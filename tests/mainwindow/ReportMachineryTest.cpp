@@ -86,4 +86,27 @@ TEST_F(ReportMachineryTest, BalanceReportItemsRunTheirReportsFromTheChooser)
     EXPECT_TRUE(services.allScriptsUsed());
 }
 
+// The mail merge item opens the chooser on its customer list, its letter button showing.
+TEST_F(ReportMachineryTest, MailMergeItemOpensTheChooserOnItsCustomers)
+{
+    const std::filesystem::path company = folder / "Harbour.QBD";
+    std::filesystem::copy_file(std::filesystem::path(QB_TEST_DATA) / "reports.QBD", company);
+    writeSettings(fullSettings(company));
+    start();
+    std::string caption;
+    bool letterButtonShown = false;
+    int customers = 0;
+    services.onModal<reports::ReportForm>("ReportForm", [&](reports::ReportForm& f) {
+        caption = f.Caption();
+        letterButtonShown = f.CmdWhatLetter.Visible() && f.FrameMailMerge.Visible();
+        customers = f.ListMailCusts.ListCount();
+        f.CmdCancel.userClick();
+    });
+    main.ItemMailMerge.userClick();
+    EXPECT_EQ(caption, "Mail Merge");
+    EXPECT_TRUE(letterButtonShown);
+    EXPECT_EQ(customers, 3) << "ALPHA1, BETA02 and GAMMA3";
+    EXPECT_TRUE(services.allScriptsUsed());
+}
+
 } // namespace
