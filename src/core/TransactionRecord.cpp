@@ -15,7 +15,7 @@ namespace core {
 
 namespace {
 
-std::string flagText(bool flag)
+std::string_view flagText(bool flag)
 {
     return flag ? "Y" : " ";
 }
@@ -30,9 +30,13 @@ std::string storedNumber(const std::string& number)
                : runtime::padRight(number, RecordColumns::Number.width);
 }
 
-std::string fixedText(const std::string& value, RecordColumn column)
+// Appends a value blank-padded or cut to its column.
+void appendFixed(std::string& record, std::string_view value, RecordColumn column)
 {
-    return runtime::padRight(value, column.width);
+    const auto width = static_cast<std::size_t>(column.width);
+    record.append(value.substr(0, width));
+    if (value.size() < width)
+        record.append(width - value.size(), ' ');
 }
 
 std::string assembleFixedPart(TransactionFields& fields)
@@ -40,14 +44,22 @@ std::string assembleFixedPart(TransactionFields& fields)
     if (fields.Amount < 0)
         fields.Amount = -fields.Amount;
     namespace C = RecordColumns;
-    return storedNumber(fields.Number) + FormatShownDateForStorage(fields.Date, "yyyymmdd")
-           + fixedText(fields.Reference, C::Reference) + fixedText(fields.Bank, C::Bank)
-           + fixedText(fields.Customer, C::Customer) + fixedText(fields.VAT, C::VAT)
-           + fixedText(fields.Category, C::Category) + fixedText(fields.Type, C::Type) + fixedText(fields.Memo, C::Memo)
-           + runtime::format(fields.Amount, "00000000.00") + flagText(fields.Reconciled) + flagText(fields.Paid)
-           + flagText(fields.Deleted) + runtime::format(fields.AmountPaid, "00000000.00")
-           + FormatAmountPlainUncut(fields.VATAmount) + runtime::format(fields.SplitCount, "000")
-           + flagText(fields.EEC);
+    // Built in one string: records are assembled by the thousand when files are merged or imported.
+    std::string record;
+    record.reserve(static_cast<std::size_t>(RecordFixedLength));
+    record.append(storedNumber(fields.Number)).append(FormatShownDateForStorage(fields.Date, "yyyymmdd"));
+    appendFixed(record, fields.Reference, C::Reference);
+    appendFixed(record, fields.Bank, C::Bank);
+    appendFixed(record, fields.Customer, C::Customer);
+    appendFixed(record, fields.VAT, C::VAT);
+    appendFixed(record, fields.Category, C::Category);
+    appendFixed(record, fields.Type, C::Type);
+    appendFixed(record, fields.Memo, C::Memo);
+    record.append(runtime::format(fields.Amount, "00000000.00")).append(flagText(fields.Reconciled));
+    record.append(flagText(fields.Paid)).append(flagText(fields.Deleted));
+    record.append(runtime::format(fields.AmountPaid, "00000000.00")).append(FormatAmountPlainUncut(fields.VATAmount));
+    record.append(runtime::format(fields.SplitCount, "000")).append(flagText(fields.EEC));
+    return record;
 }
 
 // Where the columns of a record lie: the older files have a six-character date and every later
