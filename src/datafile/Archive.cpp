@@ -8,6 +8,7 @@
 #include "core/CodeTableEdits.h"
 #include "core/IndexOperations.h"
 #include "core/Packing.h"
+#include "core/RecordField.h"
 #include "core/TransactionEdits.h"
 #include "core/TransactionRecord.h"
 #include "datafile/BookSnapshot.h"
@@ -68,6 +69,22 @@ core::FilterSetup passEveryTransaction()
     setup.TypeOn = core::FlagTrue;
     setup.Types = "PBIRYZ";
     return setup;
+}
+
+// Adds a record of an archive as AddTransaction adds its parsed fields; one in stored form that
+// keeps its number is stored as it stands, without parsing and assembling it.
+bool addArchivedRecord(core::Book& book, std::string_view line)
+{
+    std::optional<std::string> record = core::RecordInStoredForm(line);
+    if (!record || runtime::rtrim(core::RecordField(*record, core::RecordColumns::Number)).empty()) {
+        core::TransactionFields fields;
+        core::ParseTransactionRecord(book, line, fields);
+        return core::AddTransaction(book, fields);
+    }
+    core::Ledger& ledger = book.ledger;
+    ledger.Transactions.Append(*record);
+    ledger.FileChanged = true;
+    return core::AddToIndexes(book, *record);
 }
 
 } // namespace
@@ -150,9 +167,7 @@ bool RestoreArchiveFile(const std::filesystem::path& path, core::Book& book)
                     file.readLine();
                 std::string line;
                 while (restored && file.readLine(line)) {
-                    core::TransactionFields fields;
-                    core::ParseTransactionRecord(book, line, fields);
-                    if (book.ledger.Transactions.IsFull() || !core::AddTransaction(book, fields)) {
+                    if (book.ledger.Transactions.IsFull() || !addArchivedRecord(book, line)) {
                         book.messages.ShowErrorBox("Abandoning Restore - unable to add record '" + line + "'");
                         restored = false;
                     }

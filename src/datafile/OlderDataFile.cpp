@@ -42,7 +42,8 @@ struct ConvertedRecords {
     bool dropped = false;
 };
 
-// Each older record parsed and assembled in the current layout. A record whose values do not fit
+// Each older record in the current layout: copied with its date's century when it is in stored
+// form, else parsed and assembled. A record whose values do not fit
 // (its assembly has shown why) is dropped and logged; the next one takes its place.
 ConvertedRecords convertRecords(const std::vector<std::string_view>& oldRecords, core::Book& book,
                                 const ConversionLog& log)
@@ -52,6 +53,10 @@ ConvertedRecords convertRecords(const std::vector<std::string_view>& oldRecords,
     // The parse leaves each record's split tail in the book, where the edit box keeps its own.
     const std::string editedTail = book.SplitTail;
     for (std::string_view old : oldRecords) {
+        if (std::optional<std::string> record = core::OldRecordInStoredForm(old)) {
+            converted.lines->push_back(std::move(*record));
+            continue;
+        }
         core::TransactionFields fields;
         core::ParseOldTransactionRecord(book, old, fields);
         std::string record = core::AssembleTransactionRecordMarked(book, fields);
