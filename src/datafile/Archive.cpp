@@ -105,10 +105,12 @@ bool ArchiveTransactions(const std::filesystem::path& path, const std::string& f
     try {
         std::vector<BankAdjustment> adjustments = bankAdjustments(book);
         runtime::AtomicFile file(path);
-        runtime::TextWriter& writer = file.writer();
-        writer.writeLine(std::string("[ARCHIVE FILE - ") + core::ProductTitle + "]");
-        writer.writeLine("<ARC> " + fromText + " - " + toText + " " + runtime::rtrim(book.company.CompanyName.str()) +
-                         " (" + runtime::format(book.services().now(), "dd/Mmm/yyyy hh:mm:ss") + ")");
+        // The lines are gathered and written in one go: an archive can hold the whole book.
+        std::string text;
+        const auto addLine = [&text](std::string_view line) { text.append(line).append("\r\n"); };
+        addLine(std::string("[ARCHIVE FILE - ") + core::ProductTitle + "]");
+        addLine("<ARC> " + fromText + " - " + toText + " " + runtime::rtrim(book.company.CompanyName.str()) + " ("
+                + runtime::format(book.services().now(), "dd/Mmm/yyyy hh:mm:ss") + ")");
         const std::string fromKey = runtime::padRight(ArchiveDateKey(fromText), 8);
         const std::string toKey = runtime::padRight(ArchiveDateKey(toText), 8);
         core::Ledger& ledger = book.ledger;
@@ -123,10 +125,11 @@ bool ArchiveTransactions(const std::filesystem::path& path, const std::string& f
             // The lower bound answers the last entry when none is on or after From.
             if (date < std::string_view(fromKey) || column(line, core::RecordColumns::Deleted) == "Y")
                 continue;
-            writer.writeLine(line);
+            addLine(line);
             archived.push_back(record);
             adjust(adjustments, line, 1);
         }
+        file.writer().write(text);
         for (int record : archived)
             ledger.Transactions.Replace(record, core::MarkedDeleted(ledger.Transactions.Line(record)));
         applyAdjustments(book, adjustments);
