@@ -15,7 +15,6 @@ namespace runtime {
 
 namespace {
 
-using detail::DecimalDigits;
 using detail::FixedDigits;
 
 bool isPlaceholder(char c)
