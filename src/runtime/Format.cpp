@@ -1,6 +1,8 @@
 #include "runtime/Format.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <deque>
@@ -112,19 +114,21 @@ std::string groupThousands(const std::string& whole)
 
 std::string render(const NumberPattern& pattern, const FixedDigits& digits)
 {
-    std::string whole = digits.whole;
-    if (whole.size() < static_cast<std::size_t>(pattern.wholeMinimum)) {
-        whole.insert(0, static_cast<std::size_t>(pattern.wholeMinimum) - whole.size(), '0');
+    const auto wholeMinimum = static_cast<std::size_t>(pattern.wholeMinimum);
+    const std::size_t zeros = digits.whole.size() < wholeMinimum ? wholeMinimum - digits.whole.size() : 0;
+    std::string text = pattern.prefix;
+    if (pattern.grouped) {
+        text += groupThousands(std::string(zeros, '0') + digits.whole);
+    } else {
+        text.append(zeros, '0').append(digits.whole);
     }
-    std::string text = pattern.prefix + (pattern.grouped ? groupThousands(whole) : whole);
     if (pattern.hasPoint) {
-        std::string fraction = digits.fraction;
+        const std::string& fraction = digits.fraction;
         const std::size_t lastKept = std::max(fraction.find_last_not_of('0') + 1,
                                               static_cast<std::size_t>(pattern.fractionMinimum));
-        fraction.resize(std::min(fraction.size(), lastKept));
-        text += '.' + fraction;
+        text.append(1, '.').append(fraction, 0, std::min(fraction.size(), lastKept));
     }
-    return text + pattern.suffix;
+    return text.append(pattern.suffix);
 }
 
 // The digits of a magnitude that is exactly a whole number of 10^-places (as stored amounts are,
@@ -142,14 +146,16 @@ std::optional<FixedDigits> exactFixed(double magnitude, int places)
     if (!(scaled < MostUnits) || scaled / PowersOfTen[places] != magnitude) {
         return std::nullopt;
     }
-    const std::string digits = std::to_string(static_cast<std::uint64_t>(scaled));
+    std::array<char, 20> buffer{};
+    const char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<std::uint64_t>(scaled)).ptr;
+    const std::string_view digits(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
     const std::size_t placesCount = static_cast<std::size_t>(places);
     FixedDigits fixed;
     if (digits.size() > placesCount) {
-        fixed.whole = digits.substr(0, digits.size() - placesCount);
-        fixed.fraction = digits.substr(digits.size() - placesCount);
+        fixed.whole.assign(digits.substr(0, digits.size() - placesCount));
+        fixed.fraction.assign(digits.substr(digits.size() - placesCount));
     } else {
-        fixed.fraction = std::string(placesCount - digits.size(), '0') + digits;
+        fixed.fraction.assign(placesCount - digits.size(), '0').append(digits);
     }
     if (fixed.whole == "0") {
         fixed.whole.clear();
