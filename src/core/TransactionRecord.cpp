@@ -41,6 +41,43 @@ void appendFixed(std::string& record, std::string_view value, RecordColumn colum
         record.append(width - value.size(), ' ');
 }
 
+bool allDigits(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int digitsValue(std::string_view digits)
+{
+    int value = 0;
+    for (const char c : digits)
+        value = value * 10 + (c - '0');
+    return value;
+}
+
+// Years of four digits: the date parser reads fewer digits as other years.
+constexpr int EarliestFourDigitYear = 1000;
+
+// A shown date "dd/Mmm/yyyy" as stored "yyyymmdd", read in place; any other text (or a day the
+// month lacks) goes through the date parser, which also keeps a text that is no date.
+std::string storedDateOf(std::string_view shown)
+{
+    if (shown.size() == static_cast<std::size_t>(DisplayDateWidth) && shown[2] == '/' && shown[6] == '/'
+        && allDigits(shown.substr(0, 2)) && allDigits(shown.substr(7))) {
+        const std::string_view day = shown.substr(0, 2);
+        const std::string_view year = shown.substr(7);
+        for (int month = 1; month <= 12; ++month) {
+            const char number[] = {static_cast<char>('0' + month / 10), static_cast<char>('0' + month % 10)};
+            if (MonthAbbreviation({number, 2}) != shown.substr(3, 3))
+                continue;
+            if (digitsValue(year) >= EarliestFourDigitYear
+                && runtime::Date::fromYmd(digitsValue(year), month, digitsValue(day)))
+                return std::string(year).append(number, 2).append(day);
+            break;
+        }
+    }
+    return FormatShownDateForStorage(shown, "yyyymmdd");
+}
+
 std::string assembleFixedPart(TransactionFields& fields)
 {
     if (fields.Amount < 0)
@@ -49,7 +86,7 @@ std::string assembleFixedPart(TransactionFields& fields)
     // Built in one string: records are assembled by the thousand when files are merged or imported.
     std::string record;
     record.reserve(static_cast<std::size_t>(RecordFixedLength));
-    record.append(storedNumber(fields.Number)).append(FormatShownDateForStorage(fields.Date, "yyyymmdd"));
+    record.append(storedNumber(fields.Number)).append(storedDateOf(fields.Date));
     appendFixed(record, fields.Reference, C::Reference);
     appendFixed(record, fields.Bank, C::Bank);
     appendFixed(record, fields.Customer, C::Customer);
@@ -117,19 +154,6 @@ void readFixedPart(const RecordLayout& layout, std::string_view line, Transactio
     fields.EEC = layout.flag(line, C::EEC);
 }
 
-bool allDigits(std::string_view text)
-{
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-int digitsValue(std::string_view digits)
-{
-    int value = 0;
-    for (const char c : digits)
-        value = value * 10 + (c - '0');
-    return value;
-}
-
 // "00000000.00", as assembly writes an amount.
 bool isStoredAmount(std::string_view text)
 {
@@ -167,7 +191,6 @@ std::optional<std::string> storedDate(std::string_view date)
     const int year = older ? digitsValue(date.substr(0, 2)) + (digitsValue(date.substr(0, 2)) < 80 ? 2000 : 1900)
                            : digitsValue(date.substr(0, 4));
     const std::string_view monthAndDay = date.substr(older ? 2 : 4);
-    constexpr int EarliestFourDigitYear = 1000;
     if (year < EarliestFourDigitYear
         || !runtime::Date::fromYmd(year, digitsValue(monthAndDay.substr(0, 2)), digitsValue(monthAndDay.substr(2))))
         return std::nullopt;

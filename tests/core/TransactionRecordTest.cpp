@@ -362,6 +362,23 @@ protected:
     }
 };
 
+TEST_F(StoredForm, AShownDateIsStoredAsTheDateParserReadsIt)
+{
+    const struct {
+        const char* shown;
+        const char* stored; // "" when the record is refused
+    } cases[] = {{"05/Mar/2024", "20240305"}, {"05/MAR/2024", "20240305"}, {"5 March 2024", "20240305"},
+                 {"29/Feb/2024", "20240229"}, {"05/Mar/0999", "09990305"}, {"31/Feb/2024", ""},
+                 {"05/Mrz/2024", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
+        TransactionFields fields = payment();
+        fields.Date = c.shown;
+        const std::optional<std::string> record = core::AssembleTransactionRecord(book, fields);
+        EXPECT_EQ(record ? record->substr(6, 8) : "", c.stored);
+    }
+}
+
 TEST_F(StoredForm, ALineInStoredFormIsCopiedAsParsingAndAssemblingWouldStoreIt)
 {
     const std::string tail = splitEntry("001", "Fuel", "100.00", "S") + splitEntry("002", "Oil", "17.50", "S");
