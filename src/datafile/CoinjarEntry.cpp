@@ -30,7 +30,9 @@ constexpr char NoVatCode = '\xDE';
 
 std::string column(std::string_view entry, int start, int width)
 {
-    return runtime::padRight(start <= static_cast<int>(entry.size()) ? runtime::mid(entry, start, width) : "", width);
+    const auto from = static_cast<std::size_t>(start - 1);
+    return runtime::padRight(from < entry.size() ? entry.substr(from, static_cast<std::size_t>(width)) : std::string_view{},
+                             width);
 }
 
 // The text after position `from` (0-based, exclusive) up to `to`; empty when they cross.
