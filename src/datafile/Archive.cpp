@@ -168,6 +168,8 @@ bool RestoreArchiveFile(const std::filesystem::path& path, core::Book& book)
                 restored = true;
                 if (!file.atEnd())
                     file.readLine();
+                // A parse leaves its record's split tail in the book, where the edit box keeps its own.
+                const std::string editedTail = book.SplitTail;
                 std::string line;
                 while (restored && file.readLine(line)) {
                     if (book.ledger.Transactions.IsFull() || !addArchivedRecord(book, line)) {
@@ -176,6 +178,7 @@ bool RestoreArchiveFile(const std::filesystem::path& path, core::Book& book)
                     }
                     adjust(adjustments, line, -1);
                 }
+                book.SplitTail = editedTail;
                 if (restored)
                     applyAdjustments(book, adjustments);
             }
