@@ -7,6 +7,8 @@
 #include "core/Book.h"
 #include "core/DateText.h"
 #include "core/MoneyFormat.h"
+#include "core/RecordField.h"
+#include "runtime/Date.h"
 #include "runtime/Format.h"
 #include "runtime/Number.h"
 #include "runtime/Text.h"
@@ -51,6 +53,22 @@ void appendSplitCount(std::string& line, std::int16_t count)
     line += static_cast<char>('0' + count / 10 % 10);
     line += static_cast<char>('0' + count % 10);
 }
+
+bool allDigits(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int digitsValue(std::string_view digits)
+{
+    int value = 0;
+    for (const char c : digits)
+        value = value * 10 + (c - '0');
+    return value;
+}
+
+// Years of four digits: the date parser reads fewer digits as other years.
+constexpr int EarliestFourDigitYear = 1000;
 
 // The fixed part, written into a line with room for `tailLength` more characters.
 std::string assembleFixedPart(TransactionFields& fields, std::size_t tailLength)
@@ -133,6 +151,80 @@ void readFixedPart(const RecordLayout& layout, std::string_view line, Transactio
     fields.EEC = layout.flag(line, C::EEC);
 }
 
+// "00000000.00", as assembly writes an amount.
+bool isStoredAmount(std::string_view text)
+{
+    return text.size() == 11 && allDigits(text.substr(0, 8)) && text[8] == '.' && allDigits(text.substr(9));
+}
+
+// "#######0.00" right-aligned in its column, as assembly writes a VAT amount: no leading zero and
+// no minus sign before a zero.
+bool isStoredSignedAmount(std::string_view text)
+{
+    std::string_view number = text.substr(std::min(text.find_first_not_of(' '), text.size()));
+    const bool negative = !number.empty() && number.front() == '-';
+    if (negative)
+        number.remove_prefix(1);
+    const std::size_t point = number.find('.');
+    if (point == std::string_view::npos || number.size() != point + 3)
+        return false;
+    const std::string_view whole = number.substr(0, point);
+    if (!allDigits(whole) || !allDigits(number.substr(point + 1)) || (whole.size() > 1 && whole.front() == '0'))
+        return false;
+    return !negative || number.find_first_of("123456789") != std::string_view::npos;
+}
+
+bool isStoredFlag(char flag)
+{
+    return flag == 'Y' || flag == ' ';
+}
+
+// The stored date of a record's date column: "yyyymmdd" as it stands, "yymmdd" with its century.
+std::optional<std::string> storedDate(std::string_view date)
+{
+    if (!allDigits(date))
+        return std::nullopt;
+    const bool older = date.size() == 6;
+    const int year = older ? digitsValue(date.substr(0, 2)) + (digitsValue(date.substr(0, 2)) < 80 ? 2000 : 1900)
+                           : digitsValue(date.substr(0, 4));
+    const std::string_view monthAndDay = date.substr(older ? 2 : 4);
+    if (year < EarliestFourDigitYear
+        || !runtime::Date::fromYmd(year, digitsValue(monthAndDay.substr(0, 2)), digitsValue(monthAndDay.substr(2))))
+        return std::nullopt;
+    return std::to_string(year) + std::string(monthAndDay);
+}
+
+// The fixed part of a line in `layout` as assembly would write it, when the line is in that form.
+std::optional<std::string> fixedPartInStoredForm(const RecordLayout& layout, std::string_view line)
+{
+    namespace C = RecordColumns;
+    const int shift = C::Date.width - layout.dateWidth;
+    const auto at = [&](RecordColumn column) {
+        const int start = column.start - (column.start > C::Date.start ? shift : 0);
+        return line.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(column.width));
+    };
+    if (line.size() < static_cast<std::size_t>(RecordFixedLength - shift))
+        return std::nullopt;
+    const std::optional<std::string> date = storedDate(line.substr(C::Date.start - 1, static_cast<std::size_t>(layout.dateWidth)));
+    if (!date || !isStoredAmount(at(C::Amount)) || !isStoredAmount(at(C::AmountPaid))
+        || !isStoredSignedAmount(at(C::VATAmount)) || !allDigits(at(C::SplitCount)))
+        return std::nullopt;
+    for (const RecordColumn flag : {C::Reconciled, C::Paid, C::Deleted, C::EEC})
+        if (!isStoredFlag(at(flag).front()))
+            return std::nullopt;
+    std::string fixed;
+    fixed.reserve(static_cast<std::size_t>(RecordFixedLength));
+    fixed.append(line.substr(0, C::Number.width)).append(*date);
+    fixed.append(line.substr(static_cast<std::size_t>(C::Reference.start - 1 - shift),
+                             static_cast<std::size_t>(RecordFixedLength - C::Reference.start + 1)));
+    return fixed;
+}
+
+int splitCountOfStored(std::string_view fixedPart)
+{
+    return digitsValue(RecordField(fixedPart, RecordColumns::SplitCount));
+}
+
 void showSplitRepairBox(platform::Services& services, std::string_view line)
 {
     // A converter runs under the hourglass; like every other box, this one shows under the default pointer.
@@ -150,6 +242,32 @@ void showSplitRepairBox(platform::Services& services, std::string_view line)
 }
 
 } // namespace
+
+std::optional<std::string> RecordInStoredForm(std::string_view line, std::string_view number)
+{
+    if (runtime::rtrim(number).size() > static_cast<std::size_t>(RecordColumns::Number.width))
+        return std::nullopt;
+    std::optional<std::string> record = fixedPartInStoredForm(CurrentLayout, line);
+    if (!record)
+        return std::nullopt;
+    if (!number.empty())
+        record->replace(0, RecordColumns::Number.width, runtime::padRight(number, RecordColumns::Number.width));
+    if (splitCountOfStored(*record) >= 1)
+        record->append(line.substr(RecordFixedLength));
+    return record;
+}
+
+std::optional<std::string> OldRecordInStoredForm(std::string_view line)
+{
+    std::optional<std::string> record = fixedPartInStoredForm(OlderLayout, line);
+    if (!record || splitCountOfStored(*record) == 0)
+        return record;
+    constexpr std::size_t ShortestLineWithSplits = OlderRecordFixedLength + 4;
+    if (line.size() < ShortestLineWithSplits)
+        return std::nullopt;
+    record->append(line.substr(OlderRecordFixedLength, line.size() - ShortestLineWithSplits));
+    return record;
+}
 
 std::optional<std::string> AssembleTransactionRecord(Book& book, TransactionFields& fields)
 {
