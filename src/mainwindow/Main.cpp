@@ -44,6 +44,7 @@ Main::Main(platform::Services& services, std::filesystem::path workingFolder)
     wireEntry();
     wireCodes();
     wireCompany();
+    wireTemplates();
     endDesign();
 }
 
@@ -218,7 +219,7 @@ void Main::designMenuHandlers()
          {&ItemSplits, &STOItem, &RepVATItem,
           &RepBankItem, &RepDebtorsItem, &RepCreditorsItem, &RepProfLossItem, &RepAnalItem, &ItemRepCustState,
           &ItemMailMerge, &ItemRepSysAudit, &ItemFinaccs,
-          &RepReconItem, &ItemSimpleInvoice, &ItemMultiInvoice, &ItemRemittanceTemp, &ItemMailTemp})
+          &RepReconItem})
         wireNotAvailable(*item);
 }
 

@@ -11,6 +11,7 @@
 #include "core/TransactionRecord.h"
 #include "datafile/DataFileWindow.h"
 #include "documents/DocumentJobs.h"
+#include "documents/InvTemplate.h"
 #include "mainwindow/About.h"
 #include "mainwindow/Calendar.h"
 #include "mainwindow/CodeWindowHost.h"
@@ -95,6 +96,9 @@ public:
 
     // ---- the report chooser: made on first use with its date picker ----
     reports::ReportForm& ReportChooser();
+
+    // ---- the template designer: the Templates menu and the mail-merge letter's button ----
+    documents::InvTemplate templateDesigner{reportDesk};
 
     // ---- Coinjar import, archive and restore ----
     Import importForm{book, LblFileOp, ImportFilePath, ArchiveFilePath, calendar,
@@ -405,6 +409,7 @@ private:
     void wireTextExchange();
     void wireCodes();
     void wireCompany();
+    void wireTemplates();
     // Documents: previews, quick prints and batch runs of invoices and remittance advices.
     void wireDocuments();
     void PrintEditBoxDocument(const std::string& titlePrefix, const char* tag);

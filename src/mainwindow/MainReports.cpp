@@ -15,6 +15,7 @@ reports::ReportForm& Main::ReportChooser()
     if (!reportForm_) {
         reports::ReportFormParts parts;
         parts.Calendar = &calendar;
+        parts.EditMailMergeLetter = [this] { templateDesigner.EditStoredTemplate(core::MailMergeLetter); };
         parts.Writers.WriteEecListReport = [this](reports::ReportForm&, int kind, const std::string& from,
                                                   const std::string& to) {
             reports::WriteEecListReport(reportDesk, kind, from, to);
