@@ -22,6 +22,8 @@ inline constexpr const char* ActualMultiInvoiceTag = "WB_ACTUALMULTIINVOICE";
 inline constexpr const char* RemittanceAdviceTag = "WB_REMITADVICE";
 inline constexpr const char* MailMergeTag = "WB_MAILMERGEREPORT";
 inline constexpr const char* BatchInvoiceTag = "WB_BATCHINVOICEREPORT";
+// The template designer's test print.
+inline constexpr const char* InvoiceTemplateTag = "WB_INVOICETEMPLATE";
 
 // Lets the print-job window print the documents: the edit box's invoice, multi-line invoice and
 // remittance advice, the mail-merge letter, and the current invoice of `batch`.

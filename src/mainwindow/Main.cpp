@@ -1,6 +1,5 @@
 #include "mainwindow/Main.h"
 
-#include "mainwindow/MenuCaption.h"
 #include "reports/CurrentListPrint.h"
 #include "reports/FontForm.h"
 
@@ -47,6 +46,7 @@ Main::Main(platform::Services& services, std::filesystem::path workingFolder)
     wireEntry();
     wireCodes();
     wireCompany();
+    wireTemplates();
     endDesign();
 }
 
@@ -216,20 +216,6 @@ void Main::designMenuHandlers()
     WriteItem.Click = [this] { WriteItem_Click(); };
     DatapeekItem.Click = [this] { DatapeekItem_Click(); };
     FontItem.Click = [this] { reports::ChooseReportFont(reportDesk); };
-
-    for (platform::Menu* item :
-         {&ItemSimpleInvoice, &ItemMultiInvoice, &ItemRemittanceTemp, &ItemMailTemp})
-        wireNotAvailable(*item);
-}
-
-void Main::wireNotAvailable(platform::Menu& item)
-{
-    item.Click = [this, &item] { ShowNotAvailable(item.Caption()); };
-}
-
-void Main::ShowNotAvailable(const std::string& caption)
-{
-    book.messages.ShowInfoBox(PlainCaption(caption) + " is not available yet");
 }
 
 void Main::designButtons()

@@ -11,6 +11,7 @@
 #include "core/TransactionRecord.h"
 #include "datafile/DataFileWindow.h"
 #include "documents/DocumentJobs.h"
+#include "documents/InvTemplate.h"
 #include "mainwindow/About.h"
 #include "mainwindow/Calendar.h"
 #include "mainwindow/CodeWindowHost.h"
@@ -109,6 +110,9 @@ public:
 
     // ---- the report chooser: made on first use with its date picker ----
     reports::ReportForm& ReportChooser();
+
+    // ---- the template designer: the Templates menu and the mail-merge letter's button ----
+    documents::InvTemplate templateDesigner{reportDesk};
 
     // ---- Coinjar import, archive and restore ----
     Import importForm{book, LblFileOp, ImportFilePath, ArchiveFilePath, calendar,
@@ -419,6 +423,7 @@ private:
     void wireTextExchange();
     void wireCodes();
     void wireCompany();
+    void wireTemplates();
     // Documents: previews, quick prints and batch runs of invoices and remittance advices.
     void wireDocuments();
     void PrintEditBoxDocument(const std::string& titlePrefix, const char* tag);
@@ -436,9 +441,6 @@ private:
     // The merge dialog opens on the last file merged, else in the data file's folder, else in
     // the working folder.
     std::string MergeDialogStart() const;
-    // What this item or button does is not built yet: it says so.
-    void wireNotAvailable(platform::Menu& item);
-    void ShowNotAvailable(const std::string& caption);
 
     void LayOutWindow();
     void ResetReportDefaults();

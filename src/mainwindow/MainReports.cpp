@@ -17,6 +17,7 @@ reports::ReportForm& Main::ReportChooser()
     if (!reportForm_) {
         reports::ReportFormParts parts;
         parts.Calendar = &calendar;
+        parts.EditMailMergeLetter = [this] { templateDesigner.EditStoredTemplate(core::MailMergeLetter); };
         parts.Writers.WriteVatReport = [this](reports::ReportForm& form, core::FilterSetup& request, int mode) {
             reports::WriteVatReport(reportDesk, form, request, mode);
         };

@@ -15,7 +15,6 @@ namespace reports {
 
 namespace {
 
-constexpr const char* FontSizes[] = {"6", "7", "8", "9", "10", "11", "12", "14", "16", "18", "20", "22", "24", "26", "28", "30"};
 constexpr double SmallestFontSize = 4;
 constexpr double LargestFontSize = 128;
 // Margins run from none to two inches, in steps of a fiftieth and a tenth of an inch.
@@ -27,11 +26,6 @@ constexpr int MarginPage = 144;
 constexpr const char* MainProgramFallbackFont = "MS SERIF";
 constexpr const char* ReportViewerFallbackFont = "MS Sans Serif";
 
-bool IsSameFontName(const std::string& a, const std::string& b)
-{
-    return runtime::ucase(runtime::rtrim(a)) == runtime::ucase(runtime::rtrim(b));
-}
-
 void SetUpMarginBar(platform::ScrollBar& bar)
 {
     bar.setMin(0);
@@ -41,6 +35,12 @@ void SetUpMarginBar(platform::ScrollBar& bar)
 }
 
 } // namespace
+
+const std::vector<std::string>& ReportFontSizes()
+{
+    static const std::vector<std::string> sizes{"6", "7", "8", "9", "10", "11", "12", "14", "16", "18", "20", "22", "24", "26", "28", "30"};
+    return sizes;
+}
 
 FontForm::FontForm(core::Messages& messages, ReportSettings& settings) : FontForm(messages.services(), settings, &messages)
 {
@@ -101,19 +101,15 @@ FontForm::FontForm(platform::Services& services, ReportSettings& settings, core:
 
 void FontForm::Form_Load()
 {
-    for (const char* size : FontSizes)
+    for (const std::string& size : ReportFontSizes())
         ComboListFontSizes.AddItem(size);
 }
 
 void FontForm::ShowSettings(const std::string& sizeWhenNone)
 {
-    // The screen is asked through a window that never shows, so that trying every printer font
-    // leaves the font of each shown window as it was.
-    platform::Form screenProbe(services(), "ScreenFontProbe");
     ListFonts.Clear();
-    for (const std::string& font : services().printer().fonts())
-        if (TrySetScreenFont(screenProbe, font))
-            ListFonts.AddItem(font);
+    for (const std::string& font : PrinterFontsOnScreen(services()))
+        ListFonts.AddItem(font);
     for (int i = 0; i < ListFonts.ListCount(); ++i)
         if (IsSameFontName(ListFonts.List(i), settings_.FontName))
             ListFonts.setListIndex(i);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/Controls.h"
 #include "reports/ReportDesk.h"
@@ -10,6 +11,9 @@ class Messages;
 }
 
 namespace reports {
+
+// The sizes the report font dialog offers, in its order; the template designer offers the same.
+const std::vector<std::string>& ReportFontSizes();
 
 // The report font dialog "Choose Font": the report font, its size (kept as typed) and the left and
 // top margins. It writes the settings only on OK; Cancel leaves them. The main program's dialog
