@@ -10,6 +10,7 @@
 #include "core/MoneyFormat.h"
 #include "core/StandardFilters.h"
 #include "core/StandingOrderLine.h"
+#include "core/TemplateRecord.h"
 #include "core/TransactionEdits.h"
 #include "core/Vat.h"
 #include "datafile/DataFile.h"
@@ -224,6 +225,53 @@ public:
         core::ApplyFilterInSortOrder(book_);
     }
 
+    // A simple invoice on A4 for the invoice menu's print and preview: the company at the top left,
+    // the customer below it, the figures right-aligned and boxed.
+    void addInvoiceTemplate()
+    {
+        struct Object {
+            const char* text;
+            const char* size;
+            bool bold;
+            char alignment;
+            bool boxed;
+            float left;
+            float top;
+            float width;
+        };
+        constexpr Object objects[] = {
+            {"~YN", "14", true, 'L', false, 720, 720, 4800},    {"~YA", "10", false, 'L', false, 720, 1080, 4800},
+            {"~YT", "10", false, 'L', false, 720, 1920, 2400},  {"INVOICE", "20", true, 'R', false, 6600, 720, 3600},
+            {"Invoice No.", "10", true, 'L', false, 6600, 1440, 1500}, {"~TR", "10", false, 'R', false, 8400, 1440, 1800},
+            {"Tax Point", "10", true, 'L', false, 6600, 1740, 1500}, {"~DT", "10", false, 'R', false, 8400, 1740, 1800},
+            {"Invoice To", "10", true, 'L', false, 720, 2880, 2400}, {"~CN", "10", false, 'L', false, 720, 3180, 4800},
+            {"~CA", "10", false, 'L', false, 720, 3480, 4800},   {"~TM", "10", false, 'L', false, 720, 5040, 6000},
+            {"Net", "10", false, 'L', false, 6600, 7200, 1500},  {"~TN", "10", false, 'R', true, 8400, 7200, 1800},
+            {"VAT", "10", false, 'L', false, 6600, 7560, 1500},  {"~TV", "10", false, 'R', true, 8400, 7560, 1800},
+            {"Total", "10", true, 'L', false, 6600, 7920, 1500}, {"~TG", "10", true, 'R', true, 8400, 7920, 1800},
+            {"Thank you for your business", "10", false, 'C', false, 720, 9360, 9500},
+        };
+        core::TemplateRecord& invoice = book_.Templates[core::SimpleInvoice];
+        invoice.TopMargin = 720;
+        invoice.SideMargin = 720;
+        for (std::size_t i = 0; i < std::size(objects); ++i) {
+            const Object& from = objects[i];
+            core::TemplateObject& object = invoice.Objects[i];
+            object.Text = from.text;
+            object.FontName = "Arial";
+            object.FontSize = from.size;
+            object.Bold = from.bold ? 'Y' : 'N';
+            object.Italic = 'N';
+            object.Underline = 'N';
+            object.Alignment = from.alignment;
+            object.Visible = 'Y';
+            object.Boxed = from.boxed ? 'Y' : 'N';
+            object.Left = from.left;
+            object.Top = from.top;
+            object.Width = from.width;
+        }
+    }
+
 private:
     static std::string split(int number, const std::string& memo, double amount, const std::string& vat)
     {
@@ -259,6 +307,7 @@ bool WriteDemoCompany(const std::filesystem::path& file)
     demo.addFilters();
     demo.addTransactions();
     demo.addStandingOrder();
+    demo.addInvoiceTemplate();
     main.SyncQueryScrollBar(0);
     const bool saved = datafile::SaveDataFile(file, book, main);
     std::filesystem::remove_all(scratch);
