@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -46,6 +48,9 @@ inline double RecordNumber(std::string_view line, RecordColumn column)
 
 // The amount as stored: never negative in a record the program wrote; the type gives the sign.
 double RecordAmount(std::string_view line);
+// The amount in whole pence when it is in the form the program writes ("00000000.00"); nothing
+// for any other form, which RecordAmount reads by the leading-number rule.
+std::optional<std::int64_t> WrittenAmountPence(std::string_view line);
 
 // The largest amount eleven plain digits write. Only an edited file holds more, in exponent
 // notation ("1E20"), and sums in pence over a full book of such amounts would overflow.

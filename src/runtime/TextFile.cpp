@@ -110,6 +110,22 @@ std::string_view TextReader::readLineView()
     return line;
 }
 
+bool TextReader::skipLines(std::string_view lines)
+{
+    const std::string_view rest(bytes_.get() + position_, size_ - position_);
+    if (!rest.starts_with(lines))
+        return false;
+    const std::size_t end = position_ + lines.size();
+    // The last line ends where `lines` end: at the end of the text, or after a line end that is
+    // not a CR whose LF is left behind.
+    const bool lineEnds = lines.empty() || end == size_
+                          || (lines.back() == '\n' || (lines.back() == '\r' && bytes_[end] != '\n'));
+    if (!lineEnds)
+        return false;
+    position_ = end;
+    return true;
+}
+
 std::string TextReader::readLine()
 {
     return std::string(readLineView());
