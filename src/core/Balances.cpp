@@ -1,7 +1,6 @@
 #include "core/Balances.h"
 
 #include <map>
-#include <optional>
 #include <string>
 
 #include "core/Book.h"
@@ -81,8 +80,8 @@ double GetSignedAmount(std::string_view record)
 
 std::int64_t GetSignedPence(std::string_view record)
 {
-    if (const std::optional<std::int64_t> pence = WrittenAmountPence(record))
-        return IsPaidOut(record) ? -*pence : *pence;
+    if (const std::int64_t pence = WrittenAmountPence(record); pence != NotWrittenForm)
+        return IsPaidOut(record) ? -pence : pence;
     return QueryTotals::SignedPence(GetSignedAmount(record));
 }
 

@@ -107,10 +107,9 @@ bool EntriesMatchRecords(std::span<const IndexEntry> entries, std::span<const Re
 
 std::vector<RecordSummary> SummarizeTable(const TransactionTable& table)
 {
-    std::vector<RecordSummary> summaries;
-    summaries.reserve(static_cast<std::size_t>(table.UpperBound()));
+    std::vector<RecordSummary> summaries(static_cast<std::size_t>(table.UpperBound()));
     for (int recordNumber = 1; recordNumber <= table.UpperBound(); ++recordNumber)
-        summaries.push_back(SummarizeRecord(table.Line(recordNumber)));
+        SummarizeRecord(table.Line(recordNumber), summaries[static_cast<std::size_t>(recordNumber - 1)]);
     return summaries;
 }
 
@@ -298,9 +297,11 @@ bool IndexMatchesTable(const Book& book, const TransactionIndex& index, IndexKin
     return EntriesMatchRecords(index.entries(), summaries, ResolveIndexKind(book, kind), named, totals);
 }
 
-RecordSummary SummarizeRecord(std::string_view line)
+void SummarizeRecord(std::string_view line, RecordSummary& summary)
 {
-    return {BuildIndexKey(line, IndexKind::Date), !IsDeleted(line), GetSignedPence(line)};
+    summary.dateKey = BuildIndexKey(line, IndexKind::Date);
+    summary.live = !IsDeleted(line);
+    summary.signedPence = GetSignedPence(line);
 }
 
 bool RepairIndexes(Book& book)

@@ -71,7 +71,8 @@ struct RecordSummary {
     bool live = false;
     std::int64_t signedPence = 0;
 };
-RecordSummary SummarizeRecord(std::string_view line);
+// Fills `summary` where it lies: a summary returned and copied into place costs a stall per record.
+void SummarizeRecord(std::string_view line, RecordSummary& summary);
 
 // Checks both indexes (as read back from a data file) against the table and rebuilds any that does
 // not match (the DateIndex must also hold every live transaction): the DateIndex from the table, the QueryIndex from the DateIndex under CurrentFilter in

@@ -44,17 +44,17 @@ bool RecordCodeIs(std::string_view line, RecordColumn column, std::string_view c
     return code.substr(0, field.size()) == field && code.find_first_not_of(' ', field.size()) == std::string_view::npos;
 }
 
-std::optional<std::int64_t> WrittenAmountPence(std::string_view line)
+std::int64_t WrittenAmountPence(std::string_view line)
 {
     const std::string_view amount = RecordField(line, RecordColumns::Amount);
     constexpr std::size_t Point = 8;
     if (amount.size() != static_cast<std::size_t>(RecordColumns::Amount.width) || amount[Point] != '.')
-        return std::nullopt;
+        return NotWrittenForm;
     const std::optional<std::uint32_t> pounds = EightDigits(amount.data());
     const unsigned tens = static_cast<unsigned char>(amount[Point + 1]) - unsigned{'0'};
     const unsigned units = static_cast<unsigned char>(amount[Point + 2]) - unsigned{'0'};
     if (!pounds || tens > 9 || units > 9)
-        return std::nullopt;
+        return NotWrittenForm;
     return std::int64_t{*pounds} * 100 + tens * 10 + units;
 }
 
@@ -62,8 +62,8 @@ double RecordAmount(std::string_view line)
 {
     // The written form's ten digits in pence, read straight, give the same double as the
     // leading-number rule.
-    if (const std::optional<std::int64_t> pence = WrittenAmountPence(line))
-        return static_cast<double>(*pence) / 100;
+    if (const std::int64_t pence = WrittenAmountPence(line); pence != NotWrittenForm)
+        return static_cast<double>(pence) / 100;
     return RecordNumber(line, RecordColumns::Amount);
 }
 

@@ -155,7 +155,7 @@ private:
                                                             + std::string(core::RecordField(line, core::RecordColumns::Amount))
                                                             + "', more than a book can hold");
             if (summarizes)
-                c_.transactionSummaries.push_back(core::SummarizeRecord(line));
+                core::SummarizeRecord(line, c_.transactionSummaries.emplace_back());
         }
     }
 
