@@ -5,12 +5,20 @@
 
 #include "core/Book.h"
 #include "core/BusyPointer.h"
+#include "core/QueryTotals.h"
 #include "core/RecordField.h"
 #include "runtime/Text.h"
 
 namespace core {
 
 namespace {
+
+// "PAY" and "BIL" take money out: their amounts count negative.
+bool IsPaidOut(std::string_view record)
+{
+    const std::string_view type = RecordField(record, RecordColumns::Type);
+    return type == "PAY" || type == "BIL";
+}
 
 bool IsLive(std::string_view record)
 {
@@ -67,8 +75,14 @@ Totals& TotalsOfCode(std::map<std::string, Totals, std::less<>>& totals, std::st
 double GetSignedAmount(std::string_view record)
 {
     const double amount = RecordAmount(record);
-    const std::string_view type = RecordField(record, RecordColumns::Type);
-    return type == "PAY" || type == "BIL" ? -amount : amount;
+    return IsPaidOut(record) ? -amount : amount;
+}
+
+std::int64_t GetSignedPence(std::string_view record)
+{
+    if (const std::int64_t pence = WrittenAmountPence(record); pence != NotWrittenForm)
+        return IsPaidOut(record) ? -pence : pence;
+    return QueryTotals::SignedPence(GetSignedAmount(record));
 }
 
 double SumBankAccountToDate(Book& book, std::string_view bankCode, std::string_view dateYmd, double& cashTotal)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <string_view>
@@ -11,6 +12,9 @@ class Book;
 // The signed value of a stored transaction: its amount (never negative in the record), negative
 // for "PAY" and "BIL", positive for every other type.
 double GetSignedAmount(std::string_view record);
+// The same in whole pence, as the query totals add it (QueryTotals::SignedPence of
+// GetSignedAmount), without turning a written amount into pounds and back.
+std::int64_t GetSignedPence(std::string_view record);
 
 // A bank account's totals over the live transactions dated strictly before `dateYmd`
 // ("yyyymmdd"), walking the DateIndex in date order. Answers the reconciled total (every type

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <span>
+#include <stdexcept>
 #include <type_traits>
 #include <vector>
 
@@ -64,21 +65,52 @@ bool SameEntries(const TransactionIndex& a, const TransactionIndex& b)
            && (a.empty() || std::memcmp(a.entries().data(), b.entries().data(), a.entries().size_bytes()) == 0);
 }
 
-// Checks the entries among themselves (each names a different record of the table, in key order)
-// and notes which entry names each record: its position, or 0 for none. False when they fail.
-bool MapEntries(const TransactionIndex& index, const TransactionTable& table, std::vector<int>& entryOf)
+// True when `key` is the key of `kind` of the record whose key of kind Date is `dateKey`.
+bool KeyMatchesDateKey(const IndexKey& key, const IndexKey& dateKey, IndexKind kind)
 {
-    entryOf.assign(static_cast<std::size_t>(table.UpperBound()) + 1, 0);
-    const auto entries = index.entries();
+    constexpr std::size_t date = RecordColumns::Date.width;
+    constexpr std::size_t reference = RecordColumns::Reference.width;
+    switch (kind) {
+    case IndexKind::Date: return key == dateKey;
+    case IndexKind::Reference:
+        // The reference first, then the date; the number stays last.
+        return std::memcmp(key.data(), dateKey.data() + date, reference) == 0
+               && std::memcmp(key.data() + reference, dateKey.data(), date) == 0
+               && std::memcmp(key.data() + date + reference, dateKey.data() + date + reference, key.size() - date - reference) == 0;
+    case IndexKind::None:
+    case IndexKind::Query: break;
+    }
+    // The key of any other kind is blank.
+    return key == BuildIndexKey({}, kind);
+}
+
+// One walk over the entries: each names a different live record (marked in `named`), carries that
+// record's key of `kind` and follows the entry before it in key order. The signed amounts of the
+// records named are added to `totals`.
+bool EntriesMatchRecords(std::span<const IndexEntry> entries, std::span<const RecordSummary> summaries, IndexKind kind,
+                         std::vector<bool>& named, QueryTotals& totals)
+{
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const IndexEntry& entry = entries[i];
-        if (!table.Contains(entry.RecordNumber) || entryOf[static_cast<std::size_t>(entry.RecordNumber)] != 0)
+        const auto recordNumber = static_cast<std::size_t>(entry.RecordNumber);
+        if (entry.RecordNumber < 1 || recordNumber > summaries.size() || named[recordNumber])
             return false;
-        if (i > 0 && KeyLess(entry.Key, entries[i - 1].Key))
+        const RecordSummary& summary = summaries[recordNumber - 1];
+        if (!summary.live || (i > 0 && KeyLess(entry.Key, entries[i - 1].Key))
+            || !KeyMatchesDateKey(entry.Key, summary.dateKey, kind))
             return false;
-        entryOf[static_cast<std::size_t>(entry.RecordNumber)] = static_cast<int>(i) + 1;
+        named[recordNumber] = true;
+        totals.AddPence(summary.signedPence);
     }
     return true;
+}
+
+std::vector<RecordSummary> SummarizeTable(const TransactionTable& table)
+{
+    std::vector<RecordSummary> summaries(static_cast<std::size_t>(table.UpperBound()));
+    for (int recordNumber = 1; recordNumber <= table.UpperBound(); ++recordNumber)
+        SummarizeRecord(table.Line(recordNumber), summaries[static_cast<std::size_t>(recordNumber - 1)]);
+    return summaries;
 }
 
 } // namespace
@@ -259,66 +291,46 @@ void RecalculateQueryTotals(Book& book)
 
 bool IndexMatchesTable(const Book& book, const TransactionIndex& index, IndexKind kind)
 {
-    const TransactionTable& table = book.ledger.Transactions;
-    const IndexKind keyKind = ResolveIndexKind(book, kind);
-    const auto entries = index.entries();
-    std::vector<bool> named(static_cast<std::size_t>(table.UpperBound()) + 1);
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const IndexEntry& entry = entries[i];
-        if (!table.Contains(entry.RecordNumber) || IsDeleted(table.Line(entry.RecordNumber)))
-            return false;
-        if (named[static_cast<std::size_t>(entry.RecordNumber)])
-            return false;
-        named[static_cast<std::size_t>(entry.RecordNumber)] = true;
-        if (entry.Key != BuildIndexKey(table.Line(entry.RecordNumber), keyKind))
-            return false;
-        if (i > 0 && KeyLess(entry.Key, entries[i - 1].Key))
-            return false;
-    }
-    return true;
+    const std::vector<RecordSummary> summaries = SummarizeTable(book.ledger.Transactions);
+    std::vector<bool> named(summaries.size() + 1);
+    QueryTotals totals;
+    return EntriesMatchRecords(index.entries(), summaries, ResolveIndexKind(book, kind), named, totals);
+}
+
+void SummarizeRecord(std::string_view line, RecordSummary& summary)
+{
+    summary.dateKey = BuildIndexKey(line, IndexKind::Date);
+    summary.live = !IsDeleted(line);
+    summary.signedPence = GetSignedPence(line);
 }
 
 bool RepairIndexes(Book& book)
 {
+    return RepairIndexes(book, SummarizeTable(book.ledger.Transactions));
+}
+
+bool RepairIndexes(Book& book, std::span<const RecordSummary> summaries)
+{
     Ledger& ledger = book.ledger;
     const TransactionTable& table = ledger.Transactions;
+    if (summaries.size() != static_cast<std::size_t>(table.UpperBound()))
+        throw std::invalid_argument("the record summaries do not match the table");
     const IndexKind queryKind = ResolveIndexKind(book, IndexKind::Query);
     // Where every transaction passes the filter in date order the query index repeats the date
-    // index, and one check serves both.
+    // index, and one walk checks both.
     const bool queryRepeatsDate = queryKind == IndexKind::Date && SameEntries(ledger.QueryIndex, ledger.DateIndex);
-    std::vector<int> dateEntryOf;
-    std::vector<int> queryEntryOf;
-    bool dateMatches = MapEntries(ledger.DateIndex, table, dateEntryOf);
-    bool queryMatches = queryRepeatsDate ? dateMatches : MapEntries(ledger.QueryIndex, table, queryEntryOf);
-    const std::vector<int>& inQuery = queryRepeatsDate ? dateEntryOf : queryEntryOf;
-
-    // One walk over the table checks each record against the entries that name it, and sums the
-    // query totals on the way.
+    const auto liveCount = std::count_if(summaries.begin(), summaries.end(), [](const RecordSummary& s) { return s.live; });
+    std::vector<bool> named(summaries.size() + 1);
     QueryTotals totals;
-    const auto dateEntries = ledger.DateIndex.entries();
-    const auto queryEntries = ledger.QueryIndex.entries();
-    const auto keyOf = [](std::span<const IndexEntry> entries, int entry) -> const IndexKey& {
-        return entries[static_cast<std::size_t>(entry - 1)].Key;
-    };
-    for (int recordNumber = 1; recordNumber <= table.UpperBound() && (dateMatches || queryMatches); ++recordNumber) {
-        const std::string_view line = table.Line(recordNumber);
-        const bool live = !IsDeleted(line);
-        if (dateMatches) {
-            const int entry = dateEntryOf[static_cast<std::size_t>(recordNumber)];
-            dateMatches = live == (entry != 0)
-                          && (entry == 0 || KeyMatchesLine(keyOf(dateEntries, entry), line, IndexKind::Date));
-        }
-        if (queryMatches) {
-            const int entry = inQuery[static_cast<std::size_t>(recordNumber)];
-            if (entry != 0) {
-                queryMatches = live && (queryRepeatsDate || KeyMatchesLine(keyOf(queryEntries, entry), line, queryKind));
-                totals.Add(GetSignedAmount(line));
-            }
-        }
+    const bool dateMatches = ledger.DateIndex.UpperBound() == liveCount
+                             && EntriesMatchRecords(ledger.DateIndex.entries(), summaries, IndexKind::Date, named, totals);
+    bool queryMatches = dateMatches && queryRepeatsDate;
+    if (dateMatches && !queryRepeatsDate) {
+        named.assign(named.size(), false);
+        totals.Reset();
+        queryMatches = EntriesMatchRecords(ledger.QueryIndex.entries(), summaries, queryKind, named, totals);
     }
-    if (queryRepeatsDate)
-        queryMatches = dateMatches;
-    if (dateMatches && queryMatches) {
+    if (queryMatches) {
         ledger.Totals = totals;
         return false;
     }

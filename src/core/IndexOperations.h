@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -61,10 +63,23 @@ void RecalculateQueryTotals(Book& book);
 // True when every entry names a different live record of the table, carries that record's key of `kind`, and
 // the entries are in key order.
 bool IndexMatchesTable(const Book& book, const TransactionIndex& index, IndexKind kind);
+// What the index check needs of one record, taken while the record is read so the check need not
+// go back to the record's line: its key of kind Date (the other kinds' keys are made of the same
+// columns), whether it is live, and its signed amount in pence (GetSignedPence).
+struct RecordSummary {
+    IndexKey dateKey{};
+    bool live = false;
+    std::int64_t signedPence = 0;
+};
+// Fills `summary` where it lies: a summary returned and copied into place costs a stall per record.
+void SummarizeRecord(std::string_view line, RecordSummary& summary);
+
 // Checks both indexes (as read back from a data file) against the table and rebuilds any that does
 // not match (the DateIndex must also hold every live transaction): the DateIndex from the table, the QueryIndex from the DateIndex under CurrentFilter in
 // the current sort order. The query totals are recomputed either way. Answers true when something
 // was rebuilt.
 bool RepairIndexes(Book& book);
+// The same with the summaries of the table's records, in record order, taken as they were read.
+bool RepairIndexes(Book& book, std::span<const RecordSummary> summaries);
 
 } // namespace core

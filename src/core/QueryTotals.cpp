@@ -34,6 +34,11 @@ void QueryTotals::Take(double signedAmount)
     totalFor(signedAmount) -= PenceOf(signedAmount);
 }
 
+std::int64_t QueryTotals::SignedPence(double signedAmount)
+{
+    return signedAmount < 0 ? -PenceOf(signedAmount) : PenceOf(signedAmount);
+}
+
 std::string FormatQueryTotal(double total)
 {
     return FormatAmountGrouped(total) + " ";

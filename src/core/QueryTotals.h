@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 namespace core {
@@ -18,6 +19,10 @@ public:
     void Add(double signedAmount);
     // Takes the absolute amount away likewise.
     void Take(double signedAmount);
+    // An amount as Add adds it: the absolute amount in whole pence, negative for a payment.
+    static std::int64_t SignedPence(double signedAmount);
+    // Adds an amount given as SignedPence gives it.
+    void AddPence(std::int64_t signedPence) { (signedPence < 0 ? paymentPence_ : receiptPence_) += std::abs(signedPence); }
     void Reset() { paymentPence_ = receiptPence_ = 0; }
 
 private:

@@ -1,11 +1,37 @@
 #include "core/RecordField.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 namespace core {
+
+namespace {
+
+// The value of eight decimal digits, or nothing when one of the characters is not a digit. The
+// eight are read as one 64-bit word and combined in three multiplications rather than eight.
+std::optional<std::uint32_t> EightDigits(const char* text)
+{
+    // The first character in the lowest byte.
+    static_assert(std::endian::native == std::endian::little);
+    std::uint64_t word = 0;
+    std::memcpy(&word, text, sizeof word);
+    constexpr std::uint64_t Zeros = 0x3030303030303030;
+    constexpr std::uint64_t HighNibbles = 0xF0F0F0F0F0F0F0F0;
+    // Each byte is '0'-'9' when its high nibble is 3 and adding 6 leaves it so.
+    if (((word & HighNibbles) | (((word + 0x0606060606060606) & HighNibbles) >> 4)) != 0x3333333333333333)
+        return std::nullopt;
+    word -= Zeros;
+    word = word * 10 + (word >> 8); // pairs of digits in the even bytes
+    constexpr std::uint64_t Pairs = 0x000000FF000000FF;
+    word = (((word & Pairs) * 0x000F424000000064) + (((word >> 16) & Pairs) * 0x0000271000000001)) >> 32;
+    return static_cast<std::uint32_t>(word);
+}
+
+} // namespace
 
 bool RecordCodeIs(std::string_view line, RecordColumn column, std::string_view code)
 {
@@ -18,23 +44,26 @@ bool RecordCodeIs(std::string_view line, RecordColumn column, std::string_view c
     return code.substr(0, field.size()) == field && code.find_first_not_of(' ', field.size()) == std::string_view::npos;
 }
 
-double RecordAmount(std::string_view line)
+std::int64_t WrittenAmountPence(std::string_view line)
 {
-    // The form the program writes, "00000000.00", is its ten digits in pence: read straight, it
-    // gives the same double as the leading-number rule.
     const std::string_view amount = RecordField(line, RecordColumns::Amount);
     constexpr std::size_t Point = 8;
-    if (amount.size() == static_cast<std::size_t>(RecordColumns::Amount.width) && amount[Point] == '.') {
-        std::int64_t pence = 0;
-        unsigned notDigits = 0;
-        for (const std::size_t i : {0, 1, 2, 3, 4, 5, 6, 7, 9, 10}) {
-            const unsigned digit = static_cast<unsigned char>(amount[i]) - unsigned{'0'};
-            notDigits |= digit > 9 ? 1u : 0u;
-            pence = pence * 10 + digit;
-        }
-        if (notDigits == 0)
-            return static_cast<double>(pence) / 100;
-    }
+    if (amount.size() != static_cast<std::size_t>(RecordColumns::Amount.width) || amount[Point] != '.')
+        return NotWrittenForm;
+    const std::optional<std::uint32_t> pounds = EightDigits(amount.data());
+    const unsigned tens = static_cast<unsigned char>(amount[Point + 1]) - unsigned{'0'};
+    const unsigned units = static_cast<unsigned char>(amount[Point + 2]) - unsigned{'0'};
+    if (!pounds || tens > 9 || units > 9)
+        return NotWrittenForm;
+    return std::int64_t{*pounds} * 100 + tens * 10 + units;
+}
+
+double RecordAmount(std::string_view line)
+{
+    // The written form's ten digits in pence, read straight, give the same double as the
+    // leading-number rule.
+    if (const std::int64_t pence = WrittenAmountPence(line); pence != NotWrittenForm)
+        return static_cast<double>(pence) / 100;
     return RecordNumber(line, RecordColumns::Amount);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -46,6 +47,11 @@ inline double RecordNumber(std::string_view line, RecordColumn column)
 
 // The amount as stored: never negative in a record the program wrote; the type gives the sign.
 double RecordAmount(std::string_view line);
+// The amount in whole pence when it is in the form the program writes ("00000000.00"), else
+// NotWrittenForm: any other form RecordAmount reads by the leading-number rule. A plain number
+// rather than an optional, which costs a stall on every record read.
+inline constexpr std::int64_t NotWrittenForm = -1;
+std::int64_t WrittenAmountPence(std::string_view line);
 
 // The largest amount eleven plain digits write. Only an edited file holds more, in exponent
 // notation ("1E20"), and sums in pence over a full book of such amounts would overflow.

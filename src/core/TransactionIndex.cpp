@@ -17,17 +17,21 @@ void PutField(IndexKey& key, std::size_t offset, std::string_view line, RecordCo
     std::copy(field.begin(), field.end(), key.begin() + static_cast<std::ptrdiff_t>(offset));
 }
 
-// The three parts of a key against their columns of a line long enough to hold them, each of a
-// width known here so the comparisons are made in place of calls.
+// The columns a key is made of all lie within the first KeyedColumns of a line.
+constexpr std::size_t KeyedColumns = RecordColumns::Reference.start + RecordColumns::Reference.width - 1;
+
+// The key of a line long enough to hold its three parts.
 template <RecordColumn First, RecordColumn Second>
-bool KeyPartsMatch(const IndexKey& key, std::string_view line)
+IndexKey KeyFromParts(std::string_view line)
 {
     constexpr RecordColumn Third = RecordColumns::Number;
-    const char* k = key.data();
+    IndexKey key;
+    char* k = key.data();
     const char* l = line.data();
-    return std::memcmp(k, l + First.start - 1, First.width) == 0
-           && std::memcmp(k + First.width, l + Second.start - 1, Second.width) == 0
-           && std::memcmp(k + First.width + Second.width, l + Third.start - 1, Third.width) == 0;
+    std::memcpy(k, l + First.start - 1, First.width);
+    std::memcpy(k + First.width, l + Second.start - 1, Second.width);
+    std::memcpy(k + First.width + Second.width, l + Third.start - 1, Third.width);
+    return key;
 }
 
 struct ByKey {
@@ -50,6 +54,11 @@ IndexKind QueryKeyKind(QueryOrder order)
 
 IndexKey BuildIndexKey(std::string_view line, IndexKind kind)
 {
+    namespace C = RecordColumns;
+    // A line that holds every keyed column is copied in parts of known widths.
+    if (line.size() >= KeyedColumns && (kind == IndexKind::Date || kind == IndexKind::Reference))
+        return kind == IndexKind::Date ? KeyFromParts<C::Date, C::Reference>(line)
+                                       : KeyFromParts<C::Reference, C::Date>(line);
     IndexKey key;
     key.fill(' ');
     const RecordColumn date = RecordColumns::Date;
@@ -66,24 +75,6 @@ IndexKey BuildIndexKey(std::string_view line, IndexKind kind)
         return key;
     }
     PutField(key, dateWidth + referenceWidth, line, RecordColumns::Number);
-    return key;
-}
-
-bool KeyMatchesLine(const IndexKey& key, std::string_view line, IndexKind kind)
-{
-    namespace C = RecordColumns;
-    constexpr std::size_t keyedColumns = C::Reference.start + C::Reference.width - 1;
-    if (line.size() < keyedColumns || (kind != IndexKind::Date && kind != IndexKind::Reference))
-        return key == BuildIndexKey(line, kind);
-    return kind == IndexKind::Date ? KeyPartsMatch<C::Date, C::Reference>(key, line)
-                                   : KeyPartsMatch<C::Reference, C::Date>(key, line);
-}
-
-IndexKey MakeIndexKey(std::string_view text)
-{
-    IndexKey key;
-    key.fill(' ');
-    std::copy_n(text.begin(), std::min(text.size(), key.size()), key.begin());
     return key;
 }
 

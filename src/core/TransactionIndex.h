@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -35,10 +36,19 @@ struct IndexEntry {
 // The key of a line for kind Date or Reference (any other kind gives 20 blanks). Missing columns of
 // a short line are blanks.
 IndexKey BuildIndexKey(std::string_view line, IndexKind kind);
-// True when `key` == BuildIndexKey(line, kind), compared in place.
-bool KeyMatchesLine(const IndexKey& key, std::string_view line, IndexKind kind);
-// A text blank-padded or cut to a key (the stored form in the data file, a search key).
-IndexKey MakeIndexKey(std::string_view text);
+// A text blank-padded or cut to a key (the stored form in the data file, a search key). Inline, as
+// the reading of an index makes one for every line.
+inline IndexKey MakeIndexKey(std::string_view text)
+{
+    IndexKey key;
+    if (text.size() >= key.size()) {
+        std::memcpy(key.data(), text.data(), key.size());
+        return key;
+    }
+    key.fill(' ');
+    std::memcpy(key.data(), text.data(), text.size());
+    return key;
+}
 inline std::string_view KeyText(const IndexKey& key) { return {key.data(), key.size()}; }
 // Keys compare character by character by character code.
 bool KeyLess(const IndexKey& a, const IndexKey& b);

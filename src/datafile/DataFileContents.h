@@ -9,6 +9,7 @@
 
 #include "core/CompanyDetails.h"
 #include "core/FilterSetup.h"
+#include "core/IndexOperations.h"
 #include "core/TemplateRecord.h"
 #include "core/TransactionIndex.h"
 
@@ -37,6 +38,7 @@ struct DataFileContents {
     std::vector<std::string> standingOrders;
     std::shared_ptr<const void> transactionText; // keeps the file as read, where the transactions lie
     std::vector<std::string_view> transactions;
+    std::vector<core::RecordSummary> transactionSummaries; // of each transaction, where the indexes are kept
     std::vector<core::IndexEntry> dateIndex;
     std::vector<core::IndexEntry> queryIndex;
     int scrollMax = 0;

@@ -111,7 +111,9 @@ bool LoadDataFile(const std::filesystem::path& path, core::Book& book, DataFileW
         book.messages.ShowErrorBox("Error : Unable to determine Version of Data File. Load Unsuccessful");
         return false;
     }
-    if (version == 2 || version == 3) {
+    const bool older = version == 2 || version == 3;
+    std::vector<core::RecordSummary> summaries;
+    if (older) {
         const bool converted = version == 2 ? ConvertDataFileV2(path, file->reader, book, window)
                                             : ConvertDataFileV3(path, file->reader, book, window);
         if (!converted)
@@ -120,13 +122,17 @@ bool LoadDataFile(const std::filesystem::path& path, core::Book& book, DataFileW
         std::optional<DataFileContents> contents = ReadCurrentDataFile(file->reader, book);
         if (!contents)
             return false;
+        summaries = std::move(contents->transactionSummaries);
         PutContentsIntoBook(std::move(*contents), book, window);
     }
     book.ledger.FileChanged = false;
     window.setSaveItemEnabled(true);
     book.CurrentDataFilePath = path;
     // Indexes written by another program may disagree with the table; they are rebuilt rather than trusted.
-    core::RepairIndexes(book);
+    if (older)
+        core::RepairIndexes(book);
+    else
+        core::RepairIndexes(book, summaries);
     book.ledger.Filters.FiltersChanged = true;
     window.ShowLoadedBook();
     return true;

@@ -89,9 +89,16 @@ public:
         expectSection("Expected [Transactions] section, found '");
         readTransactions();
         expectSection("Expected [Date Index] section, found '");
+        const std::size_t dateIndexStart = in_.mark();
         c_.dateIndex = indexLines(counts_.dateIndex, sections::DateIndex);
+        const std::string_view dateIndexText = in_.textSince(dateIndexStart);
         expectSection("Expected [Query Index] section, found '");
-        c_.queryIndex = indexLines(counts_.queryIndex, sections::QueryIndex);
+        // Where every transaction passes the filter the query index is written as the date index
+        // again: the same lines give the same entries without reading them one by one.
+        if (layout_.keepsIndexes && counts_.queryIndex == counts_.dateIndex && in_.skipLines(dateIndexText))
+            c_.queryIndex = c_.dateIndex;
+        else
+            c_.queryIndex = indexLines(counts_.queryIndex, sections::QueryIndex);
         readFilters();
         if (isVersion2() || !layout_.readsTemplates)
             return std::move(c_);
@@ -127,19 +134,28 @@ private:
         ++section_;
     }
 
-    // The lines stay where they were read; the table takes them with the file's text.
+    // The lines stay where they were read; the table takes them with the file's text. Where the
+    // indexes are kept, a current record is summarized for their check while it is at hand.
     void readTransactions()
     {
         c_.transactionText = in_.textKeeper();
-        c_.transactions.reserve(static_cast<std::size_t>(counts_.transactions));
+        const auto count = static_cast<std::size_t>(counts_.transactions);
+        c_.transactions.reserve(count);
+        const bool summarizes = !isOlder() && layout_.keepsIndexes;
+        if (summarizes)
+            c_.transactionSummaries.reserve(count);
         for (int i = 0; i < counts_.transactions; ++i) {
             const std::string_view line = in_.readLineView();
+            c_.transactions.push_back(line);
             // An older record is checked when it is converted.
-            if (!isOlder() && !core::RecordAmountInRange(line))
+            if (isOlder())
+                continue;
+            if (!core::RecordAmountInRange(line))
                 throw runtime::Error(runtime::Overflow, "Transaction " + std::to_string(i + 1) + " holds an amount of '"
                                                             + std::string(core::RecordField(line, core::RecordColumns::Amount))
                                                             + "', more than a book can hold");
-            c_.transactions.push_back(line);
+            if (summarizes)
+                core::SummarizeRecord(line, c_.transactionSummaries.emplace_back());
         }
     }
 
@@ -240,7 +256,10 @@ private:
             const double number = recordNumberOf(line);
             if (number < 1 || number > counts_.transactions || number != static_cast<int>(number))
                 refuseIndexLine(section, line);
-            entries.push_back({static_cast<std::int16_t>(number), core::MakeIndexKey(line)});
+            // Filled where it lies: a whole entry built aside and copied in costs a stall per line.
+            core::IndexEntry& entry = entries.emplace_back();
+            entry.RecordNumber = static_cast<std::int16_t>(number);
+            entry.Key = core::MakeIndexKey(line);
         }
         return entries;
     }

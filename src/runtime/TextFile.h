@@ -25,6 +25,13 @@ public:
     std::string_view readLineView();
     // The text read: views of its lines stay valid as long as this is held.
     std::shared_ptr<const void> textKeeper() const { return bytes_; }
+    // Where the reader stands, for textSince.
+    std::size_t mark() const { return position_; }
+    // The text read since `mark`, line ends included.
+    std::string_view textSince(std::size_t mark) const { return {bytes_.get() + mark, position_ - mark}; }
+    // Moves past `lines` (whole lines as textSince gives them) when the text not read yet starts
+    // with them and a line ends where they end; answers whether it did.
+    bool skipLines(std::string_view lines);
 
 private:
     std::shared_ptr<const char[]> bytes_;

@@ -1,6 +1,7 @@
 #include "LedgerTest.h"
 
 #include "core/Balances.h"
+#include "core/QueryTotals.h"
 #include "core/RecordField.h"
 
 namespace {
@@ -36,6 +37,27 @@ TEST_F(Balances, AmountsReadAsTheLeadingNumberRuleReadsThem)
         EXPECT_EQ(core::GetSignedAmount(record), runtime::valWithinRange(amount));
     }
     EXPECT_EQ(core::RecordAmount(stored.substr(0, 120)), 0) << "a cut column reads as far as it goes";
+}
+
+// The pence the query totals add come straight from a written amount and through the double
+// otherwise; either way they are the pence of the signed amount. Characters next to the digits
+// in the character set must not pass for digits.
+TEST_F(Balances, SignedPenceAreThePenceOfTheSignedAmount)
+{
+    for (const char* type : {"PAY", "BIL", "RCP", "INV", "XFR"}) {
+        const std::string stored = line({.type = type, .amount = 50});
+        for (const std::string amount : {"00000117.50", "99999999.99", "00000000.00", "00000000.01", "12345678.90",
+                                         "0000:117.50", "0000/117.50", "00000117.5:", "00000117./0", "0000\xB0" "117.50",
+                                         "  117.505  ", "-0000117.50", "1E9        "}) {
+            SCOPED_TRACE(std::string(type) + " " + amount);
+            std::string record = stored;
+            record.replace(116, 11, amount);
+            EXPECT_EQ(core::RecordAmount(record), runtime::valWithinRange(amount));
+            EXPECT_EQ(core::GetSignedPence(record), core::QueryTotals::SignedPence(core::GetSignedAmount(record)));
+        }
+    }
+    EXPECT_EQ(core::GetSignedPence(line({.type = "PAY", .amount = 117.5})), -11750);
+    EXPECT_EQ(core::GetSignedPence(line({.type = "RCP", .amount = 0.29})), 29);
 }
 
 TEST_F(Balances, BankSumsCountLiveTransactionsOfTheAccount)

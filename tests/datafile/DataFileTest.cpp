@@ -163,6 +163,42 @@ TEST_F(DataFileTest, AStoredIndexThatDisagreesWithTheTableIsRebuilt)
     EXPECT_EQ(book.ledger.QueryIndex.UpperBound(), 2);
 }
 
+// A query index written as the date index again gives the same entries; one that holds fewer
+// lines keeps its own.
+TEST_F(DataFileTest, AQueryIndexThatRepeatsTheDateIndexLoadsAsWritten)
+{
+    auto lines = splitLines(readBytes(Fixture));
+    lines[indexOf(lines, "BYREF")] = "BYDATE";
+    const std::size_t dateIndex = indexOf(lines, "[Date Index]");
+    const std::size_t queryIndex = indexOf(lines, "[Query Index]");
+    for (std::size_t i = 1; i <= 2; ++i)
+        lines[queryIndex + i] = lines[dateIndex + i];
+    const auto repeated = folder / "repeated.QBD";
+    writeBytes(repeated, joinLines(lines));
+    ASSERT_EQ(lines[15], "000002");
+    lines[15] = "000001";
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(queryIndex) + 2);
+    const auto fewer = folder / "fewer.QBD";
+    writeBytes(fewer, joinLines(lines));
+
+    const auto& ledger = book.ledger;
+    ASSERT_TRUE(load(repeated));
+    ASSERT_EQ(ledger.QueryIndex.UpperBound(), 2);
+    for (int position = 1; position <= 2; ++position) {
+        EXPECT_EQ(ledger.QueryIndex.at(position).RecordNumber, ledger.DateIndex.at(position).RecordNumber);
+        EXPECT_EQ(ledger.QueryIndex.at(position).Key, ledger.DateIndex.at(position).Key);
+    }
+    EXPECT_EQ(ledger.Totals.Payments(), 70);
+    EXPECT_EQ(ledger.Totals.Receipts(), 117.5);
+
+    ASSERT_TRUE(load(fewer));
+    ASSERT_EQ(ledger.QueryIndex.UpperBound(), 1);
+    EXPECT_EQ(ledger.QueryIndex.at(1).RecordNumber, 1);
+    EXPECT_EQ(ledger.Totals.Payments(), 0);
+    EXPECT_EQ(ledger.Totals.Receipts(), 117.5);
+    EXPECT_TRUE(services.messageBoxes().empty());
+}
+
 TEST_F(DataFileTest, EmptyCompanyRoundTrips)
 {
     book.company.CompanyName = "Empty Co";

@@ -78,6 +78,39 @@ TEST(TextReader, ReadingPastTheEndIsError62)
     EXPECT_EQ(raisedErrorNumber([&] { reader.readLine(); }), runtime::InputPastEndOfFile);
 }
 
+// Lines read once are skipped where the same bytes follow, and only where they end as lines there.
+TEST(TextReader, SkipsLinesThatRepeatLinesReadBefore)
+{
+    TempFolder folder;
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool skipped;
+        std::string next;
+    } cases[] = {
+        {"the same lines", "a\r\nb\r\na\r\nb\r\nc", true, "c"},
+        {"a line differs", "a\r\nb\r\na\r\nx\r\nc", false, "a"},
+        {"a line goes on", "a\r\nb\r\na\r\nbb\r\nc", false, "a"},
+        {"other line ends", "a\r\nb\r\na\nb\nc", false, "a"},
+        {"a lone CR meets CR LF", "a\rb\ra\rb\r\nc", false, "a"},
+        {"LF ends", "a\nb\na\nb\nc", true, "c"},
+        {"at the end of the file", "a\r\nb\r\na\r\nb\r\n", true, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeBytes(folder / "in.txt", c.bytes);
+        TextReader reader(folder / "in.txt");
+        const std::size_t mark = reader.mark();
+        reader.readLine();
+        reader.readLine();
+        EXPECT_EQ(reader.skipLines(reader.textSince(mark)), c.skipped);
+        if (c.next.empty())
+            EXPECT_TRUE(reader.atEnd());
+        else
+            EXPECT_EQ(reader.readLine(), c.next);
+    }
+}
+
 TEST(TextWriter, WritesCrLfAndKeepsEveryByte)
 {
     TempFolder folder;
