@@ -1,9 +1,8 @@
 #include <benchmark/benchmark.h>
 
 #include "FullBook.h"
+#include "ReportBenchHost.h"
 #include "core/Book.h"
-#include "core/CodeLines.h"
-#include "core/CodeTableEdits.h"
 #include "mainwindow/Calendar.h"
 #include "mainwindow/CodeWindowHost.h"
 #include "mainwindow/MaintainCodes.h"
@@ -13,8 +12,15 @@ namespace {
 
 class NoAutoSave : public mainwindow::CodeWindowHost {
 public:
+    explicit NoAutoSave(core::Book& book) : desk(book, reportHost) {}
+
     bool AutoSave() const override { return false; }
     void SaveTheFile() override {}
+    reports::ReportDesk& Reports() override { return desk; }
+
+private:
+    bench::BenchReportHost reportHost;
+    reports::ReportDesk desk;
 };
 
 // The code window on the bank page of a full book, with the line of the busiest account shown.
@@ -23,14 +29,6 @@ struct CodeWindowOverFullBook {
     {
         mainForm.endDesign();
         bench::FillFullBook(book);
-        for (const char* code : {"BANK1", "BANK2", "CASH", "SAVE"}) {
-            core::BankAccountRecord bank;
-            bank.Code = code;
-            bank.Name = "Account";
-            bank.StartBalance = 1000;
-            const std::string line = core::FormatBankAccountLine(bank);
-            core::AddCodeLine(book.messages, book.codes.ListBankAccounts, book.codes.ComboBank, line, line.substr(0, 27), 6);
-        }
         codes.FrameAccount.setVisible(true);
         codes.Show();
         codes.ListBankAccounts.userSelect(0);
@@ -41,7 +39,7 @@ struct CodeWindowOverFullBook {
     core::Book book{services};
     platform::Form mainForm{services, "Main"};
     mainwindow::Calendar calendar{book, mainForm};
-    NoAutoSave host;
+    NoAutoSave host{book};
     mainwindow::MaintainCodes codes{book, host, calendar};
 };
 

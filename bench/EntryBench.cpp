@@ -2,9 +2,6 @@
 
 #include "FullBook.h"
 #include "StartWizard.h"
-#include "core/CodeLines.h"
-#include "core/CodeTableEdits.h"
-#include "mainwindow/CodeRecords.h"
 #include "mainwindow/Main.h"
 #include "platform/ScriptedServices.h"
 
@@ -13,21 +10,14 @@ namespace {
 // Room for the transactions one run of a benchmark stores, the rest of the book full.
 constexpr int RoomLeft = 2000;
 
-// The main window shown on a book filled to RoomLeft short of full, with the bank account the
-// stored payments use.
+// The main window shown on a book filled to RoomLeft short of full (its code tables hold the bank
+// account the stored payments use).
 struct NearlyFullMain {
     NearlyFullMain() : main(services, folder())
     {
         bench::CloseStartWizardWhenShown(services);
         main.Show();
         bench::FillFullBook(main.book, core::TransactionTable::MaxTransactions - RoomLeft);
-        core::BankAccountRecord bank;
-        bank.Code = "BANK1";
-        bank.Name = "Current";
-        const std::string line = core::FormatBankAccountLine(bank);
-        core::CodeTables& codes = main.book.codes;
-        core::AddCodeLine(main.book.messages, codes.table(core::CodeKind::Bank), codes.mirror(core::CodeKind::Bank),
-                          line, mainwindow::MirrorText(core::CodeKind::Bank, line), 6);
         main.SyncQueryScrollBar();
         main.RefreshQueryGrid();
     }

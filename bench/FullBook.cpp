@@ -8,6 +8,8 @@
 #include "ShownBook.h"
 
 #include "core/Book.h"
+#include "core/CodeLines.h"
+#include "core/CodeTableEdits.h"
 #include "core/MoneyFormat.h"
 #include "core/SplitEntry.h"
 #include "core/TransactionEdits.h"
@@ -42,24 +44,26 @@ private:
 
 struct Purpose {
     std::string_view category;
+    std::string_view name;
     std::string_view memo;
     std::string_view type; // "" when either way
 };
 
 constexpr std::array<Purpose, 10> Purposes{{
-    {"FUEL", "Diesel for the van", "PAY"},
-    {"RENT", "Office rent", "PAY"},
-    {"STAT", "Stationery and postage", "PAY"},
-    {"TELE", "Telephone and broadband", "BIL"},
-    {"CLEA", "Window cleaning", "PAY"},
-    {"CONS", "Consultancy", "INV"},
-    {"SALE", "Sale of goods", ""},
-    {"INSU", "Insurance premium", "BIL"},
-    {"REPA", "Repairs to the workshop roof", "BIL"},
-    {"WAGE", "Wages", "PAY"},
+    {"FUEL", "Fuel", "Diesel for the van", "PAY"},
+    {"RENT", "Office rent", "Office rent", "PAY"},
+    {"STAT", "Stationery", "Stationery and postage", "PAY"},
+    {"TELE", "Telephone", "Telephone and broadband", "BIL"},
+    {"CLEA", "Cleaning", "Window cleaning", "PAY"},
+    {"CONS", "Consultancy", "Consultancy", "INV"},
+    {"SALE", "Sales", "Sale of goods", ""},
+    {"INSU", "Insurance", "Insurance premium", "BIL"},
+    {"REPA", "Repairs", "Repairs to the workshop roof", "BIL"},
+    {"WAGE", "Wages", "Wages", "PAY"},
 }};
 constexpr std::array<std::string_view, 4> Banks{"BANK1", "BANK2", "CASH", "SAVE"};
 constexpr std::array<std::string_view, 3> VatCodes{"S", "Z", "E"};
+constexpr std::array<std::string_view, 3> VatNames{"Standard rate", "Zero rated", "Exempt"};
 constexpr double StandardRate = 20;
 constexpr int Customers = 150;
 constexpr int Years = 10;
@@ -96,7 +100,48 @@ void Split(GeneratedTransaction& generated, Random& random)
     fields.SplitCount = static_cast<std::int16_t>(count);
 }
 
+// The code and name part of a bank or customer line, as the main window's combos show it.
+constexpr int CodeAndNameWidth = 27;
+
 } // namespace
+
+void AddFullBookCodes(core::Book& book)
+{
+    core::CodeTables& codes = book.codes;
+    for (std::string_view code : Banks) {
+        core::BankAccountRecord record;
+        record.Code = code;
+        record.Name = "Account " + std::string(code);
+        record.DateOpened = "01/Jan/2015";
+        record.StartBalance = 1000;
+        const std::string line = core::FormatBankAccountLine(record);
+        core::AddCodeLine(book.messages, codes.ListBankAccounts, codes.ComboBank, line,
+                          runtime::left(line, CodeAndNameWidth), 6);
+    }
+    for (std::size_t i = 0; i < VatCodes.size(); ++i) {
+        core::VatCodeRecord record;
+        record.Code = VatCodes[i];
+        record.Rate = VatCodes[i] == "S" ? StandardRate : 0;
+        record.Name = VatNames[i];
+        core::AddCodeLine(book.messages, codes.ListVATCodes, codes.ComboVAT, core::FormatVatCodeLine(record),
+                          std::string(VatCodes[i]) + " " + std::string(VatNames[i]), 3);
+    }
+    for (int i = 1; i <= Customers; ++i) {
+        core::CustomerRecord record;
+        record.Code = "CUS" + runtime::format(i, "000");
+        record.Name = "Customer " + std::to_string(i);
+        const std::string line = core::FormatCustomerLine(record);
+        core::AddCodeLine(book.messages, codes.ListCustCodes, codes.ComboCustomer, line,
+                          runtime::left(line, CodeAndNameWidth), 6);
+    }
+    for (const Purpose& purpose : Purposes) {
+        core::CategoryRecord record;
+        record.Code = purpose.category;
+        record.Name = purpose.name;
+        const std::string line = core::FormatCategoryLine(record);
+        core::AddCodeLine(book.messages, codes.ListAnalCodes, codes.ComboAnal, line, line, 4);
+    }
+}
 
 std::vector<GeneratedTransaction> GenerateTransactions(int count)
 {
@@ -144,6 +189,7 @@ void AddGeneratedTransactions(core::Book& book, std::vector<GeneratedTransaction
 
 void FillFullBook(core::Book& book, int count)
 {
+    AddFullBookCodes(book);
     book.ledger.Filters.CurrentFilter.Types = "PRIBYZ";
     AddGeneratedTransactions(book, GenerateTransactions(count));
 }

@@ -27,7 +27,11 @@ struct GeneratedTransaction {
 // and bills are paid and older transactions reconciled.
 std::vector<GeneratedTransaction> GenerateTransactions(int count = core::TransactionTable::MaxTransactions);
 
-// Fills an empty book with generated transactions through AddTransaction, as entering them would,
+// The code tables the generated transactions use: bank accounts BANK1, BANK2, CASH and SAVE, VAT
+// codes S (20.00), Z and E (0.00), customers CUS001 to CUS150 and the ten categories.
+void AddFullBookCodes(core::Book& book);
+
+// Fills an empty book with its code tables and generated transactions through AddTransaction, as entering them would,
 // with a current filter that lets every type through (so the query index holds them all).
 void FillFullBook(core::Book& book, int count = core::TransactionTable::MaxTransactions);
 

@@ -9,9 +9,10 @@ cd "$(dirname "$0")/.."
 
 # Free faces stand in for the fonts the system asks for by name: Liberation for Arial, Courier New and
 # Times New Roman, Nimbus Sans Narrow (fonts-urw-base35) for the narrow MS Sans Serif, DejaVu for
-# System and (condensed) Small Fonts.
+# System and (condensed) Small Fonts. The tests read the words' places in printed PDF files with
+# pdftotext (poppler-utils).
 packages=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev xvfb xauth
-          fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 fonts-urw-base35)
+          fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 fonts-urw-base35 poppler-utils)
 
 install_missing() {
     local missing=()

@@ -1,6 +1,8 @@
 #include "core/DateText.h"
 
 #include <array>
+#include <chrono>
+#include <optional>
 
 #include "core/Messages.h"
 #include "runtime/Date.h"
@@ -16,10 +18,57 @@ namespace {
 constexpr int FirstDisplayableDay = 18264; // 1 January 1950
 
 constexpr const char* DisplayDatePattern = "dd/Mmm/yyyy";
+constexpr std::string_view StoredDatePattern = "yyyymmdd";
+constexpr std::array<std::string_view, 12> MonthNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+constexpr std::array<std::string_view, 12> MonthNumbers = {"01", "02", "03", "04", "05", "06",
+                                                           "07", "08", "09", "10", "11", "12"};
 
 int roundedValue(std::string_view text)
 {
     return runtime::toInt32(runtime::val(text));
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+int twoDigits(std::string_view text)
+{
+    return (text[0] - '0') * 10 + (text[1] - '0');
+}
+
+// A shown date "dd/Mmm/yyyy" (blanks around it aside) of a year from 1000 as stored "yyyymmdd",
+// straight from its characters: the result the parse and format give, without either. Nothing for
+// any other text, which takes the general way.
+std::optional<std::string> shownDateAsYmd(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view date = text.substr(first, text.find_last_not_of(' ') + 1 - first);
+    if (date.size() != static_cast<std::size_t>(DisplayDateWidth) || date[2] != '/' || date[6] != '/')
+        return std::nullopt;
+    const std::string_view day = date.substr(0, 2);
+    const std::string_view year = date.substr(7, 4);
+    if (!isDigit(day[0]) || !isDigit(day[1]) || year[0] < '1' || year[0] > '9' || !isDigit(year[1])
+        || !isDigit(year[2]) || !isDigit(year[3]))
+        return std::nullopt;
+    const std::string_view month = date.substr(3, 3);
+    unsigned monthNumber = 1;
+    while (monthNumber <= 12 && MonthNames[monthNumber - 1] != month)
+        ++monthNumber;
+    if (monthNumber > 12)
+        return std::nullopt;
+    const int yearNumber = twoDigits(year.substr(0, 2)) * 100 + twoDigits(year.substr(2, 2));
+    const std::chrono::year_month_day calendarDate{std::chrono::year{yearNumber}, std::chrono::month{monthNumber},
+                                                   std::chrono::day{static_cast<unsigned>(twoDigits(day))}};
+    if (!calendarDate.ok())
+        return std::nullopt;
+    std::string ymd;
+    ymd.reserve(8);
+    return ymd.append(year).append(MonthNumbers[monthNumber - 1]).append(day);
 }
 
 } // namespace
@@ -58,6 +107,11 @@ std::string FormatYmdAsDisplayDate(std::string_view text)
 
 std::string FormatShownDateForStorage(std::string_view shownDate, std::string_view pattern)
 {
+    // Every transaction stored passes here: its shown date takes the short way.
+    if (pattern == StoredDatePattern) {
+        if (std::optional<std::string> ymd = shownDateAsYmd(shownDate))
+            return *std::move(ymd);
+    }
     const auto date = runtime::parseDate(shownDate);
     return date ? runtime::format(*date, pattern) : runtime::padRight(shownDate, DisplayDateWidth);
 }
@@ -69,12 +123,10 @@ bool IsValidDate(std::string_view text)
 
 std::string_view MonthAbbreviation(std::string_view month)
 {
-    static constexpr std::array<std::string_view, 12> names = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     if (month.size() != 2 || (month[0] != '0' && month[0] != '1') || month[1] < '0' || month[1] > '9')
         return {};
     const int number = (month[0] - '0') * 10 + (month[1] - '0');
-    return number >= 1 && number <= 12 ? names[static_cast<std::size_t>(number - 1)] : std::string_view{};
+    return number >= 1 && number <= 12 ? MonthNames[static_cast<std::size_t>(number - 1)] : std::string_view{};
 }
 
 std::string GetMonthAbbreviation(std::string_view month)

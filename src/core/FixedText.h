@@ -39,4 +39,12 @@ private:
     std::array<char, N> chars_;
 };
 
+// A field as text, where one that holds NUL characters (a field of a cleared set-up that was never
+// assigned) reads as empty: such a field counts as blank, not as text.
+template <std::size_t N> std::string StoredText(const FixedText<N>& field)
+{
+    const std::string_view text = field.view();
+    return text.find('\0') == std::string_view::npos ? std::string(text) : std::string();
+}
+
 } // namespace core

@@ -16,5 +16,8 @@ std::string FormatAmountGrouped(double amount);
 // The plain form right-aligned in 11 characters and never cut: record builders use it so an amount
 // that does not fit makes the line over-long, and is refused, instead of losing digits.
 std::string FormatAmountPlainUncut(double amount);
+// "00000000.00", the form of a stored amount; a larger amount keeps all its digits, a negative one
+// its sign, so a line that stores it becomes over-long and is refused.
+std::string FormatAmountZeroFilled(double amount);
 
 } // namespace core

@@ -1,5 +1,7 @@
 #include "core/SequenceCounters.h"
 
+#include <cmath>
+
 #include "runtime/Format.h"
 
 namespace core {
@@ -8,9 +10,17 @@ namespace {
 
 constexpr double HighestInvoiceNumber = 999999;
 
+// "000000": a whole number of up to six digits is written straight, as every number taken in a run
+// of imported transactions is; any other takes the general format.
 std::string numberText(double number)
 {
-    return runtime::format(number, "000000");
+    constexpr int Width = 6;
+    if (!(number >= 0 && number <= HighestInvoiceNumber) || number != std::floor(number))
+        return runtime::format(number, "000000");
+    std::string text(Width, '0');
+    for (auto rest = static_cast<long>(number), i = long{Width - 1}; rest > 0; rest /= 10, --i)
+        text[static_cast<std::size_t>(i)] = static_cast<char>('0' + rest % 10);
+    return text;
 }
 
 } // namespace

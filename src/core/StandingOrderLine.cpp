@@ -1,5 +1,7 @@
 #include "core/StandingOrderLine.h"
 
+#include <algorithm>
+
 #include "core/AssembledLine.h"
 #include "core/Book.h"
 #include "core/DateText.h"
@@ -35,6 +37,16 @@ void AddStandingOrderLine(Book& book, const std::string& line)
 {
     book.codes.ListSTOs.AddItem(line);
     book.ledger.FileChanged = true;
+}
+
+bool AlignStandingOrderLine(std::string& line)
+{
+    constexpr std::size_t ShiftedAfter = 10;
+    constexpr std::size_t BlankInCurrentLayout = 21; // the 22nd character
+    if (line.size() > BlankInCurrentLayout && line[BlankInCurrentLayout] == ' ')
+        return false;
+    line.insert(std::min(ShiftedAfter, line.size()), 2, ' ');
+    return true;
 }
 
 } // namespace core

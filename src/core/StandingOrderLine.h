@@ -23,4 +23,9 @@ std::optional<std::string> AssembleStandingOrderLine(Book& book, TransactionFiel
 // Adds a standing order to the book's list (in its sorted place) and marks the book changed.
 void AddStandingOrderLine(Book& book, const std::string& line);
 
+// A line of the older layout, whose 22nd character is not a blank (or is missing), takes two
+// blanks after its tenth character, which puts its type and what follows in their current columns.
+// Answers whether the line was shifted; a line of the current layout is left as it is.
+bool AlignStandingOrderLine(std::string& line);
+
 } // namespace core

@@ -24,6 +24,12 @@ struct TemplateObject {
     float Height = 0;
 };
 
+// Whether a one-character flag of an object is on: only "Y" is.
+inline bool IsFlagOn(char flag)
+{
+    return flag == 'Y';
+}
+
 // Objects 0 to 29 are the page's objects; the array keeps a 31st slot that nothing reads or stores.
 constexpr int TemplateObjectCount = 30;
 

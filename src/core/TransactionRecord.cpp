@@ -7,6 +7,8 @@
 #include "core/Book.h"
 #include "core/DateText.h"
 #include "core/MoneyFormat.h"
+#include "core/RecordField.h"
+#include "runtime/Date.h"
 #include "runtime/Format.h"
 #include "runtime/Number.h"
 #include "runtime/Text.h"
@@ -15,39 +17,85 @@ namespace core {
 
 namespace {
 
-std::string flagText(bool flag)
+void appendFlag(std::string& line, bool flag)
 {
-    return flag ? "Y" : " ";
+    line += flag ? 'Y' : ' ';
+}
+
+// A text cut or blank-padded to its column.
+void appendFixed(std::string& line, std::string_view value, RecordColumn column)
+{
+    const auto width = static_cast<std::size_t>(column.width);
+    const std::string_view kept = value.substr(0, std::min(value.size(), width));
+    line.append(kept).append(width - kept.size(), ' ');
 }
 
 // A transaction number of seven digits is kept whole, so the line is refused instead of being
 // stored under a cut, duplicate number.
-std::string storedNumber(const std::string& number)
+void appendNumber(std::string& line, std::string_view number)
 {
-    const std::string digits = runtime::rtrim(number);
-    return static_cast<int>(digits.size()) > RecordColumns::Number.width
-               ? digits
-               : runtime::padRight(number, RecordColumns::Number.width);
+    const std::size_t last = number.find_last_not_of(' ');
+    const std::size_t digits = last == std::string_view::npos ? 0 : last + 1;
+    if (digits > static_cast<std::size_t>(RecordColumns::Number.width))
+        line.append(number.substr(0, digits));
+    else
+        appendFixed(line, number, RecordColumns::Number);
 }
 
-std::string fixedText(const std::string& value, RecordColumn column)
+void appendSplitCount(std::string& line, std::int16_t count)
 {
-    return runtime::padRight(value, column.width);
+    constexpr int LargestCount = 999;
+    if (count < 0 || count > LargestCount) {
+        line += runtime::format(count, "000");
+        return;
+    }
+    line += static_cast<char>('0' + count / 100);
+    line += static_cast<char>('0' + count / 10 % 10);
+    line += static_cast<char>('0' + count % 10);
 }
 
-std::string assembleFixedPart(TransactionFields& fields)
+bool allDigits(std::string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+int digitsValue(std::string_view digits)
+{
+    int value = 0;
+    for (const char c : digits)
+        value = value * 10 + (c - '0');
+    return value;
+}
+
+// Years of four digits: the date parser reads fewer digits as other years.
+constexpr int EarliestFourDigitYear = 1000;
+
+// The fixed part, written into a line with room for `tailLength` more characters.
+std::string assembleFixedPart(TransactionFields& fields, std::size_t tailLength)
 {
     if (fields.Amount < 0)
         fields.Amount = -fields.Amount;
     namespace C = RecordColumns;
-    return storedNumber(fields.Number) + FormatShownDateForStorage(fields.Date, "yyyymmdd")
-           + fixedText(fields.Reference, C::Reference) + fixedText(fields.Bank, C::Bank)
-           + fixedText(fields.Customer, C::Customer) + fixedText(fields.VAT, C::VAT)
-           + fixedText(fields.Category, C::Category) + fixedText(fields.Type, C::Type) + fixedText(fields.Memo, C::Memo)
-           + runtime::format(fields.Amount, "00000000.00") + flagText(fields.Reconciled) + flagText(fields.Paid)
-           + flagText(fields.Deleted) + runtime::format(fields.AmountPaid, "00000000.00")
-           + FormatAmountPlainUncut(fields.VATAmount) + runtime::format(fields.SplitCount, "000")
-           + flagText(fields.EEC);
+    std::string line;
+    line.reserve(static_cast<std::size_t>(RecordFixedLength) + tailLength);
+    appendNumber(line, fields.Number);
+    line += FormatShownDateForStorage(fields.Date, "yyyymmdd");
+    appendFixed(line, fields.Reference, C::Reference);
+    appendFixed(line, fields.Bank, C::Bank);
+    appendFixed(line, fields.Customer, C::Customer);
+    appendFixed(line, fields.VAT, C::VAT);
+    appendFixed(line, fields.Category, C::Category);
+    appendFixed(line, fields.Type, C::Type);
+    appendFixed(line, fields.Memo, C::Memo);
+    line += FormatAmountZeroFilled(fields.Amount);
+    appendFlag(line, fields.Reconciled);
+    appendFlag(line, fields.Paid);
+    appendFlag(line, fields.Deleted);
+    line += FormatAmountZeroFilled(fields.AmountPaid);
+    line += FormatAmountPlainUncut(fields.VATAmount);
+    appendSplitCount(line, fields.SplitCount);
+    appendFlag(line, fields.EEC);
+    return line;
 }
 
 // Where the columns of a record lie: the older files have a six-character date and every later
@@ -103,6 +151,80 @@ void readFixedPart(const RecordLayout& layout, std::string_view line, Transactio
     fields.EEC = layout.flag(line, C::EEC);
 }
 
+// "00000000.00", as assembly writes an amount.
+bool isStoredAmount(std::string_view text)
+{
+    return text.size() == 11 && allDigits(text.substr(0, 8)) && text[8] == '.' && allDigits(text.substr(9));
+}
+
+// "#######0.00" right-aligned in its column, as assembly writes a VAT amount: no leading zero and
+// no minus sign before a zero.
+bool isStoredSignedAmount(std::string_view text)
+{
+    std::string_view number = text.substr(std::min(text.find_first_not_of(' '), text.size()));
+    const bool negative = !number.empty() && number.front() == '-';
+    if (negative)
+        number.remove_prefix(1);
+    const std::size_t point = number.find('.');
+    if (point == std::string_view::npos || number.size() != point + 3)
+        return false;
+    const std::string_view whole = number.substr(0, point);
+    if (!allDigits(whole) || !allDigits(number.substr(point + 1)) || (whole.size() > 1 && whole.front() == '0'))
+        return false;
+    return !negative || number.find_first_of("123456789") != std::string_view::npos;
+}
+
+bool isStoredFlag(char flag)
+{
+    return flag == 'Y' || flag == ' ';
+}
+
+// The stored date of a record's date column: "yyyymmdd" as it stands, "yymmdd" with its century.
+std::optional<std::string> storedDate(std::string_view date)
+{
+    if (!allDigits(date))
+        return std::nullopt;
+    const bool older = date.size() == 6;
+    const int year = older ? digitsValue(date.substr(0, 2)) + (digitsValue(date.substr(0, 2)) < 80 ? 2000 : 1900)
+                           : digitsValue(date.substr(0, 4));
+    const std::string_view monthAndDay = date.substr(older ? 2 : 4);
+    if (year < EarliestFourDigitYear
+        || !runtime::Date::fromYmd(year, digitsValue(monthAndDay.substr(0, 2)), digitsValue(monthAndDay.substr(2))))
+        return std::nullopt;
+    return std::to_string(year) + std::string(monthAndDay);
+}
+
+// The fixed part of a line in `layout` as assembly would write it, when the line is in that form.
+std::optional<std::string> fixedPartInStoredForm(const RecordLayout& layout, std::string_view line)
+{
+    namespace C = RecordColumns;
+    const int shift = C::Date.width - layout.dateWidth;
+    const auto at = [&](RecordColumn column) {
+        const int start = column.start - (column.start > C::Date.start ? shift : 0);
+        return line.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(column.width));
+    };
+    if (line.size() < static_cast<std::size_t>(RecordFixedLength - shift))
+        return std::nullopt;
+    const std::optional<std::string> date = storedDate(line.substr(C::Date.start - 1, static_cast<std::size_t>(layout.dateWidth)));
+    if (!date || !isStoredAmount(at(C::Amount)) || !isStoredAmount(at(C::AmountPaid))
+        || !isStoredSignedAmount(at(C::VATAmount)) || !allDigits(at(C::SplitCount)))
+        return std::nullopt;
+    for (const RecordColumn flag : {C::Reconciled, C::Paid, C::Deleted, C::EEC})
+        if (!isStoredFlag(at(flag).front()))
+            return std::nullopt;
+    std::string fixed;
+    fixed.reserve(static_cast<std::size_t>(RecordFixedLength));
+    fixed.append(line.substr(0, C::Number.width)).append(*date);
+    fixed.append(line.substr(static_cast<std::size_t>(C::Reference.start - 1 - shift),
+                             static_cast<std::size_t>(RecordFixedLength - C::Reference.start + 1)));
+    return fixed;
+}
+
+int splitCountOfStored(std::string_view fixedPart)
+{
+    return digitsValue(RecordField(fixedPart, RecordColumns::SplitCount));
+}
+
 void showSplitRepairBox(platform::Services& services, std::string_view line)
 {
     // A converter runs under the hourglass; like every other box, this one shows under the default pointer.
@@ -121,20 +243,48 @@ void showSplitRepairBox(platform::Services& services, std::string_view line)
 
 } // namespace
 
+std::optional<std::string> RecordInStoredForm(std::string_view line, std::string_view number)
+{
+    if (runtime::rtrim(number).size() > static_cast<std::size_t>(RecordColumns::Number.width))
+        return std::nullopt;
+    std::optional<std::string> record = fixedPartInStoredForm(CurrentLayout, line);
+    if (!record)
+        return std::nullopt;
+    if (!number.empty())
+        record->replace(0, RecordColumns::Number.width, runtime::padRight(number, RecordColumns::Number.width));
+    if (splitCountOfStored(*record) >= 1)
+        record->append(line.substr(RecordFixedLength));
+    return record;
+}
+
+std::optional<std::string> OldRecordInStoredForm(std::string_view line)
+{
+    std::optional<std::string> record = fixedPartInStoredForm(OlderLayout, line);
+    if (!record || splitCountOfStored(*record) == 0)
+        return record;
+    constexpr std::size_t ShortestLineWithSplits = OlderRecordFixedLength + 4;
+    if (line.size() < ShortestLineWithSplits)
+        return std::nullopt;
+    record->append(line.substr(OlderRecordFixedLength, line.size() - ShortestLineWithSplits));
+    return record;
+}
+
 std::optional<std::string> AssembleTransactionRecord(Book& book, TransactionFields& fields)
 {
-    const std::string fixedPart = assembleFixedPart(fields);
-    if (!AssembledLineFits(book.messages, fixedPart, RecordFixedLength))
+    std::string line = assembleFixedPart(fields, book.SplitTail.size());
+    if (!AssembledLineFits(book.messages, line, RecordFixedLength))
         return std::nullopt;
-    return fixedPart + book.SplitTail;
+    line += book.SplitTail;
+    return line;
 }
 
 std::string AssembleTransactionRecordMarked(Book& book, TransactionFields& fields)
 {
-    const std::string fixedPart = assembleFixedPart(fields);
-    if (!AssembledLineFits(book.messages, fixedPart, RecordFixedLength))
-        return OverLongRecordMarker + fixedPart + book.SplitTail;
-    return fixedPart + book.SplitTail;
+    std::string line = assembleFixedPart(fields, book.SplitTail.size());
+    if (!AssembledLineFits(book.messages, line, RecordFixedLength))
+        return OverLongRecordMarker + line + book.SplitTail;
+    line += book.SplitTail;
+    return line;
 }
 
 void ParseTransactionRecord(Book& book, std::string_view line, TransactionFields& fields)

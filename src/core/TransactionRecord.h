@@ -87,4 +87,16 @@ void ParseTransactionRecord(Book& book, std::string_view line, TransactionFields
 // are off) and keeps its split count but loses its tail.
 void ParseOldTransactionRecord(Book& book, std::string_view line, TransactionFields& fields);
 
+// What ParseTransactionRecord and AssembleTransactionRecord together make of a stored record,
+// made by copying when its fixed part is already in the form assembly writes (every amount and the
+// split count written as assembly writes them, every flag "Y" or blank, a real date of a four-digit
+// year): only the tail rule of the parse then applies. A non-empty `number` (at most 6 characters)
+// takes the place of the record's own. Nothing for any other line: the caller parses and
+// assembles it, which also reports what does not fit. For records handled by the thousand.
+std::optional<std::string> RecordInStoredForm(std::string_view line, std::string_view number = {});
+// The same for a record of the older data files (ParseOldTransactionRecord, then
+// AssembleTransactionRecordMarked): its date takes its century. Nothing also for a line whose
+// split tail needs the repair.
+std::optional<std::string> OldRecordInStoredForm(std::string_view line);
+
 } // namespace core

@@ -8,6 +8,7 @@
 #include "core/CodeTableEdits.h"
 #include "core/IndexOperations.h"
 #include "core/Packing.h"
+#include "core/RecordField.h"
 #include "core/TransactionEdits.h"
 #include "core/TransactionRecord.h"
 #include "datafile/BookSnapshot.h"
@@ -70,6 +71,22 @@ core::FilterSetup passEveryTransaction()
     return setup;
 }
 
+// Adds a record of an archive as AddTransaction adds its parsed fields; one in stored form that
+// keeps its number is stored as it stands, without parsing and assembling it.
+bool addArchivedRecord(core::Book& book, std::string_view line)
+{
+    std::optional<std::string> record = core::RecordInStoredForm(line);
+    if (!record || runtime::rtrim(core::RecordField(*record, core::RecordColumns::Number)).empty()) {
+        core::TransactionFields fields;
+        core::ParseTransactionRecord(book, line, fields);
+        return core::AddTransaction(book, fields);
+    }
+    core::Ledger& ledger = book.ledger;
+    ledger.Transactions.Append(*record);
+    ledger.FileChanged = true;
+    return core::AddToIndexes(book, *record);
+}
+
 } // namespace
 
 std::string ArchiveDateKey(const std::string& text)
@@ -88,10 +105,12 @@ bool ArchiveTransactions(const std::filesystem::path& path, const std::string& f
     try {
         std::vector<BankAdjustment> adjustments = bankAdjustments(book);
         runtime::AtomicFile file(path);
-        runtime::TextWriter& writer = file.writer();
-        writer.writeLine(std::string("[ARCHIVE FILE - ") + core::ProductTitle + "]");
-        writer.writeLine("<ARC> " + fromText + " - " + toText + " " + runtime::rtrim(book.company.CompanyName.str()) +
-                         " (" + runtime::format(book.services().now(), "dd/Mmm/yyyy hh:mm:ss") + ")");
+        // The lines are gathered and written in one go: an archive can hold the whole book.
+        std::string text;
+        const auto addLine = [&text](std::string_view line) { text.append(line).append("\r\n"); };
+        addLine(std::string("[ARCHIVE FILE - ") + core::ProductTitle + "]");
+        addLine("<ARC> " + fromText + " - " + toText + " " + runtime::rtrim(book.company.CompanyName.str()) + " ("
+                + runtime::format(book.services().now(), "dd/Mmm/yyyy hh:mm:ss") + ")");
         const std::string fromKey = runtime::padRight(ArchiveDateKey(fromText), 8);
         const std::string toKey = runtime::padRight(ArchiveDateKey(toText), 8);
         core::Ledger& ledger = book.ledger;
@@ -106,10 +125,11 @@ bool ArchiveTransactions(const std::filesystem::path& path, const std::string& f
             // The lower bound answers the last entry when none is on or after From.
             if (date < std::string_view(fromKey) || column(line, core::RecordColumns::Deleted) == "Y")
                 continue;
-            writer.writeLine(line);
+            addLine(line);
             archived.push_back(record);
             adjust(adjustments, line, 1);
         }
+        file.writer().write(text);
         for (int record : archived)
             ledger.Transactions.Replace(record, core::MarkedDeleted(ledger.Transactions.Line(record)));
         applyAdjustments(book, adjustments);
@@ -148,16 +168,17 @@ bool RestoreArchiveFile(const std::filesystem::path& path, core::Book& book)
                 restored = true;
                 if (!file.atEnd())
                     file.readLine();
+                // A parse leaves its record's split tail in the book, where the edit box keeps its own.
+                const std::string editedTail = book.SplitTail;
                 std::string line;
                 while (restored && file.readLine(line)) {
-                    core::TransactionFields fields;
-                    core::ParseTransactionRecord(book, line, fields);
-                    if (book.ledger.Transactions.IsFull() || !core::AddTransaction(book, fields)) {
+                    if (book.ledger.Transactions.IsFull() || !addArchivedRecord(book, line)) {
                         book.messages.ShowErrorBox("Abandoning Restore - unable to add record '" + line + "'");
                         restored = false;
                     }
                     adjust(adjustments, line, -1);
                 }
+                book.SplitTail = editedTail;
                 if (restored)
                     applyAdjustments(book, adjustments);
             }

@@ -7,6 +7,7 @@
 #include "core/ListSearch.h"
 #include "core/StandingOrderLine.h"
 #include "core/TransactionEdits.h"
+#include "runtime/Date.h"
 #include "runtime/Text.h"
 
 namespace datafile {
@@ -29,7 +30,9 @@ constexpr char NoVatCode = '\xDE';
 
 std::string column(std::string_view entry, int start, int width)
 {
-    return runtime::padRight(start <= static_cast<int>(entry.size()) ? runtime::mid(entry, start, width) : "", width);
+    const auto from = static_cast<std::size_t>(start - 1);
+    return runtime::padRight(from < entry.size() ? entry.substr(from, static_cast<std::size_t>(width)) : std::string_view{},
+                             width);
 }
 
 // The text after position `from` (0-based, exclusive) up to `to`; empty when they cross.
@@ -43,6 +46,11 @@ std::string entryDate(core::Book& book, std::string_view entry, const EntryColum
     const std::string year = column(entry, 5, 2);
     std::string date = column(entry, columns.day, 2) + "/" + column(entry, 1, 3) +
                        (runtime::val(year) > 79 ? "/19" : "/20") + year;
+    // A date built from the entry names its year, so one reading serves: it needs the showing
+    // below only when it is no date or lies before the earliest date shown.
+    constexpr int EarliestShownYear = 1950;
+    if (const std::optional<runtime::Date> built = runtime::parseDate(date); built && built->year() >= EarliestShownYear)
+        return runtime::format(*built, "dd/Mmm/yyyy");
     while (!core::IsValidDate(date)) {
         const std::string answer = book.services().inputBox(
             "The date on this Coinjar transaction is invalid. Please supply the correct date.", core::ProductTitle,

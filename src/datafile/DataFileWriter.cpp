@@ -38,8 +38,10 @@ public:
         writeList(sections::StandingOrders, book_.codes.ListSTOs);
         const core::TransactionTable& table = book_.ledger.Transactions;
         out_.writeLine(sections::Transactions);
+        std::string records;
         for (int i = 1; i <= table.UpperBound(); ++i)
-            out_.writeLine(table.Line(i));
+            addLine(records, table.Line(i));
+        out_.write(records);
         writeIndex(sections::DateIndex, book_.ledger.DateIndex);
         writeIndex(sections::QueryIndex, book_.ledger.QueryIndex);
         writeFilters();
@@ -99,11 +101,19 @@ private:
             writeEscaped(list.List(i));
     }
 
+    // The long sections (a full book has tens of thousands of records and index entries) are
+    // gathered into one text and written in one go.
+    static void addLine(std::string& text, std::string_view line) { text.append(line).append("\r\n"); }
+
     void writeIndex(std::string_view head, const core::TransactionIndex& index)
     {
         out_.writeLine(head);
-        for (const core::IndexEntry& entry : index.entries())
-            out_.writeLine(std::string(core::KeyText(entry.Key)) + " " + runtime::signedText(entry.RecordNumber));
+        std::string entries;
+        for (const core::IndexEntry& entry : index.entries()) {
+            entries.append(core::KeyText(entry.Key)).append(" ");
+            addLine(entries, runtime::signedText(entry.RecordNumber));
+        }
+        out_.write(entries);
     }
 
     void writeFilters()

@@ -1,6 +1,9 @@
 #include "datafile/ExchangeFileReading.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <optional>
 
 #include "runtime/Cp1252.h"
@@ -12,10 +15,11 @@ namespace {
 
 constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 
-bool startsWithByteOrderMark(const std::vector<std::string>& lines)
-{
-    return !lines.empty() && lines.front().starts_with(Utf8ByteOrderMark);
-}
+// The lines of a file as views of a text that `keeper` holds.
+struct ExchangeText {
+    std::shared_ptr<const void> keeper;
+    std::vector<std::string_view> lines;
+};
 
 unsigned char byteAt(std::string_view text, std::size_t i)
 {
@@ -56,20 +60,32 @@ std::optional<std::pair<char32_t, std::size_t>> decodeUtf8(std::string_view text
     return std::pair{point, length};
 }
 
+// Where the first byte above 127 lies from `from` on, or the text's size: eight bytes are tested at
+// a time, as a file is mostly plain ASCII.
+std::size_t firstNonAscii(std::string_view text, std::size_t from)
+{
+    constexpr std::uint64_t HighBits = 0x8080808080808080u;
+    std::size_t i = from;
+    for (std::uint64_t word = 0; i + sizeof word <= text.size(); i += sizeof word) {
+        std::memcpy(&word, text.data() + i, sizeof word);
+        if ((word & HighBits) != 0)
+            break;
+    }
+    while (i < text.size() && byteAt(text, i) < 0x80)
+        ++i;
+    return i;
+}
+
 // True when the lines are valid UTF-8 and hold at least one character outside ASCII.
-bool isUtf8WithNonAscii(const std::vector<std::string>& lines)
+bool isUtf8WithNonAscii(const std::vector<std::string_view>& lines)
 {
     bool nonAscii = false;
-    for (const std::string& line : lines) {
-        for (std::size_t i = 0; i < line.size();) {
-            if (byteAt(line, i) < 0x80) {
-                ++i;
-                continue;
-            }
+    for (const std::string_view line : lines) {
+        for (std::size_t i = firstNonAscii(line, 0); i < line.size(); i = firstNonAscii(line, i)) {
             const auto decoded = decodeUtf8(line, i);
             if (!decoded)
                 return false;
-            nonAscii = nonAscii || decoded->second > 1;
+            nonAscii = true;
             i += decoded->second;
         }
     }
@@ -109,79 +125,114 @@ std::string toCp1252(std::string_view line, int lineNumber)
     return result;
 }
 
+ExchangeText readExchangeText(const std::filesystem::path& file)
+{
+    runtime::TextReader reader(file);
+    ExchangeText text;
+    while (!reader.atEnd())
+        text.lines.push_back(reader.readLineView());
+    text.keeper = reader.textKeeper();
+    const bool marked = !text.lines.empty() && text.lines.front().starts_with(Utf8ByteOrderMark);
+    if (marked)
+        text.lines.front().remove_prefix(Utf8ByteOrderMark.size());
+    if (!marked && !isUtf8WithNonAscii(text.lines))
+        return text;
+    auto decoded = std::make_shared<std::vector<std::string>>();
+    decoded->reserve(text.lines.size());
+    for (std::size_t i = 0; i < text.lines.size(); ++i) {
+        decoded->push_back(toCp1252(text.lines[i], static_cast<int>(i + 1)));
+        text.lines[i] = decoded->back();
+    }
+    text.keeper = std::move(decoded);
+    return text;
+}
+
+// The content between an item's quotes with each "" made one double quote.
+std::string undoubleQuotes(std::string_view quoted)
+{
+    std::string item;
+    item.reserve(quoted.size());
+    for (std::size_t i = 0; i < quoted.size(); ++i) {
+        item += quoted[i];
+        if (quoted[i] == '"')
+            ++i;
+    }
+    return item;
+}
+
+// Gives each item of a line to `take`, as a view of the line and whether it holds doubled quotes
+// still to be undone. False when the line is malformed; the items before the fault were given.
+template <typename Take> bool readItems(std::string_view line, Take&& take)
+{
+    if (line.empty())
+        return true;
+    std::size_t p = 0;
+    while (true) {
+        while (p < line.size() && line[p] == ' ')
+            ++p;
+        if (p < line.size() && line[p] == '"') {
+            const std::size_t start = ++p;
+            bool doubled = false;
+            std::size_t quote = line.find('"', p);
+            while (quote != std::string_view::npos && quote + 1 < line.size() && line[quote + 1] == '"') {
+                doubled = true;
+                quote = line.find('"', quote + 2);
+            }
+            if (quote == std::string_view::npos)
+                return false;
+            p = quote + 1;
+            if (p < line.size() && line[p] != ',')
+                return false;
+            take(line.substr(start, quote - start), doubled);
+        } else {
+            const std::size_t comma = line.find(',', p);
+            const std::size_t end = comma == std::string_view::npos ? line.size() : comma;
+            take(line.substr(p, end - p), false);
+            p = end;
+        }
+        if (p >= line.size())
+            return true;
+        ++p; // the comma: another item follows, empty when the line ends here
+    }
+}
+
 } // namespace
 
 std::vector<std::string> ReadExchangeLines(const std::filesystem::path& file)
 {
-    runtime::TextReader reader(file);
-    std::vector<std::string> lines;
-    std::string line;
-    while (reader.readLine(line))
-        lines.push_back(line);
-    const bool marked = startsWithByteOrderMark(lines);
-    if (marked)
-        lines.front().erase(0, Utf8ByteOrderMark.size());
-    if (!marked && !isUtf8WithNonAscii(lines))
-        return lines;
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        lines[i] = toCp1252(lines[i], static_cast<int>(i + 1));
-    return lines;
+    const ExchangeText text = readExchangeText(file);
+    return {text.lines.begin(), text.lines.end()};
 }
 
 DelimitedLine ParseQuotedImportLine(std::string_view line)
 {
     DelimitedLine result;
-    if (line.empty())
-        return result;
-    std::size_t p = 0;
-    while (true) {
-        while (p < line.size() && line[p] == ' ')
-            ++p;
-        std::string value;
-        if (p < line.size() && line[p] == '"') {
-            ++p;
-            bool closed = false;
-            while (!closed) {
-                const std::size_t quote = line.find('"', p);
-                if (quote == std::string_view::npos)
-                    break;
-                value.append(line.substr(p, quote - p));
-                if (quote + 1 < line.size() && line[quote + 1] == '"') {
-                    value += '"';
-                    p = quote + 2;
-                } else {
-                    closed = true;
-                    p = quote + 1;
-                }
-            }
-            if (!closed || (p < line.size() && line[p] != ',')) {
-                result.wellFormed = false;
-                return result;
-            }
-        } else {
-            const std::size_t comma = line.find(',', p);
-            const std::size_t end = comma == std::string_view::npos ? line.size() : comma;
-            value = line.substr(p, end - p);
-            p = end;
-        }
-        result.values.push_back(std::move(value));
-        if (p >= line.size())
-            return result;
-        ++p; // the comma: another item follows, empty when the line ends here
-    }
+    result.wellFormed = readItems(line, [&](std::string_view item, bool doubled) {
+        result.values.push_back(doubled ? undoubleQuotes(item) : std::string(item));
+    });
+    return result;
 }
 
-std::vector<std::vector<std::string>> ReadDelimitedRecords(const std::filesystem::path& file, int fieldCount)
+ImportRecords ReadDelimitedRecords(const std::filesystem::path& file, int fieldCount)
 {
-    const std::vector<std::string> lines = ReadExchangeLines(file);
-    std::vector<std::vector<std::string>> records;
-    records.reserve(lines.size());
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        DelimitedLine items = ParseQuotedImportLine(lines[i]);
-        if (!items.wellFormed || static_cast<int>(items.values.size()) != fieldCount)
+    const ExchangeText text = readExchangeText(file);
+    const auto wanted = static_cast<std::size_t>(fieldCount);
+    ImportRecords records(wanted);
+    records.KeepText(text.keeper);
+    records.Reserve(text.lines.size());
+    for (std::size_t i = 0; i < text.lines.size(); ++i) {
+        std::size_t count = 0;
+        const bool wellFormed = readItems(text.lines[i], [&](std::string_view item, bool doubled) {
+            if (++count > wanted)
+                return;
+            if (doubled)
+                records.AddOwnItem(undoubleQuotes(item));
+            else
+                records.AddItem(item);
+        });
+        if (!wellFormed || count != wanted)
             throw ExchangeFileError("line " + std::to_string(i + 1) + " does not hold the " + std::to_string(fieldCount)
                                     + " fields of the layout");
-        records.push_back(std::move(items.values));
     }
     return records;
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "datafile/ImportRecords.h"
 #include "runtime/Error.h"
 
 // Reading a delimited text file: its bytes become Windows-1252 lines, each line a list of items.
@@ -38,6 +39,6 @@ DelimitedLine ParseQuotedImportLine(std::string_view line);
 
 // The items of every line, each line exactly `fieldCount` of them; otherwise raises
 // ExchangeFileError "line N does not hold the n fields of the layout".
-std::vector<std::vector<std::string>> ReadDelimitedRecords(const std::filesystem::path& file, int fieldCount);
+ImportRecords ReadDelimitedRecords(const std::filesystem::path& file, int fieldCount);
 
 } // namespace datafile

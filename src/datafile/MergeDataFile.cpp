@@ -72,8 +72,9 @@ bool addCodes(const DataFileContents& file, core::Book& book)
 }
 
 // Numbers go on from the larger counters, so no number the book has given out comes again. The
-// records are appended as they are numbered; the indexes are rebuilt once afterwards. A record
-// that does not assemble has been reported and is left out.
+// records are appended as they are numbered (a record in stored form by copying it under its new
+// number); the indexes are rebuilt once afterwards. A record that does not assemble has been
+// reported and is left out.
 bool addTransactions(const DataFileContents& file, core::Book& book)
 {
     core::SequenceCounters& counters = book.counters;
@@ -82,11 +83,15 @@ bool addTransactions(const DataFileContents& file, core::Book& book)
     const std::string editedTail = book.SplitTail;
     bool added = false;
     for (std::string_view line : file.transactions) {
-        core::TransactionFields fields;
-        core::ParseTransactionRecord(book, line, fields);
         const double counterBefore = counters.TransactionNumberCounter;
-        fields.Number = counters.TakeNextTransactionNumber();
-        std::optional<std::string> record = core::AssembleTransactionRecord(book, fields);
+        const std::string number = counters.TakeNextTransactionNumber();
+        std::optional<std::string> record = core::RecordInStoredForm(line, number);
+        if (!record) {
+            core::TransactionFields fields;
+            core::ParseTransactionRecord(book, line, fields);
+            fields.Number = number;
+            record = core::AssembleTransactionRecord(book, fields);
+        }
         if (!record) {
             counters.TransactionNumberCounter = counterBefore;
             continue;

@@ -1,7 +1,7 @@
 #include "datafile/OlderDataFile.h"
 
+#include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -42,7 +42,8 @@ struct ConvertedRecords {
     bool dropped = false;
 };
 
-// Each older record parsed and assembled in the current layout. A record whose values do not fit
+// Each older record in the current layout: copied with its date's century when it is in stored
+// form, else parsed and assembled. A record whose values do not fit
 // (its assembly has shown why) is dropped and logged; the next one takes its place.
 ConvertedRecords convertRecords(const std::vector<std::string_view>& oldRecords, core::Book& book,
                                 const ConversionLog& log)
@@ -52,6 +53,10 @@ ConvertedRecords convertRecords(const std::vector<std::string_view>& oldRecords,
     // The parse leaves each record's split tail in the book, where the edit box keeps its own.
     const std::string editedTail = book.SplitTail;
     for (std::string_view old : oldRecords) {
+        if (std::optional<std::string> record = core::OldRecordInStoredForm(old)) {
+            converted.lines->push_back(std::move(*record));
+            continue;
+        }
         core::TransactionFields fields;
         core::ParseOldTransactionRecord(book, old, fields);
         std::string record = core::AssembleTransactionRecordMarked(book, fields);
@@ -101,9 +106,11 @@ std::filesystem::path copyPathOf(const std::filesystem::path& path, const char* 
 
 void copyFile(const std::filesystem::path& from, const std::filesystem::path& to)
 {
-    std::ifstream in(from, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (!in.good() && !in.eof())
+    std::ifstream in(from, std::ios::binary | std::ios::ate);
+    const std::streamoff size = in.tellg();
+    std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(size, 0)), '\0');
+    in.seekg(0);
+    if (!in || size < 0 || !in.read(bytes.data(), size))
         throw runtime::Error(runtime::PathFileAccessError, runtime::describeError(runtime::PathFileAccessError));
     runtime::AtomicFile copy(to);
     copy.writer().write(bytes);
@@ -121,19 +128,38 @@ void putConvertedIntoBook(DataFileContents&& contents, core::Book& book, DataFil
     window.RefreshQueryGrid();
 }
 
-// Saves the converted book over the old file without touching the open book, so that a failed
-// save leaves it as it was.
-bool saveConverted(const std::filesystem::path& path, DataFileContents contents, core::Book& book,
-                   DataFileWindow& window)
-{
-    core::Book converted(book.services());
-    converted.messages.MessagesEnabled = book.messages.MessagesEnabled;
-    // The converted book is saved with the shown window's sort order, from a book no one sees.
-    UnshownDataFileWindow convertedWindow(window.SortOrder(), window.workingFolder());
-    converted.ledger.AttachWindow(convertedWindow);
-    putConvertedIntoBook(std::move(contents), converted, convertedWindow);
-    return SaveDataFile(path, converted, convertedWindow);
-}
+// The converted book, saved over the old file from a book of its own, so that a failed save leaves
+// the open book as it was.
+class ConvertedBook {
+public:
+    ConvertedBook(const DataFileContents& contents, core::Book& book, DataFileWindow& window)
+        : window_(window.SortOrder(), window.workingFolder()), book_(book.services())
+    {
+        book_.messages.MessagesEnabled = book.messages.MessagesEnabled;
+        // Saved with the shown window's sort order, from a book no one sees.
+        book_.ledger.AttachWindow(window_);
+        putConvertedIntoBook(DataFileContents(contents), book_, window_);
+    }
+
+    bool save(const std::filesystem::path& path) { return SaveDataFile(path, book_, window_); }
+
+    // The open book takes the contents; the indexes built for the save are its indexes too, since
+    // both books hold the same transactions under the same filter and sort order.
+    void putInto(DataFileContents&& contents, core::Book& book, DataFileWindow& window) const
+    {
+        PutContentsIntoBook(std::move(contents), book, window);
+        core::Ledger& ledger = book.ledger;
+        ledger.DateIndex = book_.ledger.DateIndex;
+        ledger.QueryIndex = book_.ledger.QueryIndex;
+        ledger.Totals = book_.ledger.Totals;
+        window.SyncQueryScrollBar();
+        window.RefreshQueryGrid();
+    }
+
+private:
+    UnshownDataFileWindow window_;
+    core::Book book_;
+};
 
 std::string errorsBoxText(const OlderVersion& version, const ConversionLog& log)
 {
@@ -176,9 +202,10 @@ bool convert(const OlderVersion& version, const std::filesystem::path& path, run
                                "Press ENTER to begin the conversion");
         core::BusyPointer busy(services);
         copyFile(path, copyPathOf(path, version.extension));
-        if (!saveConverted(path, *contents, book, window))
+        ConvertedBook convertedBook(*contents, book, window);
+        if (!convertedBook.save(path))
             return false;
-        putConvertedIntoBook(std::move(*contents), book, window);
+        convertedBook.putInto(std::move(*contents), book, window);
 
         showPlainBox(services, "Your data has been converted for Year 2000 compatablilty.\rYour old file has been "
                                "saved with the extension ."

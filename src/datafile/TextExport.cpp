@@ -1,5 +1,7 @@
 #include "datafile/TextExport.h"
 
+#include <algorithm>
+
 #include "core/Book.h"
 #include "core/BusyPointer.h"
 #include "core/CodeKind.h"
@@ -49,11 +51,11 @@ constexpr int AmountPaidField = 12;
 constexpr core::RecordColumn CustomerColumns[] = {{0, 0}, {1, 6}, {8, 20}, {29, 80}, {110, 15}, {126, 15}};
 constexpr core::RecordColumn CategoryColumns[] = {{0, 0}, {1, 4}, {6, 20}};
 
-template <std::size_t N> std::string columnValue(const core::RecordColumn (&columns)[N], int field, std::string_view line)
+template <std::size_t N>
+void appendColumnValue(std::string& text, const core::RecordColumn (&columns)[N], int field, std::string_view line)
 {
-    if (field < 1 || field >= static_cast<int>(N))
-        return {};
-    return std::string(core::RecordField(line, columns[field]));
+    if (field >= 1 && field < static_cast<int>(N))
+        text += core::RecordField(line, columns[field]);
 }
 
 bool isNegativeType(std::string_view record)
@@ -62,15 +64,68 @@ bool isNegativeType(std::string_view record)
     return type == "PAY" || type == "BIL";
 }
 
-void appendQuoted(std::string& line, std::string value)
+void appendTransactionValue(std::string& text, const core::Book& book, int field, std::string_view record,
+                            const ExportOptions& options)
 {
-    for (char& c : value) {
-        if (c == '"')
-            c = '\'';
+    if (field < 1 || field >= static_cast<int>(std::size(PlainColumns)))
+        return;
+    if (options.expandCodes && field >= FirstCodeField && field < FirstCodeField + static_cast<int>(std::size(CodeKinds))) {
+        const core::CodeKind kind = CodeKinds[field - FirstCodeField];
+        text += core::GetCodeName(book, core::RecordField(record, core::CodeColumn(kind)), kind);
+        return;
     }
-    line += '"';
-    line += value;
-    line += '"';
+    const std::string_view stored = core::RecordField(record, PlainColumns[field]);
+    if (field == DateField) {
+        text += core::FormatYmdAsDisplayDate(stored);
+        return;
+    }
+    if ((field == AmountField || field == AmountPaidField) && options.signTransactions && isNegativeType(record))
+        text += '-';
+    text += stored;
+}
+
+// The value of one field, appended to the text in place and quoted there.
+void appendFieldValue(std::string& text, const core::Book& book, ExchangeKind kind, int field, std::string_view source,
+                      const ExportOptions& options)
+{
+    switch (kind) {
+    case ExchangeKind::Transactions: appendTransactionValue(text, book, field, source, options); break;
+    case ExchangeKind::Customers: appendColumnValue(text, CustomerColumns, field, source); break;
+    case ExchangeKind::Categories: appendColumnValue(text, CategoryColumns, field, source); break;
+    }
+}
+
+void appendExportLine(std::string& text, const core::Book& book, ExchangeKind kind, std::string_view source,
+                      const ExportOptions& options)
+{
+    // Values come from the source line, or from names when codes are expanded; dates and amounts
+    // hold no quote. A line without one needs no value searched.
+    const bool mayHoldQuote =
+        source.find('"') != std::string_view::npos || (kind == ExchangeKind::Transactions && options.expandCodes);
+    for (std::size_t k = 0; k < options.layout.size(); ++k) {
+        if (k > 0)
+            text += options.separator;
+        text += '"';
+        const std::size_t valueStart = text.size();
+        appendFieldValue(text, book, kind, options.layout[k], source, options);
+        if (mayHoldQuote)
+            std::replace(text.begin() + static_cast<std::ptrdiff_t>(valueStart), text.end(), '"', '\'');
+        text += '"';
+    }
+}
+
+// Room for one transaction line: each field at its stored width, or the 12 characters of a shown
+// date or signed amount, with its quotes and separator, and the line end. Expanded names may
+// take more, which only grows the text once.
+std::size_t exportLineCapacity(const ExportOptions& options)
+{
+    constexpr std::size_t ShownWidth = 12;
+    std::size_t capacity = LineEnd.size();
+    for (const int field : options.layout) {
+        const bool stored = field >= 1 && field < static_cast<int>(std::size(PlainColumns));
+        capacity += std::max(stored ? static_cast<std::size_t>(PlainColumns[field].width) : 0, ShownWidth) + 3;
+    }
+    return capacity;
 }
 
 // The lines go to a temporary file that replaces the target only when all of them were written.
@@ -90,7 +145,7 @@ std::string codeLineExport(const core::Book& book, ExchangeKind kind, const plat
         // An address's line breaks become two blanks, so each record stays on one line.
         EscapeLineBreaks(line);
         FlattenLineBreaks(line);
-        text += BuildExportLine(book, kind, line, options);
+        appendExportLine(text, book, kind, line, options);
         text += LineEnd;
     }
     return text;
@@ -115,45 +170,30 @@ bool exportCodeLines(core::Book& book, ExchangeKind kind, const std::filesystem:
 std::string TransactionFieldValue(const core::Book& book, int field, std::string_view record,
                                   const ExportOptions& options)
 {
-    if (field < 1 || field >= static_cast<int>(std::size(PlainColumns)))
-        return {};
-    if (options.expandCodes && field >= FirstCodeField && field < FirstCodeField + static_cast<int>(std::size(CodeKinds))) {
-        const core::CodeKind kind = CodeKinds[field - FirstCodeField];
-        return core::GetCodeName(book, core::RecordField(record, core::CodeColumn(kind)), kind);
-    }
-    const std::string_view stored = core::RecordField(record, PlainColumns[field]);
-    if (field == DateField)
-        return core::FormatYmdAsDisplayDate(stored);
-    if ((field == AmountField || field == AmountPaidField) && options.signTransactions && isNegativeType(record))
-        return "-" + std::string(stored);
-    return std::string(stored);
+    std::string value;
+    appendTransactionValue(value, book, field, record, options);
+    return value;
 }
 
 std::string CustomerFieldValue(int field, std::string_view line)
 {
-    return columnValue(CustomerColumns, field, line);
+    std::string value;
+    appendColumnValue(value, CustomerColumns, field, line);
+    return value;
 }
 
 std::string CategoryFieldValue(int field, std::string_view line)
 {
-    return columnValue(CategoryColumns, field, line);
+    std::string value;
+    appendColumnValue(value, CategoryColumns, field, line);
+    return value;
 }
 
 std::string BuildExportLine(const core::Book& book, ExchangeKind kind, std::string_view source,
                             const ExportOptions& options)
 {
     std::string line;
-    line.reserve(256);
-    for (std::size_t k = 0; k < options.layout.size(); ++k) {
-        if (k > 0)
-            line += options.separator;
-        const int field = options.layout[k];
-        switch (kind) {
-        case ExchangeKind::Transactions: appendQuoted(line, TransactionFieldValue(book, field, source, options)); break;
-        case ExchangeKind::Customers: appendQuoted(line, CustomerFieldValue(field, source)); break;
-        case ExchangeKind::Categories: appendQuoted(line, CategoryFieldValue(field, source)); break;
-        }
-    }
+    appendExportLine(line, book, kind, source, options);
     return line;
 }
 
@@ -182,10 +222,11 @@ bool ExportTransactions(core::Book& book, const std::filesystem::path& file, con
         return false;
     }
     const core::BusyPointer busy(book.services());
+    // One text for the whole file, written at once.
     std::string text;
-    text.reserve(records.size() * 200);
+    text.reserve(records.size() * exportLineCapacity(options));
     for (const std::string_view record : records) {
-        text += BuildExportLine(book, ExchangeKind::Transactions, record, options);
+        appendExportLine(text, book, ExchangeKind::Transactions, record, options);
         text += LineEnd;
     }
     writeLines(file, text);

@@ -1,12 +1,18 @@
 #include "datafile/TextImport.h"
 
+#include <algorithm>
 #include <cmath>
+#include <memory>
+#include <optional>
+#include <vector>
 
 #include "core/Book.h"
 #include "core/BusyPointer.h"
 #include "core/CodeLines.h"
 #include "core/CodeTableEdits.h"
+#include "core/DateText.h"
 #include "core/TransactionEdits.h"
+#include "core/TransactionLinesAdd.h"
 #include "runtime/Number.h"
 #include "runtime/Text.h"
 
@@ -16,35 +22,65 @@ namespace {
 
 constexpr int CustomerMirrorWidth = 27;
 
-const std::string& item(const ImportRecord& values, std::size_t number)
+std::string_view item(ImportItems values, std::size_t number)
 {
-    static const std::string none;
-    return number >= 1 && number <= values.size() ? values[number - 1] : none;
+    return number >= 1 && number <= values.size() ? values[number - 1] : std::string_view{};
 }
 
-std::string fixed(const ImportRecord& values, std::size_t number, int width)
+// The item cut or blank-padded to its width, written over `field` so its room is used again.
+void assignFixed(std::string& field, ImportItems values, std::size_t number, int width)
 {
-    return runtime::padRight(item(values, number), width);
+    const auto size = static_cast<std::size_t>(width);
+    const std::string_view value = item(values, number);
+    field.assign(value.substr(0, std::min(value.size(), size)));
+    field.resize(size, ' ');
 }
 
-double unsignedNumber(const ImportRecord& values, std::size_t number)
+double unsignedNumber(ImportItems values, std::size_t number)
 {
     return std::fabs(runtime::val(item(values, number)));
 }
 
-bool flag(const ImportRecord& values, std::size_t number)
+bool flag(ImportItems values, std::size_t number)
 {
     return item(values, number) == "Y";
 }
 
-bool importCodeLines(core::Book& book, core::CodeKind kind, const std::vector<ImportRecord>& records)
+std::int16_t splitCount(ImportItems values)
+{
+    return runtime::toInt16(runtime::val(item(values, 14)));
+}
+
+// The items over the fields of an earlier record: a whole file is read with the one set of fields.
+void readTransactionItems(ImportItems values, core::TransactionFields& fields)
+{
+    fields.Number.assign(static_cast<std::size_t>(core::RecordColumns::Number.width), ' ');
+    assignFixed(fields.Date, values, 2, core::DisplayDateWidth);
+    assignFixed(fields.Reference, values, 3, 6);
+    assignFixed(fields.Bank, values, 4, 6);
+    assignFixed(fields.Customer, values, 5, 6);
+    assignFixed(fields.VAT, values, 6, 3);
+    assignFixed(fields.Category, values, 7, 4);
+    assignFixed(fields.Memo, values, 8, 74);
+    fields.Amount = unsignedNumber(values, 9);
+    fields.Reconciled = flag(values, 10);
+    fields.Paid = flag(values, 11);
+    fields.AmountPaid = unsignedNumber(values, 12);
+    fields.VATAmount = runtime::val(item(values, 13));
+    fields.SplitCount = splitCount(values);
+    fields.EEC = flag(values, 15);
+    assignFixed(fields.Type, values, 16, 3);
+    fields.Deleted = false;
+}
+
+bool importCodeLines(core::Book& book, core::CodeKind kind, const ImportRecords& records)
 {
     const core::BusyPointer busy(book.services());
     const bool customers = kind == core::CodeKind::Customer;
     std::vector<std::string> lines;
     lines.reserve(records.size());
-    for (const ImportRecord& values : records)
-        lines.push_back(customers ? FieldsToCustomerLine(values) : FieldsToCategoryLine(values));
+    for (std::size_t r = 0; r < records.size(); ++r)
+        lines.push_back(customers ? FieldsToCustomerLine(records[r]) : FieldsToCategoryLine(records[r]));
     for (const std::string& line : lines) {
         const std::string mirrorText = customers ? runtime::left(line, CustomerMirrorWidth) : line;
         if (core::AddCodeLine(book.messages, book.codes.table(kind), book.codes.mirror(kind), line, mirrorText,
@@ -58,80 +94,87 @@ bool importCodeLines(core::Book& book, core::CodeKind kind, const std::vector<Im
 
 } // namespace
 
-core::TransactionFields FieldsToTransaction(const ImportRecord& values)
+core::TransactionFields FieldsToTransaction(ImportItems values)
 {
     core::TransactionFields fields;
-    fields.Number = runtime::space(6);
-    fields.Date = fixed(values, 2, 11);
-    fields.Reference = fixed(values, 3, 6);
-    fields.Bank = fixed(values, 4, 6);
-    fields.Customer = fixed(values, 5, 6);
-    fields.VAT = fixed(values, 6, 3);
-    fields.Category = fixed(values, 7, 4);
-    fields.Memo = fixed(values, 8, 74);
-    fields.Amount = unsignedNumber(values, 9);
-    fields.Reconciled = flag(values, 10);
-    fields.Paid = flag(values, 11);
-    fields.AmountPaid = unsignedNumber(values, 12);
-    fields.VATAmount = runtime::val(item(values, 13));
-    fields.SplitCount = runtime::toInt16(runtime::val(item(values, 14)));
-    fields.EEC = flag(values, 15);
-    fields.Type = fixed(values, 16, 3);
-    fields.Deleted = false;
+    readTransactionItems(values, fields);
     return fields;
 }
 
-std::string FieldsToCustomerLine(const ImportRecord& values)
+core::TransactionFields FieldsToTransaction(const ImportRecord& values)
+{
+    const std::vector<std::string_view> views(values.begin(), values.end());
+    return FieldsToTransaction(ImportItems(views));
+}
+
+std::string FieldsToCustomerLine(ImportItems values)
 {
     core::CustomerRecord record;
-    record.Code = item(values, 1);
-    record.Name = item(values, 2);
-    record.Address = item(values, 3);
-    record.Tel = item(values, 4);
-    record.Fax = item(values, 5);
+    record.Code = std::string(item(values, 1));
+    record.Name = std::string(item(values, 2));
+    record.Address = std::string(item(values, 3));
+    record.Tel = std::string(item(values, 4));
+    record.Fax = std::string(item(values, 5));
     return core::FormatCustomerLine(record);
 }
 
-std::string FieldsToCategoryLine(const ImportRecord& values)
+std::string FieldsToCategoryLine(ImportItems values)
 {
     core::CategoryRecord record;
-    record.Code = item(values, 1);
-    record.Name = item(values, 2);
+    record.Code = std::string(item(values, 1));
+    record.Name = std::string(item(values, 2));
     return core::FormatCategoryLine(record);
 }
 
-bool ImportTransactions(core::Book& book, const std::vector<ImportRecord>& records)
+bool ImportTransactions(core::Book& book, const ImportRecords& records)
 {
     core::Ledger& ledger = book.ledger;
     if (ledger.Transactions.UpperBound() + static_cast<long>(records.size()) > core::TransactionTable::MaxTransactions) {
         core::ShowTransactionTableFull(book);
         return false;
     }
-    std::vector<core::TransactionFields> transactions;
-    transactions.reserve(records.size());
-    for (const ImportRecord& values : records)
-        transactions.push_back(FieldsToTransaction(values));
+    // A count too large for its field refuses the whole file before anything is numbered or shown.
+    for (std::size_t r = 0; r < records.size(); ++r)
+        splitCount(records[r]);
     const core::BusyPointer busy(book.services());
     // The file names no splits: every record is assembled without a tail.
     book.SplitTail.clear();
-    for (core::TransactionFields& fields : transactions) {
+    // The lines go into one text, which the table takes whole.
+    auto text = std::make_shared<std::string>();
+    text->reserve(records.size() * (core::RecordFixedLength + 1));
+    std::vector<std::size_t> lineEnds;
+    lineEnds.reserve(records.size());
+    core::TransactionFields fields;
+    for (std::size_t r = 0; r < records.size(); ++r) {
+        readTransactionItems(records[r], fields);
         const double counterBefore = book.counters.TransactionNumberCounter;
-        const int countBefore = ledger.Transactions.UpperBound();
         fields.Number = book.counters.TakeNextTransactionNumber();
-        core::AddTransaction(book, fields);
+        const std::optional<std::string> line = core::AssembleTransactionRecord(book, fields);
         // A refused record gives its number back, so the numbers stay without gaps.
-        if (ledger.Transactions.UpperBound() == countBefore)
+        if (!line) {
             book.counters.TransactionNumberCounter = counterBefore;
+            continue;
+        }
+        *text += *line;
+        lineEnds.push_back(text->size());
     }
+    std::vector<std::string_view> lines;
+    lines.reserve(lineEnds.size());
+    std::size_t lineStart = 0;
+    for (const std::size_t lineEnd : lineEnds) {
+        lines.push_back(std::string_view(*text).substr(lineStart, lineEnd - lineStart));
+        lineStart = lineEnd;
+    }
+    core::AddTransactionLines(book, std::move(text), lines);
     return true;
 }
 
-bool ImportCustomers(core::Book& book, const std::vector<ImportRecord>& records)
+bool ImportCustomers(core::Book& book, const ImportRecords& records)
 {
     return importCodeLines(book, core::CodeKind::Customer, records);
 }
 
-bool ImportCategories(core::Book& book, const std::vector<ImportRecord>& records)
+bool ImportCategories(core::Book& book, const ImportRecords& records)
 {
     return importCodeLines(book, core::CodeKind::Category, records);
 }

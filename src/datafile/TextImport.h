@@ -1,9 +1,9 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "core/TransactionRecord.h"
+#include "datafile/ImportRecords.h"
 
 namespace core {
 class Book;
@@ -14,22 +14,21 @@ class Book;
 // nothing.
 namespace datafile {
 
-using ImportRecord = std::vector<std::string>;
-
 // The 16 items of a transaction into its fields: Number blank, amounts made positive, flags set
 // only by "Y", no splits in the tail (the count is kept). A number too large raises Overflow.
+core::TransactionFields FieldsToTransaction(ImportItems values);
 core::TransactionFields FieldsToTransaction(const ImportRecord& values);
 // The 5 items of a customer into its 140-character code line.
-std::string FieldsToCustomerLine(const ImportRecord& values);
+std::string FieldsToCustomerLine(ImportItems values);
 // The 2 items of a category into its 25-character code line.
-std::string FieldsToCategoryLine(const ImportRecord& values);
+std::string FieldsToCategoryLine(ImportItems values);
 
 // Each new transaction takes the next number. Records that do not fit the table are refused all
 // together, with the table's message, before any is added (false). A record that does not
-// assemble is shown and skipped.
-bool ImportTransactions(core::Book& book, const std::vector<ImportRecord>& records);
+// assemble is shown and skipped. The records are added and indexed together.
+bool ImportTransactions(core::Book& book, const ImportRecords& records);
 // A code already in the table is shown and skipped; any line added marks the book changed.
-bool ImportCustomers(core::Book& book, const std::vector<ImportRecord>& records);
-bool ImportCategories(core::Book& book, const std::vector<ImportRecord>& records);
+bool ImportCustomers(core::Book& book, const ImportRecords& records);
+bool ImportCategories(core::Book& book, const ImportRecords& records);
 
 } // namespace datafile

@@ -71,7 +71,10 @@ void InvTemplate::Form_Load()
 int InvTemplate::TemplateNumber()
 {
     const double n = runtime::val(LblWhatTemplate.Caption());
-    return IsStoredTemplateNumber(static_cast<int>(n)) && n == static_cast<int>(n) ? static_cast<int>(n) : 0;
+    for (int number = core::SimpleInvoice; number <= core::MailMergeLetter; ++number)
+        if (n == number)
+            return number;
+    return 0;
 }
 
 void InvTemplate::Form_QueryUnload(int& cancel, int)

@@ -28,20 +28,10 @@ constexpr const char* DefaultSize = "8";
 // The printer settles on a size within a few tries.
 constexpr int SizeMatchTries = 5;
 
-bool IsOn(char flag)
-{
-    return flag == 'Y';
-}
-
 // A ticked box stores "Y"; an unticked one leaves the flag as a fresh object has it.
 char FlagOf(const platform::CheckBox& box)
 {
     return box.Value() == 1 ? 'Y' : core::TemplateObject{}.Bold;
-}
-
-bool IsSameFontName(const std::string& a, const std::string& b)
-{
-    return runtime::ucase(runtime::rtrim(a)) == runtime::ucase(runtime::rtrim(b));
 }
 
 } // namespace
@@ -147,7 +137,7 @@ void ScrnObjForm::ShowObject(const core::TemplateObject& object)
     // A font the list lacks leaves none chosen, not the previous object's.
     ListFonts.setListIndex(-1);
     for (int i = 0; i < ListFonts.ListCount(); ++i)
-        if (IsSameFontName(ListFonts.List(i), object.FontName))
+        if (reports::IsSameFontName(ListFonts.List(i), object.FontName))
             ListFonts.setListIndex(i);
     LabelExample.setFontName(object.FontName);
     if (runtime::val(object.FontSize) != 0) {
@@ -157,15 +147,15 @@ void ScrnObjForm::ShowObject(const core::TemplateObject& object)
         ComboListFontSizes.setText(DefaultSize);
         LabelExample.setFontSize(runtime::val(DefaultSize));
     }
-    ChkBold.setValue(IsOn(object.Bold) ? 1 : 0);
-    ChkItalic.setValue(IsOn(object.Italic) ? 1 : 0);
-    ChkUnderline.setValue(IsOn(object.Underline) ? 1 : 0);
-    LabelExample.setFontBold(IsOn(object.Bold));
-    LabelExample.setFontItalic(IsOn(object.Italic));
-    LabelExample.setFontUnderline(IsOn(object.Underline));
-    ChkVisible.setValue(IsOn(object.Visible) ? 1 : 0);
-    ChkBoxed.setValue(IsOn(object.Boxed) ? 1 : 0);
-    LabelExample.setBorderStyle(IsOn(object.Boxed) ? 1 : 0);
+    ChkBold.setValue(core::IsFlagOn(object.Bold) ? 1 : 0);
+    ChkItalic.setValue(core::IsFlagOn(object.Italic) ? 1 : 0);
+    ChkUnderline.setValue(core::IsFlagOn(object.Underline) ? 1 : 0);
+    LabelExample.setFontBold(core::IsFlagOn(object.Bold));
+    LabelExample.setFontItalic(core::IsFlagOn(object.Italic));
+    LabelExample.setFontUnderline(core::IsFlagOn(object.Underline));
+    ChkVisible.setValue(core::IsFlagOn(object.Visible) ? 1 : 0);
+    ChkBoxed.setValue(core::IsFlagOn(object.Boxed) ? 1 : 0);
+    LabelExample.setBorderStyle(core::IsFlagOn(object.Boxed) ? 1 : 0);
     if (object.Alignment == 'L') {
         OptLeft.setValue(true);
         LabelExample.setAlignment(platform::LeftJustify);

@@ -38,11 +38,6 @@ constexpr double CommandBarRightExtra = 350;
 constexpr double BarThickness = 255;
 constexpr double GapAboveSideBar = 50;
 
-bool IsOn(char flag)
-{
-    return flag == 'Y';
-}
-
 int AlignmentOf(char alignment)
 {
     if (alignment == 'L')
@@ -332,12 +327,12 @@ void TemplateCanvas::ApplyObjectLook(platform::Label& label, const core::Templat
 {
     const double size = runtime::val(object.FontSize);
     label.setFontSize(size > 0 ? size : FallbackPointSize);
-    label.setFontBold(IsOn(object.Bold));
-    label.setFontItalic(IsOn(object.Italic));
-    label.setFontUnderline(IsOn(object.Underline));
+    label.setFontBold(core::IsFlagOn(object.Bold));
+    label.setFontItalic(core::IsFlagOn(object.Italic));
+    label.setFontUnderline(core::IsFlagOn(object.Underline));
     label.setAlignment(AlignmentOf(object.Alignment));
-    label.setForeColor(IsOn(object.Visible) ? platform::Black : hiddenColour);
-    label.setBackColor(IsOn(object.Boxed) ? BoxedShade : PageWhite);
+    label.setForeColor(core::IsFlagOn(object.Visible) ? platform::Black : hiddenColour);
+    label.setBackColor(core::IsFlagOn(object.Boxed) ? BoxedShade : PageWhite);
 }
 
 void TemplateCanvas::ScrnObj_MouseDown(int index, double x, double y)

@@ -40,7 +40,7 @@ inline constexpr long ButtonFace = 0x8000000F;
 // their printed places on a page the size of the printer's, scrolled inside a viewport, the two
 // margin bars, dragging, guide lines and the object dialogs opened by a double-click. The
 // designer and the viewer derive from it; each shows its record its own way when LblWhatTemplate
-// changes and acts on the four command buttons.
+// changes, acts on the four command buttons and ends its constructor with endDesign().
 class TemplateCanvas : public platform::Form {
 public:
     static constexpr int ObjectCount = core::TemplateObjectCount;

@@ -19,11 +19,6 @@ namespace documents {
 
 namespace {
 
-bool IsOn(char flag)
-{
-    return flag == 'Y';
-}
-
 // Where objects may print: from the margins to the page less twice the margins. The limits are
 // 16-bit, as stored margins are: an absurd margin raises Overflow rather than wrap.
 struct PrintableWindow {
@@ -60,9 +55,9 @@ public:
         Step("Object Top Position", [&] { printer_.setCurrentY(top); });
         Step("Object Font Name", [&] { printer_.setFontName(object.FontName); });
         Step("Object Font Size", [&] { printer_.setFontSize(runtime::val(object.FontSize)); });
-        Step("Object Font Bold", [&] { printer_.setFontBold(IsOn(object.Bold)); });
-        Step("Object Font Italic", [&] { printer_.setFontItalic(IsOn(object.Italic)); });
-        Step("Object Font Underline", [&] { printer_.setFontUnderline(IsOn(object.Underline)); });
+        Step("Object Font Bold", [&] { printer_.setFontBold(core::IsFlagOn(object.Bold)); });
+        Step("Object Font Italic", [&] { printer_.setFontItalic(core::IsFlagOn(object.Italic)); });
+        Step("Object Font Underline", [&] { printer_.setFontUnderline(core::IsFlagOn(object.Underline)); });
     }
 
     void Step(std::string_view name, const auto& action)
@@ -81,7 +76,7 @@ int FindUnsuitableFont(platform::Printer& printer, const core::TemplateRecord& t
 {
     for (int i = 0; i < core::TemplateObjectCount; ++i) {
         const core::TemplateObject& object = tmpl.Objects[static_cast<std::size_t>(i)];
-        if (IsOn(object.Visible) && !reports::TrySetPrinterFont(printer, object.FontName))
+        if (core::IsFlagOn(object.Visible) && !reports::TrySetPrinterFont(printer, object.FontName))
             return i;
     }
     return -1;
@@ -177,11 +172,11 @@ bool PrintShownObjects(const ShownObjectsPrint& print, const core::TemplateRecor
             const core::TemplateObject& object = tmpl.Objects[static_cast<std::size_t>(i)];
             const ShownObject& screen = shown[static_cast<std::size_t>(i)];
             caption = screen.Caption;
-            if (IsOn(object.Visible) && window.Holds(object)) {
+            if (core::IsFlagOn(object.Visible) && window.Holds(object)) {
                 steps.SetUpObject(object, object.Left, object.Top);
                 steps.Step("Object Text", [&] {
                     PrintShownText(printer, {screen.Caption, screen.Width, ShownAlignment(screen.Alignment),
-                                             screen.Left, screen.Top, IsOn(object.Boxed)});
+                                             screen.Left, screen.Top, core::IsFlagOn(object.Boxed)});
                 });
             }
             services.doEvents();
@@ -226,7 +221,7 @@ bool PrintTemplateDocument(reports::ReportDesk& desk, std::int16_t id, int templ
     }
     bool anyVisible = false;
     for (int i = 0; i < core::TemplateObjectCount; ++i)
-        anyVisible = anyVisible || IsOn(tmpl.Objects[static_cast<std::size_t>(i)].Visible);
+        anyVisible = anyVisible || core::IsFlagOn(tmpl.Objects[static_cast<std::size_t>(i)].Visible);
     if (!anyVisible) {
         book.messages.ShowErrorBox("This Template has no visible objects - cannot print. Suitable templates can be "
                                    "specified from the Edit Menu.");
@@ -241,13 +236,13 @@ bool PrintTemplateDocument(reports::ReportDesk& desk, std::int16_t id, int templ
         for (int i = 0; i < core::TemplateObjectCount; ++i) {
             core::TemplateObject& object = tmpl.Objects[static_cast<std::size_t>(i)];
             text = object.Text;
-            if (IsOn(object.Visible) && window.Holds(object)) {
+            if (core::IsFlagOn(object.Visible) && window.Holds(object)) {
                 steps.SetUpObject(object, object.Left, object.Top);
                 object.Text = GetTemplateFieldValue(book, id, object.Text);
                 text = object.Text;
                 steps.Step("Object Text", [&] {
                     PrintDocumentText(printer, {object.Text, object.Width, object.Alignment, object.Left, object.Top,
-                                                IsOn(object.Boxed)});
+                                                core::IsFlagOn(object.Boxed)});
                 });
             }
             if (!KeepPrinting(desk))

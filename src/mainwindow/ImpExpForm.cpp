@@ -383,7 +383,7 @@ bool ImpExpForm::ImportFile()
     bool imported = true;
     if (book_.messages.AskYesNo("Import from file '" + exchangeFile_ + "'") == platform::Answer::Yes) {
         try {
-            const std::vector<datafile::ImportRecord> records =
+            const datafile::ImportRecords records =
                 datafile::ReadDelimitedRecords(runtime::pathFromText(exchangeFile_), datafile::AsciiFieldCount(kind_));
             switch (kind_) {
             case datafile::ExchangeKind::Transactions: imported = datafile::ImportTransactions(book_, records); break;

@@ -1,6 +1,5 @@
 #include "mainwindow/Main.h"
 
-#include "mainwindow/MenuCaption.h"
 #include "reports/CurrentListPrint.h"
 #include "reports/FontForm.h"
 
@@ -32,6 +31,9 @@ Main::Main(platform::Services& services, std::filesystem::path workingFolder)
     wireTextExchange();
     wireDocuments();
     wireReports();
+    wireSplits();
+    wireBalanceReports();
+    wireAccounts();
     wireArchive();
     wireMerge();
     designButtons();
@@ -214,23 +216,6 @@ void Main::designMenuHandlers()
     WriteItem.Click = [this] { WriteItem_Click(); };
     DatapeekItem.Click = [this] { DatapeekItem_Click(); };
     FontItem.Click = [this] { reports::ChooseReportFont(reportDesk); };
-
-    for (platform::Menu* item :
-         {&ItemSplits, &STOItem, &RepVATItem,
-          &RepBankItem, &RepDebtorsItem, &RepCreditorsItem, &RepProfLossItem, &RepAnalItem, &ItemRepCustState,
-          &ItemMailMerge, &ItemRepSysAudit, &ItemFinaccs,
-          &RepReconItem})
-        wireNotAvailable(*item);
-}
-
-void Main::wireNotAvailable(platform::Menu& item)
-{
-    item.Click = [this, &item] { ShowNotAvailable(item.Caption()); };
-}
-
-void Main::ShowNotAvailable(const std::string& caption)
-{
-    book.messages.ShowInfoBox(PlainCaption(caption) + " is not available yet");
 }
 
 void Main::designButtons()
@@ -270,7 +255,7 @@ void Main::designEditBox()
 {
     FrameEditBox.Move(1440, 0, 8395, 2220);
     FrameEditBox.setEnabled(false);
-    FrameEditBox.DblClick = [this] { ShowNotAvailable(ItemSplits.Caption()); };
+    FrameEditBox.DblClick = [this] { ItemSplits_Click(); };
 
     const char* labels[] = {"Customer", "Memo", "Date", "Bank", "Payment", "VAT Code", "Category", "( EEC )"};
     for (platform::Label& label : EditLabel.elements()) {

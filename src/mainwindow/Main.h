@@ -20,10 +20,13 @@
 #include "mainwindow/Import.h"
 #include "mainwindow/MaintainCodes.h"
 #include "mainwindow/NewCompany.h"
+#include "mainwindow/Reconform.h"
+#include "mainwindow/STOForm.h"
 #include "mainwindow/Start.h"
 #include "mainwindow/TextExchangeHost.h"
 #include "platform/ControlArray.h"
 #include "platform/Controls.h"
+#include "reports/Finaccs.h"
 #include "reports/ReportDesk.h"
 #include "reports/ReportForm.h"
 
@@ -93,6 +96,17 @@ public:
     void CoEditItem_Click();
     // ---- CodeWindowHost ----
     bool AutoSave() const override { return book.AutoSave; }
+    reports::ReportDesk& Reports() override { return reportDesk; }
+
+    // ---- splits, standing orders and reconciliation ----
+    STOForm stoForm{*this};
+    Reconform reconform{*this};
+    // Opens the splits of the transaction in the edit box, and stores it when they changed.
+    void ItemSplits_Click();
+    // Closes the edit box and shows the standing orders; the grid then shows what was applied.
+    void STOItem_Click();
+    // Shows the reconciliation window; the edit box then shows the stored mark of its transaction.
+    void RepReconItem_Click();
 
     // ---- the report chooser: made on first use with its date picker ----
     reports::ReportForm& ReportChooser();
@@ -415,6 +429,11 @@ private:
     void PrintEditBoxDocument(const std::string& titlePrefix, const char* tag);
     documents::BatchInvoiceRun batchInvoices_;
     void wireReports();
+    void wireSplits();
+    void TakeStoredReconciledMark();
+    // The balance reports: their menu items and the writers the chooser starts (MainBalanceReports.cpp).
+    void wireBalanceReports();
+    void addBalanceReportWriters(reports::ReportWriters& writers);
     void wireArchive();
     // Merging another company file into the open book.
     void wireMerge();
@@ -422,9 +441,6 @@ private:
     // The merge dialog opens on the last file merged, else in the data file's folder, else in
     // the working folder.
     std::string MergeDialogStart() const;
-    // What this item or button does is not built yet: it says so.
-    void wireNotAvailable(platform::Menu& item);
-    void ShowNotAvailable(const std::string& caption);
 
     void LayOutWindow();
     void ResetReportDefaults();
@@ -514,6 +530,11 @@ private:
     bool useWordPad_ = false;
     std::string wordPadPath_;
     std::unique_ptr<reports::ReportForm> reportForm_;
+
+    // ---- the VAT report, the system audit and the final accounts ----
+    void wireAccounts();
+    void ItemFinaccs_Click();
+    std::unique_ptr<reports::Finaccs> finaccs_;
 };
 
 } // namespace mainwindow

@@ -3,8 +3,8 @@
 #include "core/ListSearch.h"
 #include "core/PickDate.h"
 #include "core/TextTests.h"
+#include "core/TypedAmount.h"
 #include "mainwindow/Main.h"
-#include "mainwindow/TypedAmount.h"
 #include "runtime/Format.h"
 #include "runtime/Text.h"
 
@@ -91,7 +91,7 @@ void Main::TextDate_LostFocus()
 void Main::TextAmount_LostFocus()
 {
     CmdChange.setDefault(false);
-    if (const std::optional<double> amount = ParseTypedAmount(TextAmount.Text()))
+    if (const std::optional<double> amount = core::ParseTypedAmount(TextAmount.Text()))
         TextAmount.setText(runtime::format(*amount, "0.00"));
 }
 

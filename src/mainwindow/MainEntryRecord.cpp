@@ -2,9 +2,9 @@
 
 #include "core/CodeList.h"
 #include "core/TextTests.h"
+#include "core/TypedAmount.h"
 #include "datafile/LineBreakEscape.h"
 #include "mainwindow/Main.h"
-#include "mainwindow/TypedAmount.h"
 #include "runtime/Date.h"
 #include "runtime/Format.h"
 #include "runtime/Number.h"
@@ -98,7 +98,7 @@ void Main::EditBoxToRecord(core::TransactionFields& fields)
         const double net = runtime::val(amount);
         TextAmount.setText(runtime::format(net + net * rate / 100, "0.00"));
     }
-    fields.Amount = ReadTypedAmount(TextAmount.Text());
+    fields.Amount = core::ReadTypedAmount(TextAmount.Text());
 
     if (CheckReconciled.Value() == 1)
         fields.Reconciled = true;

@@ -297,7 +297,7 @@ void Main::QRYGrid_DblClick()
     if (IsSelectionOnPage())
         LoadSelectedRecord();
     if (FrameEditBox.Enabled() && services().keyIsDown(platform::KeyControl))
-        ShowNotAvailable(ItemSplits.Caption());
+        ItemSplits_Click();
 }
 
 void Main::HeaderDoubleClicked()

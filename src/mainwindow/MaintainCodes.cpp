@@ -178,8 +178,9 @@ void MaintainCodes::wireEvents()
     CmdNewBank.Click = [this] { CmdNewBank_Click(); };
     CmdSaveBank.Click = [this] { CmdSaveBank_Click(); };
     CmdDone.Click = [this] { CmdDone_Click(); };
-    for (platform::CommandButton* later : {&CmdDeleteBank, &CmdPrint, &MailLetter})
-        later->Click = [this, later] { NotAvailableYet(*later); };
+    CmdDeleteBank.Click = [this] { CmdDeleteBank_Click(); };
+    CmdPrint.Click = [this] { CmdPrint_Click(); };
+    MailLetter.Click = [this] { MailLetter_Click(); };
 }
 
 void MaintainCodes::Form_Load()
@@ -365,13 +366,6 @@ void MaintainCodes::CmdDone_Click()
     if (host_.AutoSave() && book_.ledger.FileChanged)
         host_.SaveTheFile();
     Hide();
-}
-
-void MaintainCodes::NotAvailableYet(const platform::CommandButton& button)
-{
-    std::string caption = button.Caption();
-    std::erase(caption, '&');
-    book_.messages.ShowInfoBox(caption + " is not available yet");
 }
 
 void MaintainCodes::AddressBox_GotFocus(platform::TextBox& box)

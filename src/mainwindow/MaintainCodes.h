@@ -123,7 +123,12 @@ private:
     void CmdNewBank_Click();
     void CmdSaveBank_Click();
     void CmdDone_Click();
-    void NotAvailableYet(const platform::CommandButton& button);
+    // Deletes the code in the page's code box after the usage warning and the user's Yes.
+    void CmdDeleteBank_Click();
+    // Prints the page's whole table through the print-job window.
+    void CmdPrint_Click();
+    // Hands the letter to the customer in the customer page's code box to the document viewer.
+    void MailLetter_Click();
     void AddressBox_GotFocus(platform::TextBox& box);
     void AddressBox_LostFocus();
     void TextDateOpened_LostFocus();

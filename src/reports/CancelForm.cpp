@@ -6,8 +6,11 @@
 #include "core/Book.h"
 #include "platform/Printer.h"
 #include "platform/ScreenPlacement.h"
+#include "reports/CodeListPrint.h"
 #include "reports/CurrentListPrint.h"
+#include "reports/ReconciliationPrint.h"
 #include "reports/ReportDesk.h"
+#include "reports/StandingOrderListPrint.h"
 
 namespace reports {
 
@@ -59,6 +62,12 @@ CancelForm::CancelForm(ReportDesk& desk) : Form(desk.services(), "CANCELFORM"), 
     endDesign();
 
     RegisterJob(ScreenDumpTag, [&desk] { PrintCurrentRecordList(desk); });
+    RegisterJob(ReconciliationTag, [&desk] { PrintReconciliationReport(desk); });
+    RegisterJob(StandingOrdersTag, [&desk] { PrintStandingOrderList(desk); });
+    RegisterJob(BankCodesTag, [&desk] { PrintBankCodeList(desk); });
+    RegisterJob(CustomerCodesTag, [&desk] { PrintCustomerCodeList(desk); });
+    RegisterJob(CategoryCodesTag, [&desk] { PrintCategoryCodeList(desk); });
+    RegisterJob(VatCodesTag, [&desk] { PrintVatCodeList(desk); });
 }
 
 void CancelForm::RegisterJob(const std::string& tag, Job job)

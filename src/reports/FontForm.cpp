@@ -26,11 +26,6 @@ constexpr int MarginPage = 144;
 constexpr const char* MainProgramFallbackFont = "MS SERIF";
 constexpr const char* ReportViewerFallbackFont = "MS Sans Serif";
 
-bool IsSameFontName(const std::string& a, const std::string& b)
-{
-    return runtime::ucase(runtime::rtrim(a)) == runtime::ucase(runtime::rtrim(b));
-}
-
 void SetUpMarginBar(platform::ScrollBar& bar)
 {
     bar.setMin(0);

@@ -5,6 +5,7 @@
 #include "platform/Form.h"
 #include "platform/Printer.h"
 #include "platform/Services.h"
+#include "runtime/Text.h"
 
 namespace reports {
 
@@ -26,6 +27,11 @@ bool TrySetScreenFont(platform::Form& window, const std::string& fontName)
     } catch (const std::exception&) {
         return false;
     }
+}
+
+bool IsSameFontName(const std::string& a, const std::string& b)
+{
+    return runtime::ucase(runtime::rtrim(a)) == runtime::ucase(runtime::rtrim(b));
 }
 
 bool ScreenHasFont(platform::Services& services, const std::string& fontName)

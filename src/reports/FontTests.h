@@ -19,6 +19,9 @@ bool TrySetPrinterFont(platform::Printer& printer, const std::string& fontName);
 // A refusal changes nothing and shows nothing.
 bool TrySetScreenFont(platform::Form& window, const std::string& fontName);
 
+// Whether two font names are the same, letter case and trailing blanks ignored.
+bool IsSameFontName(const std::string& a, const std::string& b);
+
 // Whether the screen has the font, asked through a window that never shows, so that no shown
 // window's font changes.
 bool ScreenHasFont(platform::Services& services, const std::string& fontName);

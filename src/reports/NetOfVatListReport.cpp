@@ -2,11 +2,9 @@
 
 #include <cmath>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "core/Book.h"
-#include "core/CodeList.h"
 #include "core/MoneyFormat.h"
 #include "core/Vat.h"
 #include "reports/FinishTextReport.h"
@@ -16,6 +14,7 @@
 #include "reports/ReportTitle.h"
 #include "reports/StoredTransaction.h"
 #include "reports/TextReportRun.h"
+#include "reports/VatRates.h"
 #include "runtime/Text.h"
 
 namespace reports {
@@ -36,24 +35,6 @@ struct SectionSums {
 struct TransactionVat {
     double Vat = 0;
     double ToSection = 0;
-};
-
-// The rates of the VAT codes one report meets, each looked up in the code table once.
-class VatRates {
-public:
-    explicit VatRates(const platform::ListModel& codes) : codes_(codes) {}
-
-    double operator()(const std::string& code)
-    {
-        auto found = rates_.find(code);
-        if (found == rates_.end())
-            found = rates_.emplace(code, core::GetCodeListValue(codes_, code)).first;
-        return found->second;
-    }
-
-private:
-    const platform::ListModel& codes_;
-    std::unordered_map<std::string, double> rates_;
 };
 
 class NetOfVatWriter {

@@ -76,8 +76,6 @@ public:
     // The user pressed Cancel in the print-job window: a run of several documents stops after the
     // current one. Such a run clears it before it starts.
     bool CancelRequested = false;
-    // The customer whose mail-merge letter prints now (6 characters).
-    std::string MailMergeCustomerCode;
     // The columns of the printed list in production; column n is ReportColumns[n - 1].
     std::vector<ReportColumn> ReportColumns;
     // The reconciliation window's list as its Print button hands it over.

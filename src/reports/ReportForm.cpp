@@ -7,6 +7,7 @@
 #include "core/FilterCombos.h"
 #include "core/ListHelpers.h"
 #include "platform/ScreenPlacement.h"
+#include "reports/ReportDateBox.h"
 #include "reports/ReportDesk.h"
 #include "reports/ReportPeriods.h"
 #include "reports/ReportTitle.h"
@@ -269,9 +270,7 @@ void ReportForm::wireHandlers()
 
 void ReportForm::wireDateBox(platform::TextBox& box)
 {
-    box.GotFocus = [this, &box] { core::SelectAllText(services(), box); };
-    box.LostFocus = [this, &box] { LeaveDateBox(box); };
-    box.DblClick = [this, &box] { PickDateInto(box); };
+    WireReportDateBox(desk_.book(), box, parts_.Calendar);
 }
 
 void ReportForm::Form_Load()

@@ -204,8 +204,6 @@ private:
 
     // ---- dates ----
     void ApplyPreset(platform::TextBox& fromBox, platform::TextBox& toBox, const std::string& presetName);
-    void LeaveDateBox(platform::TextBox& box);
-    void PickDateInto(platform::TextBox& box);
     // The reconciled and the true start balance of `bankCode` before the date in `fromText`, "0.00".
     std::pair<std::string, std::string> StartBalances(const std::string& bankCode, const std::string& fromText);
     bool FromAfterTo(const platform::TextBox& from, const platform::TextBox& to) const;

@@ -4,7 +4,7 @@
 #include "core/Book.h"
 #include "core/CodeTableEdits.h"
 #include "core/DateText.h"
-#include "core/PickDate.h"
+#include "reports/ReportDateBox.h"
 #include "reports/ReportDesk.h"
 #include "reports/ReportForm.h"
 #include "reports/ReportPeriods.h"
@@ -19,20 +19,6 @@ void ReportForm::ApplyPreset(platform::TextBox& fromBox, platform::TextBox& toBo
         fromBox.setText(dates->first);
         toBox.setText(dates->second);
     }
-}
-
-void ReportForm::LeaveDateBox(platform::TextBox& box)
-{
-    const std::string text = runtime::padRight(runtime::left(box.Text(), core::DisplayDateWidth), core::DisplayDateWidth);
-    if (runtime::rtrim(text).empty())
-        return;
-    box.setText(core::FormatDisplayDate(desk_.book().messages, text));
-}
-
-void ReportForm::PickDateInto(platform::TextBox& box)
-{
-    if (parts_.Calendar)
-        box.setText(core::PickDate(desk_.book(), *parts_.Calendar, box.Text()));
 }
 
 std::pair<std::string, std::string> ReportForm::StartBalances(const std::string& bankCode, const std::string& fromText)
@@ -68,7 +54,7 @@ void ReportForm::TextBankFrom_LostFocus()
 {
     OptReconBal.setValue(true);
     ComboListBanks_Click();
-    LeaveDateBox(TextBankFrom);
+    LeaveReportDateBox(desk_.book().messages, TextBankFrom);
     ComboListBanks_Click();
 }
 

@@ -242,8 +242,8 @@ void ReportForm::RunMailMerge()
     CancelForm& printJob = desk_.PrintJobWindow();
     for (int i = 0; i < ListMailCusts.ListCount(); ++i) {
         if (ListMailCusts.Selected(i)) {
-            desk_.MailMergeCustomerCode = runtime::padRight(runtime::left(ListMailCusts.List(i), 6), 6);
-            printJob.ShowJob("Mail Merge : Customer " + desk_.MailMergeCustomerCode, MailMergeJobTag);
+            book.MailMergeCustomerCode = runtime::left(ListMailCusts.List(i), 6);
+            printJob.ShowJob("Mail Merge : Customer " + book.MailMergeCustomerCode.str(), MailMergeJobTag);
         }
         if (desk_.CancelRequested)
             break;

@@ -27,16 +27,9 @@ void copyCodes(platform::ListControl& target, const platform::ListModel& source)
     core::CopyListItems(target.model(), source, changed);
 }
 
-// A stored field as text; a field of a cleared set-up, which holds NUL characters, is blank.
-template <std::size_t N> std::string storedText(const core::FixedText<N>& field)
-{
-    const std::string_view text = field.view();
-    return text.find('\0') == std::string_view::npos ? std::string(text) : std::string();
-}
-
 std::string storedDate(const core::FixedText<8>& field)
 {
-    return core::FormatYmdAsDisplayDate(storedText(field));
+    return core::FormatYmdAsDisplayDate(core::StoredText(field));
 }
 
 // Adds the item of `code` (its first `length` characters) to the list's selection; a code that is
@@ -155,7 +148,7 @@ void ReportForm::PresetFromFilterSetup(int kind)
     case BankActivityKind: {
         TextBankFrom.setText(storedDate(setup.FromDate));
         TextBankTo.setText(storedDate(setup.ToDate));
-        ComboListBanks.setText(storedText(setup.BankCode));
+        ComboListBanks.setText(core::StoredText(setup.BankCode));
         const std::string bank = runtime::left(ComboListBanks.Text(), 6);
         if (!runtime::rtrim(TextBankFrom.Text()).empty() && !runtime::rtrim(bank).empty())
             TextStartBal.setText(StartBalances(bank, TextBankFrom.Text()).first);
@@ -163,22 +156,22 @@ void ReportForm::PresetFromFilterSetup(int kind)
     }
     case AgedDebtorsKind:
     case AgedCreditorsKind:
-        selectCode(ListDebCredCust, storedText(setup.CustCode), 6);
+        selectCode(ListDebCredCust, core::StoredText(setup.CustCode), 6);
         break;
     case IncomeExpenditureKind:
         TextPLFrom.setText(storedDate(setup.FromDate));
         TextPLTo.setText(storedDate(setup.ToDate));
         break;
     case CategoryAnalysisKind:
-        selectCode(ListAnalCodes, storedText(setup.CatCode), 4);
+        selectCode(ListAnalCodes, core::StoredText(setup.CatCode), 4);
         TextAnalFrom.setText(storedDate(setup.FromDate));
         TextAnalTo.setText(storedDate(setup.ToDate));
         break;
     case MailMergeKind:
-        selectCode(ListMailCusts, storedText(setup.CustCode), 6);
+        selectCode(ListMailCusts, core::StoredText(setup.CustCode), 6);
         break;
     case CustomerStatementKind:
-        selectCode(ListCustState, storedText(setup.CustCode), 6);
+        selectCode(ListCustState, core::StoredText(setup.CustCode), 6);
         break;
     case EecSalesKind:
         TxtEECFrom.setText(storedDate(setup.FromDate));

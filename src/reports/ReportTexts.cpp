@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/FilterSetup.h"
+#include "runtime/Number.h"
 #include "runtime/Text.h"
 
 namespace reports {
@@ -19,6 +20,11 @@ std::string FilterSubtitle(const core::FilterSetup& filter)
     if (runtime::rtrim(name).empty())
         return {};
     return "Filter : " + name;
+}
+
+bool ShowsAsZero(double amount)
+{
+    return runtime::roundHalfEven(amount * 100) == 0;
 }
 
 std::string RecordCountLine(int count)

@@ -19,6 +19,9 @@ bool IsPaymentType(std::string_view type);
 // empty text when the name is blank. A cleared set-up's name of NUL characters counts as blank.
 std::string FilterSubtitle(const core::FilterSetup& filter);
 
+// True when an amount shows as "0.00": sums of pence that cancel leave binary residue.
+bool ShowsAsZero(double amount);
+
 // The count line that ends a list: "2 Records".
 std::string RecordCountLine(int count);
 

@@ -31,10 +31,10 @@ std::string weekdayName(int weekday)
 
 std::optional<int> monthFromName(std::string_view name)
 {
-    const std::string wanted = ucase(name);
+    // Compared in place: dates are read by the thousand when a file is loaded or imported.
     for (std::size_t i = 0; i < MonthNames.size(); ++i) {
-        const std::string full = ucase(MonthNames[i]);
-        if (wanted == full || wanted == full.substr(0, 3)) {
+        const std::string_view full = MonthNames[i];
+        if (sameUpperCased(name, full) || sameUpperCased(name, full.substr(0, 3))) {
             return static_cast<int>(i) + 1;
         }
     }

@@ -1,9 +1,8 @@
+#include <array>
 #include <charconv>
-#include <vector>
 
 #include "runtime/CalendarNames.h"
 #include "runtime/Date.h"
-#include "runtime/Text.h"
 
 namespace runtime {
 
@@ -29,22 +28,29 @@ bool allOf(std::string_view text, bool (*test)(char))
     return !text.empty();
 }
 
+// The parts of a date text; a text of more parts than a date has is no date.
+struct DateParts {
+    static constexpr std::size_t Most = 3;
+    std::array<std::string_view, Most> part;
+    std::size_t count = 0;
+};
+
 // Splits "12/Mar/2024", "12-3-24", "12.03.2024" or "12 March 2024" into its parts. A part is a
 // run of letters or digits; parts are separated by one "/", "-" or "." with optional blanks
-// around it, or by blanks alone. Anything else gives no parts.
-std::vector<std::string_view> splitParts(std::string_view text)
+// around it, or by blanks alone. Anything else, or more than three parts, gives no parts.
+DateParts splitParts(std::string_view text)
 {
-    std::vector<std::string_view> parts;
+    DateParts parts;
     std::size_t pos = 0;
     while (pos < text.size()) {
         std::size_t end = pos;
         while (end < text.size() && (isDigit(text[end]) || isLetter(text[end]))) {
             ++end;
         }
-        if (end == pos) {
+        if (end == pos || parts.count == DateParts::Most) {
             return {};
         }
-        parts.push_back(text.substr(pos, end - pos));
+        parts.part[parts.count++] = text.substr(pos, end - pos);
         pos = text.find_first_not_of(' ', end);
         if (pos == std::string_view::npos) {
             break;
@@ -87,27 +93,30 @@ std::optional<int> yearOf(std::string_view part)
     return year;
 }
 
-} // namespace
-
-std::optional<Date> parseDate(std::string_view text, int currentYear)
+// The current year is asked for only by a text without one: reading the clock costs more than
+// reading a date.
+template <class CurrentYear> std::optional<Date> parseDateWith(std::string_view text, CurrentYear currentYear)
 {
-    const std::string trimmed = trim(text);
-    const std::vector<std::string_view> parts = splitParts(trimmed);
+    const std::size_t first = text.find_first_not_of(' ');
+    const std::string_view trimmed =
+        first == std::string_view::npos ? std::string_view{} : text.substr(first, text.find_last_not_of(' ') + 1 - first);
+    const DateParts parts = splitParts(trimmed);
+    const auto& part = parts.part;
     std::optional<int> day;
     std::optional<int> month;
     std::optional<int> year;
-    if (parts.size() == 2) {
-        day = number(parts[0], 2);
-        month = monthOf(parts[1]);
-        year = currentYear;
-    } else if (parts.size() == 3 && parts[0].size() == 4) {
-        year = number(parts[0], 4);
-        month = monthOf(parts[1]);
-        day = number(parts[2], 2);
-    } else if (parts.size() == 3) {
-        day = number(parts[0], 2);
-        month = monthOf(parts[1]);
-        year = yearOf(parts[2]);
+    if (parts.count == 2) {
+        day = number(part[0], 2);
+        month = monthOf(part[1]);
+        year = currentYear();
+    } else if (parts.count == 3 && part[0].size() == 4) {
+        year = number(part[0], 4);
+        month = monthOf(part[1]);
+        day = number(part[2], 2);
+    } else if (parts.count == 3) {
+        day = number(part[0], 2);
+        month = monthOf(part[1]);
+        year = yearOf(part[2]);
     }
     if (!day || !month || !year) {
         return std::nullopt;
@@ -115,9 +124,16 @@ std::optional<Date> parseDate(std::string_view text, int currentYear)
     return Date::fromYmd(*year, *month, *day);
 }
 
+} // namespace
+
+std::optional<Date> parseDate(std::string_view text, int currentYear)
+{
+    return parseDateWith(text, [currentYear] { return currentYear; });
+}
+
 std::optional<Date> parseDate(std::string_view text)
 {
-    return parseDate(text, Date::now().year());
+    return parseDateWith(text, [] { return Date::now().year(); });
 }
 
 } // namespace runtime

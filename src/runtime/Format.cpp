@@ -1,16 +1,22 @@
 #include "runtime/Format.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <deque>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
 #include "runtime/DecimalDigits.h"
+#include "runtime/Error.h"
 
 namespace runtime {
 
 namespace {
 
-using detail::DecimalDigits;
 using detail::FixedDigits;
 
 bool isPlaceholder(char c)
@@ -75,6 +81,25 @@ std::vector<NumberPattern> parsePattern(std::string_view pattern)
     return sections;
 }
 
+// The system formats with a handful of patterns, each thousands of times over (every stored
+// record holds several numbers): each is parsed once per thread. Past a few dozen patterns a new
+// one is parsed on every use, so patterns built at run time cannot grow the list without end.
+const std::vector<NumberPattern>& parsedPattern(std::string_view pattern, std::vector<NumberPattern>& uncached)
+{
+    constexpr std::size_t MostKept = 64;
+    thread_local std::deque<std::pair<std::string, std::vector<NumberPattern>>> kept;
+    for (const auto& [text, sections] : kept) {
+        if (text == pattern) {
+            return sections;
+        }
+    }
+    if (kept.size() == MostKept) {
+        uncached = parsePattern(pattern);
+        return uncached;
+    }
+    return kept.emplace_back(std::string(pattern), parsePattern(pattern)).second;
+}
+
 std::string groupThousands(const std::string& whole)
 {
     std::string result;
@@ -89,19 +114,61 @@ std::string groupThousands(const std::string& whole)
 
 std::string render(const NumberPattern& pattern, const FixedDigits& digits)
 {
-    std::string whole = digits.whole;
-    if (whole.size() < static_cast<std::size_t>(pattern.wholeMinimum)) {
-        whole.insert(0, static_cast<std::size_t>(pattern.wholeMinimum) - whole.size(), '0');
+    const auto wholeMinimum = static_cast<std::size_t>(pattern.wholeMinimum);
+    const std::size_t zeros = digits.whole.size() < wholeMinimum ? wholeMinimum - digits.whole.size() : 0;
+    std::string text = pattern.prefix;
+    if (pattern.grouped) {
+        text += groupThousands(std::string(zeros, '0') + digits.whole);
+    } else {
+        text.append(zeros, '0').append(digits.whole);
     }
-    std::string text = pattern.prefix + (pattern.grouped ? groupThousands(whole) : whole);
     if (pattern.hasPoint) {
-        std::string fraction = digits.fraction;
+        const std::string& fraction = digits.fraction;
         const std::size_t lastKept = std::max(fraction.find_last_not_of('0') + 1,
                                               static_cast<std::size_t>(pattern.fractionMinimum));
-        fraction.resize(std::min(fraction.size(), lastKept));
-        text += '.' + fraction;
+        text.append(1, '.').append(fraction, 0, std::min(fraction.size(), lastKept));
     }
-    return text + pattern.suffix;
+    return text.append(pattern.suffix);
+}
+
+// The digits of a magnitude that is exactly a whole number of 10^-places (as stored amounts are,
+// to the nearest double), written straight from that whole number: the same digits the general
+// conversion gives, without its text work. Nothing for any other magnitude.
+std::optional<FixedDigits> exactFixed(double magnitude, int places)
+{
+    constexpr int MostPlaces = 4;
+    constexpr double MostUnits = 1e15; // whole numbers of 15 digits keep all their digits in a double
+    static constexpr double PowersOfTen[MostPlaces + 1] = {1, 10, 100, 1000, 10000};
+    if (places > MostPlaces || !(magnitude >= 0)) {
+        return std::nullopt;
+    }
+    const double scaled = std::round(magnitude * PowersOfTen[places]);
+    if (!(scaled < MostUnits) || scaled / PowersOfTen[places] != magnitude) {
+        return std::nullopt;
+    }
+    std::array<char, 20> buffer{};
+    const char* end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<std::uint64_t>(scaled)).ptr;
+    const std::string_view digits(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    const std::size_t placesCount = static_cast<std::size_t>(places);
+    FixedDigits fixed;
+    if (digits.size() > placesCount) {
+        fixed.whole.assign(digits.substr(0, digits.size() - placesCount));
+        fixed.fraction.assign(digits.substr(digits.size() - placesCount));
+    } else {
+        fixed.fraction.assign(placesCount - digits.size(), '0').append(digits);
+    }
+    if (fixed.whole == "0") {
+        fixed.whole.clear();
+    }
+    return fixed;
+}
+
+FixedDigits fixedDigits(double value, int places)
+{
+    if (std::optional<FixedDigits> exact = exactFixed(std::fabs(value), places)) {
+        return std::move(*exact);
+    }
+    return detail::toFixed(detail::toDecimalDigits(value), places);
 }
 
 } // namespace
@@ -109,17 +176,20 @@ std::string render(const NumberPattern& pattern, const FixedDigits& digits)
 // A negative value that rounds to zero in its pattern is written as zero, without a minus sign.
 std::string format(double value, std::string_view pattern)
 {
-    const std::vector<NumberPattern> sections = parsePattern(pattern);
-    const DecimalDigits number = detail::toDecimalDigits(value);
-    if (number.negative) {
+    std::vector<NumberPattern> uncached;
+    const std::vector<NumberPattern>& sections = parsedPattern(pattern, uncached);
+    if (!std::isfinite(value)) {
+        throw Error(Overflow);
+    }
+    if (std::signbit(value) && value != 0) {
         const bool ownSection = sections.size() > 1;
         const NumberPattern& negative = sections.back();
-        const FixedDigits digits = detail::toFixed(number, negative.fractionPlaces);
+        const FixedDigits digits = fixedDigits(value, negative.fractionPlaces);
         if (!digits.isZero()) {
             return (ownSection ? "" : "-") + render(negative, digits);
         }
     }
-    return render(sections.front(), detail::toFixed(number, sections.front().fractionPlaces));
+    return render(sections.front(), fixedDigits(value, sections.front().fractionPlaces));
 }
 
 } // namespace runtime

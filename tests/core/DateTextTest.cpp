@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/DateText.h"
+#include "runtime/Date.h"
 
 namespace {
 
@@ -40,6 +41,33 @@ TEST(DateText, MonthNamesAndNeighbours)
         {"2000", "1999"}, {"1950", "1949"}, {"0001", "0099"}, {"0000", "0099"}, {"0100", "0099"}};
     for (const auto& [year, previous] : previousYears)
         EXPECT_EQ(core::GetPreviousYearText(year), previous) << year;
+}
+
+// Shown dates are stored as the general parse and format make them; those that do not read come
+// back whole, padded to the shown width.
+TEST(DateText, ShownDatesForStorage)
+{
+    for (const char* shown : {"01/Jan/1950", "29/Feb/2024", "31/Dec/9999", "  15/Jun/2001  ", "30/Apr/1000",
+                              "01/JAN/2024", "1/Mar/2024", "01/Mar/24", "01-Mar-2024", "05/Sep/0999"}) {
+        SCOPED_TRACE(shown);
+        EXPECT_EQ(core::FormatShownDateForStorage(shown, "yyyymmdd"),
+                  runtime::format(*runtime::parseDate(shown), "yyyymmdd"));
+    }
+    const std::pair<const char*, const char*> cases[] = {
+        {"29/Feb/2024", "20240229"},
+        {"01/Jan/1950", "19500101"},
+        {"31/Dec/9999", "99991231"},
+        {"29/Feb/2023", "29/Feb/2023"}, // no such day
+        {"31/Apr/2024", "31/Apr/2024"},
+        {"00/Jan/2024", "00/Jan/2024"},
+        {"01/Jab/2024", "01/Jab/2024"},
+        {"", "           "},
+    };
+    for (const auto& [shown, stored] : cases) {
+        SCOPED_TRACE(shown);
+        EXPECT_EQ(core::FormatShownDateForStorage(shown, "yyyymmdd"), stored);
+    }
+    EXPECT_EQ(core::FormatShownDateForStorage("07/Mar/2024", "dd"), "07");
 }
 
 TEST(DateText, ValidDatesHaveNoYearFloor)

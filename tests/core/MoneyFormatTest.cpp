@@ -47,9 +47,10 @@ TEST(MoneyFormat, PlainKeepsTheRightmostElevenCharactersButTheUncutFormKeepsAll)
 
 } // namespace
 
-// Everyday amounts take a short way into the grouped form; it must agree with the general format
-// everywhere, half pennies and amounts that round to zero included.
-TEST(MoneyFormat, GroupedFormAgreesWithTheGeneralFormat)
+namespace {
+
+// Everyday amounts, half pennies, VAT results, a spread of sizes and the edges of the short way.
+std::vector<double> AmountsToCompare()
 {
     std::vector<double> amounts;
     for (int pence = -300000; pence <= 300000; pence += 7)
@@ -71,7 +72,16 @@ TEST(MoneyFormat, GroupedFormAgreesWithTheGeneralFormat)
     for (const double edge : {0.0, -0.0, -0.004, -0.005, 0.005, 0.0049999999, 999999999.99, 999999999.995, 1e9,
                               -999999999.994, 1e12 + 0.125, 2.675, 1.005, 0.285, 1234567.125})
         amounts.push_back(edge);
+    return amounts;
+}
 
+} // namespace
+
+// Everyday amounts take a short way into the grouped form; it must agree with the general format
+// everywhere, half pennies and amounts that round to zero included.
+TEST(MoneyFormat, GroupedFormAgreesWithTheGeneralFormat)
+{
+    const std::vector<double> amounts = AmountsToCompare();
     int differences = 0;
     for (const double amount : amounts) {
         const std::string general = runtime::padLeft(runtime::format(amount, "##,###,##0.00;-#,###,##0.00"), 11);
@@ -79,4 +89,23 @@ TEST(MoneyFormat, GroupedFormAgreesWithTheGeneralFormat)
             ADD_FAILURE() << amount << " gives " << core::FormatAmountGrouped(amount) << ", not " << general;
     }
     EXPECT_EQ(differences, 0);
+}
+
+// The stored forms take the same short way.
+TEST(MoneyFormat, StoredFormsAgreeWithTheGeneralFormat)
+{
+    int differences = 0;
+    for (const double amount : AmountsToCompare()) {
+        const std::string plain = runtime::padLeft(runtime::format(amount, "#######0.00"), 11);
+        const std::string zeroFilled = runtime::format(amount, "00000000.00");
+        if ((core::FormatAmountPlainUncut(amount) != plain || core::FormatAmountZeroFilled(amount) != zeroFilled)
+            && ++differences <= 10)
+            ADD_FAILURE() << amount << " gives " << core::FormatAmountPlainUncut(amount) << " and "
+                          << core::FormatAmountZeroFilled(amount) << ", not " << plain << " and " << zeroFilled;
+    }
+    EXPECT_EQ(differences, 0);
+    EXPECT_EQ(core::FormatAmountZeroFilled(70), "00000070.00");
+    EXPECT_EQ(core::FormatAmountZeroFilled(-0.001), "00000000.00");
+    EXPECT_EQ(core::FormatAmountZeroFilled(-3), "-00000003.00");
+    EXPECT_EQ(core::FormatAmountZeroFilled(123456789), "123456789.00");
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/SequenceCounters.h"
+#include "runtime/Format.h"
 
 namespace {
 
@@ -54,6 +55,18 @@ TEST(SequenceCounters, TransactionNumbersNeverWrap)
     EXPECT_EQ(counters.TakeNextTransactionNumber(), "1000000");
     EXPECT_EQ(counters.TransactionNumberCounter, 1000000);
     EXPECT_EQ(counters.InvoiceNumberCounter, 0);
+}
+
+// Whole numbers of up to six digits are written straight; an edited file's counter of any other
+// value still gives what the general format writes.
+TEST(SequenceCounters, NumbersAreWrittenAsTheGeneralFormatWritesThem)
+{
+    for (const double counter : {0.0, 8.0, 99.0, 12344.0, 999998.0, 999999.0, 41.5, 41.25, -3.0, -0.5, 1e7}) {
+        SCOPED_TRACE(counter);
+        core::SequenceCounters counters;
+        counters.TransactionNumberCounter = counter;
+        EXPECT_EQ(counters.TakeNextTransactionNumber(), runtime::format(counter + 1, "000000"));
+    }
 }
 
 } // namespace

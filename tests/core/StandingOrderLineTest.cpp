@@ -84,4 +84,23 @@ TEST_F(StandingOrderLine, AnOverLongLineIsReportedAndNotHandedBack)
     EXPECT_EQ(services.messageBoxes()[0].box.text.substr(0, 36), "Assembled field is  155 bytes long:-");
 }
 
+TEST(AlignStandingOrderLineTest, OnlyALineOfTheOlderLayoutTakesTwoBlanksAfterItsTenthCharacter)
+{
+    const std::string current = "07 SO1   " + std::string(13, ' ') + "XFR      250.00 Monthly savings";
+    const struct {
+        std::string line;
+        bool shifted;
+        std::string aligned;
+    } cases[] = {
+        {current, false, current},
+        {current.substr(0, 10) + current.substr(12), true, current},
+        {"07 SO1", true, "07 SO1  "}, // no 22nd character at all
+    };
+    for (const auto& c : cases) {
+        std::string line = c.line;
+        EXPECT_EQ(core::AlignStandingOrderLine(line), c.shifted) << c.line;
+        EXPECT_EQ(line, c.aligned);
+    }
+}
+
 } // namespace

@@ -338,3 +338,109 @@ TEST_F(TransactionRecord, NumbersPastTheRangeOfADoubleAreHeldAtItsLimit)
     EXPECT_EQ(fields.VATAmount, Largest);
     EXPECT_EQ(core::GetSignedAmount(damaged), -Largest) << "a payment";
 }
+
+namespace {
+
+// A line with the text at 1-based column `start` put in place of what stood there.
+std::string withColumn(std::string line, int start, const std::string& text)
+{
+    return line.replace(static_cast<std::size_t>(start - 1), text.size(), text);
+}
+
+class StoredForm : public BookTest {
+protected:
+    StoredForm() { book.messages.MessagesEnabled = false; }
+
+    // What a parse and an assembly make of the line, under `number` when one is given.
+    std::optional<std::string> parsedAndAssembled(const std::string& line, const std::string& number = "")
+    {
+        TransactionFields fields;
+        core::ParseTransactionRecord(book, line, fields);
+        if (!number.empty())
+            fields.Number = number;
+        return core::AssembleTransactionRecord(book, fields);
+    }
+};
+
+TEST_F(StoredForm, AShownDateIsStoredAsTheDateParserReadsIt)
+{
+    const struct {
+        const char* shown;
+        const char* stored; // "" when the record is refused
+    } cases[] = {{"05/Mar/2024", "20240305"}, {"05/MAR/2024", "20240305"}, {"5 March 2024", "20240305"},
+                 {"29/Feb/2024", "20240229"}, {"05/Mar/0999", "09990305"}, {"31/Feb/2024", ""},
+                 {"05/Mrz/2024", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
+        TransactionFields fields = payment();
+        fields.Date = c.shown;
+        const std::optional<std::string> record = core::AssembleTransactionRecord(book, fields);
+        EXPECT_EQ(record ? record->substr(6, 8) : "", c.stored);
+    }
+}
+
+TEST_F(StoredForm, ALineInStoredFormIsCopiedAsParsingAndAssemblingWouldStoreIt)
+{
+    const std::string tail = splitEntry("001", "Fuel", "100.00", "S") + splitEntry("002", "Oil", "17.50", "S");
+    const struct {
+        std::string line;
+        bool stored;
+    } cases[] = {
+        {PaymentRecord, true},
+        {withColumn(PaymentRecord, 153, "002") + tail, true},
+        {PaymentRecord + "left over", true}, // no splits: the parse drops what follows
+        {withColumn(PaymentRecord, 142, "       0.00"), true},
+        {withColumn(PaymentRecord, 142, "-1234567.89"), true},
+        {withColumn(withColumn(PaymentRecord, 128, "   "), 156, " "), true},
+        {withColumn(PaymentRecord, 7, "20240230"), false}, // no such day
+        {withColumn(PaymentRecord, 7, "09991231"), false},
+        {withColumn(PaymentRecord, 7, "2024 305"), false},
+        {withColumn(PaymentRecord, 117, "0000117.500"), false},
+        {withColumn(PaymentRecord, 117, "-0000117.50"), false},
+        {withColumn(PaymentRecord, 131, "        .50"), false},
+        {withColumn(PaymentRecord, 142, "      -0.00"), false},
+        {withColumn(PaymentRecord, 142, "     017.50"), false},
+        {withColumn(PaymentRecord, 142, "    17.5   "), false},
+        {withColumn(PaymentRecord, 128, "y"), false},
+        {withColumn(PaymentRecord, 156, "N"), false},
+        {withColumn(PaymentRecord, 153, " 2 "), false},
+        {PaymentRecord.substr(0, 150), false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        const std::optional<std::string> stored = core::RecordInStoredForm(c.line);
+        EXPECT_EQ(stored.has_value(), c.stored);
+        if (stored) {
+            EXPECT_EQ(stored, parsedAndAssembled(c.line));
+        }
+    }
+    EXPECT_EQ(core::RecordInStoredForm(PaymentRecord, "777"), parsedAndAssembled(PaymentRecord, "777"));
+    EXPECT_EQ(core::RecordInStoredForm(PaymentRecord, "000777")->substr(0, 14), "00077720240305");
+    EXPECT_EQ(core::RecordInStoredForm(PaymentRecord, "1000000"), std::nullopt) << "assembly refuses seven digits";
+}
+
+TEST_F(StoredForm, AnOlderLineInStoredFormTakesItsCenturyAsConvertingWouldGiveIt)
+{
+    const std::string tail = splitEntry("001", "Fuel", "100.00", "S") + splitEntry("002", "Oil", "17.50", "S");
+    const auto converted = [this](const std::string& line) {
+        TransactionFields fields;
+        core::ParseOldTransactionRecord(book, line, fields);
+        return core::AssembleTransactionRecordMarked(book, fields);
+    };
+    for (const std::string& line : {olderRecord("002", tail + "    "), olderRecord("000", ""), olderRecord("000", "xx"),
+                                    withColumn(olderRecord("000", ""), 7, "791231"),
+                                    withColumn(olderRecord("000", ""), 7, "800101")}) {
+        SCOPED_TRACE(line);
+        const std::optional<std::string> stored = core::OldRecordInStoredForm(line);
+        ASSERT_TRUE(stored.has_value());
+        EXPECT_EQ(*stored, converted(line));
+    }
+    EXPECT_EQ(core::OldRecordInStoredForm(olderRecord("002", tail + "    "))->substr(6, 8), "20240305");
+    EXPECT_EQ(core::OldRecordInStoredForm(withColumn(olderRecord("000", ""), 7, "800101"))->substr(6, 8), "19800101");
+    // A split count whose tail is lost needs the repair box; a bad date is left to the assembly's report.
+    EXPECT_EQ(core::OldRecordInStoredForm(olderRecord("002", "")), std::nullopt);
+    EXPECT_EQ(core::OldRecordInStoredForm(withColumn(olderRecord("000", ""), 7, "99AB31")), std::nullopt);
+    EXPECT_TRUE(services.messageBoxes().empty());
+}
+
+} // namespace

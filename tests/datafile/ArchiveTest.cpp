@@ -140,4 +140,20 @@ TEST_F(ArchiveTest, RestoreRefusesOtherFilesAndAFullTableWithoutChangingTheBook)
     EXPECT_DOUBLE_EQ(core::GetBankAccount(book, "BANK01"), 940.00);
 }
 
+TEST_F(ArchiveTest, RestoringKeepsTheSplitTailOfTheEditBox)
+{
+    // A record in a form assembly does not write (its VAT amount left-aligned) is parsed, which
+    // reads its split tail.
+    const std::string record = "00009920240409REF   BANK01      ZERSALERCP" + runtime::padRight("Split", 74)
+                               + "00000040.00 Y 00000000.00" + "0.00       " + "001 " + "001Part one";
+    writeBytes(archive, "[ARCHIVE FILE - Quillbook 2000-32]\r\n<ARC>\r\n" + record + "\r\n");
+    book.SplitTail = "the edit box's splits";
+
+    ASSERT_TRUE(datafile::RestoreArchiveFile(archive, book));
+
+    EXPECT_EQ(book.SplitTail, "the edit box's splits");
+    EXPECT_EQ(book.ledger.Transactions.Line(book.ledger.Transactions.UpperBound()).substr(0, 6), "000099");
+    EXPECT_EQ(book.ledger.Transactions.Line(book.ledger.Transactions.UpperBound()).substr(156), "001Part one");
+}
+
 } // namespace

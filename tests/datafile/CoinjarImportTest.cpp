@@ -154,4 +154,67 @@ TEST_F(CoinjarImportTest, AMissingTickedSectionOrAFullTableLeavesTheBookAsItWas)
     EXPECT_EQ(runtime::left(services.messageTexts().back(), 22), "You have  32766 transa");
 }
 
+TEST_F(CoinjarImportTest, OddEntryLinesAreRefusedOrReadAsTheyStand)
+{
+    const std::filesystem::path odd = folder / "odd.CJ3";
+    writeBytes(odd, "CJ4/3\r\nOdd lines\r\nStandard Entries\r\n\r\n"
+                    "Jan-79\r\n"
+                    "01b    FD  R1No reference marker\xFC" "5\xFDX\r\n"
+                    "02b    FD  R2\xFBNo memo marker 5\xFDX\r\n"
+                    "03b    FD yR3\xFBYear 79\xFC" "0\xFDX\r\n"
+                    "\r\n"
+                    "Jan-80\r\n"
+                    "04bJONEFD  R4\xFBYear 80\xFC-0.5\xFD" "0\r\n");
+    services.answerMessageBox(platform::Answer::OK);
+    services.answerMessageBox(platform::Answer::OK);
+
+    ASSERT_TRUE(datafile::ImportCoinjar43File(book, odd, {false, false, false, false, true}));
+
+    EXPECT_EQ(services.messageTexts(),
+              (std::vector<std::string>{
+                  "Coinjar Transaction [Jan-79 01b    FD  R1No reference marker\xFC" "5\xFDX] has no reference number",
+                  "Coinjar Transaction [Jan-79 02b    FD  R2\xFBNo memo marker 5\xFDX] has no comment"}));
+    // Refused entries take no number; years up to 79 are 20xx, from 80 19xx; a lower-case "y" reconciles.
+    expectTransactions({
+        {"000001", "03/Jan/2079", "R3", "B", "", "FD", "RCP", "Year 79", "X", 0, true},
+        {"000002", "04/Jan/1980", "R4", "B", "JONE", "FD", "PAY", "Year 80", "0", 0.5, false},
+    });
+}
+
+TEST_F(CoinjarImportTest, AUtf8FileIsReadAsItsWindows1252Characters)
+{
+    // The markers and the accented letters as UTF-8, with and without the byte-order mark.
+    const std::string body = "CJ4/3\r\nCaf\xC3\xA9 accounts\r\nClass codes:\r\n1\r\n2\r\n3\r\n4\r\n"
+                             "CA   Caf\xC3\xA9 & cr\xC3\xA8me\r\n\r\nStandard Entries\r\n\r\n"
+                             "Mar-24\r\n"
+                             "09b    CA  \xE2\x82\xAC" "1\xC3\xBB" "Cr\xC3\xA8me br\xC3\xBBl\xC3\xA9" "e\xC3\xBC" "-4.20\xC3\xBD-\r\n";
+    const datafile::CoinjarChoices categoriesAndTransactions{false, false, true, false, true};
+    for (const std::string& bytes : {"\xEF\xBB\xBF" + body, body}) {
+        core::Book fresh(services);
+        fresh.ledger.AttachWindow(window);
+        const std::filesystem::path file = folder / "utf8.CJ3";
+        writeBytes(file, bytes);
+
+        ASSERT_TRUE(datafile::ImportCoinjar43File(fresh, file, categoriesAndTransactions));
+
+        EXPECT_EQ(items(fresh.codes.ListAnalCodes), std::vector<std::string>{runtime::padRight("CA   Caf\xE9 & cr\xE8me", 25)});
+        ASSERT_EQ(fresh.ledger.Transactions.UpperBound(), 1);
+        core::TransactionFields f;
+        core::ParseTransactionRecord(fresh, fresh.ledger.Transactions.Line(1), f);
+        EXPECT_EQ(f.Reference, "\x80" "1    ");
+        EXPECT_EQ(f.Memo, runtime::padRight("Cr\xE8me br\xFBl\xE9" "e", 74));
+        EXPECT_EQ(f.Type, "PAY");
+        EXPECT_DOUBLE_EQ(f.Amount, 4.20);
+    }
+
+    // A character Windows-1252 has no place for stops the import, which changes nothing.
+    const std::filesystem::path file = folder / "utf8.CJ3";
+    writeBytes(file, "CJ4/3\r\nTitle\r\nClass codes:\r\n1\r\n2\r\n3\r\n4\r\nCA   \xC4\x80 accents\r\n\r\n");
+    services.answerMessageBox(platform::Answer::OK);
+    EXPECT_FALSE(datafile::ImportCoinjar43File(book, file, categoriesAndTransactions));
+    EXPECT_EQ(services.messageTexts().back(),
+              "Import CJ4 File : line 8 holds a character that Windows-1252 cannot hold (U+0100)");
+    EXPECT_EQ(book.codes.ListAnalCodes.ListCount(), 0);
+}
+
 } // namespace

@@ -208,4 +208,57 @@ TEST_F(OlderDataFileTest, AFailedConversionLeavesBookAndOldFileAsTheyWere)
     EXPECT_EQ(book.CurrentDataFilePath, Company);
 }
 
+TEST_F(OlderDataFileTest, ConvertedFilesEqualTheirCurrentFormByteForByte)
+{
+    // The v2 book keeps the templates a new book holds; v3 brings its own.
+    const struct {
+        const char* old;
+        const char* current;
+        int boxes;
+    } cases[] = {{"v2.QBD", "v2-converted.QBD", 3}, {"v3.QBD", "v3-converted.QBD", 5}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.old);
+        const auto path = copyOf(c.old);
+        answerBoxes(c.boxes);
+        ASSERT_TRUE(load(path));
+        EXPECT_EQ(readBytes(path), readBytes(Older / c.current));
+    }
+}
+
+TEST_F(OlderDataFileTest, ACopyThatCannotBeWrittenLeavesBookAndOldFileAsTheyWere)
+{
+    ASSERT_TRUE(datafile::LoadDataFile(Company, book, window));
+    const std::string firstLineBefore(book.ledger.Transactions.Line(1));
+    const double countersBefore = book.counters.TransactionNumberCounter;
+    const struct {
+        const char* old;
+        const char* copy;
+        int boxesBeforeTheCopy; // repairs and over-long records, then the converting box
+        const char* message;
+    } cases[] = {{"v2.QBD", "v2.qb2", 2, "Error while loading Ver 2 file : Path/File access error"},
+                 {"v3.QBD", "v3.qb3", 3, "Error while loading Ver 3 file : Path/File access error"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.old);
+        const auto path = copyOf(c.old);
+        const std::string oldBytes = readBytes(path);
+        // A folder holds the copy's name, so the copy cannot be written.
+        std::filesystem::create_directory(folder / c.copy);
+        answerBoxes(c.boxesBeforeTheCopy + 1);
+        const std::size_t boxesBefore = services.messageBoxes().size();
+
+        EXPECT_FALSE(load(path));
+
+        ASSERT_EQ(services.messageBoxes().size(), boxesBefore + static_cast<std::size_t>(c.boxesBeforeTheCopy) + 1);
+        EXPECT_EQ(boxText(services, services.messageBoxes().size() - 1), c.message);
+        EXPECT_EQ(readBytes(path), oldBytes);
+        EXPECT_TRUE(std::filesystem::is_directory(folder / c.copy));
+        EXPECT_EQ(book.company.CompanyAddress, "1 High Street\r\nLeeds\r\nLS1 1AA");
+        EXPECT_EQ(book.ledger.Transactions.UpperBound(), 3);
+        EXPECT_EQ(book.ledger.Transactions.Line(1), firstLineBefore);
+        EXPECT_EQ(book.counters.TransactionNumberCounter, countersBefore);
+        EXPECT_EQ(book.CurrentDataFilePath, Company);
+        EXPECT_TRUE(services.startedPrograms().empty());
+    }
+}
+
 } // namespace

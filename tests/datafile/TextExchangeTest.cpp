@@ -228,6 +228,28 @@ TEST_F(TextExchangeTest, ARecordThatDoesNotAssembleIsSkippedAndItsNumberGivenBac
     EXPECT_EQ(boxTexts().size(), 1u);
 }
 
+TEST_F(TextExchangeTest, ACountTooLargeForItsFieldRefusesTheWholeFileBeforeAnythingIsShown)
+{
+    const datafile::ImportRecord good = {"", "01/Feb/2025", "R", "BANK01", "", "STD", "SALE", "m", "1", "", "",
+                                         "0", "0", "0", "", "PAY"};
+    datafile::ImportRecord tooMany = good;
+    tooMany[13] = "99999";
+    datafile::ImportRecord undated = good;
+    undated[1] = "not a date";
+
+    try {
+        datafile::ImportTransactions(book, {undated, good, tooMany});
+        ADD_FAILURE() << "no error raised";
+    } catch (const runtime::Error& error) {
+        EXPECT_EQ(error.number(), runtime::Overflow);
+    }
+
+    EXPECT_EQ(book.ledger.Transactions.UpperBound(), 0);
+    EXPECT_EQ(book.counters.TransactionNumberCounter, 0);
+    EXPECT_FALSE(book.ledger.FileChanged);
+    EXPECT_TRUE(boxTexts().empty()) << "the record that does not assemble is not shown first";
+}
+
 struct LineCase {
     const char* line;
     std::vector<std::string> values;

@@ -96,11 +96,11 @@ TEST_F(BookHealthTest, GridDefaultsHelpAboutAndTheCalculator)
 
 TEST_F(BookHealthTest, ReportItemsReachTheirReportsAndCapitalItemsSaySo)
 {
-    services.answerMessageBox(platform::Answer::OK);
-    services.answerMessageBox(platform::Answer::OK);
-    main.ItemLiabilities.userClick();
-    main.ItemMaintStock.userClick();
-    EXPECT_EQ(newMessages(0), (std::vector<std::string>{"Liability Window not enabled yet",
+    for (platform::Menu* item : {&main.ItemAssets, &main.ItemLiabilities, &main.ItemMaintStock}) {
+        services.answerMessageBox(platform::Answer::OK);
+        item->userClick();
+    }
+    EXPECT_EQ(newMessages(0), (std::vector<std::string>{"Asset Window not enabled yet", "Liability Window not enabled yet",
                                                         "Maintain Stock Items option not enabled yet"}));
 
     for (platform::Menu* item : {&main.FiltCurrentRepItem, &main.itemHollis}) {

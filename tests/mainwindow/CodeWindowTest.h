@@ -10,15 +10,25 @@
 #include "mainwindow/CodeRecords.h"
 #include "mainwindow/CodeWindowHost.h"
 #include "mainwindow/MaintainCodes.h"
+#include "reports/FakeReportHost.h"
+#include "reports/ReportDesk.h"
+#include "support/TempFolder.h"
 
-// The main window as the code window sees it: the auto-save option and a count of saves.
+// The main window as the code window sees it: the auto-save option, a count of saves, and a report
+// desk whose "QB.TXT" goes to a folder of its own.
 class FakeCodeWindowHost : public mainwindow::CodeWindowHost {
 public:
+    explicit FakeCodeWindowHost(core::Book& book) : desk(book, reportHost, reportFolder.path()) {}
+
     bool AutoSave() const override { return autoSave; }
     void SaveTheFile() override { ++saves; }
+    reports::ReportDesk& Reports() override { return desk; }
 
     bool autoSave = false;
     int saves = 0;
+    TempFolder reportFolder;
+    FakeReportHost reportHost;
+    reports::ReportDesk desk;
 };
 
 // The code window over a book with a fake main window (clock at 15 June 2025).
@@ -100,6 +110,6 @@ protected:
 
     platform::Form mainForm{services, "Main"};
     mainwindow::Calendar calendar{book, mainForm};
-    FakeCodeWindowHost host;
+    FakeCodeWindowHost host{book};
     mainwindow::MaintainCodes codes{book, host, calendar};
 };

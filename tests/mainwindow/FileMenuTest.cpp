@@ -202,22 +202,4 @@ TEST_F(FileMenuTest, MergeAsksToSaveFirstThenAddsTheChosenFileToTheOpenBook)
     EXPECT_TRUE(main.book.ledger.FileChanged);
 }
 
-TEST_F(FileMenuTest, LaterItemsSayTheyAreNotAvailableYet)
-{
-    struct Case {
-        platform::Menu& item;
-        std::string message;
-    };
-    const Case cases[] = {
-        {main.STOItem, "Standing Orders is not available yet"},
-        {main.RepProfLossItem, "Income & Expenditure is not available yet"},
-        {main.ItemAssets, "Asset Window not enabled yet"},
-    };
-    for (const Case& c : cases) {
-        services.answerMessageBox(platform::Answer::OK);
-        c.item.userClick();
-        EXPECT_EQ(services.messageTexts().back(), c.message);
-    }
-}
-
 } // namespace

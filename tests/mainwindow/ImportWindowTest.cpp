@@ -73,4 +73,67 @@ TEST_F(ImportWindowTest, ArchiveItemRefusesAnEndBeforeTheStartThenArchivesTheRan
     EXPECT_EQ(readBytes(archive).substr(0, 36), "[ARCHIVE FILE - Quillbook 2000-32]\r\n");
 }
 
+TEST_F(ImportWindowTest, AnUnknownVersionLineIsRefusedAndTheWindowStaysOpen)
+{
+    // Compared exactly after trailing blanks are cut.
+    for (const std::string version : {"cj4", " CJ4", "CJ5/3"}) {
+        SCOPED_TRACE(version);
+        const std::filesystem::path file = folder / "odd.CJ3";
+        writeBytes(file, version + "\r\nTitle\r\nStandard Entries\r\n\r\n");
+        services.answerFileDialog(runtime::textOfPath(file), 3);
+        services.answerMessageBox(platform::Answer::OK);
+        bool stayedOpen = false;
+        services.onModal<mainwindow::Import>("Import", [&](mainwindow::Import& window) {
+            window.ChkTrans.setValue(1);
+            window.CmdImport.userClick();
+            stayedOpen = window.isLoaded();
+        });
+        const std::size_t before = services.messageBoxes().size();
+        const int transactions = main.book.ledger.Transactions.UpperBound();
+
+        main.ImportItem.userClick();
+
+        EXPECT_EQ(newMessages(before), std::vector<std::string>{"Unknown Coinjar Version - " + version});
+        EXPECT_TRUE(stayedOpen);
+        EXPECT_EQ(main.book.ledger.Transactions.UpperBound(), transactions);
+        EXPECT_FALSE(main.book.ledger.FileChanged);
+    }
+}
+
+TEST_F(ImportWindowTest, AnExistingArchiveIsOverwrittenOnlyWhenTheUserSaysYes)
+{
+    const std::filesystem::path archive = folder / "OLD.ARC";
+    writeBytes(archive, "older archive");
+    const std::string question = "Are you sure you wish to overwrite File '" + runtime::textOfPath(archive) + "' ?";
+    services.answerFileDialog(runtime::textOfPath(archive), 4);
+    services.answerMessageBox(platform::Answer::No);
+    services.answerMessageBox(platform::Answer::Yes);
+    bool openAfterNo = false;
+    std::string archiveAfterNo;
+    int transactionsAfterNo = 0;
+    services.onModal<mainwindow::Import>("Import", [&](mainwindow::Import& window) {
+        window.TextArchiveFrom.setText("01/Jan/2025");
+        window.TextArchiveTo.setText("02/Jan/2025");
+        window.CmdImport.userClick();
+        openAfterNo = window.isLoaded();
+        archiveAfterNo = readBytes(archive);
+        transactionsAfterNo = main.book.ledger.Transactions.UpperBound();
+        window.CmdImport.userClick();
+    });
+
+    main.ArchiveItem.userClick();
+
+    const std::vector<std::string> texts = services.messageTexts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0], question);
+    EXPECT_EQ(texts[1], question);
+    EXPECT_EQ(services.messageBoxes()[0].box.buttons, platform::Buttons::YesNo);
+    EXPECT_TRUE(openAfterNo);
+    EXPECT_EQ(archiveAfterNo, "older archive");
+    EXPECT_EQ(transactionsAfterNo, 5);
+    EXPECT_EQ(readBytes(archive).substr(0, 36), "[ARCHIVE FILE - Quillbook 2000-32]\r\n");
+    EXPECT_EQ(main.book.ledger.Transactions.UpperBound(), 3);
+    EXPECT_FALSE(main.importForm.isLoaded());
+}
+
 } // namespace

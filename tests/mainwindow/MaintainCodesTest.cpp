@@ -254,18 +254,4 @@ TEST_F(MaintainCodesTest, LeavingTheStartBalanceShowsItWithTwoDecimals)
     }
 }
 
-TEST_F(MaintainCodesTest, LaterButtonsSayTheyAreNotAvailableYet)
-{
-    open(codes.FrameCustomers);
-    codes.CmdNewBank.userClick();
-    for (int i = 0; i < 3; ++i)
-        services.answerMessageBox(Answer::OK);
-    codes.CmdDeleteBank.userClick();
-    codes.CmdPrint.userClick();
-    codes.MailLetter.userClick();
-    EXPECT_EQ(services.messageTexts(), (std::vector<std::string>{"Delete is not available yet",
-                                                                 "Print is not available yet",
-                                                                 "Mail Letter is not available yet"}));
-}
-
 } // namespace

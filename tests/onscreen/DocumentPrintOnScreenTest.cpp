@@ -13,18 +13,6 @@
 
 namespace {
 
-class PrintHost : public reports::ReportHost {
-public:
-    reports::ReportOutput ChosenOutput() const override { return reports::ReportOutput::Datapeek; }
-    bool UseWordPad() const override { return false; }
-    std::string WordPadPath() const override { return {}; }
-    bool PayTotalVisible() const override { return false; }
-    std::string PayTotalCaption() const override { return {}; }
-    bool RcpTotalVisible() const override { return false; }
-    std::string RcpTotalCaption() const override { return {}; }
-    std::string MainFilterText() const override { return {}; }
-};
-
 core::TemplateObject PlacedObject(const std::string& text, float left, float top, char alignment, bool boxed)
 {
     core::TemplateObject object;
@@ -43,7 +31,7 @@ core::TemplateObject PlacedObject(const std::string& text, float left, float top
 // An invoice printed through the Qt printer to a PDF file.
 class DocumentPrintOnScreen : public OnScreenWindow, public testing::Test {
 protected:
-    PrintHost host;
+    OnScreenReportHost host;
     reports::ReportDesk desk{book, host, folder.path()};
 };
 

@@ -10,13 +10,21 @@
 #include "mainwindow/Calendar.h"
 #include "mainwindow/CodeWindowHost.h"
 #include "mainwindow/MaintainCodes.h"
+#include "reports/FakeReportHost.h"
 
 namespace {
 
 class NoAutoSave : public mainwindow::CodeWindowHost {
 public:
+    explicit NoAutoSave(core::Book& book) : desk(book, reportHost) {}
+
     bool AutoSave() const override { return false; }
     void SaveTheFile() override {}
+    reports::ReportDesk& Reports() override { return desk; }
+
+private:
+    FakeReportHost reportHost;
+    reports::ReportDesk desk;
 };
 
 class MaintainCodesOnScreen : public OnScreenWindow, public testing::Test {
@@ -37,7 +45,7 @@ protected:
 
     platform::Form mainWindow{services, "Main"};
     mainwindow::Calendar calendar{book, mainWindow};
-    NoAutoSave host;
+    NoAutoSave host{book};
     mainwindow::MaintainCodes codes{book, host, calendar};
 };
 

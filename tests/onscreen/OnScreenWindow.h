@@ -12,7 +12,21 @@
 #include "qtgui/FormPeer.h"
 #include "qtgui/FormPeers.h"
 #include "qtgui/QtServices.h"
+#include "reports/ReportDesk.h"
 #include "support/TempFolder.h"
+
+// The main window as the printed jobs see it: nothing on show.
+class OnScreenReportHost : public reports::ReportHost {
+public:
+    reports::ReportOutput ChosenOutput() const override { return reports::ReportOutput::Datapeek; }
+    bool UseWordPad() const override { return false; }
+    std::string WordPadPath() const override { return {}; }
+    bool PayTotalVisible() const override { return false; }
+    std::string PayTotalCaption() const override { return {}; }
+    bool RcpTotalVisible() const override { return false; }
+    std::string RcpTotalCaption() const override { return {}; }
+    std::string MainFilterText() const override { return {}; }
+};
 
 // A book over the Qt services, with the peers that show its windows offscreen.
 class OnScreenWindow {

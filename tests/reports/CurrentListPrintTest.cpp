@@ -1,9 +1,7 @@
 #include <string>
 #include <vector>
 
-#include "ReportTest.h"
-#include "platform/RecordingPrinter.h"
-#include "reports/CancelForm.h"
+#include "PrintedListTest.h"
 #include "reports/CurrentListPrint.h"
 #include "runtime/Text.h"
 
@@ -12,11 +10,6 @@ namespace {
 using Lines = std::vector<std::string>;
 
 const std::string Title = "Quillbook 2000-32 Current Filtered List : Acme Trading Ltd 15/Jun/2025 09:30:05";
-
-std::string Ruler(int characters)
-{
-    return std::string(static_cast<std::size_t>(characters), '_');
-}
 
 // The fixture's headings and rulers at the y of each, on an A4 page at margins of 720 with
 // 80-twip characters.
@@ -72,14 +65,6 @@ Lines FirstPageTop()
     return {"720,720:" + runtime::padRight(Title, 122) + " Page 001", "720,912:Filter : (CURRENT)           "};
 }
 
-Lines Join(std::initializer_list<Lines> parts)
-{
-    Lines joined;
-    for (const Lines& part : parts)
-        joined.insert(joined.end(), part.begin(), part.end());
-    return joined;
-}
-
 // A printer whose bold characters are a quarter wider than its normal ones.
 class WideBoldPrinter : public platform::RecordingPrinter {
 public:
@@ -90,41 +75,14 @@ public:
 };
 
 // The fixture's list, printed from the main window's Print button.
-class CurrentListPrintTest : public ReportTest {
+class CurrentListPrintTest : public PrintedListTest {
 protected:
     CurrentListPrintTest() { loadCompany(); }
-
-    platform::RecordingPrinter& printer() { return services.recordingPrinter(); }
-    reports::CancelForm& window() { return desk.PrintJobWindow(); }
 
     void print()
     {
         services.answerPrinterDialog();
         reports::PrintCurrentFilteredList(desk);
-    }
-
-    // The runs with text of one page of the only document, as "x,y:text".
-    Lines page(std::size_t number = 0)
-    {
-        EXPECT_EQ(printer().documents().size(), 1u);
-        if (printer().documents().empty() || printer().documents()[0].pages.size() <= number)
-            return {};
-        // The empty runs are the ends of lines.
-        Lines runs;
-        for (const std::string& run : printer().documents()[0].pages[number].lines())
-            if (run.back() != ':')
-                runs.push_back(run);
-        return runs;
-    }
-
-    // The job ended with the window hidden, nothing running and the default pointer.
-    void expectJobEnded()
-    {
-        EXPECT_FALSE(window().Visible());
-        EXPECT_FALSE(desk.PrintingInProgress);
-        EXPECT_TRUE(desk.ReportTimestamp.empty());
-        EXPECT_EQ(services.mousePointer(), 0);
-        EXPECT_TRUE(window().JobPending());
     }
 };
 

@@ -505,8 +505,8 @@ TEST_F(ReportFormTest, MailMergePrintsOneLetterPerCustomerUntilCancel)
     bool cancelInSecond = false;
     reports::CancelForm& printJob = desk.PrintJobWindow();
     printJob.RegisterJob("WB_MAILMERGEREPORT", [&] {
-        letters.push_back(desk.MailMergeCustomerCode);
-        EXPECT_EQ(printJob.LbLReportName.Caption(), "Mail Merge : Customer " + desk.MailMergeCustomerCode);
+        letters.push_back(book.MailMergeCustomerCode.str());
+        EXPECT_EQ(printJob.LbLReportName.Caption(), "Mail Merge : Customer " + book.MailMergeCustomerCode.str());
         if (cancelInSecond && letters.size() == 2)
             printJob.userClose();
         printJob.Hide();

@@ -13,31 +13,10 @@
 #include "datafile/DataFile.h"
 #include "datafile/FakeDataFileWindow.h"
 #include "platform/ScriptedServices.h"
+#include "reports/FakeReportHost.h"
 #include "reports/ReportDesk.h"
 #include "support/FileBytes.h"
 #include "support/TempFolder.h"
-
-// The main window as the reports see it: the output choice and the totals labels are plain values.
-class FakeReportHost : public reports::ReportHost {
-public:
-    reports::ReportOutput ChosenOutput() const override { return output; }
-    bool UseWordPad() const override { return useWordPad; }
-    std::string WordPadPath() const override { return wordPadPath; }
-    bool PayTotalVisible() const override { return payTotalVisible; }
-    std::string PayTotalCaption() const override { return payTotalCaption; }
-    bool RcpTotalVisible() const override { return rcpTotalVisible; }
-    std::string RcpTotalCaption() const override { return rcpTotalCaption; }
-    std::string MainFilterText() const override { return mainFilterText; }
-
-    reports::ReportOutput output = reports::ReportOutput::Datapeek;
-    bool useWordPad = false;
-    std::string wordPadPath;
-    bool payTotalVisible = true;
-    std::string payTotalCaption;
-    bool rcpTotalVisible = true;
-    std::string rcpTotalCaption;
-    std::string mainFilterText;
-};
 
 // Whether this process holds a file open.
 inline bool IsOpenInThisProcess(const std::filesystem::path& path)
@@ -102,6 +81,16 @@ protected:
         ASSERT_TRUE(datafile::LoadDataFile(std::filesystem::path(QB_TEST_DATA) / "company.QBD", book, window));
         host.payTotalCaption = "      70.00";
         host.rcpTotalCaption = "     117.50";
+    }
+
+    // tests/data/reports.QBD, Harbour Lane Joinery: banks, VAT codes, customers and categories for
+    // the balance reports, and 34 live transactions from March to June 2025 (one more deleted),
+    // listed in reference order under "(CURRENT)". Its clock is set to 10:30:00 on 15 June 2025.
+    void loadReportsBook()
+    {
+        setClock(10, 30, 0);
+        ASSERT_TRUE(datafile::LoadDataFile(std::filesystem::path(QB_TEST_DATA) / "reports.QBD", book, window));
+        host.mainFilterText = "(CURRENT)";
     }
 
     // Adds a transaction of the book's bank account; the current filter decides whether it is listed.

@@ -3,9 +3,9 @@
 #include <optional>
 #include <string_view>
 
-namespace mainwindow {
+namespace core {
 
-// An amount typed into the edit box when the whole text is a number: blanks around it, a sign,
+// An amount typed by the user when the whole text is a number: blanks around it, a sign,
 // digits with thousands commas and one decimal point ("1,234.50"). Nothing for any other text,
 // such as a net amount "100N".
 std::optional<double> ParseTypedAmount(std::string_view text);
@@ -14,4 +14,4 @@ std::optional<double> ParseTypedAmount(std::string_view text);
 // as 1), else its leading number.
 double ReadTypedAmount(std::string_view text);
 
-} // namespace mainwindow
+} // namespace core

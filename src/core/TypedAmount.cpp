@@ -1,10 +1,10 @@
-#include "mainwindow/TypedAmount.h"
+#include "core/TypedAmount.h"
 
 #include <string>
 
 #include "runtime/Text.h"
 
-namespace mainwindow {
+namespace core {
 
 std::optional<double> ParseTypedAmount(std::string_view text)
 {
@@ -38,4 +38,4 @@ double ReadTypedAmount(std::string_view text)
     return ParseTypedAmount(text).value_or(runtime::val(text));
 }
 
-} // namespace mainwindow
+} // namespace core

@@ -1,0 +1,51 @@
+#include <benchmark/benchmark.h>
+
+#include "FullBook.h"
+#include "StartWizard.h"
+#include "core/CodeLines.h"
+#include "core/CodeTableEdits.h"
+#include "mainwindow/CodeRecords.h"
+#include "mainwindow/Main.h"
+#include "platform/ScriptedServices.h"
+
+namespace {
+
+std::filesystem::path benchFolder()
+{
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / "qb-bench-reconciliation";
+    std::filesystem::create_directories(path);
+    return path;
+}
+
+// The reconciliation window over a full book, listing its busiest account over one year: what the
+// user waits for at each Reload.
+void LoadReconciliation(benchmark::State& state)
+{
+    platform::ScriptedServices services;
+    mainwindow::Main main(services, benchFolder());
+    bench::CloseStartWizardWhenShown(services);
+    main.Show();
+    bench::FillFullBook(main.book);
+    core::BankAccountRecord bank;
+    bank.Code = "BANK1";
+    bank.Name = "Current";
+    const std::string line = core::FormatBankAccountLine(bank);
+    core::CodeTables& codes = main.book.codes;
+    core::AddCodeLine(main.book.messages, codes.table(core::CodeKind::Bank), codes.mirror(core::CodeKind::Bank), line,
+                      mainwindow::MirrorText(core::CodeKind::Bank, line), 6);
+
+    mainwindow::Reconform& window = main.reconform;
+    window.Show();
+    window.ComboReconBank.setText("BANK1");
+    window.TextReconFrom.setText("01/Jan/2020");
+    window.TextReconTo.setText("31/Dec/2020");
+    int lines = 0;
+    for (auto _ : state)
+        lines = window.LoadReconciliation();
+    if (lines < 100)
+        state.SkipWithError("the year's transactions were not listed");
+    state.counters["lines"] = lines;
+}
+BENCHMARK(LoadReconciliation)->Unit(benchmark::kMillisecond);
+
+} // namespace

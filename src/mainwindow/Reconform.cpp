@@ -1,0 +1,333 @@
+#include "mainwindow/Reconform.h"
+
+#include "core/Balances.h"
+#include "core/BusyPointer.h"
+#include "core/CodeTableEdits.h"
+#include "core/DateText.h"
+#include "core/FilterMatch.h"
+#include "core/IndexOperations.h"
+#include "core/ListHelpers.h"
+#include "core/ListSearch.h"
+#include "core/MoneyFormat.h"
+#include "core/PickDate.h"
+#include "core/RecordField.h"
+#include "core/TextTests.h"
+#include "datafile/LineBreakEscape.h"
+#include "mainwindow/Main.h"
+#include "reports/CancelForm.h"
+#include "reports/PrintJobRequest.h"
+#include "runtime/Error.h"
+#include "runtime/Format.h"
+#include "runtime/Number.h"
+#include "runtime/Text.h"
+
+namespace mainwindow {
+
+namespace {
+
+constexpr int BankCodeWidth = 6;
+constexpr int MemoShown = 20;
+// Columns of a list line (1-based): the reconciled mark and the effect on the balance.
+constexpr int MarkColumn = 41;
+constexpr int EffectColumn = 66;
+constexpr int RecordNumberWidth = 6;
+constexpr int OpeningDays = 31;
+
+std::string storedDate(const std::string& shown)
+{
+    return core::FormatShownDateForStorage(shown, "yyyymmdd");
+}
+
+} // namespace
+
+Reconform::Reconform(Main& main) : Form(main.services(), "Reconform"), main_(main)
+{
+    setCaption("Reconciliation");
+    Move(0, 0, 10800, 6600);
+
+    FrameReconcile.Move(120, 60, 10455, 960);
+    FrameReconcile.setCaption("Account");
+    ComboReconBank.Move(120, 300, 3000, 285);
+    ComboReconBank.setToolTipText("Choose the bank account to reconcile");
+    LblFrom.Move(3300, 330, 500, 240);
+    LblFrom.setCaption("From");
+    TextReconFrom.Move(3840, 300, 1300, 285);
+    LblTo.Move(5280, 330, 300, 240);
+    LblTo.setCaption("To");
+    TextReconTo.Move(5640, 300, 1300, 285);
+    ChkUnReconOnly.Move(3300, 630, 3600, 255);
+    ChkUnReconOnly.setCaption("Load UnReconciled Items Only");
+    CmdReload.Move(9000, 300, 1215, 375);
+    CmdReload.setCaption("&Reload");
+
+    LblHeading.Move(120, 1140, 10455, 240);
+    LblHeading.setCaption("Date                 Ref      Comment                    Recon?    Payment          Receipt  "
+                          "           Effect");
+    // The heading's blanks are set for a proportional face: at this size its words stand over the
+    // list's columns.
+    LblHeading.setFontName("Arial");
+    LblHeading.setFontSize(9);
+    ListReconcile.Move(120, 1380, 10455, 3960);
+    ListReconcile.setFontName("Courier New");
+    ListReconcile.setFontSize(8);
+
+    LblStartBal.Move(120, 5490, 1900, 240);
+    LblStartBal.setCaption("Recon Start Balance");
+    TextStartBal.Move(2040, 5460, 1300, 285);
+    TextStartBal.setText("0.00");
+    LblCurrBalTitle.Move(3600, 5490, 1500, 240);
+    LblCurrBalTitle.setCaption("Current Balance");
+    LblCurrBal.Move(5160, 5460, 1300, 285);
+    LblCurrBal.setBorderStyle(1);
+    LblCurrBal.setCaption("0.00");
+    CmdPrint.Move(7920, 5430, 1215, 375);
+    CmdPrint.setCaption("&Print");
+    CmdDone.Move(9360, 5430, 1215, 375);
+    CmdDone.setCaption("&Close");
+
+    ComboReconBank.KeyPress = [](int& keyAscii) { keyAscii = core::UpperCaseKey(keyAscii); };
+    for (platform::TextBox* box : {&TextReconFrom, &TextReconTo}) {
+        box->LostFocus = [this, box] { DateBox_LostFocus(*box); };
+        box->DblClick = [this, box] { DateBox_DblClick(*box); };
+    }
+    for (platform::TextBox* box : {&TextReconFrom, &TextReconTo, &TextStartBal})
+        box->GotFocus = [this, box] { core::SelectAllText(services(), *box); };
+    TextStartBal.LostFocus = [this] { TextStartBal_LostFocus(); };
+    ListReconcile.DblClick = [this] { ListReconcile_DblClick(); };
+    CmdReload.Click = [this] { LoadReconciliation(); };
+    CmdPrint.Click = [this] { CmdPrint_Click(); };
+    CmdDone.Click = [this] { CmdDone_Click(); };
+    endDesign();
+}
+
+void Reconform::Form_Load()
+{
+    core::Book& book = main_.book;
+    // The window is unloaded at every Close, so its bank list is copied afresh at every opening.
+    bool copy = true;
+    core::CopyListItems(ComboReconBank.model(), main_.ComboBank.model(), copy);
+    const core::FilterSetup& current = book.ledger.Filters.CurrentFilter;
+    const std::string from = runtime::trim(core::StoredText(current.FromDate));
+    if (!from.empty()) {
+        const std::string to = runtime::trim(core::StoredText(current.ToDate));
+        TextReconFrom.setText(core::FormatYmdAsDisplayDate(from));
+        TextReconTo.setText(to.empty() ? TextReconFrom.Text() : core::FormatYmdAsDisplayDate(to));
+    } else {
+        const runtime::Date today = services().now().dateOnly();
+        TextReconFrom.setText(runtime::format(runtime::Date(today.serial() - OpeningDays), "dd/Mmm/yyyy"));
+        TextReconTo.setText(runtime::format(today, "dd/Mmm/yyyy"));
+    }
+    ComboReconBank.setText(runtime::rtrim(core::StoredText(current.BankCode)));
+    if (!ComboReconBank.Text().empty())
+        LoadReconciliation();
+    core::SetMousePointer(services(), core::DefaultPointer);
+}
+
+void Reconform::RefuseLoad(const std::string& message, platform::Control& focus)
+{
+    main_.book.messages.ShowErrorBox(message);
+    if (Visible())
+        setFocus(focus);
+}
+
+int Reconform::LoadReconciliation()
+{
+    core::Book& book = main_.book;
+    const core::BusyPointer busy(services());
+    try {
+        const std::string code = runtime::padRight(runtime::ucase(runtime::left(ComboReconBank.Text(), BankCodeWidth)),
+                                                   BankCodeWidth);
+        const std::string from = storedDate(TextReconFrom.Text());
+        const std::string to = storedDate(TextReconTo.Text());
+        if (core::IsBlank(code)) {
+            RefuseLoad("Select a bank account to reconcile", ComboReconBank);
+            return 0;
+        }
+        if (core::FindListItem(ComboReconBank.model(), code, BankCodeWidth) == -1) {
+            RefuseLoad("'" + runtime::rtrim(code) + "' is not a valid Bank Code", ComboReconBank);
+            return 0;
+        }
+        if (core::IsBlank(TextReconFrom.Text())) {
+            RefuseLoad("From Date required", TextReconFrom);
+            return 0;
+        }
+        if (core::IsBlank(TextReconTo.Text())) {
+            RefuseLoad("To Date required", TextReconTo);
+            return 0;
+        }
+        if (from > to) {
+            RefuseLoad("From Date bigger than To Date", TextReconTo);
+            return 0;
+        }
+
+        ReconFilter = core::FilterSetup{};
+        ReconFilter.DateOn = core::FlagTrue;
+        ReconFilter.FromDate = from;
+        ReconFilter.ToDate = to;
+        ReconFilter.BankOn = core::FlagTrue;
+        ReconFilter.BankOp = core::GetOperatorCode("=");
+        ReconFilter.BankCode = code;
+        ReconFilter.TypeOn = core::FlagTrue;
+        ReconFilter.Types = "PR";
+        ReconFilter.RecOn = core::ToFlag(ChkUnReconOnly.Value() == 1);
+        ReconFilter.RecState = core::FlagFalse;
+
+        ListReconcile.Clear();
+        const core::Ledger& ledger = book.ledger;
+        const core::FilterMatcher matcher(ReconFilter);
+        int count = 0;
+        const int first = ledger.DateIndex.FindIndexLowerBound(from);
+        for (int position = std::max(first, 1); first > 0 && position <= ledger.DateIndex.UpperBound(); ++position) {
+            const int record = ledger.DateIndex.at(position).RecordNumber;
+            const int match = matcher.Match(ledger.Transactions.Line(record), core::IndexKind::Date);
+            if (match == core::FilterPastToDate)
+                break;
+            if (match == core::FilterPasses) {
+                ListReconcile.AddItem(BuildReconLine(record));
+                ++count;
+            }
+        }
+
+        double cash = 0;
+        const double reconciled = core::SumBankAccount(book, code, cash);
+        LblCurrBal.setCaption(runtime::format(core::GetBankAccount(book, code) + reconciled, "0.00"));
+        TextStartBal.setText(LblCurrBal.Caption());
+        ReconStartBalance = runtime::val(TextStartBal.Text());
+        return count;
+    } catch (const runtime::Error& error) {
+        book.messages.ShowErrorBox(error.description());
+        return 0;
+    }
+}
+
+std::string Reconform::BuildReconLine(int recordNumber) const
+{
+    const std::string_view record = main_.book.ledger.Transactions.Line(recordNumber);
+    const std::string amount = core::FormatAmountGrouped(core::RecordAmount(record));
+    const std::string blankAmount = runtime::space(core::AmountWidth);
+    const bool payment = core::RecordField(record, core::RecordColumns::Type) == "PAY";
+    std::string memo(core::RecordField(record, core::RecordColumns::Memo));
+    datafile::FlattenLineBreaks(memo);
+    memo = runtime::padRight(memo, MemoShown);
+    return core::FormatYmdAsDisplayDate(core::RecordField(record, core::RecordColumns::Date)) + " " +
+           core::PaddedRecordField(record, core::RecordColumns::Reference) + " " + memo + " " +
+           (core::RecordFlag(record, core::RecordColumns::Reconciled) ? "Y" : " ") + " " +
+           (payment ? amount : blankAmount) + " " + (payment ? blankAmount : amount) + blankAmount +
+           runtime::space(6) + runtime::format(recordNumber, "000000");
+}
+
+void Reconform::ListReconcile_DblClick()
+{
+    const int index = ListReconcile.ListIndex();
+    if (index < 0)
+        return;
+    core::Book& book = main_.book;
+    std::string line = ListReconcile.List(index);
+    const int recordNumber = runtime::toInt32(runtime::val(runtime::right(line, RecordNumberWidth)));
+    if (!book.ledger.Transactions.Contains(recordNumber))
+        return;
+    std::string record(book.ledger.Transactions.Line(recordNumber));
+    const bool reconciled = core::RecordFlag(record, core::RecordColumns::Reconciled);
+    if (reconciled && book.messages.AskYesNo("Do you wish to De-Reconcile this transaction?") != platform::Answer::Yes)
+        return;
+    const char mark = reconciled ? ' ' : 'Y';
+    record[static_cast<std::size_t>(core::RecordColumns::Reconciled.start - 1)] = mark;
+    const double delta = (reconciled ? -1 : 1) * core::GetSignedAmount(record);
+    book.ledger.Transactions.Replace(recordNumber, record);
+
+    AddToCurrentBalance(delta);
+    line[MarkColumn - 1] = mark;
+    line = runtime::left(line, EffectColumn - 1) +
+           runtime::padLeft(core::FormatAmountGrouped(runtime::val(LblCurrBal.Caption())), core::AmountWidth) +
+           runtime::right(line, RecordNumberWidth * 2);
+    ListReconcile.setList(index, line);
+    ListReconcile.setListIndex(index);
+    book.ledger.FileChanged = true;
+}
+
+void Reconform::AddToCurrentBalance(double delta)
+{
+    LblCurrBal.setCaption(runtime::signedText(runtime::val(LblCurrBal.Caption()) + delta));
+}
+
+void Reconform::TextStartBal_LostFocus()
+{
+    const double balance = runtime::val(TextStartBal.Text());
+    TextStartBal.setText(runtime::format(balance, "0.00"));
+    if (balance == ReconStartBalance)
+        return;
+    const double delta = balance - ReconStartBalance;
+    ReconStartBalance = balance;
+    AddToCurrentBalance(delta);
+}
+
+void Reconform::DateBox_LostFocus(platform::TextBox& box)
+{
+    if (!core::IsBlank(box.Text()))
+        box.setText(core::FormatDisplayDate(main_.book.messages, runtime::left(box.Text(), core::DisplayDateWidth)));
+}
+
+void Reconform::DateBox_DblClick(platform::TextBox& box)
+{
+    const std::string picked = core::PickDate(main_.book, main_.calendar, box.Text());
+    if (!picked.empty())
+        box.setText(picked);
+}
+
+void Reconform::CmdPrint_Click()
+{
+    if (ListReconcile.ListCount() == 0) {
+        main_.book.messages.ShowErrorBox("The specified reconciliation contains no transactions");
+        return;
+    }
+    reports::ReconciliationPrintout& printout = main_.reportDesk.Reconciliation;
+    printout.BankText = ComboReconBank.Text();
+    printout.FromDate = TextReconFrom.Text();
+    printout.ToDate = TextReconTo.Text();
+    printout.StartBalance = TextStartBal.Text();
+    printout.CurrentBalanceCaption = LblCurrBal.Caption();
+    printout.Lines.clear();
+    for (int i = 0; i < ListReconcile.ListCount(); ++i)
+        printout.Lines.push_back(ListReconcile.List(i));
+    reports::RequestPrintJob(main_.reportDesk, "Reconciliation Report", "WB_RECONDUMP");
+}
+
+bool Reconform::PrintJobShowing()
+{
+    return main_.reportDesk.PrintJobWindow().Visible();
+}
+
+void Reconform::ShowMarksInMainWindow()
+{
+    core::Book& book = main_.book;
+    // Under a filter on the reconciled state the marks move transactions in or out of the list.
+    if (core::IsOn(book.ledger.Filters.CurrentFilter.RecOn)) {
+        core::ApplyFilterInSortOrder(book);
+        main_.ShowArchiveChanges();
+    } else {
+        main_.RefreshQueryGrid(main_.QRYScroll.Value());
+    }
+    if (book.AutoSave && book.ledger.FileChanged)
+        main_.SaveTheFile();
+}
+
+void Reconform::CmdDone_Click()
+{
+    if (PrintJobShowing())
+        return;
+    ShowMarksInMainWindow();
+    Unload();
+}
+
+void Reconform::Form_QueryUnload(int& cancel, int unloadMode)
+{
+    if (unloadMode != platform::UnloadByUser)
+        return;
+    if (PrintJobShowing()) {
+        cancel = 1;
+        return;
+    }
+    ShowMarksInMainWindow();
+}
+
+} // namespace mainwindow

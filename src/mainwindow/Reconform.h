@@ -1,0 +1,69 @@
+#pragma once
+
+#include <string>
+
+#include "core/FilterSetup.h"
+#include "platform/Controls.h"
+
+namespace mainwindow {
+
+class Main;
+
+// The reconciliation window: one bank account's payments and receipts of a date range, where a
+// double-click ticks a transaction off against the bank statement (or clears its mark) in the book
+// at once, and two balances show the reconciled balance before and after. It is loaded when shown
+// and unloaded by Close; the user's current filter is read, never changed.
+class Reconform : public platform::Form {
+public:
+    explicit Reconform(Main& main);
+
+    // Checks the account and dates, then lists the account's transactions of the range and sets
+    // both balances; answers the number of lines. A refused load leaves the list as it was.
+    int LoadReconciliation();
+    // The list line of a transaction: date, reference, memo, mark, amount, effect and, last, the
+    // record number.
+    std::string BuildReconLine(int recordNumber) const;
+
+    // The criteria of the last load, and the start balance as last loaded or changed.
+    core::FilterSetup ReconFilter;
+    double ReconStartBalance = 0;
+
+    platform::Frame FrameReconcile{*this, "FrameReconcile"};
+    platform::ComboBox ComboReconBank{FrameReconcile, "ComboReconBank"};
+    platform::Label LblFrom{FrameReconcile, "LblFrom"};
+    platform::TextBox TextReconFrom{FrameReconcile, "TextReconFrom"};
+    platform::Label LblTo{FrameReconcile, "LblTo"};
+    platform::TextBox TextReconTo{FrameReconcile, "TextReconTo"};
+    platform::CheckBox ChkUnReconOnly{FrameReconcile, "ChkUnReconOnly"};
+    platform::CommandButton CmdReload{FrameReconcile, "CmdReload"};
+    platform::Label LblHeading{*this, "LblHeading"};
+    platform::ListBox ListReconcile{*this, "ListReconcile"};
+    platform::Label LblStartBal{*this, "LblStartBal"};
+    platform::TextBox TextStartBal{*this, "TextStartBal"};
+    platform::Label LblCurrBalTitle{*this, "LblCurrBalTitle"};
+    platform::Label LblCurrBal{*this, "LblCurrBal"};
+    platform::CommandButton CmdPrint{*this, "CmdPrint"};
+    platform::CommandButton CmdDone{*this, "CmdDone"};
+
+private:
+    void Form_Load() override;
+    void Form_QueryUnload(int& cancel, int unloadMode) override;
+    void ListReconcile_DblClick();
+    void TextStartBal_LostFocus();
+    void DateBox_LostFocus(platform::TextBox& box);
+    void DateBox_DblClick(platform::TextBox& box);
+    void CmdPrint_Click();
+    void CmdDone_Click();
+    // What closing does, by the Close button or the close box: the grid shows the marks, and an
+    // auto-saved book keeps them.
+    void ShowMarksInMainWindow();
+    bool PrintJobShowing();
+    // Moves the current balance by `delta`, written as a plain number (" 1030").
+    void AddToCurrentBalance(double delta);
+    // The message of a refused load, with the focus on the box to correct.
+    void RefuseLoad(const std::string& message, platform::Control& focus);
+
+    Main& main_;
+};
+
+} // namespace mainwindow
