@@ -283,6 +283,13 @@ void TemplateCanvas::ScrollSide_Change()
 
 void TemplateCanvas::DrawTemplateObjects()
 {
+    DrawMargins();
+    for (int i = 0; i < ObjectCount; ++i)
+        Trapped(DrawingActivity, [&] { DrawObject(i); });
+}
+
+void TemplateCanvas::DrawMargins()
+{
     const core::TemplateRecord& tmpl = record();
     const double width = ScrollFrame.Width();
     const double height = ScrollFrame.Height();
@@ -295,8 +302,6 @@ void TemplateCanvas::DrawTemplateObjects()
         ScrollSide.setValue(tmpl.SideMargin);
         ScrollTop.setValue(tmpl.TopMargin);
     });
-    for (int i = 0; i < ObjectCount; ++i)
-        Trapped(DrawingActivity, [&] { DrawObject(i); });
 }
 
 void TemplateCanvas::DrawObject(int index)
@@ -333,6 +338,14 @@ void TemplateCanvas::ApplyObjectLook(platform::Label& label, const core::Templat
     label.setAlignment(AlignmentOf(object.Alignment));
     label.setForeColor(core::IsFlagOn(object.Visible) ? platform::Black : hiddenColour);
     label.setBackColor(core::IsFlagOn(object.Boxed) ? BoxedShade : PageWhite);
+}
+
+ShownObjects TemplateCanvas::ShownLabels()
+{
+    ShownObjects shown;
+    for (const platform::Label& label : ScrnObj.elements())
+        shown[static_cast<std::size_t>(label.Index())] = {label.Caption(), label.Width(), label.Alignment(), label.Left(), label.Top()};
+    return shown;
 }
 
 void TemplateCanvas::ScrnObj_MouseDown(int index, double x, double y)

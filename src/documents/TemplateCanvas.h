@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/TemplateRecord.h"
+#include "documents/TemplatePrint.h"
 #include "platform/ControlArray.h"
 #include "platform/Controls.h"
 
@@ -65,6 +66,8 @@ public:
     void SetUpPage();
     // Shows the record on the page: margin frame, margin bars and every object's label.
     void DrawTemplateObjects();
+    // The labels as the page shows them, which a print of the shown objects prints.
+    ShownObjects ShownLabels();
     // Fills the properties dialog with one object's font, size, styles, visibility, box and
     // alignment.
     void ShowObjectDetails(const core::TemplateObject& object);
@@ -113,6 +116,8 @@ protected:
     virtual bool HasGuideLines() const { return true; }
 
     void Form_Resize() override;
+    // Places the margin frame and sets the margin bars from the record's margins.
+    void DrawMargins();
     // Gives the focus to CmdClose when the window shows.
     void FocusClose();
     // Runs one step of a drawing, reporting a failure under `activity` and going on.
