@@ -99,14 +99,24 @@ void InvTemplate::ShowDocumentObject(int index)
     }
 }
 
-void InvTemplate::ObjectDropped(int index, double movedX, double)
+void InvTemplate::ObjectRestyled(int index)
+{
+    Trapped(DrawingActivity, [this, index] { ShowDocumentObject(index); });
+}
+
+void InvTemplate::ObjectDropped(int index)
 {
     core::TemplateObject& object = Document.Objects[static_cast<std::size_t>(index)];
-    // A centred or right-aligned label stands where its text prints, not at the object's left: the
-    // object moves across as far as its label did. Down, the label stands at the object's top,
-    // except that an object below the page shows at 1 until it is dragged.
-    object.Left = static_cast<float>(object.Left + movedX);
-    object.Top = static_cast<float>(ScrnObj[index].Top());
+    const platform::Label& label = ScrnObj[index];
+    // A centred or right-aligned label stands where its text prints: the object takes the place
+    // whose text starts where the label now stands, so that the page shows it there again.
+    double left = label.Left();
+    if (object.Alignment == 'C')
+        left += label.Width() / 2 - object.Width / 2;
+    else if (object.Alignment != 'L')
+        left += label.Width() - object.Width;
+    object.Left = static_cast<float>(left);
+    object.Top = static_cast<float>(label.Top());
 }
 
 } // namespace billpane

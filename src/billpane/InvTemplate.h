@@ -58,9 +58,11 @@ public:
     platform::FileDialog CMDialog;
     platform::PrinterDialog PrtDialog;
 
+    void ObjectRestyled(int index) override;
+
 protected:
     void LblWhatTemplate_Change() override { BuildDocumentScreen(); }
-    void ObjectDropped(int index, double movedX, double movedY) override;
+    void ObjectDropped(int index) override;
     bool HasGuideLines() const override { return false; }
 
 private:

@@ -376,15 +376,13 @@ void TemplateCanvas::ScrnObj_DragDrop(int index, platform::Control& source, doub
 
 void TemplateCanvas::DropDragged(platform::Control& source, double left, double top)
 {
-    const double movedX = left - source.Left();
-    const double movedY = top - source.Top();
     source.Move(left, top);
     if (dragged_ >= 0)
-        ObjectDropped(dragged_, movedX, movedY);
+        ObjectDropped(dragged_);
     dragged_ = -1;
 }
 
-void TemplateCanvas::ObjectDropped(int index, double, double)
+void TemplateCanvas::ObjectDropped(int index)
 {
     core::TemplateObject& object = record().Objects[static_cast<std::size_t>(index)];
     object.Left = static_cast<float>(ScrnObj[index].Left());

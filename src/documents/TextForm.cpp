@@ -91,6 +91,7 @@ void TextForm::CmdOK_Click()
         if (!isViewerCopy())
             object.Left = static_cast<float>(label.Left());
     }
+    canvas_.ObjectRestyled(n);
     Hide();
 }
 
