@@ -130,8 +130,10 @@ TEST_F(DocumentPrintTest, AFontThePrinterLacksStopsThePrintAndEndsTheDocument)
               Lines{"The object 'Thank you' has the following font specified : 'Wingdings'. This is not a suitable font "
                     "for your printer. Choose another font for this object and try again"});
     EXPECT_EQ(services.messageBoxes()[0].box.title, "QB Viewer (32-bit)");
-    EXPECT_TRUE(printer().documents().empty() || printer().documents()[0].pages.empty() ||
-                printer().documents()[0].pages[0].runs.empty());
+    for (const platform::RecordedDocument& document : printer().documents())
+        for (const platform::RecordedPage& page : document.pages)
+            EXPECT_TRUE(page.runs.empty()) << "nothing prints";
+    EXPECT_TRUE(printer().current().pages.empty()) << "no document is left open";
     EXPECT_FALSE(viewer.PrintJobWindow().Visible());
     EXPECT_FALSE(viewer.printing());
 }
