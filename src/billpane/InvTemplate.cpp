@@ -43,13 +43,23 @@ void InvTemplate::ShowErrorBox(const std::string& message)
 
 void InvTemplate::Form_Load()
 {
+    const core::BusyPointer busy(services());
+    Trapped(LoadingActivity, [this] { SetUpPage(); });
+    Trapped(LoadingActivity, [this] {
+        documents::LoadTemplateFile((folder_ / HandOverFile).string(), Document,
+                                    [this](const std::string& message) { ShowErrorBox(message); });
+    });
+}
+
+void InvTemplate::Form_Activate()
+{
+    // The labels measure their texts in their real fonts only once the window is made, which is
+    // when it first shows: the document is laid out then.
+    if (laidOut_)
+        return;
+    laidOut_ = true;
     {
         const core::BusyPointer busy(services());
-        Trapped(LoadingActivity, [this] { SetUpPage(); });
-        Trapped(LoadingActivity, [this] {
-            documents::LoadTemplateFile((folder_ / HandOverFile).string(), Document,
-                                        [this](const std::string& message) { ShowErrorBox(message); });
-        });
         BuildDocumentScreen();
         Trapped(LoadingActivity, [this] { setCaption(CaptionStart + Document.Name); });
     }

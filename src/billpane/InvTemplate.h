@@ -67,11 +67,13 @@ protected:
 
 private:
     void Form_Load() override;
+    void Form_Activate() override;
     void Form_Unload(int& cancel) override;
     void CmdPrint_Click();
     void ShowDocumentObject(int index);
 
     std::filesystem::path folder_;
+    bool laidOut_ = false;
     std::unique_ptr<CancelForm> printJobWindow_;
 };
 
