@@ -75,7 +75,7 @@ protected:
         document.Objects[3].Visible = ' ';
         document.Objects[4] = DocumentObject("Thank you", 720, 5000);
         document.Objects[4].FontName = "Times New Roman";
-        document.Objects[5] = DocumentObject("Payment due within thirty days of issue.", 1000, 6000, 'C', 2000);
+        document.Objects[5] = DocumentObject("Please pay within thirty days, thank you", 1000, 6000, 'C', 2000);
         return document;
     }
 

@@ -8,7 +8,7 @@ using platform::Stroke;
 
 // The fixture's visible objects as they print: each at its label's place, the hidden note left out.
 const Lines AllPrinted = {"1700,720:Quote",           "7200,1440:1,234.50", "720,2000:1 High Street", "720,2240:Leeds",
-                          "720,5000:Thank you",       "1000,6000:Payment due within thirty days of issue."};
+                          "720,5000:Thank you",       "1000,6000:Please pay within thirty days, thank you"};
 
 class DocumentPrintTest : public DocumentViewerTest {
 protected:

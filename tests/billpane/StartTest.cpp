@@ -33,7 +33,7 @@ TEST_F(DocumentViewerTest, TheHandedOverDocumentShowsWhereItsTextsPrint)
         {3, "Internal note", "Arial", HiddenGrey, PageWhite, 720, 4000},
         {4, "Thank you", "SYSTEM", platform::Black, PageWhite, 720, 5000},
         // 4000 twips of text would start at 0: the label stays at the object's left
-        {5, "Payment due within thirty days of issue.", "Arial", platform::Black, PageWhite, 1000, 6000},
+        {5, "Please pay within thirty days, thank you", "Arial", platform::Black, PageWhite, 1000, 6000},
         {6, "", "SYSTEM", HiddenGrey, PageWhite, 0, 0},
     };
     for (const Shown& want : expected) {
