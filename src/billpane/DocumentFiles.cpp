@@ -7,13 +7,6 @@
 
 namespace billpane {
 
-namespace {
-
-constexpr int LoadMode = 1;
-constexpr int SaveMode = 2;
-
-} // namespace
-
 std::string InvTemplate::SetUpDocumentDialog(int mode)
 {
     CMDialog.filter = "QB Invoice (*.INV)|*.INV|QB Remit (*.REM)|*.REM|QB Letter (*.LET)|*.LET|Text (*.TXT)|*.TXT|All Files (*.*)|*.*";
@@ -34,19 +27,18 @@ std::string InvTemplate::SetUpDocumentDialog(int mode)
 
 bool InvTemplate::LoadOrSaveDocument(int mode)
 {
-    const auto showError = [this](const std::string& message) { ShowErrorBox(message); };
     try {
         const std::string fileName = SetUpDocumentDialog(mode);
         const core::BusyPointer busy(services());
         if (mode == LoadMode) {
-            if (!documents::LoadTemplateFile(fileName, Document, showError))
+            if (!documents::LoadTemplateFile(fileName, Document, setup().ShowError))
                 return false;
             ScrollFrame.setVisible(false);
             BuildDocumentScreen();
             ScrollFrame.setVisible(true);
             return true;
         }
-        return mode == SaveMode && documents::SaveTemplateFile(fileName, Document, showError);
+        return mode == SaveMode && documents::SaveTemplateFile(fileName, Document, setup().ShowError);
     } catch (const std::exception& error) {
         const auto* raised = dynamic_cast<const runtime::Error*>(&error);
         if (raised && raised->number() == runtime::DialogCancelled)

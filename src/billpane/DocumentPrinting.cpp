@@ -62,7 +62,7 @@ bool InvTemplate::PrintDocument()
 {
     const documents::ShownObjectsPrint print{services(),
                                              Printing,
-                                             [this](const std::string& message) { ShowErrorBox(message); },
+                                             setup().ShowError,
                                              [this] { PrintJobWindow().Refresh(); },
                                              [this] { PrintJobWindow().Hide(); },
                                              false,

@@ -28,8 +28,8 @@ InvTemplate::InvTemplate(platform::Services& services, std::filesystem::path fol
       folder_(std::move(folder))
 {
     CmdClose.Click = [this] { this->services().endProgram(); };
-    CmdLoad.Click = [this] { LoadOrSaveDocument(1); };
-    CmdSaveAs.Click = [this] { LoadOrSaveDocument(2); };
+    CmdLoad.Click = [this] { LoadOrSaveDocument(LoadMode); };
+    CmdSaveAs.Click = [this] { LoadOrSaveDocument(SaveMode); };
     CmdPrint.Click = [this] { CmdPrint_Click(); };
     endDesign();
 }
@@ -46,8 +46,7 @@ void InvTemplate::Form_Load()
     const core::BusyPointer busy(services());
     Trapped(LoadingActivity, [this] { SetUpPage(); });
     Trapped(LoadingActivity, [this] {
-        documents::LoadTemplateFile((folder_ / HandOverFile).string(), Document,
-                                    [this](const std::string& message) { ShowErrorBox(message); });
+        documents::LoadTemplateFile((folder_ / HandOverFile).string(), Document, setup().ShowError);
     });
 }
 

@@ -29,6 +29,10 @@ struct ViewerState {
 // laid out where its texts print, with Load and Save As of document files, Print and Close.
 class InvTemplate : private ViewerState, public documents::TemplateCanvas {
 public:
+    // The modes of LoadOrSaveDocument.
+    static constexpr int LoadMode = 1;
+    static constexpr int SaveMode = 2;
+
     explicit InvTemplate(platform::Services& services, std::filesystem::path folder = std::filesystem::current_path());
     ~InvTemplate() override;
 
