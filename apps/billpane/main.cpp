@@ -1,11 +1,9 @@
 #include <memory>
 
-#include "qtgui/PlaceholderForm.h"
+#include "billpane/InvTemplate.h"
 #include "qtgui/ProgramMain.h"
 
 int main(int argc, char** argv)
 {
-    return qtgui::runProgram(argc, argv, [](platform::Services& services) {
-        return std::make_unique<qtgui::PlaceholderForm>(services, "document viewer");
-    });
+    return qtgui::runProgram(argc, argv, [](platform::Services& services) { return std::make_unique<billpane::InvTemplate>(services); });
 }

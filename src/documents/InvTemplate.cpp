@@ -5,16 +5,13 @@
 #include "core/Book.h"
 #include "core/BusyPointer.h"
 #include "core/PrinterSetup.h"
-#include "datafile/TemplateBlock.h"
 #include "documents/DocumentJobs.h"
+#include "documents/TemplateFile.h"
 #include "reports/CancelForm.h"
 #include "reports/ReportDesk.h"
-#include "runtime/AtomicFile.h"
 #include "runtime/Error.h"
 #include "runtime/Number.h"
-#include "runtime/PathText.h"
 #include "runtime/Text.h"
-#include "runtime/TextFile.h"
 
 namespace documents {
 
@@ -116,14 +113,6 @@ void InvTemplate::CmdPrint_Click()
     printJobWindow.ShowJob("Template Test Print", InvoiceTemplateTag);
 }
 
-ShownObjects InvTemplate::ShownLabels()
-{
-    ShownObjects shown;
-    for (const platform::Label& label : ScrnObj.elements())
-        shown[static_cast<std::size_t>(label.Index())] = {label.Caption(), label.Width(), label.Alignment(), label.Left(), label.Top()};
-    return shown;
-}
-
 std::string InvTemplate::SetUpTemplateFileDialog(int mode)
 {
     CMDialog.filter = "QB Templates (*.TPL)|*.TPL|Text (*.TXT)|*.TXT|All Files (*.*)|*.*";
@@ -150,7 +139,7 @@ bool InvTemplate::LoadOrSaveTemplateFile(int mode)
         if (mode == LoadMode)
             return LoadTemplateFile(fileName);
         if (mode == SaveMode)
-            return SaveTemplateFile(fileName);
+            return documents::SaveTemplateFile(fileName, desk_.book().WorkingTemplate, setup().ShowError);
         return true;
     } catch (const std::exception& error) {
         const auto* raised = dynamic_cast<const runtime::Error*>(&error);
@@ -165,14 +154,8 @@ bool InvTemplate::LoadOrSaveTemplateFile(int mode)
 
 bool InvTemplate::LoadTemplateFile(const std::string& fileName)
 {
-    runtime::TextReader file(runtime::pathFromText(fileName));
-    // Read into a record of its own: a file that ends early changes nothing.
-    core::TemplateRecord read;
-    if (!datafile::ReadTemplate(file, read, setup().ShowError)) {
-        ShowError("Unable to Load Template file " + fileName + " : ");
+    if (!documents::LoadTemplateFile(fileName, desk_.book().WorkingTemplate, setup().ShowError))
         return false;
-    }
-    desk_.book().WorkingTemplate = read;
     ScrollFrame.setVisible(false);
     DrawTemplateObjects();
     ScrollFrame.setVisible(true);
@@ -180,15 +163,5 @@ bool InvTemplate::LoadTemplateFile(const std::string& fileName)
     return true;
 }
 
-bool InvTemplate::SaveTemplateFile(const std::string& fileName)
-{
-    runtime::AtomicFile file(runtime::pathFromText(fileName));
-    if (!datafile::WriteTemplate(file.writer(), desk_.book().WorkingTemplate, setup().ShowError)) {
-        ShowError("Unable to Save File As " + fileName + " : ");
-        return false;
-    }
-    file.commit();
-    return true;
-}
 
 } // namespace documents

@@ -30,9 +30,6 @@ public:
     // answers whether it did. A failed load changes nothing.
     bool LoadOrSaveTemplateFile(int mode);
 
-    // The labels as the page shows them, which the test print prints.
-    ShownObjects ShownLabels();
-
     // The window's common dialog, which keeps its settings between uses.
     platform::FileDialog CMDialog;
 
@@ -42,7 +39,6 @@ private:
     void Form_Unload(int& cancel) override;
     void CmdPrint_Click();
     bool LoadTemplateFile(const std::string& fileName);
-    bool SaveTemplateFile(const std::string& fileName);
     // The number of the stored template being edited; 0 when none is.
     int TemplateNumber();
 

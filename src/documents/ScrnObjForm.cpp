@@ -267,6 +267,7 @@ void ScrnObjForm::CmdOK_Click()
         platform::Label& label = canvas_.ScrnObj[n];
         label.setFontName(object.FontName);
         TemplateCanvas::ApplyObjectLook(label, object, isViewerCopy() ? HiddenGrey : ButtonFace);
+        canvas_.ObjectRestyled(n);
         Hide();
     } catch (const std::exception& error) {
         canvas_.ShowError("Error while saving object : " + std::string(error.what()));

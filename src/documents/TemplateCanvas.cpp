@@ -283,6 +283,13 @@ void TemplateCanvas::ScrollSide_Change()
 
 void TemplateCanvas::DrawTemplateObjects()
 {
+    DrawMargins();
+    for (int i = 0; i < ObjectCount; ++i)
+        Trapped(DrawingActivity, [&] { DrawObject(i); });
+}
+
+void TemplateCanvas::DrawMargins()
+{
     const core::TemplateRecord& tmpl = record();
     const double width = ScrollFrame.Width();
     const double height = ScrollFrame.Height();
@@ -295,8 +302,6 @@ void TemplateCanvas::DrawTemplateObjects()
         ScrollSide.setValue(tmpl.SideMargin);
         ScrollTop.setValue(tmpl.TopMargin);
     });
-    for (int i = 0; i < ObjectCount; ++i)
-        Trapped(DrawingActivity, [&] { DrawObject(i); });
 }
 
 void TemplateCanvas::DrawObject(int index)
@@ -335,6 +340,14 @@ void TemplateCanvas::ApplyObjectLook(platform::Label& label, const core::Templat
     label.setBackColor(core::IsFlagOn(object.Boxed) ? BoxedShade : PageWhite);
 }
 
+ShownObjects TemplateCanvas::ShownLabels()
+{
+    ShownObjects shown;
+    for (const platform::Label& label : ScrnObj.elements())
+        shown[static_cast<std::size_t>(label.Index())] = {label.Caption(), label.Width(), label.Alignment(), label.Left(), label.Top()};
+    return shown;
+}
+
 void TemplateCanvas::ScrnObj_MouseDown(int index, double x, double y)
 {
     dragged_ = index;
@@ -363,15 +376,13 @@ void TemplateCanvas::ScrnObj_DragDrop(int index, platform::Control& source, doub
 
 void TemplateCanvas::DropDragged(platform::Control& source, double left, double top)
 {
-    const double movedX = left - source.Left();
-    const double movedY = top - source.Top();
     source.Move(left, top);
     if (dragged_ >= 0)
-        ObjectDropped(dragged_, movedX, movedY);
+        ObjectDropped(dragged_);
     dragged_ = -1;
 }
 
-void TemplateCanvas::ObjectDropped(int index, double, double)
+void TemplateCanvas::ObjectDropped(int index)
 {
     core::TemplateObject& object = record().Objects[static_cast<std::size_t>(index)];
     object.Left = static_cast<float>(ScrnObj[index].Left());

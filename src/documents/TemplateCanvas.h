@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/TemplateRecord.h"
+#include "documents/TemplatePrint.h"
 #include "platform/ControlArray.h"
 #include "platform/Controls.h"
 
@@ -65,6 +66,11 @@ public:
     void SetUpPage();
     // Shows the record on the page: margin frame, margin bars and every object's label.
     void DrawTemplateObjects();
+    // An object dialog's OK changed object i and its label. The viewer places the label afresh,
+    // as reading the document back would show it; the designer's label already stands right.
+    virtual void ObjectRestyled(int /*index*/) {}
+    // The labels as the page shows them, which a print of the shown objects prints.
+    ShownObjects ShownLabels();
     // Fills the properties dialog with one object's font, size, styles, visibility, box and
     // alignment.
     void ShowObjectDetails(const core::TemplateObject& object);
@@ -106,13 +112,14 @@ public:
 protected:
     // The record is to be shown afresh: the designer draws it; the viewer builds its own screen.
     virtual void LblWhatTemplate_Change() { DrawTemplateObjects(); }
-    // A dragged object landed: its label moved by (movedX, movedY). The designer stores the
-    // label's place as the object's.
-    virtual void ObjectDropped(int index, double movedX, double movedY);
+    // A dragged object's label landed. The designer stores the label's place as the object's.
+    virtual void ObjectDropped(int index);
     // Whether a press on the bare page shows the guide lines.
     virtual bool HasGuideLines() const { return true; }
 
     void Form_Resize() override;
+    // Places the margin frame and sets the margin bars from the record's margins.
+    void DrawMargins();
     // Gives the focus to CmdClose when the window shows.
     void FocusClose();
     // Runs one step of a drawing, reporting a failure under `activity` and going on.

@@ -71,21 +71,28 @@ private:
     std::string step_;
 };
 
-// The first visible object whose font the printer refuses, after its message; -1 when all fit.
-int FindUnsuitableFont(reports::ReportDesk& desk, const core::TemplateRecord& tmpl, const ShownObjects* shown)
+// The first visible object whose font the printer refuses; -1 when all fit.
+int FindUnsuitableFont(platform::Printer& printer, const core::TemplateRecord& tmpl)
 {
     for (int i = 0; i < core::TemplateObjectCount; ++i) {
         const core::TemplateObject& object = tmpl.Objects[static_cast<std::size_t>(i)];
-        if (!core::IsFlagOn(object.Visible) || reports::TrySetPrinterFont(desk.services().printer(), object.FontName))
-            continue;
-        const std::string& text = shown ? (*shown)[static_cast<std::size_t>(i)].Caption : object.Text;
-        desk.book().messages.ShowErrorBox("The object '" + text + "' has the following font specified : '" +
-                                          object.FontName +
-                                          "'. This is not a suitable font for your printer. Choose another font "
-                                          "for this object and try again");
-        return i;
+        if (core::IsFlagOn(object.Visible) && !reports::TrySetPrinterFont(printer, object.FontName))
+            return i;
     }
     return -1;
+}
+
+std::string UnsuitableFontMessage(const std::string& text, const std::string& fontName)
+{
+    return "The object '" + text + "' has the following font specified : '" + fontName +
+           "'. This is not a suitable font for your printer. Choose another font for this object and try again";
+}
+
+std::string PrintFailureMessage(std::string_view what, const std::string& object, const std::string& step,
+                                const std::string& description)
+{
+    return "Error while printing " + std::string(what) + ", object (" + object + "), nature of problem : (" + step +
+           ")  : " + description;
 }
 
 // The end of a print that started nothing on the printer.
@@ -106,11 +113,10 @@ void EndPrint(reports::ReportDesk& desk)
     core::SetMousePointer(desk.services(), core::DefaultPointer);
 }
 
-bool FailPrint(reports::ReportDesk& desk, std::string_view what, const std::string& object, const std::string& step,
+bool FailPrint(reports::ReportDesk& desk, const std::string& object, const std::string& step,
                const std::string& description)
 {
-    desk.book().messages.ShowErrorBox("Error while printing " + std::string(what) + ", object (" + object +
-                                      "), nature of problem : (" + step + ")  : " + description);
+    desk.book().messages.ShowErrorBox(PrintFailureMessage("Invoice", object, step, description));
     EndPrint(desk);
     return false;
 }
@@ -136,18 +142,32 @@ char ShownAlignment(int alignment)
 
 } // namespace
 
-bool PrintTemplateSample(reports::ReportDesk& desk, const ShownObjects& shown)
+bool PrintShownObjects(const ShownObjectsPrint& print, const core::TemplateRecord& tmpl, const ShownObjects& shown)
 {
-    StartPrint(desk);
-    const core::TemplateRecord& tmpl = desk.book().WorkingTemplate;
-    if (FindUnsuitableFont(desk, tmpl, &shown) >= 0)
-        return AbandonPrint(desk);
-    platform::Printer& printer = desk.services().printer();
+    platform::Services& services = print.Services;
+    const auto finish = [&](bool endDocument) {
+        print.Printing = false;
+        if (endDocument)
+            services.printer().EndDoc();
+        print.HideJobWindow();
+        core::SetMousePointer(services, core::DefaultPointer);
+    };
+    core::SetMousePointer(services, core::HourglassPointer);
+    print.Printing = true;
+    print.RefreshJobWindow();
+    const int refused = FindUnsuitableFont(services.printer(), tmpl);
+    if (refused >= 0) {
+        print.ShowError(UnsuitableFontMessage(shown[static_cast<std::size_t>(refused)].Caption,
+                                              tmpl.Objects[static_cast<std::size_t>(refused)].FontName));
+        finish(print.EndDocumentAfterFontFailure);
+        return false;
+    }
+    platform::Printer& printer = services.printer();
     PrintSteps steps(printer);
     std::string caption;
     try {
         const PrintableWindow window = ComputeWindow(printer, tmpl);
-        core::SetMousePointer(desk.services(), core::DefaultPointer);
+        core::SetMousePointer(services, core::DefaultPointer);
         for (int i = 0; i < core::TemplateObjectCount; ++i) {
             const core::TemplateObject& object = tmpl.Objects[static_cast<std::size_t>(i)];
             const ShownObject& screen = shown[static_cast<std::size_t>(i)];
@@ -159,16 +179,29 @@ bool PrintTemplateSample(reports::ReportDesk& desk, const ShownObjects& shown)
                                              screen.Left, screen.Top, core::IsFlagOn(object.Boxed)});
                 });
             }
-            if (!KeepPrinting(desk))
+            services.doEvents();
+            if (!print.Printing)
                 break;
         }
-        printer.rectangle(window.Left, window.Top, window.Right, window.Bottom);
+        if (print.DrawFrame)
+            printer.rectangle(window.Left, window.Top, window.Right, window.Bottom);
     } catch (const std::exception& error) {
-        return FailPrint(desk, "Template", caption, steps.step(), error.what());
+        print.ShowError(PrintFailureMessage("Template", caption, steps.step(), error.what()));
+        finish(true);
+        return false;
     }
-    core::SetMousePointer(desk.services(), core::HourglassPointer);
-    EndPrint(desk);
+    core::SetMousePointer(services, core::HourglassPointer);
+    finish(true);
     return true;
+}
+
+bool PrintTemplateSample(reports::ReportDesk& desk, const ShownObjects& shown)
+{
+    reports::CancelForm& jobWindow = desk.PrintJobWindow();
+    return PrintShownObjects({desk.services(), desk.PrintingInProgress,
+                              [&desk](const std::string& message) { desk.book().messages.ShowErrorBox(message); },
+                              [&jobWindow] { jobWindow.Refresh(); }, [&jobWindow] { jobWindow.Hide(); }},
+                             desk.book().WorkingTemplate, shown);
 }
 
 bool PrintTemplateDocument(reports::ReportDesk& desk, std::int16_t id, int templateNumber)
@@ -180,8 +213,12 @@ bool PrintTemplateDocument(reports::ReportDesk& desk, std::int16_t id, int templ
     book.WorkingTemplate = book.Templates[static_cast<std::size_t>(templateNumber)];
     StartPrint(desk);
     core::TemplateRecord& tmpl = book.WorkingTemplate;
-    if (FindUnsuitableFont(desk, tmpl, nullptr) >= 0)
+    const int refused = FindUnsuitableFont(desk.services().printer(), tmpl);
+    if (refused >= 0) {
+        const core::TemplateObject& object = tmpl.Objects[static_cast<std::size_t>(refused)];
+        book.messages.ShowErrorBox(UnsuitableFontMessage(object.Text, object.FontName));
         return AbandonPrint(desk);
+    }
     bool anyVisible = false;
     for (int i = 0; i < core::TemplateObjectCount; ++i)
         anyVisible = anyVisible || core::IsFlagOn(tmpl.Objects[static_cast<std::size_t>(i)].Visible);
@@ -212,7 +249,7 @@ bool PrintTemplateDocument(reports::ReportDesk& desk, std::int16_t id, int templ
                 break;
         }
     } catch (const std::exception& error) {
-        return FailPrint(desk, "Invoice", text, steps.step(), error.what());
+        return FailPrint(desk, text, steps.step(), error.what());
     }
     core::SetMousePointer(desk.services(), core::HourglassPointer);
     EndPrint(desk);

@@ -2,9 +2,14 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/TemplateRecord.h"
+
+namespace platform {
+class Services;
+}
 
 namespace reports {
 class ReportDesk;
@@ -22,6 +27,25 @@ struct ShownObject {
     double Top = 0;
 };
 using ShownObjects = std::array<ShownObject, core::TemplateObjectCount>;
+
+// What a print of shown objects needs of the program running it: its printing flag (the
+// print-job window's Cancel clears it), its error box and its print-job window.
+struct ShownObjectsPrint {
+    platform::Services& Services;
+    bool& Printing;
+    std::function<void(const std::string&)> ShowError;
+    std::function<void()> RefreshJobWindow;
+    std::function<void()> HideJobWindow;
+    // The designer's test print frames the printable area; the viewer's print does not.
+    bool DrawFrame = true;
+    // The viewer ends the printer document after a font the printer refuses.
+    bool EndDocumentAfterFontFailure = false;
+};
+
+// Prints the visible objects of `tmpl` that lie in the printable area as `shown` shows them, at
+// the template's places and fonts. Runs inside the print-job window. False after a font the
+// printer refuses or a printer error, each with its message.
+bool PrintShownObjects(const ShownObjectsPrint& print, const core::TemplateRecord& tmpl, const ShownObjects& shown);
 
 // The test print of the book's working template: the shown objects at the template's fonts, and
 // the frame of the printable area. Runs inside the print-job window. False after a font the

@@ -86,8 +86,12 @@ void TextForm::CmdOK_Click()
     if (label.Alignment() == platform::RightJustify) {
         const std::int32_t newRight = runtime::toInt32(label.Left() + label.Width());
         label.setLeft(label.Left() + (oldRight - newRight));
-        object.Left = static_cast<float>(label.Left());
+        // The viewer's label stands where the text prints, not at the object's place, which the
+        // new text leaves as it was.
+        if (!isViewerCopy())
+            object.Left = static_cast<float>(label.Left());
     }
+    canvas_.ObjectRestyled(n);
     Hide();
 }
 

@@ -6,10 +6,26 @@
 #include "QtTestApplication.h"
 #include "support/TempFolder.h"
 #include "qtgui/FormPeers.h"
-#include "qtgui/PlaceholderForm.h"
 #include "qtgui/QtServices.h"
+#include "platform/Controls.h"
 
 namespace {
+
+// A window with a Close button, which Escape presses too; Close unloads the window.
+class ClosableForm : public platform::Form {
+public:
+    ClosableForm(platform::Services& services, const std::string& name) : Form(services, name)
+    {
+        Move(0, 0, 5400, 2400);
+        CmdClose.Move(3960, 1320, 1095, 375);
+        CmdClose.setCaption("Close");
+        CmdClose.setCancel(true);
+        CmdClose.Click = [this] { Unload(); };
+        endDesign();
+    }
+
+    platform::CommandButton CmdClose{*this, "CmdClose"};
+};
 
 class ProgramEndTest : public testing::Test {
 protected:
@@ -17,8 +33,8 @@ protected:
     TempFolder folder;
     qtgui::QtServices services{qtgui::QtServices::Options{folder.path() / "out.pdf"}};
     qtgui::FormPeers windows{services};
-    qtgui::PlaceholderForm main{services, "main"};
-    qtgui::PlaceholderForm dialog{services, "dialog"};
+    ClosableForm main{services, "main"};
+    ClosableForm dialog{services, "dialog"};
     int ended = 0;
 
     void SetUp() override

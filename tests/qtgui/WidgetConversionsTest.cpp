@@ -3,10 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "QtTestApplication.h"
-#include "support/TempFolder.h"
-#include "qtgui/FormPeers.h"
-#include "qtgui/PlaceholderForm.h"
-#include "qtgui/QtServices.h"
 #include "qtgui/WidgetColours.h"
 #include "qtgui/WidgetFonts.h"
 #include "qtgui/WidgetKeys.h"
@@ -87,26 +83,6 @@ TEST(WidgetConversions, TheSystemsFontNamesFindAnInstalledFace)
     }
     const QString arial = QFontInfo(qtgui::toQFont(platform::Font{"ARIAL", 10, false, false, false})).family();
     EXPECT_TRUE(arial == QStringLiteral("Liberation Sans") || arial == QStringLiteral("DejaVu Sans")) << arial.toStdString();
-}
-
-TEST(PlaceholderWindow, ItsCloseButtonUnloadsItAndSoEndsTheProgram)
-{
-    qtTestApplication();
-    TempFolder folder;
-    qtgui::QtServices services{qtgui::QtServices::Options{folder.path() / "out.pdf"}};
-    qtgui::FormPeers windows(services);
-    qtgui::PlaceholderForm form(services, "main");
-    int ended = 0;
-    QObject::connect(&windows, &qtgui::FormPeers::lastWindowClosed, [&ended] { ++ended; });
-    form.Show();
-    EXPECT_EQ(form.Caption(), "Quillbook 2000-32");
-    EXPECT_EQ(form.LabelMessage.Caption(), "The main window is still to come.");
-    form.userKeyDown(platform::KeyEscape);
-    EXPECT_FALSE(form.isLoaded());
-    // The end is decided after the events of the moment.
-    EXPECT_EQ(ended, 0);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(ended, 1);
 }
 
 } // namespace
