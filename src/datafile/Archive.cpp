@@ -22,10 +22,6 @@ namespace datafile {
 
 namespace {
 
-constexpr std::size_t LineBreakSize = 2;
-// Enough for the two head lines but for an unusually long company name, which makes more room.
-constexpr std::size_t ArchiveHeadRoom = 256;
-
 // One bank account's share of the start-balance change of a run.
 struct BankAdjustment {
     std::string Code;
@@ -109,21 +105,15 @@ bool ArchiveTransactions(const std::filesystem::path& path, const std::string& f
     try {
         std::vector<BankAdjustment> adjustments = bankAdjustments(book);
         runtime::AtomicFile file(path);
-        // The lines are gathered and written in one go: an archive can hold the whole book. Room for
-        // all of them is made at once, as growing a text of megabytes step by step costs more in
-        // fresh memory than the rest of the archive.
-        core::Ledger& ledger = book.ledger;
-        std::size_t roomNeeded = ArchiveHeadRoom;
-        for (int record = 1; record <= ledger.Transactions.UpperBound(); ++record)
-            roomNeeded += ledger.Transactions.Line(record).size() + LineBreakSize;
+        // The lines are gathered and written in one go: an archive can hold the whole book.
         std::string text;
-        text.reserve(roomNeeded);
         const auto addLine = [&text](std::string_view line) { text.append(line).append("\r\n"); };
         addLine(std::string("[ARCHIVE FILE - ") + core::ProductTitle + "]");
         addLine("<ARC> " + fromText + " - " + toText + " " + runtime::rtrim(book.company.CompanyName.str()) + " ("
                 + runtime::format(book.services().now(), "dd/Mmm/yyyy hh:mm:ss") + ")");
         const std::string fromKey = runtime::padRight(ArchiveDateKey(fromText), 8);
         const std::string toKey = runtime::padRight(ArchiveDateKey(toText), 8);
+        core::Ledger& ledger = book.ledger;
         std::vector<int> archived;
         const int start = ledger.DateIndex.FindIndexLowerBound(fromKey);
         for (int position = start; position >= 1 && position <= ledger.DateIndex.UpperBound(); ++position) {
