@@ -38,11 +38,7 @@ public:
         writeList(sections::StandingOrders, book_.codes.ListSTOs);
         const core::TransactionTable& table = book_.ledger.Transactions;
         out_.writeLine(sections::Transactions);
-        std::size_t recordsSize = 0;
-        for (int i = 1; i <= table.UpperBound(); ++i)
-            recordsSize += table.Line(i).size() + LineBreakSize;
         std::string records;
-        records.reserve(recordsSize);
         for (int i = 1; i <= table.UpperBound(); ++i)
             addLine(records, table.Line(i));
         out_.write(records);
@@ -106,18 +102,13 @@ private:
     }
 
     // The long sections (a full book has tens of thousands of records and index entries) are
-    // gathered into one text, its room made at once, and written in one go: growing a text of
-    // megabytes step by step costs more in fresh memory than all the rest of the save.
-    static constexpr std::size_t LineBreakSize = 2;
+    // gathered into one text and written in one go.
     static void addLine(std::string& text, std::string_view line) { text.append(line).append("\r\n"); }
 
     void writeIndex(std::string_view head, const core::TransactionIndex& index)
     {
         out_.writeLine(head);
-        // A key, a blank, a record number of at most five digits and the line break.
-        constexpr std::size_t EntryLineSize = core::IndexKeyWidth + 1 + 5 + LineBreakSize;
         std::string entries;
-        entries.reserve(index.entries().size() * EntryLineSize);
         for (const core::IndexEntry& entry : index.entries()) {
             entries.append(core::KeyText(entry.Key)).append(" ");
             addLine(entries, runtime::signedText(entry.RecordNumber));
