@@ -9,6 +9,7 @@
 #include "core/FilterMatch.h"
 #include "core/IndexOperations.h"
 #include "core/RecordField.h"
+#include "core/TransactionRecord.h"
 
 namespace core {
 
@@ -72,6 +73,33 @@ bool AddTransactionLines(Book& book, std::shared_ptr<const void> textKeeper, con
         ledger.Window().UpdateMenuState();
     }
     return true;
+}
+
+void NewTransactionLines::Reserve(std::size_t lines)
+{
+    text_->reserve(lines * RecordFixedLength);
+    lineEnds_.reserve(lines);
+}
+
+void NewTransactionLines::Add(std::string_view line)
+{
+    *text_ += line;
+    lineEnds_.push_back(text_->size());
+}
+
+bool NewTransactionLines::AddTo(Book& book)
+{
+    std::vector<std::string_view> lines;
+    lines.reserve(lineEnds_.size());
+    std::size_t lineStart = 0;
+    for (const std::size_t lineEnd : lineEnds_) {
+        lines.push_back(std::string_view(*text_).substr(lineStart, lineEnd - lineStart));
+        lineStart = lineEnd;
+    }
+    const bool added = AddTransactionLines(book, std::move(text_), lines);
+    text_ = std::make_shared<std::string>();
+    lineEnds_.clear();
+    return added;
 }
 
 } // namespace core

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -14,5 +16,22 @@ class Book;
 // insert per line. The lines lie in text that `textKeeper` keeps; an empty table takes them as
 // they lie, without a copy. False, and nothing added, when they do not all fit the table.
 bool AddTransactionLines(Book& book, std::shared_ptr<const void> textKeeper, const std::vector<std::string_view>& lines);
+
+// The lines of new transactions, gathered one after another into one text as they are assembled,
+// then added together by AddTransactionLines.
+class NewTransactionLines {
+public:
+    std::size_t size() const { return lineEnds_.size(); }
+    // Room for this many lines without a tail, made at once: growing a large text piece by piece
+    // costs far more than the copying.
+    void Reserve(std::size_t lines);
+    void Add(std::string_view line);
+    // Adds them all to the book (false, and nothing added, when they do not fit) and starts afresh.
+    bool AddTo(Book& book);
+
+private:
+    std::shared_ptr<std::string> text_ = std::make_shared<std::string>();
+    std::vector<std::size_t> lineEnds_;
+};
 
 } // namespace core

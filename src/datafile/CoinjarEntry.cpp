@@ -7,6 +7,7 @@
 #include "core/ListSearch.h"
 #include "core/StandingOrderLine.h"
 #include "core/TransactionEdits.h"
+#include "core/TransactionLinesAdd.h"
 #include "runtime/Date.h"
 #include "runtime/Text.h"
 
@@ -135,7 +136,8 @@ CoinjarEntryKind ParseCoinjar4Line(core::Book& book, std::string entry, core::Tr
     return standingOrder ? StandingOrderEntry : TransactionEntry;
 }
 
-void AddCoinjarEntry(core::Book& book, core::TransactionFields& fields, bool standingOrder)
+void AddCoinjarEntry(core::Book& book, core::TransactionFields& fields, bool standingOrder,
+                     core::NewTransactionLines& added)
 {
     if (standingOrder) {
         std::string secondBank;
@@ -143,13 +145,16 @@ void AddCoinjarEntry(core::Book& book, core::TransactionFields& fields, bool sta
             core::AddStandingOrderLine(book, *line);
         return;
     }
-    if (book.ledger.Transactions.IsFull()) {
+    if (book.ledger.Transactions.UpperBound() + static_cast<int>(added.size()) >=
+        core::TransactionTable::MaxTransactions) {
         core::ShowTransactionTableFull(book);
         throw CoinjarImportStopped();
     }
     // An entry has no splits: no tail of an earlier parse may follow it.
     book.SplitTail.clear();
-    core::AddTransaction(book, fields);
+    // The entry took its number when it was decoded; a refused line keeps it taken.
+    if (const std::optional<std::string> line = core::AssembleTransactionRecord(book, fields))
+        added.Add(*line);
 }
 
 } // namespace datafile

@@ -7,6 +7,7 @@
 
 namespace core {
 class Book;
+class NewTransactionLines;
 }
 
 // One entry line of a Coinjar file (a standing order or a transaction) into transaction fields.
@@ -34,8 +35,10 @@ bool LacksEntryMarkers(std::string_view line);
 // CoinjarImportAbandoned.
 bool ParseCoinjar43Line(core::Book& book, std::string entry, core::TransactionFields& fields);
 CoinjarEntryKind ParseCoinjar4Line(core::Book& book, std::string entry, core::TransactionFields& fields);
-// A decoded entry into the book: a standing order (no second bank) or a transaction. A full
-// transaction table raises CoinjarImportStopped after its message; other refusals pass.
-void AddCoinjarEntry(core::Book& book, core::TransactionFields& fields, bool standingOrder);
+// A decoded entry into the book: a standing order (no second bank) at once, or a transaction's line
+// into `added`, which the import adds to the book at its end. A transaction table that the lines
+// would overfill raises CoinjarImportStopped after its message; other refusals pass.
+void AddCoinjarEntry(core::Book& book, core::TransactionFields& fields, bool standingOrder,
+                     core::NewTransactionLines& added);
 
 } // namespace datafile

@@ -7,6 +7,7 @@
 #include "core/CodeLines.h"
 #include "core/CodeTableEdits.h"
 #include "core/ListSearch.h"
+#include "core/TransactionLinesAdd.h"
 #include "datafile/BookSnapshot.h"
 #include "datafile/CoinjarEntry.h"
 #include "datafile/ExchangeFileReading.h"
@@ -168,7 +169,7 @@ bool CoinjarFile::ReadCoinjarCodeLines(core::Book& book, core::CodeKind kind)
     return true;
 }
 
-bool CoinjarFile::ReadCoinjarEntryLines(core::Book& book, const std::string& heading)
+bool CoinjarFile::ReadCoinjarEntryLines(core::Book& book, const std::string& heading, core::NewTransactionLines& added)
 {
     const bool standingOrders = heading == "Standi";
     while (!atEnd()) {
@@ -177,7 +178,7 @@ bool CoinjarFile::ReadCoinjarEntryLines(core::Book& book, const std::string& hea
             break;
         core::TransactionFields fields;
         if (ParseCoinjar43Line(book, (standingOrders ? "JAN-90" : runtime::padRight(heading, 6)) + " " + line, fields))
-            AddCoinjarEntry(book, fields, standingOrders);
+            AddCoinjarEntry(book, fields, standingOrders, added);
     }
     return true;
 }
@@ -224,6 +225,8 @@ bool ImportCoinjar4File(core::Book& book, const std::filesystem::path& path, con
                     importCode(book, core::CodeKind::Vat, vat);
             }
             std::string heading = runtime::space(6);
+            core::NewTransactionLines added;
+            added.Reserve(file.lineCount());
             while (choices.Transactions && !file.atEnd()) {
                 const std::string& line = file.readLine();
                 const std::string start = runtime::rtrim(runtime::left(line, 3));
@@ -238,8 +241,9 @@ bool ImportCoinjar4File(core::Book& book, const std::filesystem::path& path, con
                 core::TransactionFields fields;
                 const CoinjarEntryKind kind = ParseCoinjar4Line(book, heading + " " + line, fields);
                 if (kind != RefusedEntry)
-                    AddCoinjarEntry(book, fields, kind == StandingOrderEntry);
+                    AddCoinjarEntry(book, fields, kind == StandingOrderEntry, added);
             }
+            added.AddTo(book);
             return true;
         } catch (const CoinjarImportStopped&) {
             throw;
@@ -289,12 +293,15 @@ bool ImportCoinjar43File(core::Book& book, const std::filesystem::path& path, co
                 return true;
             if (!file.FindCoinjarSection("Standard Entries"))
                 return stop("Importing CJ4 File - No Standard Entries section");
-            if (!file.ReadCoinjarEntryLines(book, "Standi"))
+            core::NewTransactionLines added;
+            added.Reserve(file.lineCount());
+            if (!file.ReadCoinjarEntryLines(book, "Standi", added))
                 return stop("Failed to import Standard Entries");
             for (std::string heading = file.FindNextMonthHeading(); heading != "*ERROR";
                  heading = file.FindNextMonthHeading())
-                if (!file.ReadCoinjarEntryLines(book, heading))
+                if (!file.ReadCoinjarEntryLines(book, heading, added))
                     return stop("Failed to import transactions for month" + heading);
+            added.AddTo(book);
             return true;
         } catch (const CoinjarImportStopped&) {
             throw;

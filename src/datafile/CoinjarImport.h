@@ -8,6 +8,7 @@
 
 namespace core {
 class Book;
+class NewTransactionLines;
 }
 
 // Bringing the codes, standing orders and transactions of a Coinjar file into the open book. Both
@@ -30,6 +31,7 @@ class CoinjarFile {
 public:
     explicit CoinjarFile(const std::filesystem::path& path);
     bool atEnd() const { return next_ >= lines_.size(); }
+    std::size_t lineCount() const { return lines_.size(); }
     // The next line; past the end raises "Input past end of file".
     const std::string& readLine();
 
@@ -40,8 +42,8 @@ public:
     // code of its kind.
     bool ReadCoinjarCodeLines(core::Book& book, core::CodeKind kind);
     // Reads one block of "CJ4/3" entry lines up to and including the first blank line; "Standi"
-    // marks the standing orders.
-    bool ReadCoinjarEntryLines(core::Book& book, const std::string& heading);
+    // marks the standing orders. Transactions gather in `added` (see AddCoinjarEntry).
+    bool ReadCoinjarEntryLines(core::Book& book, const std::string& heading, core::NewTransactionLines& added);
     // The first six characters of the next month heading; "*ERROR" at the end of the file.
     std::string FindNextMonthHeading();
 

@@ -104,8 +104,12 @@ std::filesystem::path copyPathOf(const std::filesystem::path& path, const char* 
     return runtime::pathFromText(runtime::left(text, text.size() < 3 ? 0 : text.size() - 3) + extension);
 }
 
-void copyFile(const std::filesystem::path& from, const std::filesystem::path& to)
+// The old file's bytes kept under the copy's name. A hard link keeps them without copying: the
+// converted file is written beside the original and renamed over it, so the linked bytes stay.
+void keepOldFile(const std::filesystem::path& from, const std::filesystem::path& to)
 {
+    if (runtime::ReplaceWithHardLink(from, to))
+        return;
     std::ifstream in(from, std::ios::binary | std::ios::ate);
     const std::streamoff size = in.tellg();
     std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(size, 0)), '\0');
@@ -201,7 +205,7 @@ bool convert(const OlderVersion& version, const std::filesystem::path& path, run
         showPlainBox(services, "Converting your data to Year 2000 format\rThis may take some time.......\r\r"
                                "Press ENTER to begin the conversion");
         core::BusyPointer busy(services);
-        copyFile(path, copyPathOf(path, version.extension));
+        keepOldFile(path, copyPathOf(path, version.extension));
         ConvertedBook convertedBook(*contents, book, window);
         if (!convertedBook.save(path))
             return false;

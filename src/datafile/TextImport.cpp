@@ -139,11 +139,8 @@ bool ImportTransactions(core::Book& book, const ImportRecords& records)
     const core::BusyPointer busy(book.services());
     // The file names no splits: every record is assembled without a tail.
     book.SplitTail.clear();
-    // The lines go into one text, which the table takes whole.
-    auto text = std::make_shared<std::string>();
-    text->reserve(records.size() * (core::RecordFixedLength + 1));
-    std::vector<std::size_t> lineEnds;
-    lineEnds.reserve(records.size());
+    core::NewTransactionLines added;
+    added.Reserve(records.size());
     core::TransactionFields fields;
     for (std::size_t r = 0; r < records.size(); ++r) {
         readTransactionItems(records[r], fields);
@@ -155,17 +152,9 @@ bool ImportTransactions(core::Book& book, const ImportRecords& records)
             book.counters.TransactionNumberCounter = counterBefore;
             continue;
         }
-        *text += *line;
-        lineEnds.push_back(text->size());
+        added.Add(*line);
     }
-    std::vector<std::string_view> lines;
-    lines.reserve(lineEnds.size());
-    std::size_t lineStart = 0;
-    for (const std::size_t lineEnd : lineEnds) {
-        lines.push_back(std::string_view(*text).substr(lineStart, lineEnd - lineStart));
-        lineStart = lineEnd;
-    }
-    core::AddTransactionLines(book, std::move(text), lines);
+    added.AddTo(book);
     return true;
 }
 

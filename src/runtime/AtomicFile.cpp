@@ -116,4 +116,27 @@ void AtomicFile::commit()
     syncToDisk(folder.empty() ? fs::path(".") : folder, O_DIRECTORY);
 }
 
+bool ReplaceWithHardLink(const std::filesystem::path& from, const std::filesystem::path& to)
+{
+    fs::path link;
+    try {
+        link = createTemporaryBeside(to);
+    } catch (const Error&) {
+        return false;
+    }
+    std::error_code ec;
+    fs::remove(link, ec);
+    fs::create_hard_link(from, link, ec);
+    if (!ec)
+        fs::rename(link, to, ec);
+    // Renaming a link over its own file leaves the link in place, so it goes either way.
+    std::error_code ignored;
+    fs::remove(link, ignored);
+    if (ec)
+        return false;
+    const fs::path folder = to.parent_path();
+    syncToDisk(folder.empty() ? fs::path(".") : folder, O_DIRECTORY);
+    return true;
+}
+
 } // namespace runtime

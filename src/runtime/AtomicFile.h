@@ -28,4 +28,9 @@ private:
     bool committed_ = false;
 };
 
+// Gives the bytes of `from` a second name, `to`, in place of any file there: a hard link made beside
+// `to` and renamed over it, so no bytes are copied or synced. False, with nothing changed, where
+// the link or the rename cannot be made (another file system, a folder named `to`).
+bool ReplaceWithHardLink(const std::filesystem::path& from, const std::filesystem::path& to);
+
 } // namespace runtime

@@ -1,7 +1,5 @@
 #include "LedgerTest.h"
 
-#include <memory>
-
 #include "core/TransactionLinesAdd.h"
 
 namespace {
@@ -51,16 +49,10 @@ protected:
 
     bool addTogether(std::span<const Txn> txns)
     {
-        auto text = std::make_shared<std::string>();
-        std::vector<std::size_t> ends;
-        for (const Txn& txn : txns) {
-            *text += line(txn);
-            ends.push_back(text->size());
-        }
-        std::vector<std::string_view> lines;
-        for (std::size_t i = 0, start = 0; i < ends.size(); start = ends[i++])
-            lines.push_back(std::string_view(*text).substr(start, ends[i] - start));
-        return core::AddTransactionLines(book, std::move(text), lines);
+        core::NewTransactionLines lines;
+        for (const Txn& txn : txns)
+            lines.Add(line(txn));
+        return lines.AddTo(book);
     }
 
     LedgerState state() const

@@ -208,6 +208,18 @@ TEST_F(OlderDataFileTest, AFailedConversionLeavesBookAndOldFileAsTheyWere)
     EXPECT_EQ(book.CurrentDataFilePath, Company);
 }
 
+TEST_F(OlderDataFileTest, TheCopyKeepsTheOldBytesAfterTheConvertedFileIsSavedOverTheOriginal)
+{
+    const auto path = copyOf("v3.QBD");
+    const std::string oldBytes = readBytes(path);
+    writeBytes(folder / "v3.qb3", "an earlier copy\r\n");
+    answerBoxes(5);
+    ASSERT_TRUE(load(path));
+
+    EXPECT_EQ(readBytes(folder / "v3.qb3"), oldBytes);
+    EXPECT_EQ(readBytes(path), readBytes(Older / "v3-converted.QBD"));
+}
+
 TEST_F(OlderDataFileTest, ConvertedFilesEqualTheirCurrentFormByteForByte)
 {
     // The v2 book keeps the templates a new book holds; v3 brings its own.

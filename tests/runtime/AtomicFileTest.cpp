@@ -130,3 +130,33 @@ TEST(AtomicFile, ReplacedFileKeepsItsPermissions)
     }
     EXPECT_EQ(fs::status(folder / "BOOK.QBD").permissions(), permissions);
 }
+
+TEST(AtomicFile, AHardLinkKeepsTheOldBytesWhenTheFileIsReplaced)
+{
+    TempFolder folder;
+    writeBytes(folder / "BOOK.QBD", "old contents\r\n");
+    writeBytes(folder / "BOOK.qb3", "an earlier copy\r\n");
+
+    ASSERT_TRUE(runtime::ReplaceWithHardLink(folder / "BOOK.QBD", folder / "BOOK.qb3"));
+    EXPECT_EQ(readBytes(folder / "BOOK.qb3"), "old contents\r\n");
+    {
+        AtomicFile file(folder / "BOOK.QBD");
+        file.writer().writeLine("new contents");
+        file.commit();
+    }
+    EXPECT_EQ(readBytes(folder / "BOOK.qb3"), "old contents\r\n");
+    EXPECT_EQ(readBytes(folder / "BOOK.QBD"), "new contents\r\n");
+    EXPECT_EQ(namesIn(folder.path()), (std::set<std::string>{"BOOK.QBD", "BOOK.qb3"}));
+}
+
+TEST(AtomicFile, AHardLinkOverAFolderChangesNothing)
+{
+    TempFolder folder;
+    writeBytes(folder / "BOOK.QBD", "old contents\r\n");
+    fs::create_directory(folder / "BOOK.qb3");
+
+    EXPECT_FALSE(runtime::ReplaceWithHardLink(folder / "BOOK.QBD", folder / "BOOK.qb3"));
+    EXPECT_TRUE(fs::is_directory(folder / "BOOK.qb3"));
+    EXPECT_EQ(readBytes(folder / "BOOK.QBD"), "old contents\r\n");
+    EXPECT_EQ(namesIn(folder.path()), (std::set<std::string>{"BOOK.QBD", "BOOK.qb3"}));
+}
