@@ -8,6 +8,7 @@
 #include "core/FilterSetup.h"
 #include "core/MoneyFormat.h"
 #include "core/RecordField.h"
+#include "core/SplitEntry.h"
 #include "core/SplitText.h"
 #include "core/Vat.h"
 #include "reports/FinishTextReport.h"
@@ -192,7 +193,8 @@ private:
     }
 
     // Each split entry worked out from its own code's rate, so the lines need not add up to the
-    // VAT the transaction's row shows.
+    // VAT the transaction's row shows. An entry is read once and its rate taken from the report's
+    // rates, rather than the code table searched for each of its cells.
     void AppendSplitRows(std::string& rows, std::string_view line)
     {
         const int count = static_cast<int>(core::RecordNumber(line, column::SplitCount));
@@ -201,10 +203,16 @@ private:
             if (start >= line.size())
                 return;
             const std::string_view entry = line.substr(start, SplitEntryWidth);
-            const platform::ListModel& codes = book_.codes.ListVATCodes;
-            AppendRow(rows, {runtime::space(9), runtime::space(6), runtime::left(core::FormatSplitText(1, entry, codes), MemoWidth),
-                             core::FormatSplitText(2, entry, codes), core::FormatSplitText(5, entry, codes),
-                             core::FormatSplitText(3, entry, codes), core::FormatSplitText(4, entry, codes)});
+            if (core::SplitEntryCount(entry) == 0) {
+                // Too little of the entry is left to count as one: its cells are empty.
+                AppendRow(rows, {runtime::space(9), runtime::space(6), "", "", "", "", ""});
+                continue;
+            }
+            const core::SplitEntry split = core::ReadSplitEntry(entry, 0);
+            const double vat = core::CalcVatOfGross(rates_(split.VatCode), split.Amount);
+            AppendRow(rows, {runtime::space(9), runtime::space(6), runtime::left(split.Memo, MemoWidth),
+                             core::FormatSplitAmount(split.Amount - vat), core::FormatSplitCode(split.VatCode),
+                             core::FormatSplitAmount(vat), core::FormatSplitAmount(split.Amount)});
         }
     }
 
