@@ -25,11 +25,6 @@ constexpr KindLayout Kinds[] = {
     {Column::VatCode, false}, {Column::Net, true}, {Column::Gross, true}, {Column::Vat, true},
 };
 
-std::string amountLine(double amount)
-{
-    return amount == 0 ? " " : FormatAmountPlain(amount);
-}
-
 double amountOf(Column column, const SplitEntry& entry, const platform::ListModel& vatCodes)
 {
     if (column == Column::Gross)
@@ -55,11 +50,9 @@ std::string FormatSplitText(int kind, std::string_view tail, const platform::Lis
         if (layout.column == Column::Memo) {
             line = entry.Memo;
         } else if (layout.column == Column::VatCode) {
-            line = runtime::rtrim(entry.VatCode);
-            if (line.empty())
-                line = " ";
+            line = FormatSplitCode(entry.VatCode);
         } else {
-            line = amountLine(amountOf(layout.column, entry, vatCodes));
+            line = FormatSplitAmount(amountOf(layout.column, entry, vatCodes));
             // The total adds what the lines show, so it always agrees with the column above it.
             total += runtime::val(line);
         }
@@ -68,8 +61,19 @@ std::string FormatSplitText(int kind, std::string_view tail, const platform::Lis
         text += line;
     }
     if (layout.withTotal && count > 0)
-        text += "\r\n" + amountLine(total);
+        text += "\r\n" + FormatSplitAmount(total);
     return text;
+}
+
+std::string FormatSplitAmount(double amount)
+{
+    return amount == 0 ? " " : FormatAmountPlain(amount);
+}
+
+std::string FormatSplitCode(std::string_view code)
+{
+    std::string text = runtime::rtrim(code);
+    return text.empty() ? " " : text;
 }
 
 } // namespace core

@@ -16,5 +16,9 @@ namespace core {
 // VAT is worked at the rate of the entry's code in `vatCodes`. An empty tail, or a kind outside
 // 1-8, gives "".
 std::string FormatSplitText(int kind, std::string_view tail, const platform::ListModel& vatCodes);
+// One amount of a split line as FormatSplitText writes it.
+std::string FormatSplitAmount(double amount);
+// One VAT code of a split line as FormatSplitText writes it.
+std::string FormatSplitCode(std::string_view code);
 
 } // namespace core

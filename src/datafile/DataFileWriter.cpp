@@ -1,3 +1,8 @@
+#include <array>
+#include <charconv>
+#include <cstdint>
+#include <cstdlib>
+
 #include "core/Book.h"
 #include "core/BusyPointer.h"
 #include "datafile/DataFile.h"
@@ -8,12 +13,25 @@
 #include "datafile/TemplateBlock.h"
 #include "runtime/AtomicFile.h"
 #include "runtime/Format.h"
-#include "runtime/Number.h"
 #include "runtime/Text.h"
 
 namespace datafile {
 
 namespace {
+
+constexpr std::size_t LineEndSize = 2;
+// A blank, a sign and the five digits of the largest record number.
+constexpr std::size_t IndexNumberSize = 7;
+
+// A record number as the general number writer puts it (" 12", "-3"), written straight: an index
+// of a full book has tens of thousands.
+void appendRecordNumber(std::string& text, std::int16_t number)
+{
+    text += number < 0 ? '-' : ' ';
+    std::array<char, 8> digits{};
+    char* end = std::to_chars(digits.data(), digits.data() + digits.size(), std::abs(int{number})).ptr;
+    text.append(digits.data(), end);
+}
 
 std::string counted(double number)
 {
@@ -38,7 +56,13 @@ public:
         writeList(sections::StandingOrders, book_.codes.ListSTOs);
         const core::TransactionTable& table = book_.ledger.Transactions;
         out_.writeLine(sections::Transactions);
+        // Sized once: a full book's records are megabytes, and growing the text step by step
+        // would copy them over and over.
+        std::size_t size = 0;
+        for (int i = 1; i <= table.UpperBound(); ++i)
+            size += table.Line(i).size() + LineEndSize;
         std::string records;
+        records.reserve(size);
         for (int i = 1; i <= table.UpperBound(); ++i)
             addLine(records, table.Line(i));
         out_.write(records);
@@ -109,9 +133,11 @@ private:
     {
         out_.writeLine(head);
         std::string entries;
+        entries.reserve(index.entries().size() * (static_cast<std::size_t>(core::IndexKeyWidth) + IndexNumberSize + LineEndSize));
         for (const core::IndexEntry& entry : index.entries()) {
             entries.append(core::KeyText(entry.Key)).append(" ");
-            addLine(entries, runtime::signedText(entry.RecordNumber));
+            appendRecordNumber(entries, entry.RecordNumber);
+            entries.append("\r\n");
         }
         out_.write(entries);
     }

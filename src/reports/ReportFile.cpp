@@ -63,6 +63,21 @@ runtime::TextWriter& ReportFile::writer()
     return *writer_;
 }
 
+namespace {
+
+void AppendCells(std::string& text, std::initializer_list<std::string_view> cells)
+{
+    bool first = true;
+    for (const std::string_view cell : cells) {
+        if (!first)
+            text += '\t';
+        text += cell;
+        first = false;
+    }
+}
+
+} // namespace
+
 std::string JoinCells(std::initializer_list<std::string_view> cells)
 {
     std::size_t width = cells.size();
@@ -70,14 +85,14 @@ std::string JoinCells(std::initializer_list<std::string_view> cells)
         width += cell.size();
     std::string row;
     row.reserve(width);
-    bool first = true;
-    for (const std::string_view cell : cells) {
-        if (!first)
-            row += '\t';
-        row += cell;
-        first = false;
-    }
+    AppendCells(row, cells);
     return row;
+}
+
+void AppendRow(std::string& text, std::initializer_list<std::string_view> cells)
+{
+    AppendCells(text, cells);
+    text += "\r\n";
 }
 
 } // namespace reports

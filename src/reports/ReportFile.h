@@ -48,5 +48,8 @@ private:
 
 // Cells joined by TAB, as a report row holds them.
 std::string JoinCells(std::initializer_list<std::string_view> cells);
+// The row of `cells` and its line end added to `text`: a report of many rows gathers them in one
+// string and writes it once, rather than making and writing a string per row.
+void AppendRow(std::string& text, std::initializer_list<std::string_view> cells);
 
 } // namespace reports

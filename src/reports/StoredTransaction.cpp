@@ -32,11 +32,17 @@ std::string ShownDates::operator()(std::string_view line)
     const std::string_view stored = core::RecordField(line, core::RecordColumns::Date);
     if (stored.size() != 8 || !AllDigits(stored))
         return runtime::padRight(core::FormatYmdAsDisplayDate(stored), core::DisplayDateWidth);
-    const std::string month(stored.substr(0, 6));
-    auto found = monthAndYear_.find(month);
-    if (found == monthAndYear_.end())
-        found = monthAndYear_.emplace(month, core::FormatYmdAsDisplayDate(month + "01").substr(2)).first;
-    return std::string(stored.substr(6, 2)) + found->second;
+    const std::string_view month = stored.substr(0, 6);
+    if (lastMonthAndYear_ == nullptr || month != lastMonth_) {
+        lastMonth_ = month;
+        auto found = monthAndYear_.find(lastMonth_);
+        if (found == monthAndYear_.end())
+            found = monthAndYear_.emplace(lastMonth_, core::FormatYmdAsDisplayDate(lastMonth_ + "01").substr(2)).first;
+        lastMonthAndYear_ = &found->second;
+    }
+    std::string shown(stored.substr(6, 2));
+    shown += *lastMonthAndYear_;
+    return shown;
 }
 
 } // namespace reports

@@ -22,7 +22,7 @@ inline double StoredAmount(std::string_view line, core::RecordColumn column)
 std::string MemoCell(std::string_view line, int width);
 
 // The dates of one report's lines shown as "dd/Mmm/yyyy". A month's name is looked up once per
-// report rather than once per transaction.
+// report rather than once per transaction, and not at all while the lines stay in one month.
 class ShownDates {
 public:
     // The date of the line.
@@ -30,6 +30,8 @@ public:
 
 private:
     std::unordered_map<std::string, std::string> monthAndYear_; // "yyyymm" -> "/Mmm/yyyy"
+    std::string lastMonth_;                                     // "yyyymm" of the last line shown
+    const std::string* lastMonthAndYear_ = nullptr;
 };
 
 } // namespace reports

@@ -24,6 +24,8 @@ namespace {
 namespace column = core::RecordColumns;
 
 constexpr int MemoWidth = 20;
+// The characters of a row of short cells, line end included.
+constexpr std::size_t AuditRowWidth = 128;
 
 // A split transaction carries the sum of its splits' VAT; any other is worked again from its gross
 // amount at its code's rate as the table has it now.
@@ -35,22 +37,23 @@ double AuditedVat(std::string_view line, double amount, VatRates& rates)
     return core::CalcVatOfGross(rates(code), amount);
 }
 
-void WriteRecordRow(ReportFile& file, std::string_view line, ShownDates& dates, VatRates& rates)
+void AppendRecordRow(std::string& rows, std::string_view line, ShownDates& dates, VatRates& rates)
 {
     const double amount = core::RecordAmount(line);
     const std::string type = core::PaddedRecordField(line, column::Type);
     const bool payment = IsPaymentType(type);
     const std::string amountCell = core::FormatAmountGrouped(amount);
-    const std::string noAmount = runtime::space(core::AmountWidth);
-    file.WriteRow({core::RecordFlag(line, column::Deleted) ? "** DEL" : core::PaddedRecordField(line, column::Number),
-                   dates(line), core::PaddedRecordField(line, column::Reference), type,
-                   core::PaddedRecordField(line, column::VAT), MemoCell(line, MemoWidth),
-                   payment ? amountCell : noAmount, payment ? noAmount : amountCell,
-                   core::RecordFlag(line, column::Reconciled) ? "  Y" : "   ",
-                   core::RecordFlag(line, column::Paid) ? " Y " : "   ", core::PaddedRecordField(line, column::Bank),
-                   core::PaddedRecordField(line, column::Customer), core::PaddedRecordField(line, column::Category),
-                   core::FormatAmountPlainUncut(AuditedVat(line, amount, rates)),
-                   core::RecordFlag(line, column::EEC) ? "EEC" : "   "});
+    constexpr std::string_view noAmount = "           ";
+    static_assert(noAmount.size() == core::AmountWidth);
+    AppendRow(rows, {core::RecordFlag(line, column::Deleted) ? "** DEL" : core::PaddedRecordField(line, column::Number),
+                     dates(line), core::PaddedRecordField(line, column::Reference), type,
+                     core::PaddedRecordField(line, column::VAT), MemoCell(line, MemoWidth),
+                     payment ? amountCell : noAmount, payment ? noAmount : amountCell,
+                     core::RecordFlag(line, column::Reconciled) ? "  Y" : "   ",
+                     core::RecordFlag(line, column::Paid) ? " Y " : "   ", core::PaddedRecordField(line, column::Bank),
+                     core::PaddedRecordField(line, column::Customer), core::PaddedRecordField(line, column::Category),
+                     core::FormatAmountPlainUncut(AuditedVat(line, amount, rates)),
+                     core::RecordFlag(line, column::EEC) ? "EEC" : "   "});
 }
 
 bool WriteReport(ReportDesk& desk, ReportFile& file)
@@ -67,8 +70,12 @@ bool WriteReport(ReportDesk& desk, ReportFile& file)
     const core::TransactionTable& table = book.ledger.Transactions;
     ShownDates dates;
     VatRates rates(book.codes.ListVATCodes);
+    // Every row gathered in one string and written at once: a full book has tens of thousands.
+    std::string rows;
+    rows.reserve(static_cast<std::size_t>(table.UpperBound()) * AuditRowWidth);
     for (int slot = 1; slot <= table.UpperBound(); ++slot)
-        WriteRecordRow(file, table.Line(slot), dates, rates);
+        AppendRecordRow(rows, table.Line(slot), dates, rates);
+    file.Write(rows);
     file.WriteLine();
     file.WriteLine(RecordCountLine(table.UpperBound()));
     return FinishTextReport(desk, file, SystemAuditKind);

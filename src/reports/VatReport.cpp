@@ -3,12 +3,12 @@
 #include <cmath>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/Book.h"
 #include "core/FilterSetup.h"
 #include "core/MoneyFormat.h"
 #include "core/RecordField.h"
+#include "core/SplitEntry.h"
 #include "core/SplitText.h"
 #include "core/Vat.h"
 #include "reports/FinishTextReport.h"
@@ -55,7 +55,8 @@ class VatReportWriter {
 public:
     VatReportWriter(ReportDesk& desk, ReportForm& form, ReportFile& file, core::FilterSetup& request, int mode)
         : book_(desk.book()), form_(form), file_(file), request_(request), detail_(mode == DetailMode),
-          cash_(form.OptCashScheme.Value()), rates_(book_.codes.ListVATCodes)
+          cash_(form.OptCashScheme.Value()), rates_(book_.codes.ListVATCodes),
+          showSplits_(form.ChkShowSplits.Value() == 1)
     {
     }
 
@@ -87,8 +88,9 @@ public:
     // The period's transactions in date order, each taken by the side whose type letters it has:
     // INPUTS "P" (cash accounting) or "PBZ", OUTPUTS "R" or "RIY". The scan ends at the first
     // transaction with a VAT code dated after the period; one without a VAT code is no part of the
-    // return, wherever it is dated.
-    void CollectPeriod()
+    // return, wherever it is dated. Each line is read once: both sides' rows are gathered in this
+    // one pass, so a full book's lines are not fetched from memory a second time.
+    void ScanPeriod()
     {
         const core::TransactionIndex& index = book_.ledger.DateIndex;
         const std::string_view from = request_.FromDate.view();
@@ -107,9 +109,9 @@ public:
             if (date < from || letter.empty())
                 continue;
             if (inputs.find(letter) != std::string_view::npos)
-                inputLines_.push_back(line);
+                Take(line, Section::Inputs);
             else if (outputs.find(letter) != std::string_view::npos)
-                outputLines_.push_back(line);
+                Take(line, Section::Outputs);
         }
     }
 
@@ -122,11 +124,10 @@ public:
         request_.Types = inputs ? (cash_ ? "P" : "PBZ") : (cash_ ? "R" : "RIY");
         if (detail_)
             file_.WriteLine(name);
-        SectionTotals& totals = inputs ? inputs_ : outputs_;
-        for (const std::string_view line : inputs ? inputLines_ : outputLines_)
-            Take(line, section, totals);
-        if (detail_)
-            WriteSectionFoot(name, totals);
+        if (detail_) {
+            file_.Write(inputs ? inputRows_ : outputRows_);
+            WriteSectionFoot(name, inputs ? inputs_ : outputs_);
+        }
     }
 
     void WriteBoxes()
@@ -157,8 +158,9 @@ public:
 private:
     // An ordinary amount is gross, VAT included; an EEC amount is net, its VAT charged on top. A
     // split transaction carries the sum of its splits' VAT.
-    void Take(std::string_view line, Section section, SectionTotals& totals)
+    void Take(std::string_view line, Section section)
     {
+        SectionTotals& totals = section == Section::Inputs ? inputs_ : outputs_;
         const double amount = std::fabs(core::RecordAmount(line));
         const bool eec = core::RecordFlag(line, column::EEC);
         const std::string_view code = core::RecordField(line, column::VAT);
@@ -182,16 +184,18 @@ private:
         }
         if (!detail_ || eec)
             return;
-        file_.WriteRow({dates_(line), core::PaddedRecordField(line, column::Reference), MemoCell(line, MemoWidth),
-                        core::FormatAmountGrouped(net), core::PaddedRecordField(line, column::VAT),
-                        core::FormatAmountGrouped(vat), core::FormatAmountGrouped(amount)});
-        if (form_.ChkShowSplits.Value() == 1)
-            WriteSplitLines(line);
+        std::string& rows = section == Section::Inputs ? inputRows_ : outputRows_;
+        AppendRow(rows, {dates_(line), core::PaddedRecordField(line, column::Reference), MemoCell(line, MemoWidth),
+                         core::FormatAmountGrouped(net), core::PaddedRecordField(line, column::VAT),
+                         core::FormatAmountGrouped(vat), core::FormatAmountGrouped(amount)});
+        if (showSplits_)
+            AppendSplitRows(rows, line);
     }
 
     // Each split entry worked out from its own code's rate, so the lines need not add up to the
-    // VAT the transaction's row shows.
-    void WriteSplitLines(std::string_view line)
+    // VAT the transaction's row shows. An entry is read once and its rate taken from the report's
+    // rates, rather than the code table searched for each of its cells.
+    void AppendSplitRows(std::string& rows, std::string_view line)
     {
         const int count = static_cast<int>(core::RecordNumber(line, column::SplitCount));
         for (int j = 0; j < count; ++j) {
@@ -199,10 +203,16 @@ private:
             if (start >= line.size())
                 return;
             const std::string_view entry = line.substr(start, SplitEntryWidth);
-            const platform::ListModel& codes = book_.codes.ListVATCodes;
-            file_.WriteRow({runtime::space(9), runtime::space(6), runtime::left(core::FormatSplitText(1, entry, codes), MemoWidth),
-                            core::FormatSplitText(2, entry, codes), core::FormatSplitText(5, entry, codes),
-                            core::FormatSplitText(3, entry, codes), core::FormatSplitText(4, entry, codes)});
+            if (core::SplitEntryCount(entry) == 0) {
+                // Too little of the entry is left to count as one: its cells are empty.
+                AppendRow(rows, {runtime::space(9), runtime::space(6), "", "", "", "", ""});
+                continue;
+            }
+            const core::SplitEntry split = core::ReadSplitEntry(entry, 0);
+            const double vat = core::CalcVatOfGross(rates_(split.VatCode), split.Amount);
+            AppendRow(rows, {runtime::space(9), runtime::space(6), runtime::left(split.Memo, MemoWidth),
+                             core::FormatSplitAmount(split.Amount - vat), core::FormatSplitCode(split.VatCode),
+                             core::FormatSplitAmount(vat), core::FormatSplitAmount(split.Amount)});
         }
     }
 
@@ -225,8 +235,9 @@ private:
     const bool cash_;
     VatRates rates_;
     ShownDates dates_;
-    std::vector<std::string_view> inputLines_;
-    std::vector<std::string_view> outputLines_;
+    const bool showSplits_;
+    std::string inputRows_;
+    std::string outputRows_;
     SectionTotals inputs_;
     SectionTotals outputs_;
     double acquisitionsVat_ = 0;
@@ -241,7 +252,7 @@ bool WriteVatReport(ReportDesk& desk, ReportForm& form, core::FilterSetup& reque
     return RunTextReport(desk, [&](ReportFile& file) {
         VatReportWriter writer(desk, form, file, request, mode);
         writer.WriteHead();
-        writer.CollectPeriod();
+        writer.ScanPeriod();
         writer.WriteSection(Section::Inputs);
         writer.WriteSection(Section::Outputs);
         writer.WriteBoxes();
