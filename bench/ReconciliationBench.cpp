@@ -2,9 +2,6 @@
 
 #include "FullBook.h"
 #include "StartWizard.h"
-#include "core/CodeLines.h"
-#include "core/CodeTableEdits.h"
-#include "mainwindow/CodeRecords.h"
 #include "mainwindow/Main.h"
 #include "platform/ScriptedServices.h"
 
@@ -25,14 +22,8 @@ void LoadReconciliation(benchmark::State& state)
     mainwindow::Main main(services, benchFolder());
     bench::CloseStartWizardWhenShown(services);
     main.Show();
+    // The full book brings its bank accounts, BANK1 among them.
     bench::FillFullBook(main.book);
-    core::BankAccountRecord bank;
-    bank.Code = "BANK1";
-    bank.Name = "Current";
-    const std::string line = core::FormatBankAccountLine(bank);
-    core::CodeTables& codes = main.book.codes;
-    core::AddCodeLine(main.book.messages, codes.table(core::CodeKind::Bank), codes.mirror(core::CodeKind::Bank), line,
-                      mainwindow::MirrorText(core::CodeKind::Bank, line), 6);
 
     mainwindow::Reconform& window = main.reconform;
     window.Show();
