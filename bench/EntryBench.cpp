@@ -61,7 +61,8 @@ void ChangeTransactionInFullBook(benchmark::State& state)
     book.main.CmdChange.Click();
     int pence = 1250;
     for (auto _ : state) {
-        book.main.TextAmount.setText(std::to_string(++pence / 100) + "." + std::to_string(pence % 100 / 10) +
+        ++pence;
+        book.main.TextAmount.setText(std::to_string(pence / 100) + "." + std::to_string(pence % 100 / 10) +
                                      std::to_string(pence % 10));
         book.main.CmdChange.Click();
     }
