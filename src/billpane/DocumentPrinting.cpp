@@ -1,20 +1,13 @@
-#include <exception>
+#include <optional>
 
 #include "billpane/CancelForm.h"
 #include "billpane/InvTemplate.h"
+#include "core/PrinterSetup.h"
 #include "documents/DocumentJobs.h"
 #include "documents/TemplatePrint.h"
 #include "platform/Printer.h"
-#include "runtime/Number.h"
 
 namespace billpane {
-
-namespace {
-
-// No selection, no page numbers, printing to a file disabled.
-constexpr long PrinterSetupFlags = 524300;
-
-} // namespace
 
 CancelForm& InvTemplate::PrintJobWindow()
 {
@@ -34,28 +27,15 @@ void InvTemplate::CmdPrint_Click()
 
 bool InvTemplate::SetUpPrinter()
 {
-    try {
-        PrtDialog.cancelError = true;
-        PrtDialog.printerDefault = true;
-        PrtDialog.title = "Quillbook : Set Up Printer";
-        PrtDialog.flags = PrinterSetupFlags;
-        const int copiesBefore = PrtDialog.copies;
-        if (!services().printerDialog(PrtDialog))
-            return false;
-        platform::Printer& printer = services().printer();
-        printer.EndDoc();
-        if (PrtDialog.copies == copiesBefore)
-            return true;
-        // The platform's printer gives no description of its own failure, so the text ends " : ".
-        const int answer = printer.setCopies(runtime::toInt16(PrtDialog.copies));
-        if (answer == 0)
-            ShowErrorBox("Your printer does not appear to be able to print multiple copies : ");
-        else if (answer < 0)
-            ShowErrorBox("Error while setting number of copies : ");
-        return true;
-    } catch (const std::exception&) {
+    const std::optional<int> answer = core::ShowViewerPrinterDialog(services(), PrtDialog);
+    if (!answer)
         return false;
-    }
+    // The platform's printer gives no description of its own failure, so the text ends " : ".
+    if (*answer == 0)
+        ShowErrorBox("Your printer does not appear to be able to print multiple copies : ");
+    else if (*answer < 0)
+        ShowErrorBox("Error while setting number of copies : ");
+    return true;
 }
 
 bool InvTemplate::PrintDocument()

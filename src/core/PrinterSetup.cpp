@@ -4,6 +4,7 @@
 
 #include "core/Messages.h"
 #include "platform/Printer.h"
+#include "platform/Services.h"
 #include "runtime/Number.h"
 
 namespace core {
@@ -41,6 +42,26 @@ bool SetUpPrinter(Messages& messages)
         return true;
     } catch (const std::exception&) {
         return false;
+    }
+}
+
+std::optional<int> ShowViewerPrinterDialog(platform::Services& services, platform::PrinterDialog& dialog)
+{
+    try {
+        dialog.cancelError = true;
+        dialog.printerDefault = true;
+        dialog.title = "Quillbook : Set Up Printer";
+        dialog.flags = PrinterSetupFlags;
+        const int copiesBefore = dialog.copies;
+        if (!services.printerDialog(dialog))
+            return std::nullopt;
+        platform::Printer& printer = services.printer();
+        printer.EndDoc();
+        if (dialog.copies == copiesBefore)
+            return 1;
+        return printer.setCopies(runtime::toInt16(dialog.copies));
+    } catch (const std::exception&) {
+        return std::nullopt;
     }
 }
 

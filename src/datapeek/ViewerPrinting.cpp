@@ -1,9 +1,11 @@
 #include <algorithm>
 #include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/Messages.h"
+#include "core/PrinterSetup.h"
 #include "datapeek/ViewerCancelForm.h"
 #include "datapeek/ViewerMessages.h"
 #include "datapeek/ViewerWindow.h"
@@ -17,8 +19,6 @@ namespace datapeek {
 
 namespace {
 
-// No selection, no page numbers, printing to a file disabled.
-constexpr long PrinterSetupFlags = 524300;
 // The gap between two printed columns (twips).
 constexpr double ColumnGap = 20;
 constexpr int RowsBetweenYields = 25;
@@ -61,30 +61,17 @@ std::vector<std::string> TitleLines(const std::string& caption)
 
 bool ViewerWindow::SetUpPrinter()
 {
-    try {
-        PrtDialog.cancelError = true;
-        PrtDialog.printerDefault = true;
-        PrtDialog.title = "Quillbook : Set Up Printer";
-        PrtDialog.flags = PrinterSetupFlags;
-        const int copiesBefore = PrtDialog.copies;
-        if (!services().printerDialog(PrtDialog))
-            return false;
-        platform::Printer& printer = services().printer();
-        printer.EndDoc();
-        if (PrtDialog.copies == copiesBefore)
-            return true;
-        // The platform's printer gives no description of its own failure, so the text ends " : ".
-        const int answer = printer.setCopies(runtime::toInt16(PrtDialog.copies));
-        if (answer == 0) {
-            ShowErrorBox(services(), "Your printer does not appear to be able to print multiple copies of copies : ");
-        } else if (answer < 0) {
-            ShowErrorBox(services(), "Error while setting number of copies : ");
-            return false;
-        }
-        return true;
-    } catch (const std::exception&) {
+    const std::optional<int> answer = core::ShowViewerPrinterDialog(services(), PrtDialog);
+    if (!answer)
+        return false;
+    // The platform's printer gives no description of its own failure, so the text ends " : ".
+    if (*answer == 0) {
+        ShowErrorBox(services(), "Your printer does not appear to be able to print multiple copies of copies : ");
+    } else if (*answer < 0) {
+        ShowErrorBox(services(), "Error while setting number of copies : ");
         return false;
     }
+    return true;
 }
 
 void ViewerWindow::CmdPrint_Click()
