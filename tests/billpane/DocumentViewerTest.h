@@ -15,6 +15,7 @@
 #include "documents/TextForm.h"
 #include "platform/ScriptedServices.h"
 #include "runtime/AtomicFile.h"
+#include "support/DocumentObject.h"
 #include "support/TempFolder.h"
 
 using Lines = std::vector<std::string>;
@@ -32,21 +33,6 @@ public:
     // Runs at each yield, told how many yields there have been.
     std::function<void(int)> atYield;
 };
-
-// An object with its text, font, place and width; visible, Arial 10, left-aligned unless told.
-inline core::TemplateObject DocumentObject(const std::string& text, float left, float top, char alignment = 'L', float width = 0)
-{
-    core::TemplateObject object;
-    object.Text = text;
-    object.FontName = "Arial";
-    object.FontSize = "10";
-    object.Alignment = alignment;
-    object.Visible = 'Y';
-    object.Left = left;
-    object.Top = top;
-    object.Width = width;
-    return object;
-}
 
 // The document viewer started in a folder of its own over the headless services: the screen has
 // Arial and Courier New, the printer (A4) Arial, Courier New and Times New Roman. Every character

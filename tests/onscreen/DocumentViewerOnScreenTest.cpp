@@ -8,23 +8,10 @@
 #include "billpane/InvTemplate.h"
 #include "datafile/TemplateBlock.h"
 #include "runtime/AtomicFile.h"
+#include "support/DocumentObject.h"
 #include "support/FileBytes.h"
 
 namespace {
-
-core::TemplateObject PlacedObject(const std::string& text, float left, float top, char alignment, float width)
-{
-    core::TemplateObject object;
-    object.Text = text;
-    object.FontName = "Arial";
-    object.FontSize = "10";
-    object.Alignment = alignment;
-    object.Visible = 'Y';
-    object.Left = left;
-    object.Top = top;
-    object.Width = width;
-    return object;
-}
 
 // The document viewer shown through the Qt layer over a handed-over invoice: a centred bold title
 // over 2000 to 8000 and a right-aligned boxed amount over 6000 to 8400.
@@ -36,10 +23,10 @@ protected:
         document.Name = "Invoice 000123";
         document.TopMargin = 360;
         document.SideMargin = 360;
-        document.Objects[0] = PlacedObject("INVOICE", 2000, 720, 'C', 6000);
+        document.Objects[0] = DocumentObject("INVOICE", 2000, 720, 'C', 6000);
         document.Objects[0].FontSize = "18";
         document.Objects[0].Bold = 'Y';
-        document.Objects[1] = PlacedObject("1,234.50", 6000, 3000, 'R', 2400);
+        document.Objects[1] = DocumentObject("1,234.50", 6000, 3000, 'R', 2400);
         document.Objects[1].Boxed = 'Y';
         runtime::AtomicFile file(folder / billpane::HandOverFile);
         datafile::WriteTemplateBlock(file.writer(), document);
