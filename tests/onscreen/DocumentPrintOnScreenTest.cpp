@@ -9,24 +9,10 @@
 #include "core/TransactionRecord.h"
 #include "documents/TemplatePrint.h"
 #include "reports/ReportDesk.h"
+#include "support/DocumentObject.h"
 #include "support/FileBytes.h"
 
 namespace {
-
-core::TemplateObject PlacedObject(const std::string& text, float left, float top, char alignment, bool boxed)
-{
-    core::TemplateObject object;
-    object.Text = text;
-    object.FontName = "Arial";
-    object.FontSize = "10";
-    object.Alignment = alignment;
-    object.Visible = 'Y';
-    object.Boxed = boxed ? 'Y' : ' ';
-    object.Left = left;
-    object.Top = top;
-    object.Width = 1300;
-    return object;
-}
 
 // An invoice printed through the Qt printer to a PDF file.
 class DocumentPrintOnScreen : public OnScreenWindow, public testing::Test {
@@ -57,13 +43,14 @@ TEST_F(DocumentPrintOnScreen, AnInvoicePrintsToAPdfFile)
     core::TemplateRecord& tmpl = book.Templates[core::SimpleInvoice];
     tmpl.TopMargin = 360;
     tmpl.SideMargin = 360;
-    tmpl.Objects[0] = PlacedObject("INVOICE", 720, 720, 'L', false);
+    tmpl.Objects[0] = DocumentObject("INVOICE", 720, 720, 'L', 1300);
     tmpl.Objects[0].FontSize = "12.5";
     tmpl.Objects[0].Bold = 'Y';
-    tmpl.Objects[1] = PlacedObject("~TG", 6000, 1440, 'R', true);
-    tmpl.Objects[2] = PlacedObject("~TN", 6000, 1800, 'R', false);
-    tmpl.Objects[3] = PlacedObject("~TV", 6000, 2160, 'R', false);
-    tmpl.Objects[4] = PlacedObject("~YA", 720, 2520, 'L', false);
+    tmpl.Objects[1] = DocumentObject("~TG", 6000, 1440, 'R', 1300);
+    tmpl.Objects[1].Boxed = 'Y';
+    tmpl.Objects[2] = DocumentObject("~TN", 6000, 1800, 'R', 1300);
+    tmpl.Objects[3] = DocumentObject("~TV", 6000, 2160, 'R', 1300);
+    tmpl.Objects[4] = DocumentObject("~YA", 720, 2520, 'L', 1300);
 
     ASSERT_TRUE(documents::PrintTemplateDocument(desk, 1, core::SimpleInvoice));
     const std::string pdf = readBytes(folder.path() / "out.pdf");
