@@ -172,12 +172,16 @@ bool CoinjarFile::ReadCoinjarCodeLines(core::Book& book, core::CodeKind kind)
 bool CoinjarFile::ReadCoinjarEntryLines(core::Book& book, const std::string& heading, core::NewTransactionLines& added)
 {
     const bool standingOrders = heading == "Standi";
+    const std::string prefix = (standingOrders ? "JAN-90" : runtime::padRight(heading, 6)) + " ";
+    // One entry text for the whole block, so its room is made once.
+    std::string entry;
+    core::TransactionFields fields;
     while (!atEnd()) {
         const std::string& line = readLine();
         if (isBlank(line))
             break;
-        core::TransactionFields fields;
-        if (ParseCoinjar43Line(book, (standingOrders ? "JAN-90" : runtime::padRight(heading, 6)) + " " + line, fields))
+        entry.assign(prefix).append(line);
+        if (ParseCoinjar43Line(book, entry, fields))
             AddCoinjarEntry(book, fields, standingOrders, added);
     }
     return true;
