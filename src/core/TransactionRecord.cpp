@@ -70,14 +70,12 @@ int digitsValue(std::string_view digits)
 // Years of four digits: the date parser reads fewer digits as other years.
 constexpr int EarliestFourDigitYear = 1000;
 
-// The fixed part, written into a line with room for `tailLength` more characters.
-std::string assembleFixedPart(TransactionFields& fields, std::size_t tailLength)
+// The fixed part, appended to `line`.
+void appendFixedPart(std::string& line, TransactionFields& fields)
 {
     if (fields.Amount < 0)
         fields.Amount = -fields.Amount;
     namespace C = RecordColumns;
-    std::string line;
-    line.reserve(static_cast<std::size_t>(RecordFixedLength) + tailLength);
     appendNumber(line, fields.Number);
     line += FormatShownDateForStorage(fields.Date, "yyyymmdd");
     appendFixed(line, fields.Reference, C::Reference);
@@ -95,6 +93,14 @@ std::string assembleFixedPart(TransactionFields& fields, std::size_t tailLength)
     line += FormatAmountPlainUncut(fields.VATAmount);
     appendSplitCount(line, fields.SplitCount);
     appendFlag(line, fields.EEC);
+}
+
+// The fixed part, written into a line with room for `tailLength` more characters.
+std::string assembleFixedPart(TransactionFields& fields, std::size_t tailLength)
+{
+    std::string line;
+    line.reserve(static_cast<std::size_t>(RecordFixedLength) + tailLength);
+    appendFixedPart(line, fields);
     return line;
 }
 
@@ -271,11 +277,23 @@ std::optional<std::string> OldRecordInStoredForm(std::string_view line)
 
 std::optional<std::string> AssembleTransactionRecord(Book& book, TransactionFields& fields)
 {
-    std::string line = assembleFixedPart(fields, book.SplitTail.size());
-    if (!AssembledLineFits(book.messages, line, RecordFixedLength))
+    std::string line;
+    line.reserve(static_cast<std::size_t>(RecordFixedLength) + book.SplitTail.size());
+    if (!AppendTransactionRecord(book, fields, line))
         return std::nullopt;
-    line += book.SplitTail;
     return line;
+}
+
+bool AppendTransactionRecord(Book& book, TransactionFields& fields, std::string& text)
+{
+    const std::size_t start = text.size();
+    appendFixedPart(text, fields);
+    if (!AssembledLineFits(book.messages, std::string_view(text).substr(start), RecordFixedLength)) {
+        text.resize(start);
+        return false;
+    }
+    text += book.SplitTail;
+    return true;
 }
 
 std::string AssembleTransactionRecordMarked(Book& book, TransactionFields& fields)

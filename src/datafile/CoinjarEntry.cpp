@@ -183,8 +183,7 @@ void AddCoinjarEntry(core::Book& book, core::TransactionFields& fields, bool sta
     // An entry has no splits: no tail of an earlier parse may follow it.
     book.SplitTail.clear();
     // The entry took its number when it was decoded; a refused line keeps it taken.
-    if (const std::optional<std::string> line = core::AssembleTransactionRecord(book, fields))
-        added.Add(*line);
+    added.AddRecord(book, fields);
 }
 
 } // namespace datafile

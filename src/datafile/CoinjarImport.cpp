@@ -135,13 +135,13 @@ template <class Run> bool importAllOrNothing(core::Book& book, Run run)
 
 } // namespace
 
-CoinjarFile::CoinjarFile(const std::filesystem::path& path) : lines_(ReadExchangeLines(path)) {}
+CoinjarFile::CoinjarFile(const std::filesystem::path& path) : text_(ReadExchangeText(path)) {}
 
-const std::string& CoinjarFile::readLine()
+std::string_view CoinjarFile::readLine()
 {
     if (atEnd())
         throw runtime::Error(runtime::InputPastEndOfFile);
-    return lines_[next_++];
+    return text_.lines[next_++];
 }
 
 bool CoinjarFile::FindCoinjarSection(const std::string& heading)
@@ -161,7 +161,7 @@ void CoinjarFile::SkipFourLines()
 bool CoinjarFile::ReadCoinjarCodeLines(core::Book& book, core::CodeKind kind)
 {
     while (!atEnd()) {
-        const std::string& line = readLine();
+        const std::string_view line = readLine();
         if (isBlank(line))
             break;
         importCode(book, kind, coinjar43CodeEntry(kind, line));
@@ -177,7 +177,7 @@ bool CoinjarFile::ReadCoinjarEntryLines(core::Book& book, const std::string& hea
     std::string entry;
     core::TransactionFields fields;
     while (!atEnd()) {
-        const std::string& line = readLine();
+        const std::string_view line = readLine();
         if (isBlank(line))
             break;
         entry.assign(prefix).append(line);
@@ -190,7 +190,7 @@ bool CoinjarFile::ReadCoinjarEntryLines(core::Book& book, const std::string& hea
 std::string CoinjarFile::FindNextMonthHeading()
 {
     while (!atEnd()) {
-        const std::string& line = readLine();
+        const std::string_view line = readLine();
         if (isMonthHeading(line))
             return runtime::left(line, 6);
     }
@@ -208,12 +208,12 @@ bool ImportCoinjar4File(core::Book& book, const std::filesystem::path& path, con
             }
             file.readLine();
             for (int entry = countLine(file); entry > 0; --entry) {
-                CodeEntry category{runtime::left(file.readLine(), 4), file.readLine()};
+                CodeEntry category{runtime::left(file.readLine(), 4), std::string(file.readLine())};
                 if (choices.Categories)
                     importCode(book, core::CodeKind::Category, category);
             }
             for (int entry = countLine(file); entry > 0; --entry) {
-                CodeEntry account{runtime::left(file.readLine(), 6), file.readLine()};
+                CodeEntry account{runtime::left(file.readLine(), 6), std::string(file.readLine())};
                 account.amount = runtime::val(file.readLine());
                 if (choices.Accounts)
                     importCode(book, core::CodeKind::Bank, account);
@@ -223,7 +223,7 @@ bool ImportCoinjar4File(core::Book& book, const std::filesystem::path& path, con
                 file.readLine();
             }
             for (int entry = countLine(file); entry > 0; --entry) {
-                CodeEntry vat{runtime::left(file.readLine(), 3), file.readLine()};
+                CodeEntry vat{runtime::left(file.readLine(), 3), std::string(file.readLine())};
                 vat.amount = runtime::val(file.readLine());
                 if (choices.VatCodes)
                     importCode(book, core::CodeKind::Vat, vat);
@@ -232,7 +232,7 @@ bool ImportCoinjar4File(core::Book& book, const std::filesystem::path& path, con
             core::NewTransactionLines added;
             added.Reserve(file.lineCount());
             while (choices.Transactions && !file.atEnd()) {
-                const std::string& line = file.readLine();
+                const std::string_view line = file.readLine();
                 const std::string start = runtime::rtrim(runtime::left(line, 3));
                 if (start == "Sta" || isMonthHeading(start)) {
                     heading = runtime::padRight(line, 6);
@@ -243,7 +243,7 @@ bool ImportCoinjar4File(core::Book& book, const std::filesystem::path& path, con
                 if (LacksEntryMarkers(line))
                     break;
                 core::TransactionFields fields;
-                const CoinjarEntryKind kind = ParseCoinjar4Line(book, heading + " " + line, fields);
+                const CoinjarEntryKind kind = ParseCoinjar4Line(book, heading + " " + std::string(line), fields);
                 if (kind != RefusedEntry)
                     AddCoinjarEntry(book, fields, kind == StandingOrderEntry, added);
             }
