@@ -39,6 +39,26 @@ int twoDigits(std::string_view text)
     return (text[0] - '0') * 10 + (text[1] - '0');
 }
 
+bool isAsciiLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// The month of a three-letter name in any case; 0 for none. Only ASCII letters can match a name,
+// so only they are folded, without the table of every Windows-1252 letter.
+unsigned monthOfName(std::string_view month)
+{
+    constexpr char LowerCaseBit = 0x20;
+    if (month.size() != 3 || !isAsciiLetter(month[0]) || !isAsciiLetter(month[1]) || !isAsciiLetter(month[2]))
+        return 0;
+    const char name[] = {static_cast<char>(month[0] & ~LowerCaseBit), static_cast<char>(month[1] | LowerCaseBit),
+                         static_cast<char>(month[2] | LowerCaseBit)};
+    for (unsigned number = 1; number <= 12; ++number)
+        if (MonthNames[number - 1] == std::string_view(name, 3))
+            return number;
+    return 0;
+}
+
 // The month number of a day of two digits, a month's three-letter name in any case and a year of
 // four digits from 1000 that make a date, read straight from their characters as the date parser
 // reads them; nothing when they make none.
@@ -47,10 +67,8 @@ std::optional<unsigned> monthOfDateParts(std::string_view day, std::string_view 
     if (day.size() != 2 || year.size() != 4 || !isDigit(day[0]) || !isDigit(day[1]) || year[0] < '1' || year[0] > '9'
         || !isDigit(year[1]) || !isDigit(year[2]) || !isDigit(year[3]))
         return std::nullopt;
-    unsigned monthNumber = 1;
-    while (monthNumber <= 12 && !runtime::sameUpperCased(MonthNames[monthNumber - 1], month))
-        ++monthNumber;
-    if (monthNumber > 12)
+    const unsigned monthNumber = monthOfName(month);
+    if (monthNumber == 0)
         return std::nullopt;
     const int yearNumber = twoDigits(year.substr(0, 2)) * 100 + twoDigits(year.substr(2, 2));
     const std::chrono::year_month_day calendarDate{std::chrono::year{yearNumber}, std::chrono::month{monthNumber},

@@ -8,6 +8,7 @@
 #include "core/DateText.h"
 #include "core/ListSearch.h"
 #include "core/StandingOrderLine.h"
+#include "core/TextTests.h"
 #include "core/TransactionEdits.h"
 #include "core/TransactionLinesAdd.h"
 #include "runtime/Date.h"
@@ -51,11 +52,6 @@ std::string upperColumn(std::string_view entry, int start, int width, int fieldW
 std::string_view between(std::string_view entry, std::size_t from, std::size_t to, std::size_t most)
 {
     return to > from ? entry.substr(from, std::min(to - from, most)) : std::string_view{};
-}
-
-bool isBlank(std::string_view text)
-{
-    return text.find_first_not_of(' ') == std::string_view::npos;
 }
 
 bool isTwoDigits(std::string_view text)
@@ -129,7 +125,7 @@ bool parseEntry(core::Book& book, std::string_view entry, const EntryColumns& co
     if (memoEnd == std::string::npos)
         return refused("no comment");
     const std::string_view memo = between(entry, referenceEnd + 1, memoEnd, MemoWidth);
-    fields.Memo = isBlank(memo) ? core::GetCodeName(book, fields.Category, core::CodeKind::Category) : std::string(memo);
+    fields.Memo = core::IsBlank(memo) ? core::GetCodeName(book, fields.Category, core::CodeKind::Category) : std::string(memo);
     fields.Memo.resize(MemoWidth, ' ');
     const std::size_t amountEnd = entry.find(AmountEnd);
     if (amountEnd == std::string::npos)
@@ -140,7 +136,7 @@ bool parseEntry(core::Book& book, std::string_view entry, const EntryColumns& co
     const char vatLetter = amountEnd + 1 < entry.size() ? entry[amountEnd + 1] : ' ';
     fields.VAT = lookUpVat ? coinjar43Vat(book, vatLetter) : runtime::padRight(runtime::ucase(std::string_view(&vatLetter, 1)), 3);
     fields.Number = book.counters.TakeNextTransactionNumber();
-    fields.Reference = runtime::padRight(isBlank(reference) ? std::string_view(fields.Number) : reference, 6);
+    fields.Reference = runtime::padRight(core::IsBlank(reference) ? std::string_view(fields.Number) : reference, 6);
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include "core/CodeLines.h"
 #include "core/CodeTableEdits.h"
 #include "core/ListSearch.h"
+#include "core/TextTests.h"
 #include "core/TransactionLinesAdd.h"
 #include "datafile/BookSnapshot.h"
 #include "datafile/CoinjarEntry.h"
@@ -28,11 +29,6 @@ bool isMonthHeading(std::string_view line)
         if (line.substr(0, 3) == month)
             return true;
     return false;
-}
-
-bool isBlank(std::string_view line)
-{
-    return runtime::trim(line).empty();
 }
 
 std::string mirrorText(core::CodeKind kind, const std::string& line)
@@ -162,7 +158,7 @@ bool CoinjarFile::ReadCoinjarCodeLines(core::Book& book, core::CodeKind kind)
 {
     while (!atEnd()) {
         const std::string_view line = readLine();
-        if (isBlank(line))
+        if (core::IsBlank(line))
             break;
         importCode(book, kind, coinjar43CodeEntry(kind, line));
     }
@@ -178,7 +174,7 @@ bool CoinjarFile::ReadCoinjarEntryLines(core::Book& book, const std::string& hea
     core::TransactionFields fields;
     while (!atEnd()) {
         const std::string_view line = readLine();
-        if (isBlank(line))
+        if (core::IsBlank(line))
             break;
         entry.assign(prefix).append(line);
         if (ParseCoinjar43Line(book, entry, fields))
