@@ -51,11 +51,14 @@ unsigned monthOfName(std::string_view month)
     constexpr char LowerCaseBit = 0x20;
     if (month.size() != 3 || !isAsciiLetter(month[0]) || !isAsciiLetter(month[1]) || !isAsciiLetter(month[2]))
         return 0;
-    const char name[] = {static_cast<char>(month[0] & ~LowerCaseBit), static_cast<char>(month[1] | LowerCaseBit),
-                         static_cast<char>(month[2] | LowerCaseBit)};
-    for (unsigned number = 1; number <= 12; ++number)
-        if (MonthNames[number - 1] == std::string_view(name, 3))
+    const char first = static_cast<char>(month[0] & ~LowerCaseBit);
+    const char second = static_cast<char>(month[1] | LowerCaseBit);
+    const char third = static_cast<char>(month[2] | LowerCaseBit);
+    for (unsigned number = 1; number <= 12; ++number) {
+        const std::string_view name = MonthNames[number - 1];
+        if (name[0] == first && name[1] == second && name[2] == third)
             return number;
+    }
     return 0;
 }
 

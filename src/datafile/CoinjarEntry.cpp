@@ -42,8 +42,9 @@ std::string_view column(std::string_view entry, int start, int width)
 // A column upper-cased and blank-padded to the width of its field.
 std::string upperColumn(std::string_view entry, int start, int width, int fieldWidth)
 {
-    std::string field = runtime::ucase(column(entry, start, width));
-    field.resize(static_cast<std::size_t>(fieldWidth), ' ');
+    const std::string_view text = column(entry, start, width);
+    std::string field(static_cast<std::size_t>(fieldWidth), ' ');
+    std::transform(text.begin(), text.end(), field.begin(), runtime::ucaseOf);
     return field;
 }
 
@@ -94,10 +95,10 @@ std::string coinjar43Vat(const core::Book& book, char letter)
 {
     if (letter == NoVatCode)
         return runtime::space(3);
-    const std::string code = runtime::ucase(std::string(1, letter));
-    if (code == "-" || code == "0" || code == "X" || code == " ")
-        return runtime::padRight(code, 3);
-    return core::FindListItem(book.codes.ListVATCodes, code, 1) >= 0 ? runtime::padRight(code, 3) : "???";
+    const std::string code = {runtime::ucaseOf(letter), ' ', ' '};
+    if (code[0] == '-' || code[0] == '0' || code[0] == 'X' || code[0] == ' ')
+        return code;
+    return core::FindListItem(book.codes.ListVATCodes, code, 1) >= 0 ? code : "???";
 }
 
 bool parseEntry(core::Book& book, std::string_view entry, const EntryColumns& columns, bool lookUpVat,
@@ -110,7 +111,7 @@ bool parseEntry(core::Book& book, std::string_view entry, const EntryColumns& co
     fields.Category = upperColumn(entry, columns.category, 2, 4);
     fields.Bank = upperColumn(entry, BankColumn, 1, 6);
     fields.Customer = upperColumn(entry, columns.customer, 4, 6);
-    fields.Reconciled = upperColumn(entry, columns.reconciled, 1, 1) == "Y";
+    fields.Reconciled = upperColumn(entry, columns.reconciled, 1, 1)[0] == 'Y';
     fields.Paid = true;
     const auto refused = [&](const char* what) {
         book.messages.ShowErrorBox("Coinjar Transaction [" + std::string(entry) + "] has " + what);
@@ -134,7 +135,7 @@ bool parseEntry(core::Book& book, std::string_view entry, const EntryColumns& co
     fields.Amount = amount < 0 ? -amount : amount;
     fields.Type = amount < 0 ? "PAY" : "RCP";
     const char vatLetter = amountEnd + 1 < entry.size() ? entry[amountEnd + 1] : ' ';
-    fields.VAT = lookUpVat ? coinjar43Vat(book, vatLetter) : runtime::padRight(runtime::ucase(std::string_view(&vatLetter, 1)), 3);
+    fields.VAT = lookUpVat ? coinjar43Vat(book, vatLetter) : std::string{runtime::ucaseOf(vatLetter), ' ', ' '};
     fields.Number = book.counters.TakeNextTransactionNumber();
     fields.Reference = runtime::padRight(core::IsBlank(reference) ? std::string_view(fields.Number) : reference, 6);
     return true;
