@@ -126,7 +126,8 @@ bool parseEntry(core::Book& book, std::string_view entry, const EntryColumns& co
     if (memoEnd == std::string::npos)
         return refused("no comment");
     const std::string_view memo = between(entry, referenceEnd + 1, memoEnd, MemoWidth);
-    fields.Memo = core::IsBlank(memo) ? core::GetCodeName(book, fields.Category, core::CodeKind::Category) : std::string(memo);
+    fields.Memo = core::IsBlank(memo) ? core::GetCodeName(book, fields.Category, core::CodeKind::Category)
+                                      : std::string(memo);
     fields.Memo.resize(MemoWidth, ' ');
     const std::size_t amountEnd = entry.find(AmountEnd);
     if (amountEnd == std::string::npos)

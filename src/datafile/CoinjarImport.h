@@ -33,7 +33,7 @@ public:
     explicit CoinjarFile(const std::filesystem::path& path);
     bool atEnd() const { return next_ >= text_.lines.size(); }
     std::size_t lineCount() const { return text_.lines.size(); }
-    // The next line; past the end raises "Input past end of file".
+    // The next line, a view of the text the file keeps; past the end raises "Input past end of file".
     std::string_view readLine();
 
     // Reads until a line equals the heading (trailing blanks ignored); false at the end.
