@@ -101,5 +101,8 @@ std::optional<std::string> RecordInStoredForm(std::string_view line, std::string
 // AssembleTransactionRecordMarked): its date takes its century. Nothing also for a line whose
 // split tail needs the repair.
 std::optional<std::string> OldRecordInStoredForm(std::string_view line);
+// The same appended to `text`, for a converter that gathers its records in one text; false, with
+// nothing appended, where OldRecordInStoredForm gives nothing.
+bool AppendOldRecordInStoredForm(std::string& text, std::string_view line);
 
 } // namespace core
