@@ -299,7 +299,7 @@ bool IndexMatchesTable(const Book& book, const TransactionIndex& index, IndexKin
 
 void SummarizeRecord(std::string_view line, RecordSummary& summary)
 {
-    summary.dateKey = BuildIndexKey(line, IndexKind::Date);
+    PutIndexKey(line, IndexKind::Date, summary.dateKey);
     summary.live = !IsDeleted(line);
     summary.signedPence = GetSignedPence(line);
 }
