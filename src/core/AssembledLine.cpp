@@ -5,12 +5,12 @@
 
 namespace core {
 
-bool AssembledLineFits(Messages& messages, const std::string& line, std::size_t length)
+bool AssembledLineFits(Messages& messages, std::string_view line, std::size_t length)
 {
     if (line.size() <= length)
         return true;
     messages.ShowErrorBox("Assembled field is " + runtime::signedText(static_cast<double>(line.size()))
-                          + " bytes long:- [" + line + "]");
+                          + " bytes long:- [" + std::string(line) + "]");
     return false;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
+#include <string_view>
 
 namespace core {
 
@@ -10,6 +10,6 @@ class Messages;
 // True when an assembled fixed-width line is no longer than `length`. A longer line means a value
 // did not fit its columns: it is reported with the whole line ("Assembled field is  159 bytes
 // long:- [...]") and the caller must not store it.
-bool AssembledLineFits(Messages& messages, const std::string& line, std::size_t length);
+bool AssembledLineFits(Messages& messages, std::string_view line, std::size_t length);
 
 } // namespace core

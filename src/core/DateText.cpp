@@ -39,6 +39,46 @@ int twoDigits(std::string_view text)
     return (text[0] - '0') * 10 + (text[1] - '0');
 }
 
+bool isAsciiLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// The month of a three-letter name in any case; 0 for none. Only ASCII letters can match a name,
+// so only they are folded, without the table of every Windows-1252 letter.
+unsigned monthOfName(std::string_view month)
+{
+    constexpr char LowerCaseBit = 0x20;
+    if (month.size() != 3 || !isAsciiLetter(month[0]) || !isAsciiLetter(month[1]) || !isAsciiLetter(month[2]))
+        return 0;
+    const char first = static_cast<char>(month[0] & ~LowerCaseBit);
+    const char second = static_cast<char>(month[1] | LowerCaseBit);
+    const char third = static_cast<char>(month[2] | LowerCaseBit);
+    for (unsigned number = 1; number <= 12; ++number) {
+        const std::string_view name = MonthNames[number - 1];
+        if (name[0] == first && name[1] == second && name[2] == third)
+            return number;
+    }
+    return 0;
+}
+
+// The month number of a day of two digits, a month's three-letter name in any case and a year of
+// four digits from 1000 that make a date, read straight from their characters as the date parser
+// reads them; nothing when they make none.
+std::optional<unsigned> monthOfDateParts(std::string_view day, std::string_view month, std::string_view year)
+{
+    if (day.size() != 2 || year.size() != 4 || !isDigit(day[0]) || !isDigit(day[1]) || year[0] < '1' || year[0] > '9'
+        || !isDigit(year[1]) || !isDigit(year[2]) || !isDigit(year[3]))
+        return std::nullopt;
+    const unsigned monthNumber = monthOfName(month);
+    if (monthNumber == 0)
+        return std::nullopt;
+    const int yearNumber = twoDigits(year.substr(0, 2)) * 100 + twoDigits(year.substr(2, 2));
+    const std::chrono::year_month_day calendarDate{std::chrono::year{yearNumber}, std::chrono::month{monthNumber},
+                                                   std::chrono::day{static_cast<unsigned>(twoDigits(day))}};
+    return calendarDate.ok() ? std::optional<unsigned>(monthNumber) : std::nullopt;
+}
+
 // A shown date "dd/Mmm/yyyy" (blanks around it aside) of a year from 1000 as stored "yyyymmdd",
 // straight from its characters: the result the parse and format give, without either. Nothing for
 // any other text, which takes the general way.
@@ -52,23 +92,12 @@ std::optional<std::string> shownDateAsYmd(std::string_view text)
         return std::nullopt;
     const std::string_view day = date.substr(0, 2);
     const std::string_view year = date.substr(7, 4);
-    if (!isDigit(day[0]) || !isDigit(day[1]) || year[0] < '1' || year[0] > '9' || !isDigit(year[1])
-        || !isDigit(year[2]) || !isDigit(year[3]))
-        return std::nullopt;
-    const std::string_view month = date.substr(3, 3);
-    unsigned monthNumber = 1;
-    while (monthNumber <= 12 && MonthNames[monthNumber - 1] != month)
-        ++monthNumber;
-    if (monthNumber > 12)
-        return std::nullopt;
-    const int yearNumber = twoDigits(year.substr(0, 2)) * 100 + twoDigits(year.substr(2, 2));
-    const std::chrono::year_month_day calendarDate{std::chrono::year{yearNumber}, std::chrono::month{monthNumber},
-                                                   std::chrono::day{static_cast<unsigned>(twoDigits(day))}};
-    if (!calendarDate.ok())
+    const std::optional<unsigned> month = monthOfDateParts(day, date.substr(3, 3), year);
+    if (!month)
         return std::nullopt;
     std::string ymd;
     ymd.reserve(8);
-    return ymd.append(year).append(MonthNumbers[monthNumber - 1]).append(day);
+    return ymd.append(year).append(MonthNumbers[*month - 1]).append(day);
 }
 
 } // namespace
@@ -103,6 +132,16 @@ std::string FormatYmdAsDisplayDate(std::string_view text)
     }
     shown.append(date.substr(date.size() - 2)).append("/").append(MonthAbbreviation(date.substr(4, 2))).append("/");
     return shown.append(date.substr(0, 4));
+}
+
+std::optional<std::string> ShownDateOfParts(std::string_view day, std::string_view month, std::string_view year)
+{
+    const std::optional<unsigned> monthNumber = monthOfDateParts(day, month, year);
+    if (!monthNumber)
+        return std::nullopt;
+    std::string shown;
+    shown.reserve(DisplayDateWidth);
+    return shown.append(day).append("/").append(MonthNames[*monthNumber - 1]).append("/").append(year);
 }
 
 std::string FormatShownDateForStorage(std::string_view shownDate, std::string_view pattern)

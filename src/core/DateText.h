@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,9 @@ std::string FormatDisplayDate(Messages& messages, std::string_view text);
 // around it are ignored and a text of fewer than six characters gives "". Never fails: an
 // unreadable date gives whatever its characters make.
 std::string FormatYmdAsDisplayDate(std::string_view text);
+// "dd/Mmm/yyyy" of a day of two digits, a month's three-letter name in any case and a year of four
+// digits from 1000, as parsing and formatting them gives it; nothing when they are no such date.
+std::optional<std::string> ShownDateOfParts(std::string_view day, std::string_view month, std::string_view year);
 // A shown date written with `pattern` for a stored line. A text that does not read as a date comes
 // back whole, blank-padded to the shown width, so the line that carries it is over-long and refused
 // instead of being stored with a wrong date.

@@ -97,7 +97,7 @@ bool FilterMatcher::PassesReference(std::string_view record) const
 
 bool FilterMatcher::PassesType(std::string_view record) const
 {
-    const std::string letter =
+    const std::string_view letter =
         FilterTypeLetter(RecordField(record, RecordColumns::Type), RecordFlag(record, RecordColumns::Paid));
     return !letter.empty() && setup_.Types.view().find(letter) != std::string_view::npos;
 }

@@ -27,13 +27,13 @@ constexpr std::array<std::string_view, 6> OperatorCycle{"=", "<>", "<", "<=", ">
 
 } // namespace
 
-std::string FilterTypeLetter(std::string_view type, bool paid)
+std::string_view FilterTypeLetter(std::string_view type, bool paid)
 {
     if (type == "INV")
         return paid ? "Y" : "I";
     if (type == "BIL")
         return paid ? "Z" : "B";
-    return std::string(type.substr(0, 1));
+    return type.substr(0, 1);
 }
 
 std::int16_t GetOperatorCode(std::string_view caption)

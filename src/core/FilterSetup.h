@@ -62,8 +62,9 @@ inline constexpr std::string_view CurrentFilterName = "(CURRENT)";
 inline constexpr std::string_view CustomisedFilterName = "(CUSTOMISED)";
 
 // The letter a transaction shows to a set-up's Types: "I" unpaid and "Y" paid "INV", "B" unpaid and
-// "Z" paid "BIL", otherwise the type's first letter ("P", "R", "X"); nothing for an empty type.
-std::string FilterTypeLetter(std::string_view type, bool paid);
+// "Z" paid "BIL", otherwise the type's first letter ("P", "R", "X"); nothing for an empty type. A
+// view, as a filter asks it of every transaction: a constant or the start of `type`.
+std::string_view FilterTypeLetter(std::string_view type, bool paid);
 
 // Amount comparisons: 1 "=", 2 "<>", 3 ">", 4 ">=", 5 "<", 6 "<=". Any other code tests nothing.
 enum AmountOperator : std::int16_t { AmountEqual = 1, AmountNotEqual, AmountGreater, AmountGreaterOrEqual, AmountLess, AmountLessOrEqual };

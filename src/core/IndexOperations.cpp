@@ -255,16 +255,19 @@ int ApplyFilterToIndex(Book& book, IndexKind kind)
     // Passing entries are gathered in scan order and ordered once at the end: the same order that
     // inserting them one by one gives, without moving entries on every insert.
     const FilterMatcher matcher(filter);
+    const int first = std::max(start, 1);
+    ledger.QueryIndex.Reserve(source.UpperBound() - first + 1);
     int count = 0;
-    for (int position = std::max(start, 1); position <= source.UpperBound(); ++position) {
-        const int recordNumber = source.at(position).RecordNumber;
-        const std::string_view line = ledger.Transactions.Line(recordNumber);
+    for (int position = first; position <= source.UpperBound(); ++position) {
+        const IndexEntry& entry = source.at(position);
+        const std::string_view line = ledger.Transactions.Line(entry.RecordNumber);
         const int answer = matcher.Match(line, kind);
         if (answer == FilterPastToDate)
             break;
         if (answer != FilterPasses)
             continue;
-        ledger.QueryIndex.Append({static_cast<std::int16_t>(recordNumber), BuildIndexKey(line, keyKind)});
+        // The date index's key is the query key of a query in date order.
+        ledger.QueryIndex.Append({entry.RecordNumber, keyKind == IndexKind::Date ? entry.Key : BuildIndexKey(line, keyKind)});
         ledger.Totals.Add(GetSignedAmount(line));
         ++count;
     }

@@ -6,7 +6,7 @@ namespace core {
 
 bool IsBlank(std::string_view text)
 {
-    return runtime::rtrim(text).empty();
+    return text.find_first_not_of(' ') == std::string_view::npos;
 }
 
 int UpperCaseKey(int keyCode)

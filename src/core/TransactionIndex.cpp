@@ -38,6 +38,34 @@ struct ByKey {
     bool operator()(const IndexKey& a, const IndexEntry& b) const { return KeyLess(a, b.Key); }
 };
 
+using EntryIterator = std::vector<IndexEntry>::iterator;
+
+// Sorts by insertion, which suits an index built nearly in key order (the date index of a book
+// entered mostly by date): each entry moves past the few greater keys before it, so equal keys
+// keep their order. Gives up, answering false, once the entries have moved more places than such
+// an index needs; the entries are then still a stable reordering of what they were.
+bool SortNearlyOrdered(EntryIterator begin, EntryIterator end)
+{
+    constexpr std::ptrdiff_t MovesPerEntry = 8;
+    constexpr std::ptrdiff_t SpareMoves = 1024;
+    std::ptrdiff_t moves = 0;
+    for (EntryIterator next = begin; next != end; ++next) {
+        if (next == begin || !KeyLess(next->Key, (next - 1)->Key))
+            continue;
+        const IndexEntry entry = *next;
+        EntryIterator hole = next;
+        do {
+            *hole = *(hole - 1);
+            --hole;
+            ++moves;
+        } while (hole != begin && KeyLess(entry.Key, (hole - 1)->Key));
+        *hole = entry;
+        if (moves > MovesPerEntry * (next - begin) + SpareMoves)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 IndexKind QueryKeyKind(QueryOrder order)
@@ -80,11 +108,6 @@ void PutIndexKey(std::string_view line, IndexKind kind, IndexKey& key)
         return;
     }
     PutField(key, dateWidth + referenceWidth, line, RecordColumns::Number);
-}
-
-bool KeyLess(const IndexKey& a, const IndexKey& b)
-{
-    return std::memcmp(a.data(), b.data(), a.size()) < 0;
 }
 
 const IndexEntry& TransactionIndex::at(int position) const
@@ -169,7 +192,10 @@ void TransactionIndex::SortIndex(int first, int last)
     last = std::min(last, UpperBound());
     if (first >= last)
         return;
-    std::stable_sort(entries_.begin() + (first - 1), entries_.begin() + last, ByKey{});
+    const auto begin = entries_.begin() + (first - 1);
+    const auto end = entries_.begin() + last;
+    if (!SortNearlyOrdered(begin, end))
+        std::stable_sort(begin, end, ByKey{});
 }
 
 } // namespace core

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <span>
@@ -53,8 +54,40 @@ inline IndexKey MakeIndexKey(std::string_view text)
     return key;
 }
 inline std::string_view KeyText(const IndexKey& key) { return {key.data(), key.size()}; }
-// Keys compare character by character by character code.
-bool KeyLess(const IndexKey& a, const IndexKey& b);
+
+namespace key_detail {
+// Characters of a key read as one number that orders as they do.
+inline std::uint64_t OrderedWord64(const char* at)
+{
+    std::uint64_t word;
+    std::memcpy(&word, at, sizeof word);
+    return std::endian::native == std::endian::little ? __builtin_bswap64(word) : word;
+}
+inline std::uint32_t OrderedWord32(const char* at)
+{
+    std::uint32_t word;
+    std::memcpy(&word, at, sizeof word);
+    return std::endian::native == std::endian::little ? __builtin_bswap32(word) : word;
+}
+} // namespace key_detail
+
+// Keys compare character by character by character code. Inline, and eight characters at a time:
+// sorting and checking a full book's indexes compares keys by the hundred thousand.
+inline bool KeyLess(const IndexKey& a, const IndexKey& b)
+{
+    using key_detail::OrderedWord32;
+    using key_detail::OrderedWord64;
+    static_assert(IndexKeyWidth == 8 + 8 + 4);
+    const std::uint64_t a0 = OrderedWord64(a.data());
+    const std::uint64_t b0 = OrderedWord64(b.data());
+    if (a0 != b0)
+        return a0 < b0;
+    const std::uint64_t a1 = OrderedWord64(a.data() + 8);
+    const std::uint64_t b1 = OrderedWord64(b.data() + 8);
+    if (a1 != b1)
+        return a1 < b1;
+    return OrderedWord32(a.data() + 16) < OrderedWord32(b.data() + 16);
+}
 
 // A sorted array of IndexEntry: the DateIndex over the live transactions, or the QueryIndex over
 // those that pass the current filter. Positions are 1-based, 1 to UpperBound(), kept in ascending

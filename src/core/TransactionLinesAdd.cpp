@@ -49,6 +49,9 @@ bool AddTransactionLines(Book& book, std::shared_ptr<const void> textKeeper, con
 
     const int firstDateEntry = ledger.DateIndex.UpperBound() + 1;
     const int firstQueryEntry = ledger.QueryIndex.UpperBound() + 1;
+    // Grown once: a large index grown entry by entry leaves behind every smaller copy.
+    ledger.DateIndex.Reserve(firstDateEntry - 1 + static_cast<int>(lines.size()));
+    ledger.QueryIndex.Reserve(firstQueryEntry - 1 + static_cast<int>(lines.size()));
     const IndexKind queryKind = ResolveIndexKind(book, IndexKind::Query);
     const FilterMatcher matcher(ledger.Filters.CurrentFilter);
     bool leftOutOfGrid = false;
@@ -85,6 +88,14 @@ void NewTransactionLines::Add(std::string_view line)
 {
     *text_ += line;
     lineEnds_.push_back(text_->size());
+}
+
+bool NewTransactionLines::AddRecord(Book& book, TransactionFields& fields)
+{
+    if (!AppendTransactionRecord(book, fields, *text_))
+        return false;
+    lineEnds_.push_back(text_->size());
+    return true;
 }
 
 bool NewTransactionLines::AddTo(Book& book)

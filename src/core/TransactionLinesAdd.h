@@ -9,6 +9,7 @@
 namespace core {
 
 class Book;
+struct TransactionFields;
 
 // Appends the lines of many new transactions (assembled and numbered) and indexes them all at once:
 // the table, both indexes, the query totals, the edit box and the changed flag end as adding them
@@ -26,6 +27,9 @@ public:
     // costs far more than the copying.
     void Reserve(std::size_t lines);
     void Add(std::string_view line);
+    // Assembles the record of `fields` straight into the text, as AppendTransactionRecord does;
+    // false when it is refused.
+    bool AddRecord(Book& book, TransactionFields& fields);
     // Adds them all to the book (false, and nothing added, when they do not fit) and starts afresh.
     bool AddTo(Book& book);
 

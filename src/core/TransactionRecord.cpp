@@ -1,6 +1,7 @@
 #include "core/TransactionRecord.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 
 #include "core/AssembledLine.h"
@@ -70,14 +71,12 @@ int digitsValue(std::string_view digits)
 // Years of four digits: the date parser reads fewer digits as other years.
 constexpr int EarliestFourDigitYear = 1000;
 
-// The fixed part, written into a line with room for `tailLength` more characters.
-std::string assembleFixedPart(TransactionFields& fields, std::size_t tailLength)
+// The fixed part, appended to `line`.
+void appendFixedPart(std::string& line, TransactionFields& fields)
 {
     if (fields.Amount < 0)
         fields.Amount = -fields.Amount;
     namespace C = RecordColumns;
-    std::string line;
-    line.reserve(static_cast<std::size_t>(RecordFixedLength) + tailLength);
     appendNumber(line, fields.Number);
     line += FormatShownDateForStorage(fields.Date, "yyyymmdd");
     appendFixed(line, fields.Reference, C::Reference);
@@ -95,6 +94,14 @@ std::string assembleFixedPart(TransactionFields& fields, std::size_t tailLength)
     line += FormatAmountPlainUncut(fields.VATAmount);
     appendSplitCount(line, fields.SplitCount);
     appendFlag(line, fields.EEC);
+}
+
+// The fixed part, written into a line with room for `tailLength` more characters.
+std::string assembleFixedPart(TransactionFields& fields, std::size_t tailLength)
+{
+    std::string line;
+    line.reserve(static_cast<std::size_t>(RecordFixedLength) + tailLength);
+    appendFixedPart(line, fields);
     return line;
 }
 
@@ -179,23 +186,28 @@ bool isStoredFlag(char flag)
     return flag == 'Y' || flag == ' ';
 }
 
-// The stored date of a record's date column: "yyyymmdd" as it stands, "yymmdd" with its century.
-std::optional<std::string> storedDate(std::string_view date)
+// The stored date of a record's date column, "yyyymmdd": as it stands, or "yymmdd" with its
+// century. Nothing when the column holds no real date of a four-digit year.
+std::optional<std::array<char, 8>> storedDate(std::string_view date)
 {
     if (!allDigits(date))
         return std::nullopt;
     const bool older = date.size() == 6;
-    const int year = older ? digitsValue(date.substr(0, 2)) + (digitsValue(date.substr(0, 2)) < 80 ? 2000 : 1900)
-                           : digitsValue(date.substr(0, 4));
+    const int twoDigitYear = digitsValue(date.substr(0, 2));
+    const int year = older ? twoDigitYear + (twoDigitYear < 80 ? 2000 : 1900) : digitsValue(date.substr(0, 4));
     const std::string_view monthAndDay = date.substr(older ? 2 : 4);
     if (year < EarliestFourDigitYear
         || !runtime::Date::fromYmd(year, digitsValue(monthAndDay.substr(0, 2)), digitsValue(monthAndDay.substr(2))))
         return std::nullopt;
-    return std::to_string(year) + std::string(monthAndDay);
+    std::array<char, 8> stored{};
+    const std::string_view century = older ? (year < 2000 ? "19" : "20") : "";
+    std::copy(date.begin(), date.end(), std::copy(century.begin(), century.end(), stored.begin()));
+    return stored;
 }
 
-// The fixed part of a line in `layout` as assembly would write it, when the line is in that form.
-std::optional<std::string> fixedPartInStoredForm(const RecordLayout& layout, std::string_view line)
+// Appends the fixed part of a line in `layout` as assembly would write it, when the line is in
+// that form; false, with nothing appended, otherwise.
+bool appendFixedPartInStoredForm(std::string& text, const RecordLayout& layout, std::string_view line)
 {
     namespace C = RecordColumns;
     const int shift = C::Date.width - layout.dateWidth;
@@ -204,20 +216,18 @@ std::optional<std::string> fixedPartInStoredForm(const RecordLayout& layout, std
         return line.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(column.width));
     };
     if (line.size() < static_cast<std::size_t>(RecordFixedLength - shift))
-        return std::nullopt;
-    const std::optional<std::string> date = storedDate(line.substr(C::Date.start - 1, static_cast<std::size_t>(layout.dateWidth)));
+        return false;
+    const std::optional<std::array<char, 8>> date = storedDate(line.substr(C::Date.start - 1, static_cast<std::size_t>(layout.dateWidth)));
     if (!date || !isStoredAmount(at(C::Amount)) || !isStoredAmount(at(C::AmountPaid))
         || !isStoredSignedAmount(at(C::VATAmount)) || !allDigits(at(C::SplitCount)))
-        return std::nullopt;
+        return false;
     for (const RecordColumn flag : {C::Reconciled, C::Paid, C::Deleted, C::EEC})
         if (!isStoredFlag(at(flag).front()))
-            return std::nullopt;
-    std::string fixed;
-    fixed.reserve(static_cast<std::size_t>(RecordFixedLength));
-    fixed.append(line.substr(0, C::Number.width)).append(*date);
-    fixed.append(line.substr(static_cast<std::size_t>(C::Reference.start - 1 - shift),
-                             static_cast<std::size_t>(RecordFixedLength - C::Reference.start + 1)));
-    return fixed;
+            return false;
+    text.append(line.substr(0, C::Number.width)).append(date->data(), date->size());
+    text.append(line.substr(static_cast<std::size_t>(C::Reference.start - 1 - shift),
+                            static_cast<std::size_t>(RecordFixedLength - C::Reference.start + 1)));
+    return true;
 }
 
 int splitCountOfStored(std::string_view fixedPart)
@@ -247,35 +257,60 @@ std::optional<std::string> RecordInStoredForm(std::string_view line, std::string
 {
     if (runtime::rtrim(number).size() > static_cast<std::size_t>(RecordColumns::Number.width))
         return std::nullopt;
-    std::optional<std::string> record = fixedPartInStoredForm(CurrentLayout, line);
-    if (!record)
+    std::string record;
+    record.reserve(line.size());
+    if (!appendFixedPartInStoredForm(record, CurrentLayout, line))
         return std::nullopt;
     if (!number.empty())
-        record->replace(0, RecordColumns::Number.width, runtime::padRight(number, RecordColumns::Number.width));
-    if (splitCountOfStored(*record) >= 1)
-        record->append(line.substr(RecordFixedLength));
+        record.replace(0, RecordColumns::Number.width, runtime::padRight(number, RecordColumns::Number.width));
+    if (splitCountOfStored(record) >= 1)
+        record.append(line.substr(RecordFixedLength));
     return record;
 }
 
 std::optional<std::string> OldRecordInStoredForm(std::string_view line)
 {
-    std::optional<std::string> record = fixedPartInStoredForm(OlderLayout, line);
-    if (!record || splitCountOfStored(*record) == 0)
-        return record;
-    constexpr std::size_t ShortestLineWithSplits = OlderRecordFixedLength + 4;
-    if (line.size() < ShortestLineWithSplits)
+    std::string record;
+    if (!AppendOldRecordInStoredForm(record, line))
         return std::nullopt;
-    record->append(line.substr(OlderRecordFixedLength, line.size() - ShortestLineWithSplits));
     return record;
+}
+
+bool AppendOldRecordInStoredForm(std::string& text, std::string_view line)
+{
+    const std::size_t start = text.size();
+    if (!appendFixedPartInStoredForm(text, OlderLayout, line))
+        return false;
+    if (splitCountOfStored(std::string_view(text).substr(start)) == 0)
+        return true;
+    constexpr std::size_t ShortestLineWithSplits = OlderRecordFixedLength + 4;
+    if (line.size() < ShortestLineWithSplits) {
+        text.resize(start);
+        return false;
+    }
+    text.append(line.substr(OlderRecordFixedLength, line.size() - ShortestLineWithSplits));
+    return true;
 }
 
 std::optional<std::string> AssembleTransactionRecord(Book& book, TransactionFields& fields)
 {
-    std::string line = assembleFixedPart(fields, book.SplitTail.size());
-    if (!AssembledLineFits(book.messages, line, RecordFixedLength))
+    std::string line;
+    line.reserve(static_cast<std::size_t>(RecordFixedLength) + book.SplitTail.size());
+    if (!AppendTransactionRecord(book, fields, line))
         return std::nullopt;
-    line += book.SplitTail;
     return line;
+}
+
+bool AppendTransactionRecord(Book& book, TransactionFields& fields, std::string& text)
+{
+    const std::size_t start = text.size();
+    appendFixedPart(text, fields);
+    if (!AssembledLineFits(book.messages, std::string_view(text).substr(start), RecordFixedLength)) {
+        text.resize(start);
+        return false;
+    }
+    text += book.SplitTail;
+    return true;
 }
 
 std::string AssembleTransactionRecordMarked(Book& book, TransactionFields& fields)

@@ -69,6 +69,9 @@ struct TransactionFields {
 // 99,999,999.99, a split count outside 0-999, a number of seven digits, a date that does not read)
 // the fixed part is reported as over-long and nothing is returned: the caller must not store it.
 std::optional<std::string> AssembleTransactionRecord(Book& book, TransactionFields& fields);
+// The same record appended to `text`, for records gathered by the thousand: false, with `text` as
+// it was, where AssembleTransactionRecord gives nothing.
+bool AppendTransactionRecord(Book& book, TransactionFields& fields, std::string& text);
 
 // Marks an over-long record of a converted file, so the converter can find it by its first byte.
 inline constexpr char OverLongRecordMarker = '\xBB';
@@ -98,5 +101,8 @@ std::optional<std::string> RecordInStoredForm(std::string_view line, std::string
 // AssembleTransactionRecordMarked): its date takes its century. Nothing also for a line whose
 // split tail needs the repair.
 std::optional<std::string> OldRecordInStoredForm(std::string_view line);
+// The same appended to `text`, for a converter that gathers its records in one text; false, with
+// nothing appended, where OldRecordInStoredForm gives nothing.
+bool AppendOldRecordInStoredForm(std::string& text, std::string_view line);
 
 } // namespace core

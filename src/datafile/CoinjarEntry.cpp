@@ -1,11 +1,14 @@
 #include "datafile/CoinjarEntry.h"
 
+#include <algorithm>
+
 #include "core/Book.h"
 #include "core/CodeKind.h"
 #include "core/CodeTableEdits.h"
 #include "core/DateText.h"
 #include "core/ListSearch.h"
 #include "core/StandingOrderLine.h"
+#include "core/TextTests.h"
 #include "core/TransactionEdits.h"
 #include "core/TransactionLinesAdd.h"
 #include "runtime/Date.h"
@@ -29,24 +32,48 @@ constexpr EntryColumns Coinjar4Columns{11, 8, 0, 14, 15};
 constexpr int BankColumn = 10;
 constexpr char NoVatCode = '\xDE';
 
-std::string column(std::string_view entry, int start, int width)
+// The entry's characters in a column (1-based; 0 for none), without the part past its end.
+std::string_view column(std::string_view entry, int start, int width)
 {
     const auto from = static_cast<std::size_t>(start - 1);
-    return runtime::padRight(from < entry.size() ? entry.substr(from, static_cast<std::size_t>(width)) : std::string_view{},
-                             width);
+    return start > 0 && from < entry.size() ? entry.substr(from, static_cast<std::size_t>(width)) : std::string_view{};
 }
 
-// The text after position `from` (0-based, exclusive) up to `to`; empty when they cross.
-std::string between(std::string_view entry, std::size_t from, std::size_t to)
+// A column upper-cased and blank-padded to the width of its field.
+std::string upperColumn(std::string_view entry, int start, int width, int fieldWidth)
 {
-    return to > from ? std::string(entry.substr(from, to - from)) : std::string();
+    const std::string_view text = column(entry, start, width);
+    std::string field(static_cast<std::size_t>(fieldWidth), ' ');
+    std::transform(text.begin(), text.end(), field.begin(), runtime::ucaseOf);
+    return field;
+}
+
+// The text after position `from` (0-based, exclusive) up to `to`, cut to `most` characters; empty
+// when they cross.
+std::string_view between(std::string_view entry, std::size_t from, std::size_t to, std::size_t most)
+{
+    return to > from ? entry.substr(from, std::min(to - from, most)) : std::string_view{};
+}
+
+bool isTwoDigits(std::string_view text)
+{
+    return text.size() == 2 && text[0] >= '0' && text[0] <= '9' && text[1] >= '0' && text[1] <= '9';
 }
 
 std::string entryDate(core::Book& book, std::string_view entry, const EntryColumns& columns)
 {
-    const std::string year = column(entry, 5, 2);
-    std::string date = column(entry, columns.day, 2) + "/" + column(entry, 1, 3) +
-                       (runtime::val(year) > 79 ? "/19" : "/20") + year;
+    const std::string_view day = column(entry, columns.day, 2);
+    const std::string_view month = column(entry, 1, 3);
+    const std::string_view year = column(entry, 5, 2);
+    const char* century = runtime::val(year) > 79 ? "19" : "20";
+    // Almost every entry has a day and a year of two digits and a month heading: its date is built
+    // straight, being a year after the earliest shown one.
+    if (isTwoDigits(day) && isTwoDigits(year)) {
+        if (std::optional<std::string> shown = core::ShownDateOfParts(day, month, std::string(century).append(year)))
+            return *std::move(shown);
+    }
+    std::string date = runtime::padRight(day, 2) + "/" + runtime::padRight(month, 3) + "/" + century
+                       + runtime::padRight(year, 2);
     // A date built from the entry names its year, so one reading serves: it needs the showing
     // below only when it is no date or lies before the earliest date shown.
     constexpr int EarliestShownYear = 1950;
@@ -68,49 +95,50 @@ std::string coinjar43Vat(const core::Book& book, char letter)
 {
     if (letter == NoVatCode)
         return runtime::space(3);
-    const std::string code = runtime::ucase(std::string(1, letter));
-    if (code == "-" || code == "0" || code == "X" || code == " ")
-        return runtime::padRight(code, 3);
-    return core::FindListItem(book.codes.ListVATCodes, code, 1) >= 0 ? runtime::padRight(code, 3) : "???";
+    const std::string code = {runtime::ucaseOf(letter), ' ', ' '};
+    if (code[0] == '-' || code[0] == '0' || code[0] == 'X' || code[0] == ' ')
+        return code;
+    return core::FindListItem(book.codes.ListVATCodes, code, 1) >= 0 ? code : "???";
 }
 
-bool parseEntry(core::Book& book, const std::string& entry, const EntryColumns& columns, bool lookUpVat,
+bool parseEntry(core::Book& book, std::string_view entry, const EntryColumns& columns, bool lookUpVat,
                 core::TransactionFields& fields)
 {
+    constexpr std::size_t ReferenceWidth = 6;
+    constexpr std::size_t MemoWidth = 74;
     fields = core::TransactionFields{};
     fields.Date = entryDate(book, entry, columns);
-    fields.Category = runtime::ucase(column(entry, columns.category, 2)) + "  ";
-    fields.Bank = runtime::padRight(runtime::ucase(column(entry, BankColumn, 1)), 6);
-    fields.Customer = runtime::padRight(columns.customer ? runtime::ucase(column(entry, columns.customer, 4)) : "", 6);
-    fields.Reconciled = runtime::ucase(column(entry, columns.reconciled, 1)) == "Y";
+    fields.Category = upperColumn(entry, columns.category, 2, 4);
+    fields.Bank = upperColumn(entry, BankColumn, 1, 6);
+    fields.Customer = upperColumn(entry, columns.customer, 4, 6);
+    fields.Reconciled = upperColumn(entry, columns.reconciled, 1, 1)[0] == 'Y';
     fields.Paid = true;
     const auto refused = [&](const char* what) {
-        book.messages.ShowErrorBox("Coinjar Transaction [" + entry + "] has " + what);
+        book.messages.ShowErrorBox("Coinjar Transaction [" + std::string(entry) + "] has " + what);
         return false;
     };
     const std::size_t referenceEnd = entry.find(ReferenceEnd);
     if (referenceEnd == std::string::npos)
         return refused("no reference number");
-    const std::string reference =
-        runtime::left(between(entry, static_cast<std::size_t>(columns.referenceStart - 1), referenceEnd), 6);
+    const std::string_view reference =
+        between(entry, static_cast<std::size_t>(columns.referenceStart - 1), referenceEnd, ReferenceWidth);
     const std::size_t memoEnd = entry.find(MemoEnd);
     if (memoEnd == std::string::npos)
         return refused("no comment");
-    std::string memo = runtime::left(between(entry, referenceEnd + 1, memoEnd), 74);
-    if (runtime::trim(memo).empty())
-        memo = core::GetCodeName(book, fields.Category, core::CodeKind::Category);
-    fields.Memo = runtime::padRight(memo, 74);
+    const std::string_view memo = between(entry, referenceEnd + 1, memoEnd, MemoWidth);
+    fields.Memo = core::IsBlank(memo) ? core::GetCodeName(book, fields.Category, core::CodeKind::Category)
+                                      : std::string(memo);
+    fields.Memo.resize(MemoWidth, ' ');
     const std::size_t amountEnd = entry.find(AmountEnd);
     if (amountEnd == std::string::npos)
         return refused("no amount");
-    const double amount = runtime::val(between(entry, memoEnd + 1, amountEnd));
+    const double amount = runtime::val(between(entry, memoEnd + 1, amountEnd, std::string_view::npos));
     fields.Amount = amount < 0 ? -amount : amount;
     fields.Type = amount < 0 ? "PAY" : "RCP";
     const char vatLetter = amountEnd + 1 < entry.size() ? entry[amountEnd + 1] : ' ';
-    fields.VAT = lookUpVat ? coinjar43Vat(book, vatLetter)
-                           : runtime::padRight(runtime::ucase(std::string(1, vatLetter)), 3);
+    fields.VAT = lookUpVat ? coinjar43Vat(book, vatLetter) : std::string{runtime::ucaseOf(vatLetter), ' ', ' '};
     fields.Number = book.counters.TakeNextTransactionNumber();
-    fields.Reference = runtime::padRight(runtime::trim(reference).empty() ? fields.Number : reference, 6);
+    fields.Reference = runtime::padRight(core::IsBlank(reference) ? std::string_view(fields.Number) : reference, 6);
     return true;
 }
 
@@ -121,7 +149,7 @@ bool LacksEntryMarkers(std::string_view line)
     return line.find(ReferenceEnd) == std::string_view::npos || line.find(MemoEnd) == std::string_view::npos;
 }
 
-bool ParseCoinjar43Line(core::Book& book, std::string entry, core::TransactionFields& fields)
+bool ParseCoinjar43Line(core::Book& book, std::string_view entry, core::TransactionFields& fields)
 {
     return parseEntry(book, entry, Coinjar43Columns, true, fields);
 }
@@ -153,8 +181,7 @@ void AddCoinjarEntry(core::Book& book, core::TransactionFields& fields, bool sta
     // An entry has no splits: no tail of an earlier parse may follow it.
     book.SplitTail.clear();
     // The entry took its number when it was decoded; a refused line keeps it taken.
-    if (const std::optional<std::string> line = core::AssembleTransactionRecord(book, fields))
-        added.Add(*line);
+    added.AddRecord(book, fields);
 }
 
 } // namespace datafile

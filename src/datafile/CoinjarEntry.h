@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/TransactionRecord.h"
 #include "runtime/Error.h"
@@ -33,7 +34,7 @@ bool LacksEntryMarkers(std::string_view line);
 // Decode one entry string; a refused entry (a missing marker) is shown and takes no number. An
 // entry whose date is no date asks for one until it reads; an empty answer raises
 // CoinjarImportAbandoned.
-bool ParseCoinjar43Line(core::Book& book, std::string entry, core::TransactionFields& fields);
+bool ParseCoinjar43Line(core::Book& book, std::string_view entry, core::TransactionFields& fields);
 CoinjarEntryKind ParseCoinjar4Line(core::Book& book, std::string entry, core::TransactionFields& fields);
 // A decoded entry into the book: a standing order (no second bank) at once, or a transaction's line
 // into `added`, which the import adds to the book at its end. A transaction table that the lines

@@ -7,6 +7,7 @@
 #include "core/CodeLines.h"
 #include "core/CodeTableEdits.h"
 #include "core/ListSearch.h"
+#include "core/TextTests.h"
 #include "core/TransactionLinesAdd.h"
 #include "datafile/BookSnapshot.h"
 #include "datafile/CoinjarEntry.h"
@@ -28,11 +29,6 @@ bool isMonthHeading(std::string_view line)
         if (line.substr(0, 3) == month)
             return true;
     return false;
-}
-
-bool isBlank(std::string_view line)
-{
-    return runtime::trim(line).empty();
 }
 
 std::string mirrorText(core::CodeKind kind, const std::string& line)
@@ -135,13 +131,13 @@ template <class Run> bool importAllOrNothing(core::Book& book, Run run)
 
 } // namespace
 
-CoinjarFile::CoinjarFile(const std::filesystem::path& path) : lines_(ReadExchangeLines(path)) {}
+CoinjarFile::CoinjarFile(const std::filesystem::path& path) : text_(ReadExchangeText(path)) {}
 
-const std::string& CoinjarFile::readLine()
+std::string_view CoinjarFile::readLine()
 {
     if (atEnd())
         throw runtime::Error(runtime::InputPastEndOfFile);
-    return lines_[next_++];
+    return text_.lines[next_++];
 }
 
 bool CoinjarFile::FindCoinjarSection(const std::string& heading)
@@ -161,8 +157,8 @@ void CoinjarFile::SkipFourLines()
 bool CoinjarFile::ReadCoinjarCodeLines(core::Book& book, core::CodeKind kind)
 {
     while (!atEnd()) {
-        const std::string& line = readLine();
-        if (isBlank(line))
+        const std::string_view line = readLine();
+        if (core::IsBlank(line))
             break;
         importCode(book, kind, coinjar43CodeEntry(kind, line));
     }
@@ -172,12 +168,16 @@ bool CoinjarFile::ReadCoinjarCodeLines(core::Book& book, core::CodeKind kind)
 bool CoinjarFile::ReadCoinjarEntryLines(core::Book& book, const std::string& heading, core::NewTransactionLines& added)
 {
     const bool standingOrders = heading == "Standi";
+    const std::string prefix = (standingOrders ? "JAN-90" : runtime::padRight(heading, 6)) + " ";
+    // One entry text for the whole block, so its room is made once.
+    std::string entry;
+    core::TransactionFields fields;
     while (!atEnd()) {
-        const std::string& line = readLine();
-        if (isBlank(line))
+        const std::string_view line = readLine();
+        if (core::IsBlank(line))
             break;
-        core::TransactionFields fields;
-        if (ParseCoinjar43Line(book, (standingOrders ? "JAN-90" : runtime::padRight(heading, 6)) + " " + line, fields))
+        entry.assign(prefix).append(line);
+        if (ParseCoinjar43Line(book, entry, fields))
             AddCoinjarEntry(book, fields, standingOrders, added);
     }
     return true;
@@ -186,7 +186,7 @@ bool CoinjarFile::ReadCoinjarEntryLines(core::Book& book, const std::string& hea
 std::string CoinjarFile::FindNextMonthHeading()
 {
     while (!atEnd()) {
-        const std::string& line = readLine();
+        const std::string_view line = readLine();
         if (isMonthHeading(line))
             return runtime::left(line, 6);
     }
@@ -204,12 +204,12 @@ bool ImportCoinjar4File(core::Book& book, const std::filesystem::path& path, con
             }
             file.readLine();
             for (int entry = countLine(file); entry > 0; --entry) {
-                CodeEntry category{runtime::left(file.readLine(), 4), file.readLine()};
+                CodeEntry category{runtime::left(file.readLine(), 4), std::string(file.readLine())};
                 if (choices.Categories)
                     importCode(book, core::CodeKind::Category, category);
             }
             for (int entry = countLine(file); entry > 0; --entry) {
-                CodeEntry account{runtime::left(file.readLine(), 6), file.readLine()};
+                CodeEntry account{runtime::left(file.readLine(), 6), std::string(file.readLine())};
                 account.amount = runtime::val(file.readLine());
                 if (choices.Accounts)
                     importCode(book, core::CodeKind::Bank, account);
@@ -219,7 +219,7 @@ bool ImportCoinjar4File(core::Book& book, const std::filesystem::path& path, con
                 file.readLine();
             }
             for (int entry = countLine(file); entry > 0; --entry) {
-                CodeEntry vat{runtime::left(file.readLine(), 3), file.readLine()};
+                CodeEntry vat{runtime::left(file.readLine(), 3), std::string(file.readLine())};
                 vat.amount = runtime::val(file.readLine());
                 if (choices.VatCodes)
                     importCode(book, core::CodeKind::Vat, vat);
@@ -228,7 +228,7 @@ bool ImportCoinjar4File(core::Book& book, const std::filesystem::path& path, con
             core::NewTransactionLines added;
             added.Reserve(file.lineCount());
             while (choices.Transactions && !file.atEnd()) {
-                const std::string& line = file.readLine();
+                const std::string_view line = file.readLine();
                 const std::string start = runtime::rtrim(runtime::left(line, 3));
                 if (start == "Sta" || isMonthHeading(start)) {
                     heading = runtime::padRight(line, 6);
@@ -239,7 +239,7 @@ bool ImportCoinjar4File(core::Book& book, const std::filesystem::path& path, con
                 if (LacksEntryMarkers(line))
                     break;
                 core::TransactionFields fields;
-                const CoinjarEntryKind kind = ParseCoinjar4Line(book, heading + " " + line, fields);
+                const CoinjarEntryKind kind = ParseCoinjar4Line(book, heading + " " + std::string(line), fields);
                 if (kind != RefusedEntry)
                     AddCoinjarEntry(book, fields, kind == StandingOrderEntry, added);
             }

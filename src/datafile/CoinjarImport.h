@@ -2,9 +2,10 @@
 
 #include <filesystem>
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "core/CodeKind.h"
+#include "datafile/ExchangeFileReading.h"
 
 namespace core {
 class Book;
@@ -30,10 +31,10 @@ struct CoinjarChoices {
 class CoinjarFile {
 public:
     explicit CoinjarFile(const std::filesystem::path& path);
-    bool atEnd() const { return next_ >= lines_.size(); }
-    std::size_t lineCount() const { return lines_.size(); }
-    // The next line; past the end raises "Input past end of file".
-    const std::string& readLine();
+    bool atEnd() const { return next_ >= text_.lines.size(); }
+    std::size_t lineCount() const { return text_.lines.size(); }
+    // The next line, a view of the text the file keeps; past the end raises "Input past end of file".
+    std::string_view readLine();
 
     // Reads until a line equals the heading (trailing blanks ignored); false at the end.
     bool FindCoinjarSection(const std::string& heading);
@@ -48,7 +49,7 @@ public:
     std::string FindNextMonthHeading();
 
 private:
-    std::vector<std::string> lines_;
+    ExchangeText text_;
     std::size_t next_ = 0;
 };
 

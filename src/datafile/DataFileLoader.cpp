@@ -128,10 +128,9 @@ bool LoadDataFile(const std::filesystem::path& path, core::Book& book, DataFileW
     book.ledger.FileChanged = false;
     window.setSaveItemEnabled(true);
     book.CurrentDataFilePath = path;
-    // Indexes written by another program may disagree with the table; they are rebuilt rather than trusted.
-    if (older)
-        core::RepairIndexes(book);
-    else
+    // Indexes written by another program may disagree with the table; they are rebuilt rather than
+    // trusted. A converted book's were built from its table.
+    if (!older)
         core::RepairIndexes(book, summaries);
     book.ledger.Filters.FiltersChanged = true;
     window.ShowLoadedBook();

@@ -183,10 +183,11 @@ private:
         return value;
     }
 
+    // Skipped lines are only looked past: an older file's indexes are tens of thousands of them.
     void skipLines(int count)
     {
         for (int i = 0; i < count; ++i)
-            in_.readLine();
+            in_.readLineView();
     }
 
     void readHeader()

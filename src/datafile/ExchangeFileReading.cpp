@@ -15,12 +15,6 @@ namespace {
 
 constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 
-// The lines of a file as views of a text that `keeper` holds.
-struct ExchangeText {
-    std::shared_ptr<const void> keeper;
-    std::vector<std::string_view> lines;
-};
-
 unsigned char byteAt(std::string_view text, std::size_t i)
 {
     return static_cast<unsigned char>(text[i]);
@@ -76,6 +70,16 @@ std::size_t firstNonAscii(std::string_view text, std::size_t from)
     return i;
 }
 
+// How many LF bytes the text holds, found by memchr, which tests many bytes at a time.
+std::size_t lineEndCount(std::string_view text)
+{
+    std::size_t count = 0;
+    for (const char* at = text.data(), *end = at + text.size();
+         (at = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)))) != nullptr; ++at)
+        ++count;
+    return count;
+}
+
 // True when the lines are valid UTF-8 and hold at least one character outside ASCII.
 bool isUtf8WithNonAscii(const std::vector<std::string_view>& lines)
 {
@@ -123,28 +127,6 @@ std::string toCp1252(std::string_view line, int lineNumber)
         i += decoded->second;
     }
     return result;
-}
-
-ExchangeText readExchangeText(const std::filesystem::path& file)
-{
-    runtime::TextReader reader(file);
-    ExchangeText text;
-    while (!reader.atEnd())
-        text.lines.push_back(reader.readLineView());
-    text.keeper = reader.textKeeper();
-    const bool marked = !text.lines.empty() && text.lines.front().starts_with(Utf8ByteOrderMark);
-    if (marked)
-        text.lines.front().remove_prefix(Utf8ByteOrderMark.size());
-    if (!marked && !isUtf8WithNonAscii(text.lines))
-        return text;
-    auto decoded = std::make_shared<std::vector<std::string>>();
-    decoded->reserve(text.lines.size());
-    for (std::size_t i = 0; i < text.lines.size(); ++i) {
-        decoded->push_back(toCp1252(text.lines[i], static_cast<int>(i + 1)));
-        text.lines[i] = decoded->back();
-    }
-    text.keeper = std::move(decoded);
-    return text;
 }
 
 // The content between an item's quotes with each "" made one double quote.
@@ -198,9 +180,34 @@ template <typename Take> bool readItems(std::string_view line, Take&& take)
 
 } // namespace
 
+ExchangeText ReadExchangeText(const std::filesystem::path& file)
+{
+    runtime::TextReader reader(file);
+    ExchangeText text;
+    // Room for every line at once: a list grown line by line leaves each smaller copy behind.
+    const std::string_view bytes = reader.rest();
+    text.lines.reserve(lineEndCount(bytes) + 1);
+    while (!reader.atEnd())
+        text.lines.push_back(reader.readLineView());
+    text.keeper = reader.textKeeper();
+    const bool marked = !text.lines.empty() && text.lines.front().starts_with(Utf8ByteOrderMark);
+    if (marked)
+        text.lines.front().remove_prefix(Utf8ByteOrderMark.size());
+    if (!marked && !isUtf8WithNonAscii(text.lines))
+        return text;
+    auto decoded = std::make_shared<std::vector<std::string>>();
+    decoded->reserve(text.lines.size());
+    for (std::size_t i = 0; i < text.lines.size(); ++i) {
+        decoded->push_back(toCp1252(text.lines[i], static_cast<int>(i + 1)));
+        text.lines[i] = decoded->back();
+    }
+    text.keeper = std::move(decoded);
+    return text;
+}
+
 std::vector<std::string> ReadExchangeLines(const std::filesystem::path& file)
 {
-    const ExchangeText text = readExchangeText(file);
+    const ExchangeText text = ReadExchangeText(file);
     return {text.lines.begin(), text.lines.end()};
 }
 
@@ -215,7 +222,7 @@ DelimitedLine ParseQuotedImportLine(std::string_view line)
 
 ImportRecords ReadDelimitedRecords(const std::filesystem::path& file, int fieldCount)
 {
-    const ExchangeText text = readExchangeText(file);
+    const ExchangeText text = ReadExchangeText(file);
     const auto wanted = static_cast<std::size_t>(fieldCount);
     ImportRecords records(wanted);
     records.KeepText(text.keeper);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,13 @@ public:
 // ExchangeFileError "line N holds a character that Windows-1252 cannot hold (U+XXXX)"; a missing
 // file raises 53.
 std::vector<std::string> ReadExchangeLines(const std::filesystem::path& file);
+// The same lines as views of a text that `keeper` holds: the file's own bytes when they need no
+// decoding, so reading makes no string per line.
+struct ExchangeText {
+    std::shared_ptr<const void> keeper;
+    std::vector<std::string_view> lines;
+};
+ExchangeText ReadExchangeText(const std::filesystem::path& file);
 
 // The items of one line. An item is quoted (separators stay inside, "" is one double quote) or
 // runs to the next comma; blanks before an item are skipped. `wellFormed` is false when a quote

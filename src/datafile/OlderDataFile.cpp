@@ -36,11 +36,23 @@ const OlderVersion Version3{{3, "Not a Quillbook Data File : Expected [Company N
                              "Error while loading Ver 3 file : ", false, true},
                             "QB3", "qb3"};
 
-// The converted records, kept together so the table can take views of them.
+// The converted records, gathered in one text that the table keeps, with views of their lines.
 struct ConvertedRecords {
-    std::shared_ptr<std::vector<std::string>> lines = std::make_shared<std::vector<std::string>>();
+    std::shared_ptr<std::string> text = std::make_shared<std::string>();
+    std::vector<std::string_view> lines;
     bool dropped = false;
 };
+
+// Room for the records converted from these: a record gains its date's century, and one too
+// damaged to copy is assembled to a whole fixed part at least.
+std::size_t convertedSizeOf(const std::vector<std::string_view>& oldRecords)
+{
+    constexpr std::size_t Century = 2;
+    std::size_t size = 0;
+    for (std::string_view old : oldRecords)
+        size += std::max(old.size() + Century, static_cast<std::size_t>(core::RecordFixedLength));
+    return size;
+}
 
 // Each older record in the current layout: copied with its date's century when it is in stored
 // form, else parsed and assembled. A record whose values do not fit
@@ -49,25 +61,36 @@ ConvertedRecords convertRecords(const std::vector<std::string_view>& oldRecords,
                                 const ConversionLog& log)
 {
     ConvertedRecords converted;
-    converted.lines->reserve(oldRecords.size());
+    std::string& text = *converted.text;
+    text.reserve(convertedSizeOf(oldRecords));
+    std::vector<std::size_t> ends;
+    ends.reserve(oldRecords.size());
     // The parse leaves each record's split tail in the book, where the edit box keeps its own.
     const std::string editedTail = book.SplitTail;
     for (std::string_view old : oldRecords) {
-        if (std::optional<std::string> record = core::OldRecordInStoredForm(old)) {
-            converted.lines->push_back(std::move(*record));
+        if (core::AppendOldRecordInStoredForm(text, old)) {
+            ends.push_back(text.size());
             continue;
         }
         core::TransactionFields fields;
         core::ParseOldTransactionRecord(book, old, fields);
-        std::string record = core::AssembleTransactionRecordMarked(book, fields);
+        const std::string record = core::AssembleTransactionRecordMarked(book, fields);
         if (!record.empty() && record.front() == core::OverLongRecordMarker) {
             log.writeDroppedRecord(old, std::string_view(record).substr(1));
             converted.dropped = true;
             continue;
         }
-        converted.lines->push_back(std::move(record));
+        text.append(record);
+        ends.push_back(text.size());
     }
     book.SplitTail = editedTail;
+    // The views are taken once the text has stopped growing.
+    converted.lines.reserve(ends.size());
+    std::size_t start = 0;
+    for (const std::size_t end : ends) {
+        converted.lines.emplace_back(text.data() + start, end - start);
+        start = end;
+    }
     return converted;
 }
 
@@ -93,8 +116,8 @@ void widenSetUpDates(DataFileContents& contents)
 
 void adoptConverted(DataFileContents& contents, ConvertedRecords&& converted)
 {
-    contents.transactions.assign(converted.lines->begin(), converted.lines->end());
-    contents.transactionText = std::move(converted.lines);
+    contents.transactions = std::move(converted.lines);
+    contents.transactionText = std::move(converted.text);
 }
 
 // The old path, trimmed, with its last three characters in place of the extension given.

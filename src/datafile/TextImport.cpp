@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "core/Book.h"
@@ -146,13 +145,9 @@ bool ImportTransactions(core::Book& book, const ImportRecords& records)
         readTransactionItems(records[r], fields);
         const double counterBefore = book.counters.TransactionNumberCounter;
         fields.Number = book.counters.TakeNextTransactionNumber();
-        const std::optional<std::string> line = core::AssembleTransactionRecord(book, fields);
         // A refused record gives its number back, so the numbers stay without gaps.
-        if (!line) {
+        if (!added.AddRecord(book, fields))
             book.counters.TransactionNumberCounter = counterBefore;
-            continue;
-        }
-        added.Add(*line);
     }
     added.AddTo(book);
     return true;

@@ -107,7 +107,7 @@ void Import::Form_Load()
         try {
             datafile::CoinjarFile file(importFilePath_);
             CoinjarVersionLine = file.readLine();
-            LbLCJFile.setCaption(file.readLine());
+            LbLCJFile.setCaption(std::string(file.readLine()));
         } catch (const runtime::Error& error) {
             book_.messages.ShowErrorBox("Import error : " + error.description());
         }

@@ -104,7 +104,7 @@ public:
             const std::string_view date = core::RecordField(line, column::Date);
             if (date > to)
                 break;
-            const std::string letter =
+            const std::string_view letter =
                 core::FilterTypeLetter(core::RecordField(line, column::Type), core::RecordFlag(line, column::Paid));
             if (date < from || letter.empty())
                 continue;

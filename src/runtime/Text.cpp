@@ -128,6 +128,11 @@ std::string ucase(std::string_view text)
     return mapBytes(text, upperOf);
 }
 
+char ucaseOf(char c)
+{
+    return static_cast<char>(UpperCaseTable[static_cast<unsigned char>(c)]);
+}
+
 std::string lcase(std::string_view text)
 {
     return mapBytes(text, lowerOf);

@@ -18,6 +18,8 @@ std::string trim(std::string_view text);
 // S, O-E, Z with caron and Y with diaeresis. The line-break escapes 252 and 253 are the letters
 // u and y with accents, so an upper-cased text is for comparing, not for storing back.
 std::string ucase(std::string_view text);
+// One character of ucase.
+char ucaseOf(char c);
 std::string lcase(std::string_view text);
 std::string space(int count);
 // Pads with blanks or cuts to exactly `width` characters, as a fixed-length field stores a value.

@@ -25,6 +25,8 @@ public:
     std::string_view readLineView();
     // The text read: views of its lines stay valid as long as this is held.
     std::shared_ptr<const void> textKeeper() const { return bytes_; }
+    // The text not read yet, line ends included.
+    std::string_view rest() const { return {bytes_.get() + position_, size_ - position_}; }
     // Where the reader stands, for textSince.
     std::size_t mark() const { return position_; }
     // The text read since `mark`, line ends included.

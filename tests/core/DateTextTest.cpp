@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "core/DateText.h"
 #include "runtime/Date.h"
 
@@ -68,6 +73,29 @@ TEST(DateText, ShownDatesForStorage)
         EXPECT_EQ(core::FormatShownDateForStorage(shown, "yyyymmdd"), stored);
     }
     EXPECT_EQ(core::FormatShownDateForStorage("07/Mar/2024", "dd"), "07");
+}
+
+// Parts that make a date show as the general parse and format show them; any others make none.
+TEST(DateText, DatePartsShowAsTheParserReadsThem)
+{
+    const std::array<std::string_view, 3> dates[] = {
+        {"05", "Jan", "1990"}, {"29", "feb", "2024"}, {"31", "DEC", "2079"}, {"30", "Apr", "1000"},
+        {"01", "sEp", "9999"}, {"09", "May", "1950"},
+    };
+    for (const auto& [day, month, year] : dates) {
+        const std::string text = std::string(day) + "/" + std::string(month) + "/" + std::string(year);
+        SCOPED_TRACE(text);
+        EXPECT_EQ(core::ShownDateOfParts(day, month, year), runtime::format(*runtime::parseDate(text), "dd/Mmm/yyyy"));
+    }
+    const std::array<std::string_view, 3> others[] = {
+        {"29", "Feb", "2023"}, {"31", "Apr", "2024"}, {"00", "Jan", "2024"}, {"32", "Jan", "2024"},
+        {"01", "Jab", "2024"}, {"01", "Sept", "2024"}, {"01", "Ja ", "2024"}, {" 1", "Jan", "2024"},
+        {"1", "Jan", "2024"}, {"01", "Jan", "0999"}, {"01", "Jan", "24"}, {"01", "Jan", "20 4"},
+    };
+    for (const auto& [day, month, year] : others) {
+        SCOPED_TRACE(std::string(day) + "/" + std::string(month) + "/" + std::string(year));
+        EXPECT_EQ(core::ShownDateOfParts(day, month, year), std::nullopt);
+    }
 }
 
 TEST(DateText, ValidDatesHaveNoYearFloor)

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -139,6 +142,64 @@ TEST(IndexSort, SortsARangeAndKeepsEqualKeysInTheirOrder)
     EXPECT_EQ(RecordNumbers(index), (std::vector<int>{1, 5, 3, 6, 2, 4, 7}));
     index.SortIndex(0, 99);
     EXPECT_EQ(RecordNumbers(index), (std::vector<int>{5, 3, 6, 2, 4, 7, 1}));
+}
+
+TEST(IndexKeys, KeysCompareByCharacterCodeAtEveryPosition)
+{
+    struct Case {
+        std::string smaller;
+        std::string greater;
+    };
+    const std::string key(20, 'M');
+    const auto with = [&key](std::size_t at, char c) { return std::string(key).replace(at, 1, 1, c); };
+    const Case cases[] = {
+        {with(0, 'A'), key},       {with(7, 'L'), with(7, 'N')},  {with(8, 'A'), key},
+        {with(15, '0'), with(15, '9')}, {with(16, ' '), key},    {with(19, 'L'), key},
+        {key, with(19, '\xE9')},   {with(3, '\x7F'), with(3, '\x80')}, {with(19, 'Z'), with(0, 'N')},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.smaller + " < " + c.greater);
+        EXPECT_TRUE(core::KeyLess(MakeIndexKey(c.smaller), MakeIndexKey(c.greater)));
+        EXPECT_FALSE(core::KeyLess(MakeIndexKey(c.greater), MakeIndexKey(c.smaller)));
+    }
+    EXPECT_FALSE(core::KeyLess(MakeIndexKey(key), MakeIndexKey(key)));
+}
+
+// Whatever order the entries come in, nearly ordered or far from it, the sort gives the order of a
+// stable sort by character codes: equal keys keep their order.
+TEST(IndexSort, NearlyOrderedAndScatteredIndexesSortAsAStableSortDoes)
+{
+    constexpr int Count = 5000;
+    std::mt19937 random(7);
+    const auto dateKey = [](int day, int reference) {
+        return "2024" + std::to_string(1000 + day) + std::to_string(100000 + reference % 7).substr(0, 6);
+    };
+    struct Case {
+        const char* name;
+        std::vector<std::string> keys;
+    };
+    std::vector<Case> cases = {{"ordered by day, references shuffled within it, some days late", {}},
+                               {"in reverse", {}},
+                               {"scattered with many equal keys", {}}};
+    for (int i = 0; i < Count; ++i) {
+        const int late = i % 97 == 0 ? 5 : 0;
+        cases[0].keys.push_back(dateKey(std::max(i / 9 - late, 0), static_cast<int>(random())));
+        cases[1].keys.push_back(dateKey(Count - i, i));
+        cases[2].keys.push_back(dateKey(static_cast<int>(random() % 50), 0));
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TransactionIndex index = IndexOf(c.keys);
+        std::vector<IndexEntry> expected(index.entries().begin(), index.entries().end());
+        std::stable_sort(expected.begin(), expected.end(), [](const IndexEntry& a, const IndexEntry& b) {
+            return std::memcmp(a.Key.data(), b.Key.data(), a.Key.size()) < 0;
+        });
+        index.SortIndex();
+        std::vector<int> expectedNumbers;
+        for (const IndexEntry& entry : expected)
+            expectedNumbers.push_back(entry.RecordNumber);
+        EXPECT_EQ(RecordNumbers(index), expectedNumbers);
+    }
 }
 
 TEST(IndexAccess, APositionOutsideTheIndexIsSubscriptOutOfRange)

@@ -105,4 +105,25 @@ TEST_F(TransactionLinesAdd, LinesThatDoNotFitTheTableAreRefusedWhole)
     EXPECT_TRUE(ledger.FileChanged);
 }
 
+// Records assembled straight into the gathered text are the records assembly gives; one that does
+// not fit is reported and leaves no trace between its neighbours.
+TEST_F(TransactionLinesAdd, RecordsAssembledInPlaceMatchAssemblyAndSkipTheRefused)
+{
+    services.answerMessageBox(platform::Answer::OK);
+    book.SplitTail.clear();
+    Txn tooLarge = Added[1];
+    tooLarge.amount = 123456789;
+    const std::pair<Txn, bool> records[] = {{Added[0], true}, {tooLarge, false}, {Added[2], true}};
+    core::NewTransactionLines lines;
+    for (const auto& [txn, fits] : records) {
+        core::TransactionFields fields = FieldsOf(txn);
+        EXPECT_EQ(lines.AddRecord(book, fields), fits) << txn.number;
+    }
+    ASSERT_TRUE(lines.AddTo(book));
+
+    EXPECT_EQ(state().lines, (std::vector<std::string>{line(Added[0]), line(Added[2])}));
+    ASSERT_EQ(services.messageTexts().size(), 1u);
+    EXPECT_EQ(services.messageTexts()[0].substr(0, 31), "Assembled field is  157 bytes l");
+}
+
 } // namespace

@@ -443,4 +443,21 @@ TEST_F(StoredForm, AnOlderLineInStoredFormTakesItsCenturyAsConvertingWouldGiveIt
     EXPECT_TRUE(services.messageBoxes().empty());
 }
 
+// Records gathered in one text: each stored line follows the text before it, and a line that needs
+// parsing (a lost split tail is found only after the fixed part is checked) adds nothing.
+TEST_F(StoredForm, OlderLinesAppendedToOneTextFollowEachOtherAndARefusedOneAddsNothing)
+{
+    const std::string tail = splitEntry("001", "Fuel", "100.00", "S");
+    const std::string first = olderRecord("001", tail + "    ");
+    const std::string second = withColumn(olderRecord("000", ""), 7, "800101");
+    std::string text = "kept";
+    ASSERT_TRUE(core::AppendOldRecordInStoredForm(text, first));
+    for (const std::string& refused : {olderRecord("002", ""), withColumn(olderRecord("000", ""), 7, "99AB31")}) {
+        SCOPED_TRACE(refused);
+        EXPECT_FALSE(core::AppendOldRecordInStoredForm(text, refused));
+    }
+    ASSERT_TRUE(core::AppendOldRecordInStoredForm(text, second));
+    EXPECT_EQ(text, "kept" + *core::OldRecordInStoredForm(first) + *core::OldRecordInStoredForm(second));
+}
+
 } // namespace

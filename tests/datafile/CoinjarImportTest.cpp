@@ -164,7 +164,8 @@ TEST_F(CoinjarImportTest, OddEntryLinesAreRefusedOrReadAsTheyStand)
                     "03b    FD yR3\xFBYear 79\xFC" "0\xFDX\r\n"
                     "\r\n"
                     "Jan-80\r\n"
-                    "04bJONEFD  R4\xFBYear 80\xFC-0.5\xFD" "0\r\n");
+                    "04bJONEFD  R4\xFBYear 80\xFC-0.5\xFD" "0\r\n"
+                    " 5b    fd  R5\xFBOne-digit day\xFC" "1\xFDx\r\n");
     services.answerMessageBox(platform::Answer::OK);
     services.answerMessageBox(platform::Answer::OK);
 
@@ -174,10 +175,12 @@ TEST_F(CoinjarImportTest, OddEntryLinesAreRefusedOrReadAsTheyStand)
               (std::vector<std::string>{
                   "Coinjar Transaction [Jan-79 01b    FD  R1No reference marker\xFC" "5\xFDX] has no reference number",
                   "Coinjar Transaction [Jan-79 02b    FD  R2\xFBNo memo marker 5\xFDX] has no comment"}));
-    // Refused entries take no number; years up to 79 are 20xx, from 80 19xx; a lower-case "y" reconciles.
+    // Refused entries take no number; years up to 79 are 20xx, from 80 19xx; a lower-case "y" reconciles;
+    // a day of one digit after a blank reads as that day.
     expectTransactions({
         {"000001", "03/Jan/2079", "R3", "B", "", "FD", "RCP", "Year 79", "X", 0, true},
         {"000002", "04/Jan/1980", "R4", "B", "JONE", "FD", "PAY", "Year 80", "0", 0.5, false},
+        {"000003", "05/Jan/1980", "R5", "B", "", "FD", "RCP", "One-digit day", "X", 1, false},
     });
 }
 

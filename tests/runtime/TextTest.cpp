@@ -85,6 +85,14 @@ TEST(TextHelpers, ChangeCaseOfWindows1252Letters)
     });
 }
 
+TEST(TextHelpers, OneCharacterChangesCaseAsAText)
+{
+    for (int byte = 0; byte < 256; ++byte) {
+        const char c = static_cast<char>(byte);
+        EXPECT_EQ(ucaseOf(c), ucase(std::string(1, c))[0]) << byte;
+    }
+}
+
 TEST(TextHelpers, NegativeLengthsAreInvalidProcedureCalls)
 {
     const std::vector<std::pair<const char*, std::function<void()>>> calls = {
