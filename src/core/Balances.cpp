@@ -1,5 +1,6 @@
 #include "core/Balances.h"
 
+#include <cstdint>
 #include <map>
 #include <string>
 
@@ -13,11 +14,18 @@ namespace core {
 
 namespace {
 
-// "PAY" and "BIL" take money out: their amounts count negative.
+// "PAY" and "BIL" take money out: their amounts count negative. The types come in no order, so
+// the column is compared as one number, without a branch on its characters.
 bool IsPaidOut(std::string_view record)
 {
     const std::string_view type = RecordField(record, RecordColumns::Type);
-    return type == "PAY" || type == "BIL";
+    if (type.size() != static_cast<std::size_t>(RecordColumns::Type.width))
+        return false;
+    const auto code = [](std::string_view text) {
+        const auto at = [text](std::size_t i) { return std::uint32_t{static_cast<unsigned char>(text[i])}; };
+        return at(0) | at(1) << 8 | at(2) << 16;
+    };
+    return (code(type) == code("PAY")) | (code(type) == code("BIL"));
 }
 
 bool IsLive(std::string_view record)

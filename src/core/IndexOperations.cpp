@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <type_traits>
@@ -84,25 +85,29 @@ bool KeyMatchesDateKey(const IndexKey& key, const IndexKey& dateKey, IndexKind k
     return key == BuildIndexKey({}, kind);
 }
 
-// One walk over the entries: each names a different live record (marked in `named`), carries that
-// record's key of `kind` and follows the entry before it in key order. The signed amounts of the
-// records named are added to `totals`.
-bool EntriesMatchRecords(std::span<const IndexEntry> entries, std::span<const RecordSummary> summaries, IndexKind kind,
-                         std::vector<bool>& named, QueryTotals& totals)
+// One walk over the entries: each names a different live record, carries that record's key of
+// `kind` and follows the entry before it in key order. Answers the totals of the signed amounts of
+// the records named, or nothing when an entry fails.
+std::optional<QueryTotals> EntriesMatchRecords(std::span<const IndexEntry> entries,
+                                               std::span<const RecordSummary> summaries, IndexKind kind)
 {
+    // A byte per record and totals of its own: flags packed into words, or totals kept where the
+    // caller holds them, make each entry wait for the store of the one before.
+    std::vector<char> named(summaries.size() + 1);
+    QueryTotals totals;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const IndexEntry& entry = entries[i];
         const auto recordNumber = static_cast<std::size_t>(entry.RecordNumber);
         if (entry.RecordNumber < 1 || recordNumber > summaries.size() || named[recordNumber])
-            return false;
+            return std::nullopt;
         const RecordSummary& summary = summaries[recordNumber - 1];
         if (!summary.live || (i > 0 && KeyLess(entry.Key, entries[i - 1].Key))
             || !KeyMatchesDateKey(entry.Key, summary.dateKey, kind))
-            return false;
-        named[recordNumber] = true;
+            return std::nullopt;
+        named[recordNumber] = 1;
         totals.AddPence(summary.signedPence);
     }
-    return true;
+    return totals;
 }
 
 std::vector<RecordSummary> SummarizeTable(const TransactionTable& table)
@@ -295,14 +300,12 @@ void RecalculateQueryTotals(Book& book)
 bool IndexMatchesTable(const Book& book, const TransactionIndex& index, IndexKind kind)
 {
     const std::vector<RecordSummary> summaries = SummarizeTable(book.ledger.Transactions);
-    std::vector<bool> named(summaries.size() + 1);
-    QueryTotals totals;
-    return EntriesMatchRecords(index.entries(), summaries, ResolveIndexKind(book, kind), named, totals);
+    return EntriesMatchRecords(index.entries(), summaries, ResolveIndexKind(book, kind)).has_value();
 }
 
 void SummarizeRecord(std::string_view line, RecordSummary& summary)
 {
-    summary.dateKey = BuildIndexKey(line, IndexKind::Date);
+    PutIndexKey(line, IndexKind::Date, summary.dateKey);
     summary.live = !IsDeleted(line);
     summary.signedPence = GetSignedPence(line);
 }
@@ -323,18 +326,15 @@ bool RepairIndexes(Book& book, std::span<const RecordSummary> summaries)
     // index, and one walk checks both.
     const bool queryRepeatsDate = queryKind == IndexKind::Date && SameEntries(ledger.QueryIndex, ledger.DateIndex);
     const auto liveCount = std::count_if(summaries.begin(), summaries.end(), [](const RecordSummary& s) { return s.live; });
-    std::vector<bool> named(summaries.size() + 1);
-    QueryTotals totals;
-    const bool dateMatches = ledger.DateIndex.UpperBound() == liveCount
-                             && EntriesMatchRecords(ledger.DateIndex.entries(), summaries, IndexKind::Date, named, totals);
-    bool queryMatches = dateMatches && queryRepeatsDate;
-    if (dateMatches && !queryRepeatsDate) {
-        named.assign(named.size(), false);
-        totals.Reset();
-        queryMatches = EntriesMatchRecords(ledger.QueryIndex.entries(), summaries, queryKind, named, totals);
-    }
-    if (queryMatches) {
-        ledger.Totals = totals;
+    std::optional<QueryTotals> dateTotals;
+    if (ledger.DateIndex.UpperBound() == liveCount)
+        dateTotals = EntriesMatchRecords(ledger.DateIndex.entries(), summaries, IndexKind::Date);
+    const bool dateMatches = dateTotals.has_value();
+    std::optional<QueryTotals> queryTotals = queryRepeatsDate ? dateTotals : std::nullopt;
+    if (dateMatches && !queryRepeatsDate)
+        queryTotals = EntriesMatchRecords(ledger.QueryIndex.entries(), summaries, queryKind);
+    if (queryTotals) {
+        ledger.Totals = *queryTotals;
         return false;
     }
     if (!dateMatches)

@@ -31,6 +31,30 @@ std::optional<std::uint32_t> EightDigits(const char* text)
     return static_cast<std::uint32_t>(word);
 }
 
+// True when one of the eight characters of `word` is an E of either case.
+bool WordHoldsExponent(std::uint64_t word)
+{
+    constexpr std::uint64_t Ones = 0x0101010101010101;
+    constexpr std::uint64_t HighBits = 0x8080808080808080;
+    // Setting the case bit turns both 'E' and 'e' (and nothing else) into 'e'; an 'e' then
+    // becomes a zero byte, which the borrow finds.
+    const std::uint64_t misses = (word | 0x2020202020202020) ^ (Ones * 'e');
+    return ((misses - Ones) & ~misses & HighBits) != 0;
+}
+
+// True when the column holds an E of either case. A full-width column is tested as two words that
+// overlap: every record the program wrote, with no E and no branch taken on its characters.
+bool HoldsExponent(std::string_view amount)
+{
+    std::uint64_t first = 0;
+    std::uint64_t last = 0;
+    if (amount.size() < sizeof first)
+        return std::any_of(amount.begin(), amount.end(), [](char c) { return c == 'E' || c == 'e'; });
+    std::memcpy(&first, amount.data(), sizeof first);
+    std::memcpy(&last, amount.data() + amount.size() - sizeof last, sizeof last);
+    return WordHoldsExponent(first) || WordHoldsExponent(last);
+}
+
 } // namespace
 
 bool RecordCodeIs(std::string_view line, RecordColumn column, std::string_view code)
@@ -70,8 +94,7 @@ double RecordAmount(std::string_view line)
 bool RecordAmountInRange(std::string_view line)
 {
     // Without an exponent eleven characters cannot reach the limit, so most columns need no reading.
-    const std::string_view amount = RecordField(line, RecordColumns::Amount);
-    if (std::none_of(amount.begin(), amount.end(), [](char c) { return c == 'E' || c == 'e'; }))
+    if (!HoldsExponent(RecordField(line, RecordColumns::Amount)))
         return true;
     return std::fabs(RecordAmount(line)) < RecordAmountLimit;
 }

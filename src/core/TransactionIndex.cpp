@@ -20,18 +20,16 @@ void PutField(IndexKey& key, std::size_t offset, std::string_view line, RecordCo
 // The columns a key is made of all lie within the first KeyedColumns of a line.
 constexpr std::size_t KeyedColumns = RecordColumns::Reference.start + RecordColumns::Reference.width - 1;
 
-// The key of a line long enough to hold its three parts.
+// The key of a line long enough to hold its three parts, put into `key` where it lies.
 template <RecordColumn First, RecordColumn Second>
-IndexKey KeyFromParts(std::string_view line)
+void PutKeyFromParts(std::string_view line, IndexKey& key)
 {
     constexpr RecordColumn Third = RecordColumns::Number;
-    IndexKey key;
     char* k = key.data();
     const char* l = line.data();
     std::memcpy(k, l + First.start - 1, First.width);
     std::memcpy(k + First.width, l + Second.start - 1, Second.width);
     std::memcpy(k + First.width + Second.width, l + Third.start - 1, Third.width);
-    return key;
 }
 
 struct ByKey {
@@ -82,12 +80,19 @@ IndexKind QueryKeyKind(QueryOrder order)
 
 IndexKey BuildIndexKey(std::string_view line, IndexKind kind)
 {
+    IndexKey key;
+    PutIndexKey(line, kind, key);
+    return key;
+}
+
+void PutIndexKey(std::string_view line, IndexKind kind, IndexKey& key)
+{
     namespace C = RecordColumns;
     // A line that holds every keyed column is copied in parts of known widths.
-    if (line.size() >= KeyedColumns && (kind == IndexKind::Date || kind == IndexKind::Reference))
-        return kind == IndexKind::Date ? KeyFromParts<C::Date, C::Reference>(line)
-                                       : KeyFromParts<C::Reference, C::Date>(line);
-    IndexKey key;
+    if (line.size() >= KeyedColumns && kind == IndexKind::Date)
+        return PutKeyFromParts<C::Date, C::Reference>(line, key);
+    if (line.size() >= KeyedColumns && kind == IndexKind::Reference)
+        return PutKeyFromParts<C::Reference, C::Date>(line, key);
     key.fill(' ');
     const RecordColumn date = RecordColumns::Date;
     const RecordColumn reference = RecordColumns::Reference;
@@ -100,10 +105,9 @@ IndexKey BuildIndexKey(std::string_view line, IndexKind kind)
         PutField(key, 0, line, reference);
         PutField(key, referenceWidth, line, date);
     } else {
-        return key;
+        return;
     }
     PutField(key, dateWidth + referenceWidth, line, RecordColumns::Number);
-    return key;
 }
 
 const IndexEntry& TransactionIndex::at(int position) const

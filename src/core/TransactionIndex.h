@@ -37,6 +37,9 @@ struct IndexEntry {
 // The key of a line for kind Date or Reference (any other kind gives 20 blanks). Missing columns of
 // a short line are blanks.
 IndexKey BuildIndexKey(std::string_view line, IndexKind kind);
+// The same key put into `key` where it lies: a key built aside and copied in costs a stall where
+// keys are made for every record.
+void PutIndexKey(std::string_view line, IndexKind kind, IndexKey& key);
 // A text blank-padded or cut to a key (the stored form in the data file, a search key). Inline, as
 // the reading of an index makes one for every line.
 inline IndexKey MakeIndexKey(std::string_view text)

@@ -16,17 +16,23 @@ namespace {
 namespace fs = std::filesystem;
 
 #if defined(__SSE2__)
+// 0xFF in each of the 16 bytes at `at` that is a CR or an LF.
+__m128i lineEndBytes(const char* at)
+{
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    return _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')), _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')));
+}
+
 // One bit for each of the 16 bytes at `at` that is a CR or an LF.
 unsigned lineEndBits(const char* at)
 {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-    const __m128i ends = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')), _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')));
-    return static_cast<unsigned>(_mm_movemask_epi8(ends));
+    return static_cast<unsigned>(_mm_movemask_epi8(lineEndBytes(at)));
 }
 #endif
 
 // The first CR or LF at or after `from`, or the end of the text. Sixty-four bytes are looked at a
-// time where the processor can: a record line takes a few steps.
+// time where the processor can, and the line end is placed only in the block that holds one: a
+// record line takes a few steps.
 std::size_t findLineEnd(std::string_view text, std::size_t from)
 {
     std::size_t at = from;
@@ -34,12 +40,15 @@ std::size_t findLineEnd(std::string_view text, std::size_t from)
     constexpr std::size_t Block = 16;
     for (; at + 4 * Block <= text.size(); at += 4 * Block) {
         const char* bytes = text.data() + at;
-        const std::uint64_t bits = std::uint64_t{lineEndBits(bytes)} | std::uint64_t{lineEndBits(bytes + Block)} << Block
-                                   | std::uint64_t{lineEndBits(bytes + 2 * Block)} << (2 * Block)
-                                   | std::uint64_t{lineEndBits(bytes + 3 * Block)} << (3 * Block);
-        if (bits != 0) {
-            return at + static_cast<std::size_t>(std::countr_zero(bits));
-        }
+        const __m128i first = lineEndBytes(bytes);
+        const __m128i second = lineEndBytes(bytes + Block);
+        const __m128i third = lineEndBytes(bytes + 2 * Block);
+        const __m128i fourth = lineEndBytes(bytes + 3 * Block);
+        if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(first, second), _mm_or_si128(third, fourth))) == 0)
+            continue;
+        const auto bits = [](__m128i ends) { return std::uint64_t{static_cast<unsigned>(_mm_movemask_epi8(ends))}; };
+        const std::uint64_t all = bits(first) | bits(second) << Block | bits(third) << (2 * Block) | bits(fourth) << (3 * Block);
+        return at + static_cast<std::size_t>(std::countr_zero(all));
     }
     for (; at + Block <= text.size(); at += Block) {
         if (const unsigned bits = lineEndBits(text.data() + at); bits != 0) {

@@ -15,7 +15,8 @@ protected:
 TEST_F(Balances, TheSignComesFromTheType)
 {
     const std::pair<const char*, double> cases[] = {
-        {"PAY", -50}, {"BIL", -50}, {"RCP", 50}, {"INV", 50}, {"XFR", 50}};
+        {"PAY", -50}, {"BIL", -50}, {"RCP", 50}, {"INV", 50}, {"XFR", 50},
+        {"pay", 50},  {"PAZ", 50},  {"BI ", 50}, {"AYP", 50}, {"LIB", 50}, {"PBY", 50}};
     for (const auto& [type, signedAmount] : cases) {
         SCOPED_TRACE(type);
         EXPECT_DOUBLE_EQ(core::GetSignedAmount(line({.type = type, .amount = 50})), signedAmount);
@@ -37,6 +38,28 @@ TEST_F(Balances, AmountsReadAsTheLeadingNumberRuleReadsThem)
         EXPECT_EQ(core::GetSignedAmount(record), runtime::valWithinRange(amount));
     }
     EXPECT_EQ(core::RecordAmount(stored.substr(0, 120)), 0) << "a cut column reads as far as it goes";
+}
+
+// Only an amount with an exponent can reach the limit, wherever the E stands in the column and in
+// either case; a column cut short is judged on what it holds.
+TEST_F(Balances, AnAmountIsInRangeUnlessItsExponentTakesItPastTheLimit)
+{
+    const std::string stored = line({.type = "RCP", .amount = 50});
+    const std::pair<std::string, bool> cases[] = {
+        {"99999999.99", true}, {"99999999999", true}, {"1E20       ", false}, {"1e20       ", false},
+        {"   1E20    ", false}, {"00000001E20", false}, {"0000001e+20", false}, {"-1E11      ", false},
+        {"1E10       ", true},  {"9.99999e10 ", true},  {"1E-20      ", true},  {"0000000001E", true}};
+    for (const auto& [amount, inRange] : cases) {
+        SCOPED_TRACE(amount);
+        std::string record = stored;
+        record.replace(116, 11, amount);
+        EXPECT_EQ(core::RecordAmountInRange(record), inRange);
+    }
+    std::string cut = stored;
+    cut.replace(116, 11, "9E99       ");
+    EXPECT_FALSE(core::RecordAmountInRange(cut.substr(0, 120))) << "four characters of the column";
+    EXPECT_TRUE(core::RecordAmountInRange(cut.substr(0, 118))) << "two characters of the column";
+    EXPECT_TRUE(core::RecordAmountInRange(cut.substr(0, 100))) << "no amount column at all";
 }
 
 // The pence the query totals add come straight from a written amount and through the double
