@@ -80,37 +80,27 @@ bool AddTransactionLines(Book& book, std::shared_ptr<const void> textKeeper, con
 
 void NewTransactionLines::Reserve(std::size_t lines)
 {
-    text_->reserve(lines * RecordFixedLength);
-    lineEnds_.reserve(lines);
+    lines_.Reserve(lines * RecordFixedLength, lines);
 }
 
 void NewTransactionLines::Add(std::string_view line)
 {
-    *text_ += line;
-    lineEnds_.push_back(text_->size());
+    lines_.text() += line;
+    lines_.EndLine();
 }
 
 bool NewTransactionLines::AddRecord(Book& book, TransactionFields& fields)
 {
-    if (!AppendTransactionRecord(book, fields, *text_))
+    if (!AppendTransactionRecord(book, fields, lines_.text()))
         return false;
-    lineEnds_.push_back(text_->size());
+    lines_.EndLine();
     return true;
 }
 
 bool NewTransactionLines::AddTo(Book& book)
 {
-    std::vector<std::string_view> lines;
-    lines.reserve(lineEnds_.size());
-    std::size_t lineStart = 0;
-    for (const std::size_t lineEnd : lineEnds_) {
-        lines.push_back(std::string_view(*text_).substr(lineStart, lineEnd - lineStart));
-        lineStart = lineEnd;
-    }
-    const bool added = AddTransactionLines(book, std::move(text_), lines);
-    text_ = std::make_shared<std::string>();
-    lineEnds_.clear();
-    return added;
+    GatheredLines::Lines lines = lines_.Take();
+    return AddTransactionLines(book, std::move(lines.keeper), lines.views);
 }
 
 } // namespace core

@@ -2,9 +2,10 @@
 
 #include <cstddef>
 #include <memory>
-#include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/GatheredLines.h"
 
 namespace core {
 
@@ -22,7 +23,7 @@ bool AddTransactionLines(Book& book, std::shared_ptr<const void> textKeeper, con
 // then added together by AddTransactionLines.
 class NewTransactionLines {
 public:
-    std::size_t size() const { return lineEnds_.size(); }
+    std::size_t size() const { return lines_.size(); }
     // Room for this many lines without a tail, made at once: growing a large text piece by piece
     // costs far more than the copying.
     void Reserve(std::size_t lines);
@@ -34,8 +35,7 @@ public:
     bool AddTo(Book& book);
 
 private:
-    std::shared_ptr<std::string> text_ = std::make_shared<std::string>();
-    std::vector<std::size_t> lineEnds_;
+    GatheredLines lines_;
 };
 
 } // namespace core

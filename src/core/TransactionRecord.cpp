@@ -268,14 +268,6 @@ std::optional<std::string> RecordInStoredForm(std::string_view line, std::string
     return record;
 }
 
-std::optional<std::string> OldRecordInStoredForm(std::string_view line)
-{
-    std::string record;
-    if (!AppendOldRecordInStoredForm(record, line))
-        return std::nullopt;
-    return record;
-}
-
 bool AppendOldRecordInStoredForm(std::string& text, std::string_view line)
 {
     const std::size_t start = text.size();

@@ -98,11 +98,9 @@ void ParseOldTransactionRecord(Book& book, std::string_view line, TransactionFie
 // assembles it, which also reports what does not fit. For records handled by the thousand.
 std::optional<std::string> RecordInStoredForm(std::string_view line, std::string_view number = {});
 // The same for a record of the older data files (ParseOldTransactionRecord, then
-// AssembleTransactionRecordMarked): its date takes its century. Nothing also for a line whose
-// split tail needs the repair.
-std::optional<std::string> OldRecordInStoredForm(std::string_view line);
-// The same appended to `text`, for a converter that gathers its records in one text; false, with
-// nothing appended, where OldRecordInStoredForm gives nothing.
+// AssembleTransactionRecordMarked), appended to `text`, for a converter that gathers its records
+// in one text: its date takes its century. False, with nothing appended, where RecordInStoredForm
+// would give nothing, and also for a line whose split tail needs the repair.
 bool AppendOldRecordInStoredForm(std::string& text, std::string_view line);
 
 } // namespace core

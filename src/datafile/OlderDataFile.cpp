@@ -7,6 +7,7 @@
 
 #include "core/Book.h"
 #include "core/BusyPointer.h"
+#include "core/GatheredLines.h"
 #include "core/IndexOperations.h"
 #include "core/TransactionRecord.h"
 #include "datafile/ConversionLog.h"
@@ -36,10 +37,9 @@ const OlderVersion Version3{{3, "Not a Quillbook Data File : Expected [Company N
                              "Error while loading Ver 3 file : ", false, true},
                             "QB3", "qb3"};
 
-// The converted records, gathered in one text that the table keeps, with views of their lines.
+// The converted records, gathered in one text that the table keeps.
 struct ConvertedRecords {
-    std::shared_ptr<std::string> text = std::make_shared<std::string>();
-    std::vector<std::string_view> lines;
+    core::GatheredLines lines;
     bool dropped = false;
 };
 
@@ -61,15 +61,13 @@ ConvertedRecords convertRecords(const std::vector<std::string_view>& oldRecords,
                                 const ConversionLog& log)
 {
     ConvertedRecords converted;
-    std::string& text = *converted.text;
-    text.reserve(convertedSizeOf(oldRecords));
-    std::vector<std::size_t> ends;
-    ends.reserve(oldRecords.size());
+    converted.lines.Reserve(convertedSizeOf(oldRecords), oldRecords.size());
+    std::string& text = converted.lines.text();
     // The parse leaves each record's split tail in the book, where the edit box keeps its own.
     const std::string editedTail = book.SplitTail;
     for (std::string_view old : oldRecords) {
         if (core::AppendOldRecordInStoredForm(text, old)) {
-            ends.push_back(text.size());
+            converted.lines.EndLine();
             continue;
         }
         core::TransactionFields fields;
@@ -81,16 +79,9 @@ ConvertedRecords convertRecords(const std::vector<std::string_view>& oldRecords,
             continue;
         }
         text.append(record);
-        ends.push_back(text.size());
+        converted.lines.EndLine();
     }
     book.SplitTail = editedTail;
-    // The views are taken once the text has stopped growing.
-    converted.lines.reserve(ends.size());
-    std::size_t start = 0;
-    for (const std::size_t end : ends) {
-        converted.lines.emplace_back(text.data() + start, end - start);
-        start = end;
-    }
     return converted;
 }
 
@@ -116,8 +107,9 @@ void widenSetUpDates(DataFileContents& contents)
 
 void adoptConverted(DataFileContents& contents, ConvertedRecords&& converted)
 {
-    contents.transactions = std::move(converted.lines);
-    contents.transactionText = std::move(converted.text);
+    core::GatheredLines::Lines lines = converted.lines.Take();
+    contents.transactions = std::move(lines.views);
+    contents.transactionText = std::move(lines.keeper);
 }
 
 // The old path, trimmed, with its last three characters in place of the extension given.

@@ -9,6 +9,15 @@
 
 namespace {
 
+// An older line alone in stored form, as the converter appends it; nothing where it appends nothing.
+std::optional<std::string> oldRecordInStoredForm(std::string_view line)
+{
+    std::string text;
+    if (!core::AppendOldRecordInStoredForm(text, line))
+        return std::nullopt;
+    return text;
+}
+
 using core::TransactionFields;
 
 std::string padded(const std::string& text, std::size_t width)
@@ -431,15 +440,15 @@ TEST_F(StoredForm, AnOlderLineInStoredFormTakesItsCenturyAsConvertingWouldGiveIt
                                     withColumn(olderRecord("000", ""), 7, "791231"),
                                     withColumn(olderRecord("000", ""), 7, "800101")}) {
         SCOPED_TRACE(line);
-        const std::optional<std::string> stored = core::OldRecordInStoredForm(line);
+        const std::optional<std::string> stored = oldRecordInStoredForm(line);
         ASSERT_TRUE(stored.has_value());
         EXPECT_EQ(*stored, converted(line));
     }
-    EXPECT_EQ(core::OldRecordInStoredForm(olderRecord("002", tail + "    "))->substr(6, 8), "20240305");
-    EXPECT_EQ(core::OldRecordInStoredForm(withColumn(olderRecord("000", ""), 7, "800101"))->substr(6, 8), "19800101");
+    EXPECT_EQ(oldRecordInStoredForm(olderRecord("002", tail + "    "))->substr(6, 8), "20240305");
+    EXPECT_EQ(oldRecordInStoredForm(withColumn(olderRecord("000", ""), 7, "800101"))->substr(6, 8), "19800101");
     // A split count whose tail is lost needs the repair box; a bad date is left to the assembly's report.
-    EXPECT_EQ(core::OldRecordInStoredForm(olderRecord("002", "")), std::nullopt);
-    EXPECT_EQ(core::OldRecordInStoredForm(withColumn(olderRecord("000", ""), 7, "99AB31")), std::nullopt);
+    EXPECT_EQ(oldRecordInStoredForm(olderRecord("002", "")), std::nullopt);
+    EXPECT_EQ(oldRecordInStoredForm(withColumn(olderRecord("000", ""), 7, "99AB31")), std::nullopt);
     EXPECT_TRUE(services.messageBoxes().empty());
 }
 
@@ -457,7 +466,7 @@ TEST_F(StoredForm, OlderLinesAppendedToOneTextFollowEachOtherAndARefusedOneAddsN
         EXPECT_FALSE(core::AppendOldRecordInStoredForm(text, refused));
     }
     ASSERT_TRUE(core::AppendOldRecordInStoredForm(text, second));
-    EXPECT_EQ(text, "kept" + *core::OldRecordInStoredForm(first) + *core::OldRecordInStoredForm(second));
+    EXPECT_EQ(text, "kept" + *oldRecordInStoredForm(first) + *oldRecordInStoredForm(second));
 }
 
 } // namespace
