@@ -34,8 +34,7 @@ std::optional<OpenedFile> openDataFile(const std::filesystem::path& path, core::
 {
     try {
         runtime::TextReader reader(path);
-        runtime::TextReader firstLineReader = reader;
-        std::string firstLine = firstLineReader.readLine();
+        std::string firstLine(reader.peekLineView());
         return OpenedFile{std::move(reader), std::move(firstLine)};
     } catch (const std::exception& error) {
         book.messages.ShowErrorBox(std::string("Error while attempting to determine Version of QB data file : ")

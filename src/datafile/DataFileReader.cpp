@@ -43,9 +43,10 @@ struct Counts {
     int namedFilters = 0;
 };
 
-// The record number of an index line, from column 22 on by the leading-number rule. This program
-// writes it as blanks and digits, which are read here straight.
-double recordNumberOf(std::string_view line)
+// The record number of an index line, from column 22 on by the leading-number rule, or 0 where
+// that is not a whole number from 1 to `count`. This program writes it as blanks and digits, which
+// are read here straight.
+int recordNumberOf(std::string_view line, int count)
 {
     const std::string_view text = line.substr(std::min(line.size(), std::size_t{core::IndexKeyWidth + 1}));
     std::size_t at = 0;
@@ -56,9 +57,11 @@ double recordNumberOf(std::string_view line)
     int number = 0;
     for (; at < text.size() && at - first < MostDigits && text[at] >= '0' && text[at] <= '9'; ++at)
         number = number * 10 + (text[at] - '0');
-    if (at > first && at == text.size())
-        return number;
-    return runtime::val(text);
+    if (at == first || at != text.size()) {
+        const double value = runtime::val(text);
+        number = value >= 1 && value <= count && value == static_cast<int>(value) ? static_cast<int>(value) : 0;
+    }
+    return number >= 1 && number <= count ? number : 0;
 }
 
 class ContentsReader {
@@ -254,8 +257,8 @@ private:
         entries.reserve(static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i) {
             const std::string_view line = in_.readLineView();
-            const double number = recordNumberOf(line);
-            if (number < 1 || number > counts_.transactions || number != static_cast<int>(number))
+            const int number = recordNumberOf(line, counts_.transactions);
+            if (number == 0)
                 refuseIndexLine(section, line);
             // Filled where it lies: a whole entry built aside and copied in costs a stall per line.
             core::IndexEntry& entry = entries.emplace_back();

@@ -31,8 +31,7 @@ std::optional<DataFileContents> readMergedFile(const std::filesystem::path& path
 {
     try {
         runtime::TextReader in(path);
-        runtime::TextReader firstLineReader = in;
-        const std::string firstLine = firstLineReader.readLine();
+        const std::string firstLine(in.peekLineView());
         if (runtime::ucase(runtime::left(firstLine, 4)) == "[COM" && core::GetDataFileVersion(firstLine) != 2000) {
             book.messages.ShowErrorBox("Can only merge Version 2000 Data Files - Aborting Load");
             return std::nullopt;

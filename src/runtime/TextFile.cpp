@@ -1,12 +1,5 @@
 #include "runtime/TextFile.h"
 
-#include <bit>
-#include <cstdint>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "runtime/Error.h"
 
 namespace runtime {
@@ -14,53 +7,6 @@ namespace runtime {
 namespace {
 
 namespace fs = std::filesystem;
-
-#if defined(__SSE2__)
-// 0xFF in each of the 16 bytes at `at` that is a CR or an LF.
-__m128i lineEndBytes(const char* at)
-{
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-    return _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')), _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')));
-}
-
-// One bit for each of the 16 bytes at `at` that is a CR or an LF.
-unsigned lineEndBits(const char* at)
-{
-    return static_cast<unsigned>(_mm_movemask_epi8(lineEndBytes(at)));
-}
-#endif
-
-// The first CR or LF at or after `from`, or the end of the text. Sixty-four bytes are looked at a
-// time where the processor can, and the line end is placed only in the block that holds one: a
-// record line takes a few steps.
-std::size_t findLineEnd(std::string_view text, std::size_t from)
-{
-    std::size_t at = from;
-#if defined(__SSE2__)
-    constexpr std::size_t Block = 16;
-    for (; at + 4 * Block <= text.size(); at += 4 * Block) {
-        const char* bytes = text.data() + at;
-        const __m128i first = lineEndBytes(bytes);
-        const __m128i second = lineEndBytes(bytes + Block);
-        const __m128i third = lineEndBytes(bytes + 2 * Block);
-        const __m128i fourth = lineEndBytes(bytes + 3 * Block);
-        if (_mm_movemask_epi8(_mm_or_si128(_mm_or_si128(first, second), _mm_or_si128(third, fourth))) == 0)
-            continue;
-        const auto bits = [](__m128i ends) { return std::uint64_t{static_cast<unsigned>(_mm_movemask_epi8(ends))}; };
-        const std::uint64_t all = bits(first) | bits(second) << Block | bits(third) << (2 * Block) | bits(fourth) << (3 * Block);
-        return at + static_cast<std::size_t>(std::countr_zero(all));
-    }
-    for (; at + Block <= text.size(); at += Block) {
-        if (const unsigned bits = lineEndBits(text.data() + at); bits != 0) {
-            return at + static_cast<std::size_t>(std::countr_zero(bits));
-        }
-    }
-#endif
-    while (at < text.size() && text[at] != '\r' && text[at] != '\n') {
-        ++at;
-    }
-    return at;
-}
 
 // A path whose folder does not exist is the platform's "Path not found".
 void requireFolder(const fs::path& path)
@@ -103,22 +49,12 @@ TextReader::TextReader(const std::filesystem::path& path)
     // A file cut short while it was read is taken as far as it was read.
     size_ = static_cast<std::size_t>(in.gcount());
     bytes_ = std::move(bytes);
+    lineEnds_ = LineEndMap({bytes_.get(), size_});
 }
 
-std::string_view TextReader::readLineView()
+void TextReader::raisePastEnd()
 {
-    if (atEnd()) {
-        throw Error(InputPastEndOfFile);
-    }
-    const std::string_view text(bytes_.get(), size_);
-    const std::size_t lineEnd = findLineEnd(text, position_);
-    const std::string_view line(text.data() + position_, lineEnd - position_);
-    position_ = lineEnd;
-    // Past the line's end: CR LF, LF or a lone CR.
-    if (position_ < text.size() && text[position_++] == '\r' && position_ < text.size() && text[position_] == '\n') {
-        ++position_;
-    }
-    return line;
+    throw Error(InputPastEndOfFile);
 }
 
 bool TextReader::skipLines(std::string_view lines)

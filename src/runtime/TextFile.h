@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/LineEndMap.h"
+
 namespace runtime {
 
 // Reads a text file line by line; a line ends at CR LF, LF or a lone CR. Bytes are passed through
@@ -22,7 +24,22 @@ public:
     // The next line into `line`; false at the end of the file.
     bool readLine(std::string& line);
     // The next line as a view of the text read; raises 62 at the end.
-    std::string_view readLineView();
+    std::string_view readLineView()
+    {
+        const std::string_view line = peekLineView();
+        position_ += line.size();
+        // Past the line's end: CR LF, LF or a lone CR.
+        if (position_ < size_ && bytes_[position_++] == '\r' && position_ < size_ && bytes_[position_] == '\n')
+            ++position_;
+        return line;
+    }
+    // The next line as readLineView gives it, without moving past it.
+    std::string_view peekLineView() const
+    {
+        if (atEnd())
+            raisePastEnd();
+        return {bytes_.get() + position_, lineEnds_.next(position_) - position_};
+    }
     // The text read: views of its lines stay valid as long as this is held.
     std::shared_ptr<const void> textKeeper() const { return bytes_; }
     // The text not read yet, line ends included.
@@ -36,9 +53,12 @@ public:
     bool skipLines(std::string_view lines);
 
 private:
+    [[noreturn]] static void raisePastEnd();
+
     std::shared_ptr<const char[]> bytes_;
     std::size_t size_ = 0;
     std::size_t position_ = 0;
+    LineEndMap lineEnds_;
 };
 
 // Writes a text file with CR LF line ends. A folder that does not exist raises 76, a file that

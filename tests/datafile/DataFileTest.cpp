@@ -292,6 +292,34 @@ TEST_F(DataFileTest, FailedLoadLeavesTheBookAsItWas)
     }
 }
 
+// An index line's record number is read by the leading-number rule, and it must then be a whole
+// number of a record of the table.
+TEST_F(DataFileTest, IndexRecordNumbersAreReadByTheLeadingNumberRule)
+{
+    const auto fixtureLines = splitLines(readBytes(Fixture));
+    const struct {
+        std::string number;
+        bool loads;
+    } cases[] = {
+        {"  1", true},    {" 01", true},    {" 1.0", true},  {" 1E0", true},  {" 1abc", true},
+        {" 1.5", false},  {"  0", false},   {" -1", false},  {"  4", false},  {"", false},
+        {" x", false},    {" 1e9", false},  {" 99999999999", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("'" + c.number + "'");
+        auto lines = fixtureLines;
+        auto& line = lines[indexOf(lines, "[Date Index]") + 1];
+        line = runtime::left(line, 20) + c.number;
+        const auto path = folder / "numbers.QBD";
+        writeBytes(path, joinLines(lines));
+        const auto boxesBefore = services.messageBoxes().size();
+        if (!c.loads)
+            expectError();
+        EXPECT_EQ(load(path), c.loads);
+        EXPECT_EQ(services.messageBoxes().size(), boxesBefore + (c.loads ? 0 : 1));
+    }
+}
+
 // The file-size limit stands in for a full disk: the write of the new file fails part-way.
 TEST_F(DataFileTest, FailedSaveLeavesTheOldFileAndTheBookChanged)
 {

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace runtime {
+
+// Where the CR and LF bytes of a text lie, found in one pass over it: a bit for each byte, sixty-four
+// bytes to a word. Finding a line end is then a look at a word or two, not a walk over the line.
+class LineEndMap {
+public:
+    LineEndMap() = default;
+    explicit LineEndMap(std::string_view text);
+
+    // The first CR or LF at or after `from`, or the text's size where there is none.
+    std::size_t next(std::size_t from) const
+    {
+        std::size_t word = from / WordBytes;
+        if (word >= words_.size())
+            return size_;
+        const std::uint64_t bits = words_[word] >> (from % WordBytes);
+        if (bits != 0)
+            return from + static_cast<std::size_t>(std::countr_zero(bits));
+        while (++word < words_.size())
+            if (words_[word] != 0)
+                return word * WordBytes + static_cast<std::size_t>(std::countr_zero(words_[word]));
+        return size_;
+    }
+
+private:
+    static constexpr std::size_t WordBytes = 64;
+    std::vector<std::uint64_t> words_;
+    std::size_t size_ = 0;
+};
+
+} // namespace runtime
