@@ -72,7 +72,7 @@ bool KeyMatchesDateKey(const IndexKey& key, const IndexKey& dateKey, IndexKind k
     constexpr std::size_t date = RecordColumns::Date.width;
     constexpr std::size_t reference = RecordColumns::Reference.width;
     switch (kind) {
-    case IndexKind::Date: return key == dateKey;
+    case IndexKind::Date: return KeyEqual(key, dateKey);
     case IndexKind::Reference:
         // The reference first, then the date; the number stays last.
         return std::memcmp(key.data(), dateKey.data() + date, reference) == 0

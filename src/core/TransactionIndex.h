@@ -89,6 +89,21 @@ inline bool KeyLess(const IndexKey& a, const IndexKey& b)
     return OrderedWord32(a.data() + 16) < OrderedWord32(b.data() + 16);
 }
 
+// Keys are equal when their characters are: compared as words, inline, as a load checks a key for
+// every record (a library call per key costs more than the compare).
+inline bool KeyEqual(const IndexKey& a, const IndexKey& b)
+{
+    std::uint64_t a0, a1, b0, b1;
+    std::uint32_t a2, b2;
+    std::memcpy(&a0, a.data(), 8);
+    std::memcpy(&b0, b.data(), 8);
+    std::memcpy(&a1, a.data() + 8, 8);
+    std::memcpy(&b1, b.data() + 8, 8);
+    std::memcpy(&a2, a.data() + 16, 4);
+    std::memcpy(&b2, b.data() + 16, 4);
+    return ((a0 ^ b0) | (a1 ^ b1) | (a2 ^ b2)) == 0;
+}
+
 // A sorted array of IndexEntry: the DateIndex over the live transactions, or the QueryIndex over
 // those that pass the current filter. Positions are 1-based, 1 to UpperBound(), kept in ascending
 // key order; an entry equal to existing keys goes after them.

@@ -144,7 +144,7 @@ TEST(IndexSort, SortsARangeAndKeepsEqualKeysInTheirOrder)
     EXPECT_EQ(RecordNumbers(index), (std::vector<int>{5, 3, 6, 2, 4, 7, 1}));
 }
 
-TEST(IndexKeys, KeysCompareByCharacterCodeAtEveryPosition)
+TEST(IndexKeys, KeysCompareAndDifferByCharacterCodeAtEveryPosition)
 {
     struct Case {
         std::string smaller;
@@ -161,8 +161,12 @@ TEST(IndexKeys, KeysCompareByCharacterCodeAtEveryPosition)
         SCOPED_TRACE(c.smaller + " < " + c.greater);
         EXPECT_TRUE(core::KeyLess(MakeIndexKey(c.smaller), MakeIndexKey(c.greater)));
         EXPECT_FALSE(core::KeyLess(MakeIndexKey(c.greater), MakeIndexKey(c.smaller)));
+        EXPECT_FALSE(core::KeyEqual(MakeIndexKey(c.smaller), MakeIndexKey(c.greater)));
     }
     EXPECT_FALSE(core::KeyLess(MakeIndexKey(key), MakeIndexKey(key)));
+    EXPECT_TRUE(core::KeyEqual(MakeIndexKey(key), MakeIndexKey(key)));
+    for (std::size_t at = 0; at < key.size(); ++at)
+        EXPECT_FALSE(core::KeyEqual(MakeIndexKey(key), MakeIndexKey(with(at, 'm')))) << "a difference at " << at;
 }
 
 // Whatever order the entries come in, nearly ordered or far from it, the sort gives the order of a
