@@ -82,7 +82,7 @@ bool KeyMatchesDateKey(const IndexKey& key, const IndexKey& dateKey, IndexKind k
     case IndexKind::Query: break;
     }
     // The key of any other kind is blank.
-    return key == BuildIndexKey({}, kind);
+    return KeyEqual(key, BuildIndexKey({}, kind));
 }
 
 // One walk over the entries: each names a different live record, carries that record's key of

@@ -23,15 +23,11 @@ std::uint64_t lineEndBitsOf(const char* bytes, std::size_t count)
 }
 
 #if defined(__x86_64__)
-__m128i lineEndBytes16(const char* at)
-{
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-    return _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')), _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')));
-}
-
 std::uint64_t lineEndBits16(const char* at)
 {
-    return static_cast<unsigned>(_mm_movemask_epi8(lineEndBytes16(at)));
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+    const __m128i ends = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('\r')), _mm_cmpeq_epi8(bytes, _mm_set1_epi8('\n')));
+    return static_cast<unsigned>(_mm_movemask_epi8(ends));
 }
 
 void mapWholeWordsSse2(const char* text, std::size_t words, std::uint64_t* out)
