@@ -1,7 +1,6 @@
 #include "datafile/OlderDataFile.h"
 
 #include <algorithm>
-#include <fstream>
 #include <memory>
 #include <vector>
 
@@ -14,8 +13,8 @@
 #include "datafile/DataFile.h"
 #include "datafile/DataFileContents.h"
 #include "datafile/DataFileWindow.h"
+#include "datafile/OldFileCopy.h"
 #include "datafile/UnshownDataFileWindow.h"
-#include "runtime/AtomicFile.h"
 #include "runtime/Error.h"
 #include "runtime/PathText.h"
 #include "runtime/Text.h"
@@ -112,30 +111,6 @@ void adoptConverted(DataFileContents& contents, ConvertedRecords&& converted)
     contents.transactionText = std::move(lines.keeper);
 }
 
-// The old path, trimmed, with its last three characters in place of the extension given.
-std::filesystem::path copyPathOf(const std::filesystem::path& path, const char* extension)
-{
-    const std::string text = runtime::rtrim(runtime::textOfPath(path));
-    return runtime::pathFromText(runtime::left(text, text.size() < 3 ? 0 : text.size() - 3) + extension);
-}
-
-// The old file's bytes kept under the copy's name. A hard link keeps them without copying: the
-// converted file is written beside the original and renamed over it, so the linked bytes stay.
-void keepOldFile(const std::filesystem::path& from, const std::filesystem::path& to)
-{
-    if (runtime::ReplaceWithHardLink(from, to))
-        return;
-    std::ifstream in(from, std::ios::binary | std::ios::ate);
-    const std::streamoff size = in.tellg();
-    std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(size, 0)), '\0');
-    in.seekg(0);
-    if (!in || size < 0 || !in.read(bytes.data(), size))
-        throw runtime::Error(runtime::PathFileAccessError, runtime::describeError(runtime::PathFileAccessError));
-    runtime::AtomicFile copy(to);
-    copy.writer().write(bytes);
-    copy.commit();
-}
-
 // Puts the converted contents into a book and builds its indexes afresh: the date index from the
 // table, the query index under the book's current filter, in the menu's sort order.
 void putConvertedIntoBook(DataFileContents&& contents, core::Book& book, DataFileWindow& window)
@@ -190,6 +165,16 @@ std::string errorsBoxText(const OlderVersion& version, const ConversionLog& log)
            + word + " accounts.";
 }
 
+// Where the old file went: the extension alone when only that differs from the old name, else the
+// copy's whole path.
+std::string keptCopyText(const std::filesystem::path& path, const std::filesystem::path& copy,
+                         const OlderVersion& version)
+{
+    if (copy == std::filesystem::path(path).replace_extension(version.extension))
+        return "Your old file has been saved with the extension ." + runtime::ucase(version.extension);
+    return "Your old file has been saved as '" + runtime::textOfPath(copy) + "'";
+}
+
 void showPlainBox(platform::Services& services, const std::string& text)
 {
     core::SetMousePointer(services, core::DefaultPointer);
@@ -220,15 +205,18 @@ bool convert(const OlderVersion& version, const std::filesystem::path& path, run
         showPlainBox(services, "Converting your data to Year 2000 format\rThis may take some time.......\r\r"
                                "Press ENTER to begin the conversion");
         core::BusyPointer busy(services);
-        keepOldFile(path, copyPathOf(path, version.extension));
+        const std::filesystem::path copy = KeepCopyOfOldFile(path, version.extension);
         ConvertedBook convertedBook(*contents, book, window);
-        if (!convertedBook.save(path))
+        if (!convertedBook.save(path)) {
+            // The original is still in place: a copy of it left behind would only crowd the folder.
+            std::error_code ignored;
+            std::filesystem::remove(copy, ignored);
             return false;
+        }
         convertedBook.putInto(std::move(*contents), book, window);
 
-        showPlainBox(services, "Your data has been converted for Year 2000 compatablilty.\rYour old file has been "
-                               "saved with the extension ."
-                                   + runtime::ucase(version.extension));
+        showPlainBox(services, "Your data has been converted for Year 2000 compatablilty.\r"
+                                   + keptCopyText(path, copy, version));
         log.writeRunEnd(dropped, services.now());
         if (dropped)
             book.messages.ShowWarningBox(errorsBoxText(version, log));

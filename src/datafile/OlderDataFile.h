@@ -13,9 +13,10 @@ class TextReader;
 // Data files of the two older versions, 2 ("[Company Name]") and 3 ("[Company Name V3]"), whose
 // transaction records held two-digit years. A load converts them: the old file is read whole, its
 // records converted (those that cannot be are dropped and written to the conversion log), the old
-// file is copied beside itself with the extension "qb2" or "qb3", and the book is saved over it in
-// the current format. Only then does the book take the file's contents, so a conversion that
-// stops with a message leaves the book and the old file as they were.
+// file is kept beside itself under a name no file holds, ending "qb2" or "qb3" (OldFileCopy.h), and
+// the book is saved over it in the current format. Only then does the book take the file's
+// contents, so a conversion that stops with a message (no copy could be kept, the save failed)
+// leaves the book and the old file as they were.
 namespace datafile {
 
 class DataFileWindow;

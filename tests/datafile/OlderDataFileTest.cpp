@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "FakeDataFileWindow.h"
 #include "core/BookTest.h"
 #include "datafile/DataFile.h"
+#include "datafile/OldFileCopy.h"
 #include "runtime/PathText.h"
 #include "runtime/Text.h"
 #include "support/FileBytes.h"
@@ -202,6 +204,7 @@ TEST_F(OlderDataFileTest, AFailedConversionLeavesBookAndOldFileAsTheyWere)
         const std::string last = boxText(services, services.messageBoxes().size() - 1);
         EXPECT_EQ(last.substr(0, 13), "Save error : ");
         EXPECT_EQ(readBytes(path), v2);
+        EXPECT_FALSE(std::filesystem::exists(folder / "big.qb2")) << "the copy made for the failed save is gone";
     }
     EXPECT_EQ(book.company.CompanyName.str(), nameBefore);
     EXPECT_EQ(book.ledger.Transactions.UpperBound(), 3);
@@ -216,7 +219,11 @@ TEST_F(OlderDataFileTest, TheCopyKeepsTheOldBytesAfterTheConvertedFileIsSavedOve
     answerBoxes(5);
     ASSERT_TRUE(load(path));
 
-    EXPECT_EQ(readBytes(folder / "v3.qb3"), oldBytes);
+    EXPECT_EQ(readBytes(folder / "v3.qb3"), "an earlier copy\r\n") << "an earlier copy is never replaced";
+    EXPECT_EQ(readBytes(folder / "v3.1.qb3"), oldBytes);
+    EXPECT_EQ(boxText(services, 3), "Your data has been converted for Year 2000 compatablilty.\r"
+                                    "Your old file has been saved as '"
+                                        + runtime::textOfPath(folder / "v3.1.qb3") + "'");
     EXPECT_EQ(readBytes(path), readBytes(Older / "v3-converted.QBD"));
 }
 
@@ -237,39 +244,119 @@ TEST_F(OlderDataFileTest, ConvertedFilesEqualTheirCurrentFormByteForByte)
     }
 }
 
-TEST_F(OlderDataFileTest, ACopyThatCannotBeWrittenLeavesBookAndOldFileAsTheyWere)
+TEST_F(OlderDataFileTest, ACopyThatCannotBeMadeConvertsNothingAndSaysSo)
 {
     ASSERT_TRUE(datafile::LoadDataFile(Company, book, window));
     const std::string firstLineBefore(book.ledger.Transactions.Line(1));
     const double countersBefore = book.counters.TransactionNumberCounter;
+    // A name of 252 characters without an extension: no name beside it can gain one.
+    const std::string longName(252, 'v');
     const struct {
         const char* old;
-        const char* copy;
         int boxesBeforeTheCopy; // repairs and over-long records, then the converting box
-        const char* message;
-    } cases[] = {{"v2.QBD", "v2.qb2", 2, "Error while loading Ver 2 file : Path/File access error"},
-                 {"v3.QBD", "v3.qb3", 3, "Error while loading Ver 3 file : Path/File access error"}};
+        const char* prefix;
+    } cases[] = {{"v2.QBD", 2, "Error while loading Ver 2 file : "}, {"v3.QBD", 3, "Error while loading Ver 3 file : "}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.old);
-        const auto path = copyOf(c.old);
-        const std::string oldBytes = readBytes(path);
-        // A folder holds the copy's name, so the copy cannot be written.
-        std::filesystem::create_directory(folder / c.copy);
+        const auto path = folder / longName;
+        const std::string oldBytes = readBytes(Older / c.old);
+        writeBytes(path, oldBytes);
         answerBoxes(c.boxesBeforeTheCopy + 1);
         const std::size_t boxesBefore = services.messageBoxes().size();
 
         EXPECT_FALSE(load(path));
 
         ASSERT_EQ(services.messageBoxes().size(), boxesBefore + static_cast<std::size_t>(c.boxesBeforeTheCopy) + 1);
-        EXPECT_EQ(boxText(services, services.messageBoxes().size() - 1), c.message);
+        EXPECT_EQ(boxText(services, services.messageBoxes().size() - 1),
+                  c.prefix + ("Unable to keep a copy of '" + runtime::textOfPath(path)
+                              + "', so it has not been converted : Path/File access error"));
         EXPECT_EQ(readBytes(path), oldBytes);
-        EXPECT_TRUE(std::filesystem::is_directory(folder / c.copy));
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2)
+            << "the old file and the log only";
         EXPECT_EQ(book.company.CompanyAddress, "1 High Street\r\nLeeds\r\nLS1 1AA");
         EXPECT_EQ(book.ledger.Transactions.UpperBound(), 3);
         EXPECT_EQ(book.ledger.Transactions.Line(1), firstLineBefore);
         EXPECT_EQ(book.counters.TransactionNumberCounter, countersBefore);
         EXPECT_EQ(book.CurrentDataFilePath, Company);
         EXPECT_TRUE(services.startedPrograms().empty());
+    }
+}
+
+TEST_F(OlderDataFileTest, AFileNamedLikeItsCopyIsKeptUnderTheNextFreeName)
+{
+    const struct {
+        const char* fixture;
+        const char* name;
+        int boxes;
+        std::size_t boxesAfterTheLast; // the dropped-records box
+        const char* copy;
+        const char* converted;
+    } cases[] = {{"v2.QBD", "v2.qb2", 3, 0, "v2.1.qb2", "v2-converted.QBD"},
+                 {"v3.QBD", "v3.qb3", 5, 1, "v3.1.qb3", "v3-converted.QBD"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto path = folder / c.name;
+        const std::string oldBytes = readBytes(Older / c.fixture);
+        writeBytes(path, oldBytes);
+        answerBoxes(c.boxes);
+
+        ASSERT_TRUE(load(path));
+
+        EXPECT_EQ(readBytes(folder / c.copy), oldBytes);
+        EXPECT_EQ(readBytes(path), readBytes(Older / c.converted));
+        EXPECT_EQ(boxText(services, services.messageBoxes().size() - 1 - c.boxesAfterTheLast),
+                  "Your data has been converted for Year 2000 compatablilty.\rYour old file has been saved as '"
+                      + runtime::textOfPath(folder / c.copy) + "'");
+    }
+}
+
+TEST_F(OlderDataFileTest, AFileWithoutAnExtensionKeepsItsCopyBesideIt)
+{
+    const auto path = folder / "v2";
+    const std::string oldBytes = readBytes(Older / "v2.QBD");
+    writeBytes(path, oldBytes);
+    // Where cutting the last three characters of the path would have put the copy: outside the folder.
+    const std::string pathText = runtime::textOfPath(path);
+    const auto outside = runtime::pathFromText(pathText.substr(0, pathText.size() - 3) + "qb2");
+    answerBoxes(3);
+
+    ASSERT_TRUE(load(path));
+
+    EXPECT_EQ(readBytes(folder / "v2.qb2"), oldBytes);
+    EXPECT_EQ(readBytes(path), readBytes(Older / "v2-converted.QBD"));
+    EXPECT_FALSE(std::filesystem::exists(outside));
+    EXPECT_EQ(boxText(services, 2), "Your data has been converted for Year 2000 compatablilty.\r"
+                                    "Your old file has been saved with the extension .QB2");
+}
+
+TEST(FreeCopyPath, TakesTheFirstNameBesideTheFileThatNoFileHolds)
+{
+    const struct {
+        const char* file;
+        std::vector<std::string> taken; // besides the file itself; a name ending "/" is a folder
+        const char* copy;
+    } cases[] = {
+        {"BOOK.QBD", {}, "BOOK.qb2"},
+        {"BOOK", {}, "BOOK.qb2"},
+        {"BOOK.qb2", {}, "BOOK.1.qb2"},
+        {"BOOK.QBD", {"BOOK.qb2"}, "BOOK.1.qb2"},
+        {"BOOK.QBD", {"BOOK.qb2/"}, "BOOK.1.qb2"},
+        {"BOOK.QBD", {"BOOK.qb2", "BOOK.1.qb2"}, "BOOK.2.qb2"},
+        {"BOOK.1.qb2", {"BOOK.qb2"}, "BOOK.1.1.qb2"},
+        {"My Books.2024.QBD", {}, "My Books.2024.qb2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const TempFolder folder;
+        writeBytes(folder / c.file, "old");
+        for (const std::string& name : c.taken) {
+            if (name.ends_with('/'))
+                std::filesystem::create_directory(folder / name.substr(0, name.size() - 1));
+            else
+                writeBytes(folder / name, "taken");
+        }
+
+        EXPECT_EQ(datafile::FreeCopyPath(folder / c.file, "qb2"), folder / c.copy);
     }
 }
 
