@@ -12,6 +12,7 @@
 #include "core/DateText.h"
 #include "core/TransactionEdits.h"
 #include "core/TransactionLinesAdd.h"
+#include "datafile/ExchangeFileReading.h"
 #include "runtime/Number.h"
 #include "runtime/Text.h"
 
@@ -35,9 +36,43 @@ void assignFixed(std::string& field, ImportItems values, std::size_t number, int
     field.resize(size, ' ');
 }
 
+// An item's numeric value: the number at its start (blanks skipped, an optional sign, digits and one
+// decimal point; no exponent), 0 when there is none. `whole` is false when anything but blanks
+// follows it, or when the item holds something other than blanks yet no digit.
+struct ItemNumber {
+    double value = 0;
+    bool whole = true;
+};
+
+ItemNumber readItemNumber(std::string_view text)
+{
+    std::size_t end = text.find_first_not_of(' ');
+    if (end == std::string_view::npos)
+        return {};
+    if (text[end] == '+' || text[end] == '-')
+        ++end;
+    bool digits = false;
+    bool point = false;
+    for (; end < text.size(); ++end) {
+        if (text[end] >= '0' && text[end] <= '9')
+            digits = true;
+        else if (text[end] == '.' && !point)
+            point = true;
+        else
+            break;
+    }
+    const bool whole = digits && text.find_first_not_of(' ', end) == std::string_view::npos;
+    return {digits ? runtime::val(text.substr(0, end)) : 0, whole};
+}
+
+double numberItem(ImportItems values, std::size_t number)
+{
+    return readItemNumber(item(values, number)).value;
+}
+
 double unsignedNumber(ImportItems values, std::size_t number)
 {
-    return std::fabs(runtime::val(item(values, number)));
+    return std::fabs(numberItem(values, number));
 }
 
 bool flag(ImportItems values, std::size_t number)
@@ -45,9 +80,25 @@ bool flag(ImportItems values, std::size_t number)
     return item(values, number) == "Y";
 }
 
+constexpr std::size_t SplitCountItem = 14;
+
 std::int16_t splitCount(ImportItems values)
 {
-    return runtime::toInt16(runtime::val(item(values, 14)));
+    return runtime::toInt16(numberItem(values, SplitCountItem));
+}
+
+// A record whose amounts or split count are not numbers of the form read refuses the whole file,
+// naming its line (a file's records are its lines). A number too large for its field raises
+// Overflow, as the split count's check does.
+void checkNumberItems(ImportItems values, std::size_t line)
+{
+    for (std::size_t number : {std::size_t{9}, std::size_t{12}, std::size_t{13}, SplitCountItem}) {
+        const std::string_view text = item(values, number);
+        if (!readItemNumber(text).whole)
+            throw ExchangeFileError("line " + std::to_string(line) + " holds '" + std::string(text) + "' in field "
+                                    + std::to_string(number) + ", which is not a number");
+    }
+    splitCount(values);
 }
 
 // The items over the fields of an earlier record: a whole file is read with the one set of fields.
@@ -65,7 +116,7 @@ void readTransactionItems(ImportItems values, core::TransactionFields& fields)
     fields.Reconciled = flag(values, 10);
     fields.Paid = flag(values, 11);
     fields.AmountPaid = unsignedNumber(values, 12);
-    fields.VATAmount = runtime::val(item(values, 13));
+    fields.VATAmount = numberItem(values, 13);
     fields.SplitCount = splitCount(values);
     fields.EEC = flag(values, 15);
     assignFixed(fields.Type, values, 16, 3);
@@ -132,22 +183,30 @@ bool ImportTransactions(core::Book& book, const ImportRecords& records)
         core::ShowTransactionTableFull(book);
         return false;
     }
-    // A count too large for its field refuses the whole file before anything is numbered or shown.
+    // A value that is no number, or too large for its field, refuses the whole file before anything
+    // is numbered or shown.
     for (std::size_t r = 0; r < records.size(); ++r)
-        splitCount(records[r]);
+        checkNumberItems(records[r], r + 1);
     const core::BusyPointer busy(book.services());
     // The file names no splits: every record is assembled without a tail.
     book.SplitTail.clear();
     core::NewTransactionLines added;
     added.Reserve(records.size());
     core::TransactionFields fields;
-    for (std::size_t r = 0; r < records.size(); ++r) {
-        readTransactionItems(records[r], fields);
-        const double counterBefore = book.counters.TransactionNumberCounter;
-        fields.Number = book.counters.TakeNextTransactionNumber();
-        // A refused record gives its number back, so the numbers stay without gaps.
-        if (!added.AddRecord(book, fields))
-            book.counters.TransactionNumberCounter = counterBefore;
+    const core::SequenceCounters countersBefore = book.counters;
+    try {
+        for (std::size_t r = 0; r < records.size(); ++r) {
+            readTransactionItems(records[r], fields);
+            const double counterBefore = book.counters.TransactionNumberCounter;
+            fields.Number = book.counters.TakeNextTransactionNumber();
+            // A refused record gives its number back, so the numbers stay without gaps.
+            if (!added.AddRecord(book, fields))
+                book.counters.TransactionNumberCounter = counterBefore;
+        }
+    } catch (...) {
+        // Nothing was added: no number was given out either.
+        book.counters = countersBefore;
+        throw;
     }
     added.AddTo(book);
     return true;

@@ -250,6 +250,84 @@ TEST_F(TextExchangeTest, ACountTooLargeForItsFieldRefusesTheWholeFileBeforeAnyth
     EXPECT_TRUE(boxTexts().empty()) << "the record that does not assemble is not shown first";
 }
 
+TEST_F(TextExchangeTest, AValueThatIsNoNumberRefusesTheFileNamingItsLineAndLeavesTheCountersAlone)
+{
+    loadFixture();
+    const double numberBefore = book.counters.TransactionNumberCounter;
+    const double invoiceBefore = book.counters.InvoiceNumberCounter;
+    const datafile::ImportRecords records =
+        datafile::ReadDelimitedRecords(std::filesystem::path(QB_TEST_DATA) / "exchange" / "amount-1E999.EXP", 16);
+
+    try {
+        datafile::ImportTransactions(book, records);
+        ADD_FAILURE() << "the file was imported";
+    } catch (const datafile::ExchangeFileError& error) {
+        EXPECT_EQ(error.description(), "line 2 holds '1E999' in field 9, which is not a number");
+    }
+
+    EXPECT_EQ(book.counters.TransactionNumberCounter, numberBefore);
+    EXPECT_EQ(book.counters.InvoiceNumberCounter, invoiceBefore);
+    EXPECT_EQ(book.ledger.Transactions.UpperBound(), 3);
+    EXPECT_FALSE(book.ledger.FileChanged);
+    EXPECT_TRUE(boxTexts().empty());
+}
+
+TEST_F(TextExchangeTest, NumericItemsAreSignDigitsAndOnePointOnly)
+{
+    const struct {
+        const char* text;
+        double read; // by the field mapping, which takes the number at the start
+        bool imported;
+    } cases[] = {
+        {"00000117.50", 117.5, true}, {"  -12.5  ", 12.5, true}, {"+3", 3, true},   {"12.", 12, true},
+        {".5", 0.5, true},            {"", 0, true},             {"   ", 0, true},   {"1E5", 1, false},
+        {"1E999", 1, false},          {"1.2.3", 1.2, false},     {"12abc", 12, false}, {"1,234.50", 1, false},
+        {"-", 0, false},              {".", 0, false},           {"abc", 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        datafile::ImportRecord record = {"", "01/Feb/2025", "R", "BANK01", "", "STD", "SALE", "m", c.text, "", "",
+                                         "0", "0", "0", "", "PAY"};
+        const std::vector<std::string_view> items(record.begin(), record.end());
+        EXPECT_EQ(datafile::FieldsToTransaction(datafile::ImportItems(items)).Amount, c.read);
+
+        platform::ScriptedServices otherServices;
+        core::Book other{otherServices};
+        FakeDataFileWindow otherWindow;
+        other.ledger.AttachWindow(otherWindow);
+        try {
+            EXPECT_TRUE(datafile::ImportTransactions(other, {record}));
+            EXPECT_TRUE(c.imported);
+            ASSERT_EQ(other.ledger.Transactions.UpperBound(), 1);
+            core::TransactionFields stored;
+            core::ParseTransactionRecord(other, other.ledger.Transactions.Line(1), stored);
+            EXPECT_EQ(stored.Amount, c.read);
+        } catch (const datafile::ExchangeFileError& error) {
+            EXPECT_FALSE(c.imported);
+            EXPECT_EQ(error.description(), "line 1 holds '" + std::string(c.text) + "' in field 9, which is not a number");
+            EXPECT_EQ(other.ledger.Transactions.UpperBound(), 0);
+            EXPECT_EQ(other.counters.TransactionNumberCounter, 0);
+        }
+    }
+}
+
+TEST_F(TextExchangeTest, EveryNumericItemIsChecked)
+{
+    for (std::size_t item : {8u, 11u, 12u, 13u}) {
+        SCOPED_TRACE(item);
+        datafile::ImportRecord record = {"", "01/Feb/2025", "R", "BANK01", "", "STD", "SALE", "m", "1", "", "",
+                                         "0", "0", "0", "", "PAY"};
+        record[item] = "2E1";
+        try {
+            datafile::ImportTransactions(book, {record, record});
+            ADD_FAILURE() << "the record was imported";
+        } catch (const datafile::ExchangeFileError& error) {
+            EXPECT_EQ(error.description(), "line 1 holds '2E1' in field " + std::to_string(item + 1) + ", which is not a number");
+        }
+    }
+    EXPECT_EQ(book.ledger.Transactions.UpperBound(), 0);
+}
+
 struct LineCase {
     const char* line;
     std::vector<std::string> values;
