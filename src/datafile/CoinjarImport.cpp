@@ -7,6 +7,7 @@
 #include "core/CodeLines.h"
 #include "core/CodeTableEdits.h"
 #include "core/ListSearch.h"
+#include "core/MoneyFormat.h"
 #include "core/TextTests.h"
 #include "core/TransactionLinesAdd.h"
 #include "datafile/BookSnapshot.h"
@@ -42,12 +43,35 @@ std::string mirrorText(core::CodeKind kind, const std::string& line)
     return line;
 }
 
-// A code entry as read: its code, name and amount (a bank account's balance, a VAT code's rate).
+// A code entry as read: its code, name and amount (a bank account's balance, a VAT code's rate),
+// with the amount's text for a message.
 struct CodeEntry {
     std::string code;
     std::string name;
     double amount = 0;
+    std::string amountText;
 };
+
+CodeEntry withAmount(CodeEntry entry, std::string_view text)
+{
+    entry.amount = runtime::val(text);
+    entry.amountText = runtime::trim(text);
+    return entry;
+}
+
+// A balance or rate is stored in an amount column: one wider would be cut or push the name along,
+// so the import is refused whole, naming the entry and the value.
+void refuseAmountWiderThanItsField(core::Book& book, core::CodeKind kind, const std::string& code,
+                                   const CodeEntry& entry)
+{
+    if (core::FormatAmountPlainUncut(entry.amount).size() <= static_cast<std::size_t>(core::AmountWidth))
+        return;
+    const bool bank = kind == core::CodeKind::Bank;
+    book.messages.ShowErrorBox(std::string(bank ? "Coinjar bank account '" : "Coinjar VAT code '")
+                               + runtime::rtrim(code) + (bank ? "' : balance '" : "' : rate '") + entry.amountText
+                               + "' does not fit its field");
+    throw CoinjarImportStopped();
+}
 
 // Adds a code unless a code of the same key is in its table already.
 void importCode(core::Book& book, core::CodeKind kind, const CodeEntry& entry)
@@ -57,6 +81,8 @@ void importCode(core::Book& book, core::CodeKind kind, const CodeEntry& entry)
     const std::string code = runtime::padRight(runtime::ucase(runtime::trim(entry.code)), width);
     if (core::FindListItem(codes.table(kind), code, width) >= 0)
         return;
+    if (kind == core::CodeKind::Bank || kind == core::CodeKind::Vat)
+        refuseAmountWiderThanItsField(book, kind, code, entry);
     std::string line;
     switch (kind) {
     case core::CodeKind::Bank: {
@@ -105,7 +131,7 @@ CodeEntry coinjar43CodeEntry(core::CodeKind kind, std::string_view line)
     const int codeWidth = kind == core::CodeKind::Bank ? 1 : kind == core::CodeKind::Category ? 2
                                                          : kind == core::CodeKind::Vat      ? 3
                                                                                             : 4;
-    return {runtime::left(line, codeWidth), runtime::mid(line, 6, 20), runtime::val(runtime::mid(line, 47, 12))};
+    return withAmount({runtime::left(line, codeWidth), runtime::mid(line, 6, 20)}, runtime::mid(line, 47, 12));
 }
 
 int countLine(CoinjarFile& file)
@@ -210,7 +236,7 @@ bool ImportCoinjar4File(core::Book& book, const std::filesystem::path& path, con
             }
             for (int entry = countLine(file); entry > 0; --entry) {
                 CodeEntry account{runtime::left(file.readLine(), 6), std::string(file.readLine())};
-                account.amount = runtime::val(file.readLine());
+                account = withAmount(std::move(account), file.readLine());
                 if (choices.Accounts)
                     importCode(book, core::CodeKind::Bank, account);
             }
@@ -220,7 +246,7 @@ bool ImportCoinjar4File(core::Book& book, const std::filesystem::path& path, con
             }
             for (int entry = countLine(file); entry > 0; --entry) {
                 CodeEntry vat{runtime::left(file.readLine(), 3), std::string(file.readLine())};
-                vat.amount = runtime::val(file.readLine());
+                vat = withAmount(std::move(vat), file.readLine());
                 if (choices.VatCodes)
                     importCode(book, core::CodeKind::Vat, vat);
             }

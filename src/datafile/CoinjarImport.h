@@ -14,7 +14,8 @@ class NewTransactionLines;
 
 // Bringing the codes, standing orders and transactions of a Coinjar file into the open book. Both
 // layouts only add; a code already in the book stays as it is. A run that fails (after its message)
-// leaves the book as it was.
+// leaves the book as it was; so does a bank balance or VAT rate to be added that is wider than its
+// stored field, refused with a message naming the entry and the value.
 namespace datafile {
 
 // The parts of the file to import, as the import window's check boxes tick them.

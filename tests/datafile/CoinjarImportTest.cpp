@@ -154,6 +154,75 @@ TEST_F(CoinjarImportTest, AMissingTickedSectionOrAFullTableLeavesTheBookAsItWas)
     EXPECT_EQ(runtime::left(services.messageTexts().back(), 22), "You have  32766 transa");
 }
 
+// A Coinjar file of one category, one bank account and one VAT code, in either layout.
+std::string codesFile(bool cj43, const std::string& balance, const std::string& rate)
+{
+    if (cj43) {
+        const std::string skipped = "-\r\n-\r\n-\r\n-\r\n";
+        const auto codeLine = [](const std::string& code, const std::string& name, const std::string& amount) {
+            return runtime::padRight(code, 5) + runtime::padRight(name, 41) + amount + "\r\n\r\n";
+        };
+        return "CJ4/3\r\nCodes\r\nAccount codes:\r\n" + skipped + codeLine("B", "Bank", balance)
+               + "Class codes:\r\n" + skipped + codeLine("FD", "Food", "") + "VAT codes:\r\n" + skipped
+               + codeLine("V", "Vat twenty", rate);
+    }
+    return "CJ4\r\nCodes\r\n1\r\nFD\r\nFood\r\n1\r\nB\r\nBank\r\n" + balance + "\r\n0\r\n1\r\nV\r\nVat twenty\r\n"
+           + rate + "\r\n";
+}
+
+TEST_F(CoinjarImportTest, ABalanceOrRateWiderThanItsFieldRefusesTheWholeImport)
+{
+    const datafile::CoinjarChoices codes{true, false, true, true, false};
+    const struct {
+        std::string balance, rate;
+        const char* refusal; // empty when the entries fit
+    } cases[] = {
+        {"-9999999.99", "99999999.99", ""},
+        {"99999999.99", "-9999999.99", ""},
+        {"-12345678.99", "20", "Coinjar bank account 'B' : balance '-12345678.99' does not fit its field"},
+        {"123456789012", "20", "Coinjar bank account 'B' : balance '123456789012' does not fit its field"},
+        {"-9999999.995", "20", "Coinjar bank account 'B' : balance '-9999999.995' does not fit its field"},
+        {"250.5", "1E20", "Coinjar VAT code 'V' : rate '1E20' does not fit its field"},
+        {"250.5", "100000000", "Coinjar VAT code 'V' : rate '100000000' does not fit its field"},
+    };
+    for (const bool cj43 : {false, true}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE((cj43 ? "CJ4/3 " : "CJ4 ") + c.balance + " " + c.rate);
+            platform::ScriptedServices caseServices;
+            caseServices.setNow(*runtime::Date::fromYmd(2025, 6, 15));
+            core::Book fresh{caseServices};
+            fresh.messages.MessagesEnabled = true;
+            FakeDataFileWindow freshWindow;
+            fresh.ledger.AttachWindow(freshWindow);
+            const std::filesystem::path file = folder / (cj43 ? "codes.CJ3" : "codes.CJ4");
+            writeBytes(file, codesFile(cj43, c.balance, c.rate));
+            const bool refused = *c.refusal != '\0';
+            if (refused)
+                caseServices.answerMessageBox(platform::Answer::OK);
+
+            const bool imported = cj43 ? datafile::ImportCoinjar43File(fresh, file, codes)
+                                       : datafile::ImportCoinjar4File(fresh, file, codes);
+
+            if (refused) {
+                EXPECT_FALSE(imported);
+                EXPECT_EQ(caseServices.messageTexts(), std::vector<std::string>{c.refusal});
+                EXPECT_EQ(fresh.codes.ListAnalCodes.ListCount(), 0) << "the category before it is taken back";
+                EXPECT_EQ(fresh.codes.ListBankAccounts.ListCount(), 0);
+                EXPECT_EQ(fresh.codes.ListVATCodes.ListCount(), 0);
+                EXPECT_EQ(fresh.codes.ComboBank.ListCount(), 0);
+                continue;
+            }
+            ASSERT_TRUE(imported);
+            ASSERT_EQ(fresh.codes.ListBankAccounts.ListCount(), 1);
+            ASSERT_EQ(fresh.codes.ListVATCodes.ListCount(), 1);
+            const std::string bank = fresh.codes.ListBankAccounts.List(0);
+            EXPECT_EQ(runtime::mid(bank, 136, 22), "15/Jun/2025" + runtime::padLeft(c.balance, 11));
+            EXPECT_EQ(fresh.codes.ListVATCodes.List(0),
+                      "V   " + runtime::padLeft(c.rate, 11) + " " + runtime::padRight("Vat twenty", 20));
+        }
+    }
+}
+
 TEST_F(CoinjarImportTest, OddEntryLinesAreRefusedOrReadAsTheyStand)
 {
     const std::filesystem::path odd = folder / "odd.CJ3";
