@@ -20,6 +20,15 @@ constexpr int LastColumn = 17;
 constexpr int CancelError = 32755;
 constexpr const char* SettingsNumberFormat = "000000";
 
+// The font size line's numeric value, held to a 16-bit integer's range as the margin lines are:
+// beyond it the line raises Overflow before the grid or the width measuring takes it.
+double FontSizeOfLine(const std::string& line)
+{
+    const double size = runtime::val(line);
+    runtime::toInt16(size);
+    return size;
+}
+
 bool IsStartMarker(const std::string& line)
 {
     return runtime::rtrim(runtime::ucase(line)) == reports::ReportStartMarker;
@@ -33,8 +42,9 @@ bool ViewerWindow::LoadReportFile(const std::filesystem::path& path)
         runtime::TextReader file(path);
         Settings.FontName = file.readLine();
         ViewGrid.setFontName(Settings.FontName);
-        Settings.FontSize = file.readLine();
-        ViewGrid.setFontSize(runtime::val(Settings.FontSize));
+        const std::string fontSize = file.readLine();
+        ViewGrid.setFontSize(FontSizeOfLine(fontSize));
+        Settings.FontSize = fontSize;
         Settings.LeftMargin = runtime::toInt16(runtime::val(file.readLine()));
         Settings.TopMargin = runtime::toInt16(runtime::val(file.readLine()));
         LbLTitle.setFontName(ViewGrid.FontName());

@@ -184,8 +184,9 @@ ExportForm& ViewerWindow::ExportDialog()
 
 int AverageCharWidth(double sampleWidth)
 {
-    // A font too small to measure still advances the print position.
-    return std::max(1, static_cast<int>(runtime::roundHalfEven(sampleWidth / 64)));
+    // A font too small to measure still advances the print position; a width beyond an int raises
+    // Overflow rather than wrapping.
+    return std::max(1, runtime::toInt32(sampleWidth / 64));
 }
 
 } // namespace datapeek
