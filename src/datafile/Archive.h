@@ -23,7 +23,9 @@ bool ArchiveTransactions(const std::filesystem::path& path, const std::string& f
 
 // Adds every record of an archive back and takes back its balance changes, under a filter that
 // passes every transaction, then puts the filter in force back and rebuilds the query index under
-// it. False after its message (the book unchanged).
+// it. False after its message: the transactions, balances, counters and codes are as they were,
+// and the filter in force is back in CurrentFilter; PreviousFilter now holds that filter too, as
+// after every restore, whatever it held before.
 bool RestoreArchiveFile(const std::filesystem::path& path, core::Book& book);
 
 } // namespace datafile
