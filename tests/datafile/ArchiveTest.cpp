@@ -140,6 +140,22 @@ TEST_F(ArchiveTest, RestoreRefusesOtherFilesAndAFullTableWithoutChangingTheBook)
     EXPECT_DOUBLE_EQ(core::GetBankAccount(book, "BANK01"), 940.00);
 }
 
+TEST_F(ArchiveTest, ARefusedRestoreLeavesTheFilterInForceAndCopiesItIntoThePreviousFilter)
+{
+    core::FilterStore& filters = book.ledger.Filters;
+    const core::FilterSetup inForce = filters.CurrentFilter;
+    filters.PreviousFilter.Name = "An older set-up";
+    ASSERT_NE(filters.PreviousFilter, inForce);
+    const std::filesystem::path other = folder / "OTHER.ARC";
+    writeBytes(other, "[Transactions]\r\n");
+    services.answerMessageBox(platform::Answer::OK);
+
+    EXPECT_FALSE(datafile::RestoreArchiveFile(other, book));
+
+    EXPECT_EQ(filters.CurrentFilter, inForce);
+    EXPECT_EQ(filters.PreviousFilter, inForce);
+}
+
 TEST_F(ArchiveTest, RestoringKeepsTheSplitTailOfTheEditBox)
 {
     // A record in a form assembly does not write (its VAT amount left-aligned) is parsed, which
