@@ -38,7 +38,7 @@ struct ByKey {
     bool operator()(const IndexKey& a, const IndexEntry& b) const { return KeyLess(a, b.Key); }
 };
 
-using EntryIterator = std::vector<IndexEntry>::iterator;
+using EntryIterator = IndexEntries::iterator;
 
 // Sorts by insertion, which suits an index built nearly in key order (the date index of a book
 // entered mostly by date): each entry moves past the few greater keys before it, so equal keys

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/TableRegion.h"
+
 namespace core {
 
 // How an index key is built from a transaction line.
@@ -104,6 +106,9 @@ inline bool KeyEqual(const IndexKey& a, const IndexKey& b)
     return ((a0 ^ b0) | (a1 ^ b1) | (a2 ^ b2)) == 0;
 }
 
+// An index's entries; a loaded index's come from the region of the file's tables.
+using IndexEntries = std::vector<IndexEntry, runtime::RegionAllocator<IndexEntry>>;
+
 // A sorted array of IndexEntry: the DateIndex over the live transactions, or the QueryIndex over
 // those that pass the current filter. Positions are 1-based, 1 to UpperBound(), kept in ascending
 // key order; an entry equal to existing keys goes after them.
@@ -121,7 +126,7 @@ public:
     // and for reading an index back from its stored form.
     void Append(const IndexEntry& entry) { entries_.push_back(entry); }
     // Takes these entries as the whole index, in their order: for an index read back whole.
-    void Assign(std::vector<IndexEntry> entries) { entries_ = std::move(entries); }
+    void Assign(IndexEntries entries) { entries_ = std::move(entries); }
 
     // Adds an entry in its place: after every key that is not greater. Answers its position.
     int Insert(const IndexEntry& entry);
@@ -149,7 +154,7 @@ public:
     void SortIndex() { SortIndex(1, UpperBound()); }
 
 private:
-    std::vector<IndexEntry> entries_;
+    IndexEntries entries_;
 };
 
 } // namespace core

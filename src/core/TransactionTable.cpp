@@ -40,11 +40,18 @@ void TransactionTable::Clear()
     adoptedText_.reset();
 }
 
-void TransactionTable::AdoptLines(std::shared_ptr<const void> textKeeper, const std::vector<std::string_view>& lines)
+std::size_t TransactionTable::RegionBytesFor(int count)
+{
+    return runtime::RegionBytesFor<Record>(static_cast<std::size_t>(count));
+}
+
+void TransactionTable::AdoptLines(std::shared_ptr<const void> textKeeper, const std::vector<std::string_view>& lines,
+                                  std::shared_ptr<runtime::TableRegion> region)
 {
     if (lines.size() > static_cast<std::size_t>(MaxTransactions))
         throw std::length_error("more lines than a table of transactions holds");
     Clear();
+    records_ = decltype(records_)(runtime::RegionAllocator<Record>(std::move(region)));
     records_.reserve(lines.size());
     for (const std::string_view line : lines)
         records_.push_back({line, nullptr});

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/TableRegion.h"
+
 namespace core {
 
 // The transactions of the open company, one stored record line each. A transaction's record number
@@ -33,8 +35,12 @@ public:
 
     // Makes `lines` the whole table without copying them: they lie in text (a data file as read)
     // that `textKeeper` keeps, which the table holds for as long as one of them is kept. At most
-    // MaxTransactions.
-    void AdoptLines(std::shared_ptr<const void> textKeeper, const std::vector<std::string_view>& lines);
+    // MaxTransactions. The table's list of them is carved from `region` where one is given (the
+    // region of the file's tables, sized for it).
+    void AdoptLines(std::shared_ptr<const void> textKeeper, const std::vector<std::string_view>& lines,
+                    std::shared_ptr<runtime::TableRegion> region = nullptr);
+    // What AdoptLines takes from a region for `count` lines.
+    static std::size_t RegionBytesFor(int count);
 
 private:
     // A line lies either in the adopted text or, once added or replaced, in a string of its own,
@@ -46,7 +52,7 @@ private:
     static Record Owning(std::string line);
 
     std::shared_ptr<const void> adoptedText_;
-    std::vector<Record> records_;
+    std::vector<Record, runtime::RegionAllocator<Record>> records_;
 };
 
 } // namespace core

@@ -12,6 +12,7 @@
 #include "core/IndexOperations.h"
 #include "core/TemplateRecord.h"
 #include "core/TransactionIndex.h"
+#include "runtime/TableRegion.h"
 
 namespace core {
 class Book;
@@ -24,6 +25,8 @@ class TextReader;
 namespace datafile {
 
 class DataFileWindow;
+
+using RecordSummaries = std::vector<core::RecordSummary, runtime::RegionAllocator<core::RecordSummary>>;
 
 // Everything a data file holds, read in full before any of it goes into the book.
 struct DataFileContents {
@@ -38,9 +41,12 @@ struct DataFileContents {
     std::vector<std::string> standingOrders;
     std::shared_ptr<const void> transactionText; // keeps the file as read, where the transactions lie
     std::vector<std::string_view> transactions;
-    std::vector<core::RecordSummary> transactionSummaries; // of each transaction, where the indexes are kept
-    std::vector<core::IndexEntry> dateIndex;
-    std::vector<core::IndexEntry> queryIndex;
+    // Where the large tables below and the book's list of the transactions are carved from, sized
+    // from a current file's counts; none for an older file.
+    std::shared_ptr<runtime::TableRegion> tableRegion;
+    RecordSummaries transactionSummaries; // of each transaction, where the indexes are kept
+    core::IndexEntries dateIndex;
+    core::IndexEntries queryIndex;
     int scrollMax = 0;
     int scrollValue = 0;
     core::FilterSetup currentFilter;

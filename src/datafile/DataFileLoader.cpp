@@ -75,7 +75,7 @@ void PutContentsIntoBook(DataFileContents&& c, core::Book& book, DataFileWindow&
         codes.ListSTOs.AddItem(line);
 
     core::Ledger& ledger = book.ledger;
-    ledger.Transactions.AdoptLines(std::move(c.transactionText), c.transactions);
+    ledger.Transactions.AdoptLines(std::move(c.transactionText), c.transactions, std::move(c.tableRegion));
     ledger.DateIndex.Assign(std::move(c.dateIndex));
     ledger.QueryIndex.Assign(std::move(c.queryIndex));
     window.setQueryScroll(c.scrollMax, c.scrollValue);
@@ -111,7 +111,7 @@ bool LoadDataFile(const std::filesystem::path& path, core::Book& book, DataFileW
         return false;
     }
     const bool older = version == 2 || version == 3;
-    std::vector<core::RecordSummary> summaries;
+    RecordSummaries summaries;
     if (older) {
         const bool converted = version == 2 ? ConvertDataFileV2(path, file->reader, book, window)
                                             : ConvertDataFileV3(path, file->reader, book, window);

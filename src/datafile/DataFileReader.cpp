@@ -14,6 +14,7 @@
 #include "datafile/TemplateBlock.h"
 #include "runtime/Error.h"
 #include "runtime/Number.h"
+#include "runtime/TableRegion.h"
 #include "runtime/Text.h"
 #include "runtime/TextFile.h"
 
@@ -145,8 +146,11 @@ private:
         const auto count = static_cast<std::size_t>(counts_.transactions);
         c_.transactions.reserve(count);
         const bool summarizes = !isOlder() && layout_.keepsIndexes;
-        if (summarizes)
+        if (summarizes) {
+            c_.tableRegion = std::make_shared<runtime::TableRegion>(tableRegionBytes());
+            c_.transactionSummaries = RecordSummaries(runtime::RegionAllocator<core::RecordSummary>(c_.tableRegion));
             c_.transactionSummaries.reserve(count);
+        }
         for (int i = 0; i < counts_.transactions; ++i) {
             const std::string_view line = in_.readLineView();
             c_.transactions.push_back(line);
@@ -160,6 +164,17 @@ private:
             if (summarizes)
                 core::SummarizeRecord(line, c_.transactionSummaries.emplace_back());
         }
+    }
+
+    // Room for the tables a current file's counts call for: the summaries, both indexes (the query
+    // index may be a copy of the date index) and the book's list of the transactions.
+    std::size_t tableRegionBytes() const
+    {
+        const auto transactions = static_cast<std::size_t>(counts_.transactions);
+        return runtime::RegionBytesFor<core::RecordSummary>(transactions)
+               + runtime::RegionBytesFor<core::IndexEntry>(static_cast<std::size_t>(counts_.dateIndex))
+               + runtime::RegionBytesFor<core::IndexEntry>(static_cast<std::size_t>(counts_.queryIndex))
+               + core::TransactionTable::RegionBytesFor(counts_.transactions);
     }
 
     std::string unescapedLine()
@@ -247,13 +262,13 @@ private:
     }
 
     // "key  number": the 20-character key, a blank, then the record number with its sign position.
-    std::vector<core::IndexEntry> indexLines(int count, std::string_view section)
+    core::IndexEntries indexLines(int count, std::string_view section)
     {
         if (!layout_.keepsIndexes) {
             skipLines(count);
             return {};
         }
-        std::vector<core::IndexEntry> entries;
+        core::IndexEntries entries{runtime::RegionAllocator<core::IndexEntry>(c_.tableRegion)};
         entries.reserve(static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i) {
             const std::string_view line = in_.readLineView();

@@ -73,12 +73,14 @@ void mapWholeWords(const char* text, std::size_t words, std::uint64_t* out)
 
 } // namespace
 
-LineEndMap::LineEndMap(std::string_view text) : words_((text.size() + WordBytes - 1) / WordBytes), size_(text.size())
+LineEndMap::LineEndMap(std::string_view text)
+    : wordCount_((text.size() + WordBytes - 1) / WordBytes), size_(text.size()),
+      storage_(wordCount_ * sizeof(std::uint64_t))
 {
     const std::size_t whole = text.size() / WordBytes;
-    mapWholeWords(text.data(), whole, words_.data());
-    if (whole < words_.size())
-        words_[whole] = lineEndBitsOf(text.data() + whole * WordBytes, text.size() - whole * WordBytes);
+    mapWholeWords(text.data(), whole, words());
+    if (whole < wordCount_)
+        words()[whole] = lineEndBitsOf(text.data() + whole * WordBytes, text.size() - whole * WordBytes);
 }
 
 } // namespace runtime

@@ -4,7 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-#include <vector>
+
+#include "runtime/LargeBlock.h"
 
 namespace runtime {
 
@@ -18,22 +19,27 @@ public:
     // The first CR or LF at or after `from`, or the text's size where there is none.
     std::size_t next(std::size_t from) const
     {
+        const std::uint64_t* map = words();
         std::size_t word = from / WordBytes;
-        if (word >= words_.size())
+        if (word >= wordCount_)
             return size_;
-        const std::uint64_t bits = words_[word] >> (from % WordBytes);
+        const std::uint64_t bits = map[word] >> (from % WordBytes);
         if (bits != 0)
             return from + static_cast<std::size_t>(std::countr_zero(bits));
-        while (++word < words_.size())
-            if (words_[word] != 0)
-                return word * WordBytes + static_cast<std::size_t>(std::countr_zero(words_[word]));
+        while (++word < wordCount_)
+            if (map[word] != 0)
+                return word * WordBytes + static_cast<std::size_t>(std::countr_zero(map[word]));
         return size_;
     }
 
 private:
     static constexpr std::size_t WordBytes = 64;
-    std::vector<std::uint64_t> words_;
+    std::uint64_t* words() const { return reinterpret_cast<std::uint64_t*>(storage_.data()); }
+
+    std::size_t wordCount_ = 0;
     std::size_t size_ = 0;
+    // A large file's map is an eighth of its size: a block of its own, filled at once.
+    LargeBlock storage_;
 };
 
 } // namespace runtime

@@ -41,15 +41,16 @@ TextReader::TextReader(const std::filesystem::path& path)
         throw Error(PathFileAccessError);
     }
     // Not filled before the read: every byte is written by it.
-    auto bytes = std::make_shared_for_overwrite<char[]>(static_cast<std::size_t>(size));
-    in.read(bytes.get(), size);
+    auto text = std::make_shared<LargeBlock>(static_cast<std::size_t>(size));
+    in.read(text->data(), size);
     if (in.bad()) {
         throw Error(PathFileAccessError);
     }
     // A file cut short while it was read is taken as far as it was read.
     size_ = static_cast<std::size_t>(in.gcount());
-    bytes_ = std::move(bytes);
-    lineEnds_ = LineEndMap({bytes_.get(), size_});
+    bytes_ = text->data();
+    text_ = std::move(text);
+    lineEnds_ = LineEndMap({bytes_, size_});
 }
 
 void TextReader::raisePastEnd()
@@ -59,7 +60,7 @@ void TextReader::raisePastEnd()
 
 bool TextReader::skipLines(std::string_view lines)
 {
-    const std::string_view rest(bytes_.get() + position_, size_ - position_);
+    const std::string_view rest(bytes_ + position_, size_ - position_);
     if (!rest.starts_with(lines))
         return false;
     const std::size_t end = position_ + lines.size();

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/LargeBlock.h"
 #include "runtime/LineEndMap.h"
 
 namespace runtime {
@@ -38,16 +39,16 @@ public:
     {
         if (atEnd())
             raisePastEnd();
-        return {bytes_.get() + position_, lineEnds_.next(position_) - position_};
+        return {bytes_ + position_, lineEnds_.next(position_) - position_};
     }
     // The text read: views of its lines stay valid as long as this is held.
-    std::shared_ptr<const void> textKeeper() const { return bytes_; }
+    std::shared_ptr<const void> textKeeper() const { return text_; }
     // The text not read yet, line ends included.
-    std::string_view rest() const { return {bytes_.get() + position_, size_ - position_}; }
+    std::string_view rest() const { return {bytes_ + position_, size_ - position_}; }
     // Where the reader stands, for textSince.
     std::size_t mark() const { return position_; }
     // The text read since `mark`, line ends included.
-    std::string_view textSince(std::size_t mark) const { return {bytes_.get() + mark, position_ - mark}; }
+    std::string_view textSince(std::size_t mark) const { return {bytes_ + mark, position_ - mark}; }
     // Moves past `lines` (whole lines as textSince gives them) when the text not read yet starts
     // with them and a line ends where they end; answers whether it did.
     bool skipLines(std::string_view lines);
@@ -55,7 +56,8 @@ public:
 private:
     [[noreturn]] static void raisePastEnd();
 
-    std::shared_ptr<const char[]> bytes_;
+    std::shared_ptr<const LargeBlock> text_;
+    const char* bytes_ = nullptr; // the text's bytes
     std::size_t size_ = 0;
     std::size_t position_ = 0;
     LineEndMap lineEnds_;

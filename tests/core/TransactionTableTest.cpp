@@ -44,3 +44,28 @@ TEST(TransactionTable, AdoptingMoreThanATableHoldsIsRefused)
     EXPECT_THROW(table.AdoptLines(text, lines), std::length_error);
     EXPECT_EQ(table.UpperBound(), 0);
 }
+
+// The table's list of adopted lines is carved from the region it is given, sized by RegionBytesFor,
+// and holds that region only as long as it holds those lines.
+TEST(TransactionTable, AdoptedLinesAreListedInTheRegionGiven)
+{
+    auto text = std::make_shared<const std::string>("one\r\ntwo\r\nthree");
+    const std::string_view whole = *text;
+    const std::vector<std::string_view> lines{whole.substr(0, 3), whole.substr(5, 3), whole.substr(10)};
+    auto region = std::make_shared<runtime::TableRegion>(core::TransactionTable::RegionBytesFor(3));
+    const std::weak_ptr<runtime::TableRegion> watched = region;
+
+    core::TransactionTable table;
+    table.AdoptLines(text, lines, std::move(region));
+    EXPECT_EQ(watched.lock()->take(sizeof(std::string_view), alignof(std::string_view)), nullptr)
+        << "the list took the region's room";
+    EXPECT_EQ(table.Line(3), "three");
+    EXPECT_TRUE(table.Append("four"));
+    EXPECT_EQ(table.Line(1), "one") << "the list grown past its part keeps its lines";
+    EXPECT_EQ(table.Line(4), "four");
+    EXPECT_FALSE(watched.expired());
+
+    table.AdoptLines(text, lines);
+    EXPECT_TRUE(watched.expired());
+    EXPECT_EQ(table.UpperBound(), 3);
+}

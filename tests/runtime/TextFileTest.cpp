@@ -1,6 +1,8 @@
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -109,6 +111,32 @@ TEST(TextReader, SkipsLinesThatRepeatLinesReadBefore)
         else
             EXPECT_EQ(reader.readLine(), c.next);
     }
+}
+
+// A file of megabytes is read into memory of another kind than a small one's: its lines, of every
+// ending, come out the same, and stay readable while the text is kept after the reader is gone.
+TEST(TextReader, ALargeFileReadsAsASmallOneDoes)
+{
+    TempFolder folder;
+    const char* const endings[] = {"\r\n", "\n", "\r"};
+    std::vector<std::string> lines;
+    std::string bytes;
+    for (std::size_t i = 0; bytes.size() < 3 * 1024 * 1024; ++i) {
+        lines.push_back(std::string(i % 300, static_cast<char>('a' + i % 26)) + std::to_string(i));
+        bytes += lines.back() + endings[i % 3];
+    }
+    writeBytes(folder / "large.txt", bytes);
+    std::shared_ptr<const void> keeper;
+    std::vector<std::string_view> views;
+    {
+        TextReader reader(folder / "large.txt");
+        keeper = reader.textKeeper();
+        while (!reader.atEnd())
+            views.push_back(reader.readLineView());
+    }
+    ASSERT_EQ(views.size(), lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        ASSERT_EQ(views[i], lines[i]) << "line " << i;
 }
 
 TEST(TextWriter, WritesCrLfAndKeepsEveryByte)
