@@ -302,6 +302,26 @@ TEST_F(ImpExpFormTest, AFileWithABadLaterLineImportsNothing)
     EXPECT_FALSE(main.book.ledger.FileChanged);
 }
 
+TEST_F(ImpExpFormTest, AnAmountThatIsNoNumberImportsNothingAndTakesNoNumber)
+{
+    open(mainwindow::ImportTransactionsMode);
+    std::string second = allFieldsLine("02/May/2024", "B");
+    second.replace(second.find("\"10.00\""), 7, "\"1E999\"");
+    const auto source = selectSource(allFieldsLine("01/May/2024", "A") + second);
+    const double counterBefore = main.book.counters.TransactionNumberCounter;
+    main.book.ledger.FileChanged = false;
+    services.answerMessageBox(platform::Answer::Yes);
+    services.answerMessageBox(platform::Answer::OK);
+
+    form.CmdExport.userClick();
+
+    EXPECT_EQ(services.messageTexts().back(),
+              "Error while importing file '" + source.string() + "' : line 2 holds '1E999' in field 9, which is not a number");
+    EXPECT_EQ(main.book.counters.TransactionNumberCounter, counterBefore);
+    EXPECT_EQ(main.book.ledger.Transactions.UpperBound(), 3);
+    EXPECT_FALSE(main.book.ledger.FileChanged);
+}
+
 TEST_F(ImpExpFormTest, NoImportsNothingAndAnEmptyFileAsksForAFile)
 {
     open(mainwindow::ImportCategoriesMode);
