@@ -1,10 +1,13 @@
 #include "core/CodeTableEdits.h"
 
+#include <vector>
+
 #include "core/Book.h"
 #include "core/CodeLines.h"
 #include "core/ListSearch.h"
 #include "core/RecordField.h"
 #include "core/SplitEntry.h"
+#include "core/StandingOrderLine.h"
 #include "platform/ListModel.h"
 #include "runtime/Number.h"
 #include "runtime/Text.h"
@@ -37,6 +40,13 @@ int findCode(const platform::ListModel& list, std::string_view code, int codeWid
     return index >= 0 ? index : FindListItem(list, runtime::rtrim(key), codeWidth);
 }
 
+// A code stored in either letter case is the same code: an older file or an import may hold it in
+// lower case while the edit box stores it upper-cased.
+bool isCode(std::string_view field, std::string_view key)
+{
+    return runtime::sameUpperCased(runtime::padRight(field, static_cast<int>(key.size())), key);
+}
+
 bool hasSplits(std::string_view record)
 {
     return runtime::roundHalfEven(RecordNumber(record, RecordColumns::SplitCount)) >= 1;
@@ -46,7 +56,7 @@ bool hasSplits(std::string_view record)
 std::string rekeyRecord(std::string record, CodeKind kind, const std::string& oldKey, std::string_view newLine)
 {
     const RecordColumn column = CodeColumn(kind);
-    if (RecordField(record, column) == oldKey)
+    if (isCode(RecordField(record, column), oldKey))
         record.replace(static_cast<std::size_t>(column.start - 1), static_cast<std::size_t>(column.width),
                        runtime::padRight(runtime::left(newLine, column.width), column.width));
     if (kind == CodeKind::Vat && hasSplits(record) && record.size() > static_cast<std::size_t>(RecordFixedLength)) {
@@ -54,6 +64,44 @@ std::string rekeyRecord(std::string record, CodeKind kind, const std::string& ol
         record.replace(tailStart, std::string::npos, ReplaceCodeInSplits(record.substr(tailStart), oldKey, newLine));
     }
     return record;
+}
+
+// The columns of a standing-order line that hold a code of the kind (1-based start): a transfer's
+// receiving bank is a bank code too.
+std::vector<int> StandingOrderCodeColumns(CodeKind kind)
+{
+    switch (kind) {
+    case CodeKind::Bank: return {StandingOrderColumns::Bank, StandingOrderColumns::SecondBank};
+    case CodeKind::Customer: return {StandingOrderColumns::Customer};
+    case CodeKind::Vat: return {StandingOrderColumns::VAT};
+    case CodeKind::Category: return {StandingOrderColumns::Category};
+    }
+    return {};
+}
+
+// Every standing order that holds the old code takes the new one. A line of the older layout that
+// changes is stored in the current one.
+void RekeyStandingOrders(Book& book, CodeKind kind, const std::string& oldKey, std::string_view newLine)
+{
+    const int width = static_cast<int>(oldKey.size());
+    const std::string newKey = runtime::padRight(runtime::left(newLine, width), width);
+    platform::ListModel& orders = book.codes.ListSTOs;
+    for (int i = 0; i < orders.ListCount(); ++i) {
+        std::string line = orders.List(i);
+        AlignStandingOrderLine(line);
+        bool changed = false;
+        for (const int column : StandingOrderCodeColumns(kind)) {
+            const auto at = static_cast<std::size_t>(column - 1);
+            if (at < line.size() && isCode(std::string_view(line).substr(at, static_cast<std::size_t>(width)), oldKey)) {
+                line.replace(at, static_cast<std::size_t>(width), newKey);
+                changed = true;
+            }
+        }
+        if (changed) {
+            orders.setList(i, line);
+            book.ledger.FileChanged = true;
+        }
+    }
 }
 
 std::string nameColumns(std::string_view line, CodeKind kind)
@@ -103,7 +151,8 @@ bool ReplaceCodeLine(Book& book, platform::ListModel& table, platform::ListModel
 {
     const std::string newCode = runtime::left(newLine, codeWidth);
     const bool codeChanged = newCode != codeKey(oldCode, codeWidth);
-    if (codeChanged && FindListItem(table, newCode, codeWidth) >= 0) {
+    // The old line matches its own code in any letter case: only another code's line is a clash.
+    if (codeChanged && !isCode(oldCode, newCode) && FindListItem(table, newCode, codeWidth) >= 0) {
         book.messages.ShowErrorBox(alreadyExists(newCode));
         return false;
     }
@@ -127,9 +176,12 @@ bool ConfirmDeleteCode(Book& book, std::string_view code, CodeKind kind)
     const RecordColumn column = CodeColumn(kind);
     const std::string key = codeKey(code, column.width);
     const TransactionTable& table = book.ledger.Transactions;
+    // Only live transactions use a code: a deleted one is gone at the next pack.
     bool used = false;
-    for (int i = 1; i <= table.UpperBound() && !used; ++i)
-        used = RecordField(table.Line(i), column) == key;
+    for (int i = 1; i <= table.UpperBound() && !used; ++i) {
+        const std::string_view record = table.Line(i);
+        used = !RecordFlag(record, RecordColumns::Deleted) && isCode(RecordField(record, column), key);
+    }
     const std::string question = used ? "Code '" + std::string(code)
                                             + "' is used in a number of transactions. Are you sure you wish to delete it?"
                                       : "Delete code '" + std::string(code) + "' ?";
@@ -154,18 +206,19 @@ void PropagateCodeChange(Book& book, CodeKind kind, std::string_view oldCode,
             book.ledger.FileChanged = true;
         }
     }
+    RekeyStandingOrders(book, kind, oldKey, newLine);
     SetMousePointer(book.services(), DefaultPointer);
     book.ledger.Window().RefreshQueryGrid();
 }
 
 std::string ReplaceCodeInSplits(std::string tail, std::string_view oldCode, std::string_view newLine)
 {
-    const std::string oldVat = runtime::left(oldCode, 3);
+    const std::string oldVat = codeKey(runtime::left(oldCode, 3), 3);
     const std::string newVat = runtime::left(newLine, 3);
     const double last = runtime::roundHalfEven(static_cast<double>(tail.size()) / SplitEntryWidth - 1);
     for (int entry = 0; entry <= last; ++entry) {
         const auto at = static_cast<std::size_t>(entry * SplitEntryWidth + SplitVatCodePosition - 1);
-        if (at + 3 <= tail.size() && tail.compare(at, 3, oldVat) == 0)
+        if (at + 3 <= tail.size() && isCode(std::string_view(tail).substr(at, 3), oldVat))
             tail.replace(at, newVat.size(), newVat);
     }
     return tail;

@@ -2,6 +2,7 @@
 
 #include "core/Book.h"
 #include "core/DateText.h"
+#include "core/TypedAmount.h"
 #include "runtime/Date.h"
 #include "runtime/Number.h"
 #include "runtime/Text.h"
@@ -101,7 +102,7 @@ void ReadFilterSetupFromValues(const FilterFormValues& values, FilterSetup& setu
 
     setup.AmountOn = ToFlag(values.OptAmtOn);
     setup.AmountOp = GetOperatorCode(values.CmdAmtOp);
-    setup.Amount = runtime::val(values.TextFiltAmount);
+    setup.Amount = ReadTypedAmount(values.TextFiltAmount);
 
     setup.CommentOn = ToFlag(values.OptComOn);
     setup.Comment = values.TextFiltComment;

@@ -88,6 +88,16 @@ std::string FormatAmountZeroFilled(double amount)
     return text ? *std::move(text) : runtime::format(amount, "00000000.00");
 }
 
+bool FitsAmountColumn(double amount)
+{
+    return FormatAmountPlainUncut(amount).size() <= static_cast<std::size_t>(AmountWidth);
+}
+
+bool FitsUnsignedAmountColumn(double amount)
+{
+    return FormatAmountZeroFilled(std::fabs(amount)).size() <= static_cast<std::size_t>(AmountWidth);
+}
+
 std::string FormatAmountPlain(double amount)
 {
     return runtime::right(FormatAmountPlainUncut(amount), AmountWidth);

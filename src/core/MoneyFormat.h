@@ -20,4 +20,14 @@ std::string FormatAmountPlainUncut(double amount);
 // its sign, so a line that stores it becomes over-long and is refused.
 std::string FormatAmountZeroFilled(double amount);
 
+// Whether an amount keeps to a signed amount column of the book's lines (FormatAmountPlainUncut):
+// -9,999,999.99 to 99,999,999.99 once rounded to the penny.
+bool FitsAmountColumn(double amount);
+// Whether an amount keeps to a transaction's amount column, which stores it without its sign
+// (FormatAmountZeroFilled): up to 99,999,999.99 either way once rounded to the penny.
+bool FitsUnsignedAmountColumn(double amount);
+// The ranges above as messages name them.
+inline constexpr const char* AmountColumnRange = "-9,999,999.99 and 99,999,999.99";
+inline constexpr const char* UnsignedAmountColumnRange = "-99,999,999.99 and 99,999,999.99";
+
 } // namespace core

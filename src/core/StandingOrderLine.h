@@ -14,6 +14,15 @@ struct TransactionFields;
 //   136-141 second bank (the receiving bank of a transfer), 143-153 VAT amount, 154 EEC "Y".
 inline constexpr int StandingOrderLineLength = 154;
 
+// Where a line of the current layout holds its codes (1-based start).
+namespace StandingOrderColumns {
+inline constexpr int Bank = 114;
+inline constexpr int Customer = 121;
+inline constexpr int VAT = 128;
+inline constexpr int Category = 132;
+inline constexpr int SecondBank = 136;
+} // namespace StandingOrderColumns
+
 // The standing-order line of `fields` and the second bank code. A negative Amount is made positive
 // in the caller's fields, and a blank second bank code becomes six blanks in the caller's text.
 // A line that a value would make over-long is reported and nothing is returned: the caller must

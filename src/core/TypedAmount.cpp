@@ -38,4 +38,11 @@ double ReadTypedAmount(std::string_view text)
     return ParseTypedAmount(text).value_or(runtime::val(text));
 }
 
+std::optional<double> ReadTypedNetAmount(std::string_view text)
+{
+    if (text.empty() || (text.back() != 'N' && text.back() != 'n'))
+        return std::nullopt;
+    return ReadTypedAmount(text.substr(0, text.size() - 1));
+}
+
 } // namespace core

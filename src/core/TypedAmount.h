@@ -14,4 +14,8 @@ std::optional<double> ParseTypedAmount(std::string_view text);
 // as 1), else its leading number.
 double ReadTypedAmount(std::string_view text);
 
+// A net amount typed with a trailing "N" ("1,175.00N"), read whole as ReadTypedAmount reads the text
+// before the "N"; nothing for text that does not end in "N" or "n".
+std::optional<double> ReadTypedNetAmount(std::string_view text);
+
 } // namespace core

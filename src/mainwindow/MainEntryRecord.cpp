@@ -92,11 +92,9 @@ void Main::EditBoxToRecord(core::TransactionFields& fields)
     datafile::EscapeLineBreaks(memo);
     fields.Memo = runtime::padRight(memo, 74);
 
-    const std::string& amount = TextAmount.Text();
-    if (!amount.empty() && runtime::ucase(runtime::right(amount, 1)) == "N") {
+    if (const std::optional<double> net = core::ReadTypedNetAmount(TextAmount.Text())) {
         const double rate = core::GetCodeListValue(book.codes.ListVATCodes, fields.VAT);
-        const double net = runtime::val(amount);
-        TextAmount.setText(runtime::format(net + net * rate / 100, "0.00"));
+        TextAmount.setText(runtime::format(*net + *net * rate / 100, "0.00"));
     }
     fields.Amount = core::ReadTypedAmount(TextAmount.Text());
 

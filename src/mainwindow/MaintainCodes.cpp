@@ -7,6 +7,7 @@
 #include "core/PickDate.h"
 #include "core/ListHelpers.h"
 #include "core/TextTests.h"
+#include "core/TypedAmount.h"
 #include "mainwindow/CodeWindowHost.h"
 #include "runtime/Format.h"
 #include "runtime/Text.h"
@@ -20,10 +21,12 @@ namespace {
 constexpr const char* AmountPattern = "0.00;-0.00";
 constexpr CodeKind PageOrder[] = {CodeKind::Bank, CodeKind::Vat, CodeKind::Customer, CodeKind::Category};
 
-// Page layout, in twips inside a frame: the list on the left, captions and boxes on the right.
-constexpr double ListLeft = 120, ListTop = 300, ListWidth = 3720, ListHeight = 3795;
-constexpr double CaptionLeft = 3960, CaptionWidth = 1380;
-constexpr double BoxLeft = 5400, BoxWidth = 2400, BoxHeight = 285, RowStep = 360, AddressHeight = 855;
+// Page layout, in twips inside a frame: the list on the left, captions and boxes on the right. The
+// list is wide enough for a bank line's code, name and balance whole.
+constexpr double ListLeft = 120, ListTop = 300, ListWidth = 4200, ListHeight = 3795;
+constexpr double CaptionLeft = 4440, CaptionWidth = 1380;
+constexpr double BoxLeft = 5880, BoxWidth = 2400, BoxHeight = 285, RowStep = 360, AddressHeight = 855;
+constexpr double FrameWidth = 8415;
 
 void placeRow(platform::Label& caption, const std::string& text, platform::Control& box, double top, double height = BoxHeight)
 {
@@ -47,6 +50,8 @@ std::string trimmed(std::string_view field)
 
 MaintainCodes::MaintainCodes(core::Book& book, CodeWindowHost& host, platform::Form& calendar)
     : Form(book.services(), "MaintainCodes"), book_(book), host_(host), calendar_(calendar),
+      shownTables_{OneLineListCopy(book.codes.ListBankAccounts), OneLineListCopy(book.codes.ListVATCodes),
+                   OneLineListCopy(book.codes.ListCustCodes), OneLineListCopy(book.codes.ListAnalCodes)},
       pages_{Page{&FrameAccount, &ListBankAccounts, &TextBankCode,
                   {&TextBankCode, &TextBankName, &TextBankAddress, &TextBankTel, &TextStartBal, &TextDateOpened}},
              Page{&FrameVAT, &ListVATCodes, &TextVATCode, {&TextVATCode, &TextVATName, &TextVATRate}},
@@ -55,7 +60,7 @@ MaintainCodes::MaintainCodes(core::Book& book, CodeWindowHost& host, platform::F
              Page{&FrameCategories, &ListAnalCodes, &TextAnalCode, {&TextAnalCode, &TextAnalName}}}
 {
     setCaption("Maintain Codes");
-    Move(0, 0, 8280, 5460);
+    Move(0, 0, FrameWidth + 345, 5460);
     layOutPages();
 
     const double buttonTop = 4560;
@@ -78,7 +83,7 @@ MaintainCodes::MaintainCodes(core::Book& book, CodeWindowHost& host, platform::F
 void MaintainCodes::layOutPages()
 {
     for (Page& shown : pages_) {
-        shown.frame->Move(120, 60, 7935, 4335);
+        shown.frame->Move(120, 60, FrameWidth, 4335);
         shown.frame->setVisible(false);
         shown.list->Move(ListLeft, ListTop, ListWidth, ListHeight);
         shown.list->setFontName("Courier New");
@@ -88,10 +93,8 @@ void MaintainCodes::layOutPages()
     FrameVAT.setCaption("VAT Codes");
     FrameCustomers.setCaption("Customers");
     FrameCategories.setCaption("Categories");
-    ListBankAccounts.setModel(book_.codes.ListBankAccounts);
-    ListVATCodes.setModel(book_.codes.ListVATCodes);
-    ListCustCodes.setModel(book_.codes.ListCustCodes);
-    ListAnalCodes.setModel(book_.codes.ListAnalCodes);
+    for (CodeKind kind : PageOrder)
+        page(kind).list->setModel(shownTables_[static_cast<std::size_t>(kind) - 1].shown());
 
     // Tab order: category page, bank page, customer page, VAT page, then the buttons.
     FrameCategories.setTabIndex(0);
@@ -275,7 +278,7 @@ void MaintainCodes::CodeList_DblClick(CodeKind kind)
     const int index = page(kind).list->ListIndex();
     if (index < 0)
         return;
-    ShowListLine(kind, page(kind).list->List(index));
+    ShowListLine(kind, book_.codes.table(kind).List(index));
     if (kind == CodeKind::Bank)
         ShowBankBalances();
     ShowCodeInFields(kind);
@@ -323,7 +326,7 @@ void MaintainCodes::ShowBankBalances()
 {
     double cashTotal = 0;
     const double reconciledTotal = core::SumBankAccount(book_, CurrentBankAccount.Code.view(), cashTotal);
-    const double startBalance = runtime::val(TextStartBal.Text());
+    const double startBalance = core::ReadTypedAmount(TextStartBal.Text());
     LblBankBal.setCaption(runtime::format(startBalance + reconciledTotal, "0.00"));
     LblNomBal.setCaption(runtime::format(startBalance + cashTotal, "0.00"));
 }
@@ -393,7 +396,7 @@ void MaintainCodes::TextDateOpened_DblClick()
 
 void MaintainCodes::TextStartBal_LostFocus()
 {
-    TextStartBal.setText(runtime::format(runtime::val(TextStartBal.Text()), "0.00"));
+    TextStartBal.setText(runtime::format(core::ReadTypedAmount(TextStartBal.Text()), "0.00"));
 }
 
 } // namespace mainwindow

@@ -7,6 +7,7 @@
 
 #include "core/CodeKind.h"
 #include "core/CodeLines.h"
+#include "mainwindow/OneLineListCopy.h"
 #include "platform/Buttons.h"
 #include "platform/Containers.h"
 #include "platform/Decorations.h"
@@ -168,6 +169,9 @@ private:
     core::Book& book_;
     CodeWindowHost& host_;
     platform::Form& calendar_;
+    // What the page lists show of the book's tables: each line on one line, an address's breaks as
+    // blanks. The tables themselves keep their bytes and are what the pages read and change.
+    std::array<OneLineListCopy, 4> shownTables_;
     std::array<Page, 4> pages_;
     bool firstPaintPending_ = false;
 };

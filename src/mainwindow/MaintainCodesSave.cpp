@@ -1,7 +1,9 @@
 #include "core/Book.h"
 #include "core/CodeTableEdits.h"
 #include "core/ListSearch.h"
+#include "core/MoneyFormat.h"
 #include "core/TextTests.h"
+#include "core/TypedAmount.h"
 #include "mainwindow/CodeRecords.h"
 #include "mainwindow/MaintainCodes.h"
 #include "runtime/Format.h"
@@ -102,6 +104,17 @@ bool MaintainCodes::ValidateBankAccountFields()
         return false;
     if (isBlankAfterLeading(TextStartBal.Text()))
         TextStartBal.setText(" 0.00");
+    // A balance wider than its column would push the rest of the line out of place.
+    const std::string range = core::AmountColumnRange;
+    if (!core::FitsAmountColumn(core::ReadTypedAmount(TextStartBal.Text()))) {
+        Refuse(TextStartBal, "Start Balance must be between " + range);
+        return false;
+    }
+    if (!core::FitsAmountColumn(ReadBankAccountFields().Balance)) {
+        // The stored balance moves with the start balance, and keeps to the same width.
+        Refuse(TextStartBal, "Recon Balance must be between " + range);
+        return false;
+    }
     return true;
 }
 
@@ -121,7 +134,7 @@ bool MaintainCodes::ValidateVatCodeFields()
         TextVATRate.setText("0.00");
         return true;
     }
-    const double rate = runtime::val(TextVATRate.Text());
+    const double rate = core::ReadTypedAmount(TextVATRate.Text());
     if (rate < 0 || rate > HighestVatRate) {
         Refuse(TextVATRate, "VAT Rate must be between 0.00 and 99,999,999.99");
         return false;
@@ -143,7 +156,7 @@ bool MaintainCodes::ValidateCategoryFields()
 
 double MaintainCodes::StartBalanceChange() const
 {
-    return runtime::val(TextStartBal.Text()) - CurrentBankAccount.StartBalance;
+    return core::ReadTypedAmount(TextStartBal.Text()) - CurrentBankAccount.StartBalance;
 }
 
 core::BankAccountRecord MaintainCodes::ReadBankAccountFields() const
@@ -154,7 +167,7 @@ core::BankAccountRecord MaintainCodes::ReadBankAccountFields() const
     record.Address = TextBankAddress.Text();
     record.Tel = TextBankTel.Text();
     record.DateOpened = TextDateOpened.Text();
-    record.StartBalance = runtime::val(TextStartBal.Text());
+    record.StartBalance = core::ReadTypedAmount(TextStartBal.Text());
     record.Balance = runtime::val(LblBankBal.Caption()) + StartBalanceChange();
     return record;
 }
@@ -164,7 +177,7 @@ core::VatCodeRecord MaintainCodes::ReadVatCodeFields() const
     core::VatCodeRecord record;
     record.Code = TextVATCode.Text();
     record.Name = TextVATName.Text();
-    record.Rate = runtime::val(TextVATRate.Text());
+    record.Rate = core::ReadTypedAmount(TextVATRate.Text());
     return record;
 }
 

@@ -12,10 +12,12 @@
 #include "core/PickDate.h"
 #include "core/RecordField.h"
 #include "core/TextTests.h"
+#include "core/TypedAmount.h"
 #include "datafile/LineBreakEscape.h"
 #include "mainwindow/Main.h"
 #include "reports/CancelForm.h"
 #include "reports/PrintJobRequest.h"
+#include "reports/ReconciliationPrintout.h"
 #include "runtime/Error.h"
 #include "runtime/Format.h"
 #include "runtime/Number.h"
@@ -25,17 +27,26 @@ namespace mainwindow {
 
 namespace {
 
+namespace Line = reports::ReconLine;
+
 constexpr int BankCodeWidth = 6;
-constexpr int MemoShown = 20;
-// Columns of a list line (1-based): the reconciled mark and the effect on the balance.
-constexpr int MarkColumn = 41;
-constexpr int EffectColumn = 66;
-constexpr int RecordNumberWidth = 6;
 constexpr int OpeningDays = 31;
 
 std::string storedDate(const std::string& shown)
 {
     return core::FormatShownDateForStorage(shown, "yyyymmdd");
+}
+
+// The list's heading, in the list's fixed-pitch face: each word stands over its column, an amount's
+// over its right-aligned figures.
+std::string ListHeading()
+{
+    using runtime::padLeft;
+    using runtime::padRight;
+    return padRight("Date", Line::RefColumn - 1) + padRight("Ref", Line::MemoColumn - Line::RefColumn) +
+           padRight("Comment", Line::MarkColumn - Line::MemoColumn) + padRight("Recon?", Line::MarkWidth) + " " +
+           padLeft("Payment", Line::AmountWidth) + " " + padLeft("Receipt", Line::AmountWidth) + " " +
+           padLeft("Effect", Line::EffectWidth) + padLeft("Record", Line::TailWidth);
 }
 
 } // namespace
@@ -61,12 +72,9 @@ Reconform::Reconform(Main& main) : Form(main.services(), "Reconform"), main_(mai
     CmdReload.setCaption("&Reload");
 
     LblHeading.Move(120, 1140, 10455, 240);
-    LblHeading.setCaption("Date                 Ref      Comment                    Recon?    Payment          Receipt  "
-                          "           Effect");
-    // The heading's blanks are set for a proportional face: at this size its words stand over the
-    // list's columns.
-    LblHeading.setFontName("Arial");
-    LblHeading.setFontSize(9);
+    LblHeading.setCaption(ListHeading());
+    LblHeading.setFontName("Courier New");
+    LblHeading.setFontSize(8);
     ListReconcile.Move(120, 1380, 10455, 3960);
     ListReconcile.setFontName("Courier New");
     ListReconcile.setFontSize(8);
@@ -192,7 +200,7 @@ int Reconform::LoadReconciliation()
         const double reconciled = core::SumBankAccount(book, code, cash);
         LblCurrBal.setCaption(runtime::format(core::GetBankAccount(book, code) + reconciled, "0.00"));
         TextStartBal.setText(LblCurrBal.Caption());
-        ReconStartBalance = runtime::val(TextStartBal.Text());
+        ReconStartBalance = core::ReadTypedAmount(TextStartBal.Text());
         return count;
     } catch (const runtime::Error& error) {
         book.messages.ShowErrorBox(error.description());
@@ -203,17 +211,18 @@ int Reconform::LoadReconciliation()
 std::string Reconform::BuildReconLine(int recordNumber) const
 {
     const std::string_view record = main_.book.ledger.Transactions.Line(recordNumber);
-    const std::string amount = core::FormatAmountGrouped(core::RecordAmount(record));
-    const std::string blankAmount = runtime::space(core::AmountWidth);
+    const std::string amount = runtime::padLeft(core::FormatAmountGrouped(core::RecordAmount(record)), Line::AmountWidth);
+    const std::string blankAmount = runtime::space(Line::AmountWidth);
     const bool payment = core::RecordField(record, core::RecordColumns::Type) == "PAY";
     std::string memo(core::RecordField(record, core::RecordColumns::Memo));
     datafile::FlattenLineBreaks(memo);
-    memo = runtime::padRight(memo, MemoShown);
+    memo = runtime::padRight(memo, Line::MemoWidth);
+    const std::string mark = core::RecordFlag(record, core::RecordColumns::Reconciled) ? "Y" : " ";
     return core::FormatYmdAsDisplayDate(core::RecordField(record, core::RecordColumns::Date)) + " " +
            core::PaddedRecordField(record, core::RecordColumns::Reference) + " " + memo + " " +
-           (core::RecordFlag(record, core::RecordColumns::Reconciled) ? "Y" : " ") + " " +
-           (payment ? amount : blankAmount) + " " + (payment ? blankAmount : amount) + blankAmount +
-           runtime::space(6) + runtime::format(recordNumber, "000000");
+           runtime::padRight(mark, Line::MarkWidth) + " " + (payment ? amount : blankAmount) + " " +
+           (payment ? blankAmount : amount) + " " + runtime::space(Line::EffectWidth) +
+           runtime::padLeft(runtime::format(recordNumber, "000000"), Line::TailWidth);
 }
 
 void Reconform::ListReconcile_DblClick()
@@ -223,7 +232,7 @@ void Reconform::ListReconcile_DblClick()
         return;
     core::Book& book = main_.book;
     std::string line = ListReconcile.List(index);
-    const int recordNumber = runtime::toInt32(runtime::val(runtime::right(line, RecordNumberWidth)));
+    const int recordNumber = runtime::toInt32(runtime::val(runtime::right(line, Line::RecordNumberWidth)));
     if (!book.ledger.Transactions.Contains(recordNumber))
         return;
     std::string record(book.ledger.Transactions.Line(recordNumber));
@@ -236,10 +245,10 @@ void Reconform::ListReconcile_DblClick()
     book.ledger.Transactions.Replace(recordNumber, record);
 
     AddToCurrentBalance(delta);
-    line[MarkColumn - 1] = mark;
-    line = runtime::left(line, EffectColumn - 1) +
-           runtime::padLeft(core::FormatAmountGrouped(runtime::val(LblCurrBal.Caption())), core::AmountWidth) +
-           runtime::right(line, RecordNumberWidth * 2);
+    line[Line::MarkColumn - 1] = mark;
+    line = runtime::left(line, Line::EffectColumn - 1) +
+           runtime::padLeft(core::FormatAmountGrouped(runtime::val(LblCurrBal.Caption())), Line::EffectWidth) +
+           runtime::right(line, Line::TailWidth);
     ListReconcile.setList(index, line);
     ListReconcile.setListIndex(index);
     book.ledger.FileChanged = true;
@@ -252,7 +261,7 @@ void Reconform::AddToCurrentBalance(double delta)
 
 void Reconform::TextStartBal_LostFocus()
 {
-    const double balance = runtime::val(TextStartBal.Text());
+    const double balance = core::ReadTypedAmount(TextStartBal.Text());
     TextStartBal.setText(runtime::format(balance, "0.00"));
     if (balance == ReconStartBalance)
         return;

@@ -8,6 +8,7 @@
 #include "core/ListHelpers.h"
 #include "core/ListSearch.h"
 #include "core/MoneyFormat.h"
+#include "core/TypedAmount.h"
 #include "core/Vat.h"
 #include "mainwindow/Main.h"
 #include "runtime/Error.h"
@@ -23,9 +24,7 @@ constexpr const char* Pound = "\xA3"; // Windows-1252
 constexpr int MemoWidth = 30;
 constexpr int NumberWidth = 3;
 constexpr int HighestSplitNumber = 999;
-// The stored amount column keeps 11 characters: these are the amounts that fit it.
-constexpr double LowestSplitAmount = -9999999.99;
-constexpr double HighestSplitAmount = 99999999.99;
+constexpr int VatCodeWidth = 3;
 
 // Columns of a list line (1-based start, width).
 constexpr int NetColumn = 32;
@@ -129,7 +128,7 @@ void Splits::Form_Load()
         RecalcSplitTotals();
         FillSplitVatCodes();
         ClearSplitRecord();
-        LblTranTotal.setCaption(core::FormatAmountPlain(runtime::val(main_.TextAmount.Text())));
+        LblTranTotal.setCaption(core::FormatAmountPlain(core::ReadTypedAmount(main_.TextAmount.Text())));
         FrameDetails.setCaption("Split Details for " + main_.EditLabel[4].Caption() + " Ref <" +
                                 main_.TextRef.Text() + ">");
     } catch (const runtime::Error& error) {
@@ -158,8 +157,8 @@ std::string Splits::SplitLine(const std::string& memo, double gross, const std::
 std::string Splits::BuildSplitListLine(const std::string& number)
 {
     try {
-        return SplitLine(TxtMemo.Text(), runtime::val(TxtAmount.Text()),
-                         runtime::left(runtime::ucase(ComboVATCodes.Text()), 3), number);
+        return SplitLine(TxtMemo.Text(), core::ReadTypedAmount(TxtAmount.Text()),
+                         runtime::left(runtime::ucase(ComboVATCodes.Text()), VatCodeWidth), number);
     } catch (const runtime::Error& error) {
         main_.book.messages.ShowErrorBox("Error while attempting to assemble split number  " + number + " : " +
                                          error.description());
@@ -237,7 +236,7 @@ void Splits::StoreEditedSplit(int number)
 {
     SplitFields.Number = runtime::format(number, "000");
     SplitFields.Memo = TxtMemo.Text();
-    SplitFields.Amount = runtime::val(TxtAmount.Text());
+    SplitFields.Amount = core::ReadTypedAmount(TxtAmount.Text());
     SplitFields.VatCode = ComboVATCodes.Text();
 }
 
@@ -279,20 +278,20 @@ void Splits::RecalcSplitTotals()
 bool Splits::ValidateSplitFields()
 {
     core::Messages& messages = main_.book.messages;
-    const std::string code = runtime::left(runtime::ucase(ComboVATCodes.Text()), 3);
-    if (!runtime::trim(code).empty() && core::FindListItem(main_.ComboVAT.model(), code, 3) == -1) {
+    const std::string code = runtime::rtrim(runtime::left(runtime::ucase(ComboVATCodes.Text()), VatCodeWidth));
+    // Looked up as the table holds it, blank-padded: "s" is the code "S  ".
+    if (!runtime::trim(code).empty() &&
+        core::FindListItem(main_.ComboVAT.model(), runtime::padRight(code, VatCodeWidth), VatCodeWidth) == -1) {
         messages.ShowErrorBox("'" + code + "' is not a valid VAT Code");
         setFocus(ComboVATCodes);
         return false;
     }
-    const std::string amount = TxtAmount.Text();
-    if (!amount.empty() && runtime::ucase(runtime::right(amount, 1)) == "N") {
-        const double net = runtime::val(amount);
+    if (const std::optional<double> net = core::ReadTypedNetAmount(TxtAmount.Text())) {
         const double rate = core::GetCodeListValue(main_.book.codes.ListVATCodes, code);
-        TxtAmount.setText(runtime::format(net * rate / 100 + net, "0.00"));
+        TxtAmount.setText(runtime::format(*net * rate / 100 + *net, "0.00"));
     }
-    const double gross = runtime::val(TxtAmount.Text());
-    if (gross < LowestSplitAmount || gross > HighestSplitAmount) {
+    // The stored amount column keeps 11 characters.
+    if (!core::FitsAmountColumn(core::ReadTypedAmount(TxtAmount.Text()))) {
         messages.ShowErrorBox("Split amounts must lie between -9999999.99 and 99999999.99");
         setFocus(TxtAmount);
         return false;

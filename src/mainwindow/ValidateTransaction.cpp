@@ -1,5 +1,6 @@
 #include "core/DateText.h"
 #include "core/ListSearch.h"
+#include "core/MoneyFormat.h"
 #include "mainwindow/Main.h"
 #include "runtime/Text.h"
 
@@ -90,6 +91,10 @@ bool Main::ValidateTransaction(core::TransactionFields& fields)
     fields.Category = AsCode(fields.Category, core::CodeKind::Category);
     if (!runtime::rtrim(fields.Category).empty() && !IsListed(ComboAnal, fields.Category, core::CodeKind::Category))
         return refuse(invalidCode(fields.Category, "Analysis Code"), ComboAnal);
+
+    // An amount wider than its column could not be stored.
+    if (!core::FitsUnsignedAmountColumn(fields.Amount))
+        return refuse(std::string("Amount must be between ") + core::UnsignedAmountColumnRange, TextAmount);
     return true;
 }
 

@@ -1,6 +1,5 @@
 #include "reports/BankActivityReport.h"
 
-#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -9,6 +8,7 @@
 #include "core/CodeTableEdits.h"
 #include "core/MoneyFormat.h"
 #include "core/RecordField.h"
+#include "core/TypedAmount.h"
 #include "reports/FinishTextReport.h"
 #include "reports/PeriodScan.h"
 #include "reports/ReportDesk.h"
@@ -25,13 +25,6 @@ namespace reports {
 namespace {
 
 constexpr int MemoWidth = 20;
-
-// The start balance as typed; thousands separators are dropped so "1,250.00" counts 1250.
-double StartBalance(std::string text)
-{
-    text.erase(std::remove(text.begin(), text.end(), ','), text.end());
-    return runtime::val(text);
-}
 
 // A row under the payment, receipt and balance columns; its memo cell is one blank short.
 void WriteClosingRow(ReportFile& file, std::string_view payments, std::string_view receipts, std::string_view balance)
@@ -56,7 +49,8 @@ bool WriteReport(ReportDesk& desk, ReportForm& form, ReportFile& file, core::Fil
     file.WriteLine();
     file.WriteLine(ReportStartMarker);
     file.WriteLine();
-    double balance = StartBalance(form.TextStartBal.Text());
+    // Read as the edit box reads an amount, so "1,250.00" counts 1250.
+    double balance = core::ReadTypedAmount(form.TextStartBal.Text());
     file.WriteRow({"Starting", " Balance : ", core::FormatAmountGrouped(balance)});
     file.WriteLine();
     file.WriteLine();

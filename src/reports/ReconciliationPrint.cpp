@@ -6,8 +6,10 @@
 #include "core/CodeTableEdits.h"
 #include "core/MoneyFormat.h"
 #include "core/TextTests.h"
+#include "core/TypedAmount.h"
 #include "platform/Printer.h"
 #include "reports/PrintedList.h"
+#include "reports/ReconciliationPrintout.h"
 #include "reports/ReportDesk.h"
 #include "reports/ReportTitle.h"
 #include "runtime/Text.h"
@@ -18,24 +20,33 @@ namespace {
 
 enum Column : int { DayColumn = 1, RefColumn, MemoColumn, ReconColumn, PaymentColumn, ReceiptColumn, EffectColumn };
 
-// A line of the reconciliation list: date 1-11, reference 13-18, memo 20-39, reconciled flag 41,
-// the amount at 43-53 for a payment or at 55-65 for any other type, and the effect on the
-// reconciled balance at 66-76 (blank until the line was ticked or unticked).
+namespace Line = ReconLine;
+
+// An amount field of a list line, whole and right-aligned in at least 11 characters, so that an
+// amount that fits prints as the list has always printed it and a wider one is never cut.
+std::string AmountField(const std::string& line, int column, int width)
+{
+    return runtime::padLeft(runtime::trim(runtime::mid(line, column, width)), core::AmountWidth);
+}
+
+// A line of the reconciliation list (ReconLine): date, reference, memo, reconciled flag, the amount
+// in the payment field for a payment or in the receipt field for any other type, and the effect on
+// the reconciled balance (blank until the line was ticked or unticked), which runs to the blanks
+// before the record number.
 void PrintReconcileLine(PrintedList& list, const std::string& line)
 {
-    list.PrintCell(DayColumn, runtime::mid(line, 1, 11));
-    list.PrintCell(RefColumn, runtime::mid(line, 13, 6));
+    list.PrintCell(DayColumn, runtime::mid(line, Line::DateColumn, Line::DateWidth));
+    list.PrintCell(RefColumn, runtime::mid(line, Line::RefColumn, Line::RefWidth));
     // Twenty characters in a column of seventeen: the memo runs on towards the next column.
-    list.PrintCell(MemoColumn, runtime::mid(line, 20, 20));
-    list.PrintCell(ReconColumn, "    " + runtime::mid(line, 41, 1));
-    // A payment's amount fills the payment field to its 51st character.
-    if (core::IsBlank(runtime::mid(line, 51, 1)))
-        list.PrintAmountCell(ReceiptColumn, runtime::mid(line, 55, 11));
+    list.PrintCell(MemoColumn, runtime::mid(line, Line::MemoColumn, Line::MemoWidth));
+    list.PrintCell(ReconColumn, "    " + runtime::mid(line, Line::MarkColumn, 1));
+    if (core::IsBlank(runtime::mid(line, Line::PaymentColumn, Line::AmountWidth)))
+        list.PrintAmountCell(ReceiptColumn, AmountField(line, Line::ReceiptColumn, Line::AmountWidth));
     else
-        list.PrintAmountCell(PaymentColumn, runtime::mid(line, 43, 11));
-    const std::string effect = runtime::mid(line, 66, 11);
-    if (!core::IsBlank(effect))
-        list.PrintAmountCell(EffectColumn, effect);
+        list.PrintAmountCell(PaymentColumn, AmountField(line, Line::PaymentColumn, Line::AmountWidth));
+    const int effectWidth = static_cast<int>(line.size()) - Line::TailWidth - Line::EffectColumn + 1;
+    if (effectWidth > 0 && !core::IsBlank(runtime::mid(line, Line::EffectColumn, effectWidth)))
+        list.PrintAmountCell(EffectColumn, AmountField(line, Line::EffectColumn, effectWidth));
 }
 
 } // namespace
@@ -52,7 +63,7 @@ void PrintReconciliationReport(ReportDesk& desk)
     const std::string bankName = core::GetCodeName(desk.book(), runtime::left(shown.BankText, 6), core::CodeKind::Bank);
     printLine(bankName + " Reconciliation from " + runtime::rtrim(shown.FromDate) + " to " + runtime::rtrim(shown.ToDate));
     list.EndLine();
-    printLine("Reconciled Starting Balance :" + core::FormatAmountGrouped(runtime::val(shown.StartBalance)));
+    printLine("Reconciled Starting Balance :" + core::FormatAmountGrouped(core::ReadTypedAmount(shown.StartBalance)));
     list.EndLine();
     list.EndLine();
     list.PrintColumnHeadings();

@@ -132,15 +132,28 @@ TEST_F(CodeTablesTest, TablesKeepCodeOrderAndRefuseDuplicatesIgnoringCase)
     EXPECT_EQ(book.codes.ComboAnal.ListCount(), 3);
 }
 
-TEST_F(CodeTablesTest, ChangingOnlyTheLetterCaseOfACodeIsRefused)
+// The old line matches its own code in any letter case: a code stored in lower case (an older file,
+// an import) can be written in capitals, and the transactions asked to follow.
+TEST_F(CodeTablesTest, ACodeChangedOnlyInItsLetterCaseIsNoClashWithItself)
 {
-    addCategory("CAR", "Motor");
+    addCategory("car", "Motor");
+    addCategory("GAS", "Heating");
+    book.ledger.Transactions.Append(record("BANK01", "STD", "car"));
+    services.answerMessageBox(Answer::Yes);
+    const std::string changed = categoryLine("CAR", "Motor");
+    EXPECT_TRUE(ReplaceCodeLine(book, book.codes.ListAnalCodes, book.codes.ComboAnal, changed, changed, "car ", 4,
+                                CodeKind::Category));
+    EXPECT_EQ(onlyBox().text, "This Code's key value has changed. Do you wish to update transactions featuring this "
+                              "code to show the new value?");
+    EXPECT_EQ(items(book.codes.ListAnalCodes), (std::vector<std::string>{changed, categoryLine("GAS", "Heating")}));
+    EXPECT_EQ(book.ledger.Transactions.Line(1), record("BANK01", "STD", "CAR"));
+
+    // Another code's line still clashes, in any case.
     services.answerMessageBox(Answer::OK);
-    const std::string changed = categoryLine("car", "Motor");
-    EXPECT_FALSE(ReplaceCodeLine(book, book.codes.ListAnalCodes, book.codes.ComboAnal, changed, changed, "CAR ",
-                                 4, CodeKind::Category));
-    EXPECT_EQ(onlyBox().text, "Code 'car ' already exists");
-    EXPECT_EQ(book.codes.ListAnalCodes.List(0), categoryLine("CAR", "Motor"));
+    const std::string clash = categoryLine("gas", "Heating");
+    EXPECT_FALSE(ReplaceCodeLine(book, book.codes.ListAnalCodes, book.codes.ComboAnal, clash, clash, "CAR ", 4,
+                                 CodeKind::Category));
+    EXPECT_EQ(services.messageTexts().back(), "Code 'gas ' already exists");
 }
 
 TEST_F(CodeTablesTest, ANewCodeIsCarriedIntoTheTransactionsOnYes)
@@ -228,9 +241,11 @@ TEST_F(CodeTablesTest, AShortCodeWithoutANameIsFoundInItsMirror)
     EXPECT_EQ(items(book.codes.ComboAnal), std::vector<std::string>{"ABCD Longer"});
 }
 
-TEST_F(CodeTablesTest, DeletingACodeWarnsWhenAnyTransactionUsesIt)
+// Only live transactions use a code, whatever the letter case they hold it in.
+TEST_F(CodeTablesTest, DeletingACodeWarnsWhenAnyLiveTransactionUsesIt)
 {
     book.ledger.Transactions.Append(record("BANK01", "STD", "CAR", 0, "", true));
+    book.ledger.Transactions.Append(record("bank01", "STD", "OFF"));
     struct Case {
         const char* code;
         CodeKind kind;
@@ -240,8 +255,9 @@ TEST_F(CodeTablesTest, DeletingACodeWarnsWhenAnyTransactionUsesIt)
     } cases[] = {
         {"BANK01", CodeKind::Bank, Answer::Yes,
          "Code 'BANK01' is used in a number of transactions. Are you sure you wish to delete it?", true},
-        {"CAR", CodeKind::Category, Answer::No,
-         "Code 'CAR' is used in a number of transactions. Are you sure you wish to delete it?", false},
+        {"OFF", CodeKind::Category, Answer::No,
+         "Code 'OFF' is used in a number of transactions. Are you sure you wish to delete it?", false},
+        {"CAR", CodeKind::Category, Answer::Yes, "Delete code 'CAR' ?", true},
         {"ZER", CodeKind::Vat, Answer::Yes, "Delete code 'ZER' ?", true},
     };
     for (const auto& c : cases) {

@@ -109,3 +109,28 @@ TEST(MoneyFormat, StoredFormsAgreeWithTheGeneralFormat)
     EXPECT_EQ(core::FormatAmountZeroFilled(-3), "-00000003.00");
     EXPECT_EQ(core::FormatAmountZeroFilled(123456789), "123456789.00");
 }
+
+TEST(MoneyFormat, AnAmountFitsItsColumnWhenItsStoredFormKeepsToElevenCharacters)
+{
+    const struct {
+        double amount;
+        bool signedColumn;   // a code line's amount, the sign stored
+        bool unsignedColumn; // a transaction's amount, stored without its sign
+    } cases[] = {
+        {0, true, true},
+        {99999999.99, true, true},
+        {99999999.994, true, true},
+        {99999999.995, false, false}, // rounds to 100000000.00
+        {100000000, false, false},
+        {-9999999.99, true, true},
+        {-10000000, false, true},
+        {-12345678.9, false, true},
+        {-99999999.99, false, true},
+        {-100000000, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.amount);
+        EXPECT_EQ(core::FitsAmountColumn(c.amount), c.signedColumn);
+        EXPECT_EQ(core::FitsUnsignedAmountColumn(c.amount), c.unsignedColumn);
+    }
+}

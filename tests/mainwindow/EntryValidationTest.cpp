@@ -84,6 +84,40 @@ TEST_F(EntryValidationTest, CodesAreStoredInCapitalsAndABlankCustomerVatAndCateg
     EXPECT_TRUE(services.messageTexts().empty());
 }
 
+// The amount column stores 11 characters without the sign: a wider amount is refused plainly before
+// anything is assembled, and the widest amount that fits is stored whole.
+TEST_F(EntryValidationTest, AnAmountWiderThanItsColumnIsRefusedAtValidation)
+{
+    const struct {
+        const char* typed;
+        const char* stored; // the record's amount column; empty when refused
+    } cases[] = {
+        {"99,999,999.99", "99999999.99"}, {"-99,999,999.99", "99999999.99"}, {"1,250.00", "00001250.00"},
+        {"99999999999", ""},              {"100,000,000.00", ""},             {"-100000000", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const int before = transactionCount();
+        openPayment(main.PayItem);
+        main.TextAmount.setText(c.typed);
+        const std::string stored = c.stored;
+        if (stored.empty())
+            expectErrorBox();
+        store();
+        if (stored.empty()) {
+            EXPECT_EQ(lastMessage(), "Amount must be between -99,999,999.99 and 99,999,999.99");
+            ASSERT_NE(main.ActiveControl(), nullptr);
+            EXPECT_EQ(main.ActiveControl()->Name(), "TextAmount");
+            EXPECT_EQ(transactionCount(), before);
+        } else {
+            ASSERT_EQ(transactionCount(), before + 1);
+            EXPECT_EQ(main.book.ledger.Transactions.Line(before + 1).substr(116, 11), stored);
+        }
+    }
+    for (const std::string& text : services.messageTexts())
+        EXPECT_EQ(text.find("Assembled field"), std::string::npos) << text;
+}
+
 TEST_F(EntryValidationTest, SplitsWithAnotherVatCodeAskForTheSplitCode)
 {
     const std::string question =

@@ -363,6 +363,56 @@ TEST_F(FilterDialogTest, TheOneColumnWindowSitsUnderTheMouseAndKeepsOnTheScreen)
     }
 }
 
+// The amount box reads a typed amount whole, as the grid shows it ("1,150.00").
+TEST_F(FilterDialogTest, ATypedAmountIsReadWholeByEveryOperator)
+{
+    core::TransactionFields fields;
+    fields.Reference = "CHQ102";
+    fields.Type = "PAY";
+    fields.Amount = 1150;
+    fields.Date = "04/May/2024";
+    fields.Bank = "BANK01";
+    main.book.SplitTail.clear();
+    ASSERT_TRUE(core::AddTransaction(main.book, fields));
+    const struct {
+        const char* op;
+        const char* typed;
+        Refs grid;
+    } cases[] = {
+        {"=", "1,150.00", {"CHQ102"}},
+        {"=", "1150", {"CHQ102"}},
+        {">", "1,000.00", {"CHQ102"}},
+        {"<", "1,150.00", {"BIL777", "CHQ100", "CHQ101", "DEP002", "INV001", "INV002"}},
+        {">=", "-1,250.00", {"BIL777", "CHQ100", "CHQ101", "CHQ102", "DEP002", "INV001", "INV002"}},
+        {"<", "abc", {}}, // no amount below 0: the dialog stays open
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.op) + " " + c.typed);
+        if (c.grid.empty())
+            services.answerMessageBox(platform::Answer::OK);
+        withFullFilter([&](Filter& f) {
+            f.CmdAllOff.userClick();
+            amount(f, c.op, "");
+            f.TextFiltAmount.userSetText(c.typed);
+            f.CmdFilter.userClick();
+            if (f.Visible())
+                f.CmdCancel.userClick();
+        });
+        if (!c.grid.empty()) {
+            EXPECT_EQ(gridRefs(), c.grid);
+        }
+    }
+    EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"No records match the filter criteria..."});
+
+    applyFull([](Filter& f) {
+        amount(f, "=", "");
+        f.TextFiltAmount.userSetText("1,150.00");
+    });
+    services.answerMessageBox(platform::Answer::OK);
+    main.FiltExplainItem.userClick();
+    EXPECT_NE(services.messageTexts().back().find("Amount =  1150"), std::string::npos) << services.messageTexts().back();
+}
+
 TEST_F(FilterDialogTest, ExplainDescribesTheCurrentSetUp)
 {
     services.answerMessageBox(platform::Answer::OK);

@@ -77,6 +77,24 @@ TEST_F(CodeCommandsTest, DeletingAnUnusedCodeAsksPlainlyAndALowerCaseCodeDeletes
     EXPECT_TRUE(book.codes.VatListChanged);
 }
 
+// Only live transactions use a code: one that deleted transactions alone carry is deleted with the
+// plain question.
+TEST_F(CodeCommandsTest, ACodeOnlyDeletedTransactionsCarryIsAskedAboutPlainly)
+{
+    addCustomerLine("GONE01", "Gone Ltd");
+    add({.bank = "BANK01", .cust = "GONE01", .deleted = true});
+    services.answerMessageBox(Answer::Yes);
+    deleteCode(codes.FrameCustomers, codes.TextCustCode, "GONE01");
+    add({.bank = "BANK01", .cust = "ACME01", .deleted = true});
+    services.answerMessageBox(Answer::No);
+    deleteCode(codes.FrameCustomers, codes.TextCustCode, "acme01");
+    EXPECT_EQ(services.messageTexts(),
+              (Texts{"Delete code 'GONE01' ?",
+                     "Code 'ACME01' is used in a number of transactions. Are you sure you wish to delete it?"}))
+        << "ACME01 has a live transaction too";
+    EXPECT_EQ(items(book.codes.ComboCustomer), Texts{"ACME01 Acme Widgets"});
+}
+
 TEST_F(CodeCommandsTest, NoOrABlankCodeChangesNothing)
 {
     services.answerMessageBox(Answer::No);

@@ -297,6 +297,179 @@ TEST_F(SaveCodeTest, ARefusedSaveLeavesTheBalancesSoTheChangeCountsOnce)
     EXPECT_EQ(runtime::mid(book.codes.ListBankAccounts.List(0), 29, 11), "     150.00");
 }
 
+// The start balance box as a statement's figures are typed or pasted into it: read whole, shown
+// again with two decimals when left, and stored whole; one wider than its column is refused.
+TEST_F(SaveCodeTest, AStartBalanceIsReadWholeAndOneWiderThanItsColumnIsRefused)
+{
+    const std::string refusal = "Start Balance must be between -9,999,999.99 and 99,999,999.99";
+    const struct {
+        const char* typed;
+        const char* shown;  // after leaving the box
+        const char* stored; // columns 147-157 of the line; empty when refused
+    } cases[] = {
+        {"1,250.00", "1250.00", "    1250.00"},
+        {"-1,250.00", "-1250.00", "   -1250.00"},
+        {"1250", "1250.00", "    1250.00"},
+        {"abc", "0.00", "       0.00"},
+        {"99,999,999.99", "99999999.99", "99999999.99"},
+        {"-9,999,999.99", "-9999999.99", "-9999999.99"},
+        {"123,456,789.00", "123456789.00", ""},
+        {"-12345678.90", "-12345678.90", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        book.codes.ListBankAccounts.Clear();
+        book.codes.ComboBank.Clear();
+        startNew(codes.FrameAccount, {{&codes.TextBankCode, "B1"}, {&codes.TextBankName, "Cash"}});
+        enter(codes.TextStartBal, c.typed);
+        EXPECT_EQ(codes.TextStartBal.Text(), c.shown);
+        const std::string stored = c.stored;
+        if (stored.empty())
+            services.answerMessageBox(Answer::OK);
+        update();
+        if (stored.empty()) {
+            EXPECT_EQ(services.messageTexts().back(), refusal);
+            EXPECT_EQ(codes.ActiveControl(), &codes.TextStartBal);
+            EXPECT_EQ(book.codes.ListBankAccounts.ListCount(), 0);
+            EXPECT_EQ(book.codes.ComboBank.ListCount(), 0);
+        } else {
+            ASSERT_EQ(book.codes.ListBankAccounts.ListCount(), 1);
+            const std::string line = book.codes.ListBankAccounts.List(0);
+            EXPECT_EQ(runtime::mid(line, 147, 11), stored);
+            EXPECT_EQ(runtime::mid(line, 29, 11), stored) << "a new account's balance is its start balance";
+            EXPECT_EQ(line.size(), 157u);
+        }
+        codes.CmdDone.userClick();
+    }
+}
+
+TEST_F(SaveCodeTest, AnExistingAccountKeepsItsLineWhenItsBalancesWouldNotFit)
+{
+    addBankLine("BANK1", "Current", 100);
+    add({.bank = "BANK1", .type = "RCP", .amount = 50, .reconciled = true});
+    const std::string before = book.codes.ListBankAccounts.List(0);
+    const std::pair<const char*, const char*> cases[] = {
+        {"-12345678.90", "Start Balance must be between -9,999,999.99 and 99,999,999.99"},
+        // Fits itself, but the reconciled receipt takes the stored balance past the column.
+        {"99,999,999.99", "Recon Balance must be between -9,999,999.99 and 99,999,999.99"},
+    };
+    open(codes.FrameAccount);
+    for (const auto& [typed, message] : cases) {
+        SCOPED_TRACE(typed);
+        pickLine(codes.ListBankAccounts, "BANK1");
+        enter(codes.TextStartBal, typed);
+        services.answerMessageBox(Answer::OK);
+        update();
+        EXPECT_EQ(services.messageTexts().back(), message);
+        EXPECT_EQ(book.codes.ListBankAccounts.List(0), before);
+        EXPECT_EQ(codes.LblBankBal.Caption(), "150.00");
+    }
+    pickLine(codes.ListBankAccounts, "BANK1");
+    enter(codes.TextStartBal, "1,250.00");
+    update();
+    EXPECT_EQ(runtime::mid(book.codes.ListBankAccounts.List(0), 29, 11), "    1300.00");
+    EXPECT_EQ(runtime::mid(book.codes.ListBankAccounts.List(0), 136, 22), runtime::mid(before, 136, 11) + "    1250.00");
+    EXPECT_EQ(codes.LblNomBal.Caption(), "1300.00");
+}
+
+// A code an older file or an import stored in lower case is edited as itself.
+TEST_F(SaveCodeTest, ACodeStoredInLowerCaseMatchesItselfWhenOnlyItsNameChanges)
+{
+    addCustomerLine("bolt02", "Bolt and Nut");
+    addCustomerLine("BOLT03", "Bolt Three");
+    storeTransaction("BANK1", "bolt02", "S", "CAR");
+    storeTransaction("BANK1", "BOLT02", "S", "CAR");
+    open(codes.FrameCustomers);
+    pickLine(codes.ListCustCodes, "bolt02");
+    codes.TextCustName.userSetText("Bolt Nuts Ltd");
+    services.answerMessageBox(Answer::Yes);
+    update();
+    EXPECT_EQ(services.messageTexts(),
+              std::vector<std::string>{"This Code's key value has changed. Do you wish to update transactions featuring "
+                                       "this code to show the new value?"})
+        << "the code is stored upper-cased now, and the transactions may follow";
+    EXPECT_EQ(items(book.codes.ComboCustomer), (std::vector<std::string>{"BOLT02 Bolt Nuts Ltd", "BOLT03 Bolt Three"}));
+    EXPECT_EQ(storedColumn(1, CodeKind::Customer), "BOLT02");
+    EXPECT_EQ(storedColumn(2, CodeKind::Customer), "BOLT02");
+
+    // Renamed after that, both transactions follow, whichever case they were stored in.
+    pickLine(codes.ListCustCodes, "BOLT02");
+    codes.TextCustCode.userSetText("BOLT09");
+    services.answerMessageBox(Answer::Yes);
+    update();
+    EXPECT_EQ(storedColumn(1, CodeKind::Customer), "BOLT09");
+    EXPECT_EQ(storedColumn(2, CodeKind::Customer), "BOLT09");
+}
+
+// A standing-order line of the current layout paying rent from `bank`, customer ACME, VAT code S and
+// category CAR; a transfer names its receiving bank.
+std::string RentOrder(const std::string& bank, const std::string& toBank = "")
+{
+    return "15 RENT01 " + std::string(12, ' ') + "PAY " + runtime::padLeft("100.00", 11) + " " +
+           runtime::padRight("Rent", 74) + " " + runtime::padRight(bank, 6) + " ACME   S   CAR " +
+           runtime::padRight(toBank, 6) + " " + runtime::padLeft("0.00", 11) + " ";
+}
+
+// A renamed code reaches the standing orders in the same step as the transactions, in each column
+// that holds a code of its kind (a transfer's receiving bank too), whatever the line's layout.
+TEST_F(SaveCodeTest, ARenamedCodeReachesTheStandingOrdersOnYes)
+{
+    addBankLine("BANK01", "Current", 0);
+    addBankLine("SAVE01", "Savings", 0);
+    addVatLine("S", "Standard", 17.5);
+    addCustomerLine("ACME", "Acme Ltd");
+    addCategoryLine("CAR", "Motor");
+    const std::string rent = RentOrder("BANK01");
+    ASSERT_EQ(rent.size(), 154u);
+    const std::string transfer = RentOrder("SAVE01", "BANK01");
+    book.codes.ListSTOs.AddItem(rent);
+    // An older line lacks the two blanks after its tenth character.
+    book.codes.ListSTOs.AddItem(transfer.substr(0, 10) + transfer.substr(12));
+
+    struct Case {
+        platform::Frame& page;
+        platform::ListBox& list;
+        std::string oldCode;
+        platform::TextBox& codeBox;
+        std::string newCode;
+        int column;
+        int width;
+    };
+    const Case cases[] = {
+        {codes.FrameAccount, codes.ListBankAccounts, "BANK01", codes.TextBankCode, "BANK09", 114, 6},
+        {codes.FrameVAT, codes.ListVATCodes, "S", codes.TextVATCode, "T", 128, 3},
+        {codes.FrameCustomers, codes.ListCustCodes, "ACME", codes.TextCustCode, "ACME2", 121, 6},
+        {codes.FrameCategories, codes.ListAnalCodes, "CAR", codes.TextAnalCode, "AUTO", 132, 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.newCode);
+        open(c.page);
+        pickLine(c.list, c.oldCode);
+        c.codeBox.userSetText(c.newCode);
+        services.answerMessageBox(Answer::Yes);
+        update();
+        EXPECT_EQ(runtime::mid(book.codes.ListSTOs.List(0), c.column, c.width), runtime::padRight(c.newCode, c.width));
+        codes.CmdDone.userClick();
+    }
+    EXPECT_EQ(book.codes.ListSTOs.List(0), RentOrder("BANK09").replace(120, 15, "ACME2  T   AUTO"));
+    EXPECT_EQ(book.codes.ListSTOs.List(1), RentOrder("SAVE01", "BANK09").replace(120, 15, "ACME2  T   AUTO"))
+        << "the receiving bank follows, and the older line is stored in the current layout";
+    EXPECT_TRUE(book.ledger.FileChanged);
+}
+
+// Answered No, the standing orders keep the old code as the transactions do.
+TEST_F(SaveCodeTest, ARenamedCodeAnsweredNoLeavesTheStandingOrders)
+{
+    addCategoryLine("CAR", "Motor");
+    book.codes.ListSTOs.AddItem(RentOrder("BANK01"));
+    open(codes.FrameCategories);
+    pickLine(codes.ListAnalCodes, "CAR");
+    codes.TextAnalCode.userSetText("AUTO");
+    services.answerMessageBox(Answer::No);
+    update();
+    EXPECT_EQ(book.codes.ListSTOs.List(0), RentOrder("BANK01"));
+}
+
 TEST_F(SaveCodeTest, UpdateWithNoPageShownStillMarksTheBookChanged)
 {
     codes.Show();

@@ -103,6 +103,38 @@ TEST_F(MaintainCodesTest, DoubleClickingALineOfEachPageFillsItsBoxes)
     EXPECT_EQ(codes.TextAnalName.Text(), "Motor costs");
 }
 
+// The page lists show each code on one line, an address's line break as two blanks, while the tables
+// keep the line's bytes; an added, changed or removed code shows at once in its place.
+TEST_F(MaintainCodesTest, TheListsShowEachCodeOnOneLineAndTheTablesKeepTheirBreaks)
+{
+    addBankLine("BANK1", "Current", 100);
+    addCustomerLine("ACME", "Acme Ltd", "1 High St\r\nLeeds");
+    const std::string stored = book.codes.ListCustCodes.List(0);
+    ASSERT_NE(stored.find("\r\n"), std::string::npos);
+    EXPECT_EQ(codes.ListCustCodes.List(0), stored.substr(0, 28) + "1 High St  Leeds" + stored.substr(44));
+    EXPECT_EQ(codes.ListBankAccounts.List(0), book.codes.ListBankAccounts.List(0));
+
+    open(codes.FrameCustomers);
+    pickLine(codes.ListCustCodes, "ACME");
+    EXPECT_EQ(codes.TextCustAddress.Text(), "1 High St\r\nLeeds") << "the box shows the stored lines";
+    codes.CmdNewBank.userClick();
+    codes.TextCustCode.userSetText("ABLE");
+    codes.TextCustName.userSetText("Able plc");
+    codes.TextCustAddress.userSetText("2 Low Rd\r\nYork");
+    codes.CmdSaveBank.userClick();
+    ASSERT_EQ(codes.ListCustCodes.ListCount(), 2);
+    EXPECT_TRUE(codes.ListCustCodes.List(0).starts_with("ABLE   Able plc             2 Low Rd  York  "));
+    EXPECT_EQ(codes.ListCustCodes.ListIndex(), 0) << "the saved code is selected";
+    for (int i = 0; i < codes.ListCustCodes.ListCount(); ++i)
+        EXPECT_EQ(codes.ListCustCodes.List(i).find_first_of("\r\n"), std::string::npos) << i;
+    EXPECT_EQ(book.codes.ListCustCodes.List(0).substr(28, 16), "2 Low Rd\r\nYork  ");
+
+    book.codes.ListCustCodes.RemoveItem(1);
+    EXPECT_EQ(codes.ListCustCodes.ListCount(), 1);
+    book.codes.ListCustCodes.Clear();
+    EXPECT_EQ(codes.ListCustCodes.ListCount(), 0);
+}
+
 TEST_F(MaintainCodesTest, CloseKeepsTheCodeForTheEditBoxAndBlanksThePage)
 {
     book.codes.LastUsed.Category = "OLD";

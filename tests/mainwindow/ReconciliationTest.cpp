@@ -15,7 +15,15 @@ namespace {
 using mainwindow::Reconform;
 using Lines = std::vector<std::string>;
 
-const std::string ChequeLine = "10/Apr/2024 CHQ100 Office supplies      Y       70.00" + std::string(29, ' ') + "000002";
+std::string Blanks(int count)
+{
+    return std::string(static_cast<std::size_t>(count), ' ');
+}
+
+// Date, reference, memo, mark under "Recon?", payment, receipt and effect in 13, 13 and 14 characters,
+// and the record number last.
+const std::string ChequeLine =
+    "10/Apr/2024 CHQ100 Office supplies      Y" + Blanks(6) + "        70.00" + Blanks(1 + 13 + 1 + 14 + 6) + "000002";
 
 // The reconciliation window on the company's book.
 class ReconciliationTest : public CompanyTest {
@@ -120,9 +128,9 @@ TEST_F(ReconciliationTest, TickingAndUntickingMovesTheBalanceAndMarksTheBook)
         const std::string line = window.ListReconcile.List(1);
         EXPECT_EQ(line.substr(19, 20), "Takings  week 16    ");
         EXPECT_EQ(line.substr(40, 1), "Y");
-        EXPECT_EQ(line.substr(54, 11), "     100.00");
-        EXPECT_EQ(line.substr(65, 11), "   1,030.00");
-        EXPECT_EQ(line.substr(76), "      000004");
+        EXPECT_EQ(line.substr(61, 13), "       100.00");
+        EXPECT_EQ(line.substr(75, 14), "      1,030.00");
+        EXPECT_EQ(line.substr(89), "      000004");
         EXPECT_EQ(window.ListReconcile.ListIndex(), 1);
         EXPECT_TRUE(reconciled(4));
 
@@ -161,6 +169,91 @@ TEST_F(ReconciliationTest, AChangedStartBalanceMovesTheCurrentBalance)
         window.CmdReload.setFocus();
         EXPECT_EQ(window.TextStartBal.Text(), "0.00");
         EXPECT_EQ(window.LblCurrBal.Caption(), " 0");
+        window.CmdDone.userClick();
+    });
+}
+
+// The start balance box reads a statement's figures whole, as the edit box reads an amount.
+TEST_F(ReconciliationTest, ATypedStartBalanceIsReadWhole)
+{
+    main.book.AutoSave = false;
+    addReceipt();
+    const struct {
+        const char* typed;
+        const char* shown;
+        const char* current; // the receipt of 100.00 ticked on a start of 930.00
+    } cases[] = {
+        {"1,250.00", "1250.00", " 1350"},
+        {"-1,250.00", "-1250.00", "-1150"},
+        {"1250", "1250.00", " 1350"},
+        {"abc", "0.00", " 100"},
+        {"99,999,999.99", "99999999.99", " 100000099.99"},
+        {"123,456,789.00", "123456789.00", " 123456889"},
+    };
+    openReconciliation([&](Reconform& window) {
+        showApril(window);
+        toggle(window, 1);
+        ASSERT_EQ(window.LblCurrBal.Caption(), " 1030");
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.typed);
+            window.TextStartBal.setFocus();
+            window.TextStartBal.userSetText(c.typed);
+            window.CmdReload.setFocus();
+            EXPECT_EQ(window.TextStartBal.Text(), c.shown);
+            EXPECT_EQ(window.LblCurrBal.Caption(), c.current);
+        }
+        window.CmdDone.userClick();
+    });
+}
+
+// A million-pound receipt and the largest payment a record holds keep every column in its place:
+// nothing is cut, no two amounts run together, and the heading stands over each column.
+TEST_F(ReconciliationTest, TheWidestAmountsKeepTheirColumnsUnderTheirHeadings)
+{
+    main.book.AutoSave = false;
+    core::TransactionFields fields;
+    fields.Date = "21/Apr/2024";
+    fields.Reference = "BIG001";
+    fields.Bank = "BANK01";
+    fields.Type = "RCP";
+    fields.Memo = "Sale of premises";
+    fields.Amount = 2500000;
+    main.book.SplitTail.clear();
+    core::AddTransaction(main.book, fields);
+    fields.Date = "22/Apr/2024";
+    fields.Reference = "BIG002";
+    fields.Type = "PAY";
+    fields.Memo = "Purchase";
+    fields.Amount = 99999999.99;
+    core::AddTransaction(main.book, fields);
+
+    openReconciliation([&](Reconform& window) {
+        const std::string heading = window.LblHeading.Caption();
+        EXPECT_EQ(heading,
+                  "Date        Ref    Comment              Recon?       Payment       Receipt         Effect      Record");
+        EXPECT_EQ(window.LblHeading.FontName(), window.ListReconcile.FontName()) << "one fixed-pitch face";
+        showApril(window);
+        toggle(window, 1);
+        toggle(window, 2);
+        const Lines lines = listed(window);
+        ASSERT_EQ(lines.size(), 3u);
+        EXPECT_EQ(lines[1], "21/Apr/2024 BIG001 Sale of premises     Y" + Blanks(6) + Blanks(13) + "  2,500,000.00 " +
+                                "  2,500,930.00" + "      000004");
+        EXPECT_EQ(lines[2], "22/Apr/2024 BIG002 Purchase             Y" + Blanks(6) + "99,999,999.99" + Blanks(15) +
+                                "-97,499,069.99" + "      000005");
+        EXPECT_EQ(window.LblCurrBal.Caption(), "-97499069.99");
+        // Each amount column ends where its heading ends, with a blank after it.
+        const std::pair<const char*, const std::string*> columns[] = {
+            {"Payment", &lines[2]}, {"Receipt", &lines[1]}, {"Effect", &lines[1]}, {"Effect", &lines[2]}, {"Record", &lines[1]}};
+        for (const auto& [word, line] : columns) {
+            SCOPED_TRACE(word);
+            const std::size_t end = heading.find(word) + std::string(word).size();
+            EXPECT_NE((*line)[end - 1], ' ');
+            EXPECT_TRUE(end == line->size() || (*line)[end] == ' ');
+        }
+        EXPECT_EQ(heading.find("Ref"), lines[1].find("BIG001"));
+        EXPECT_EQ(heading.find("Comment"), lines[1].find("Sale"));
+        EXPECT_EQ(heading.find("Recon?"), lines[1].find('Y'));
         window.CmdDone.userClick();
     });
 }

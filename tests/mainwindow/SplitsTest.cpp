@@ -3,8 +3,11 @@
 #include <vector>
 
 #include "CompanyTest.h"
+#include "core/CodeLines.h"
+#include "core/CodeTableEdits.h"
 #include "mainwindow/Splits.h"
 #include "platform/Events.h"
+#include "runtime/Text.h"
 
 namespace {
 
@@ -204,6 +207,80 @@ TEST_F(SplitsTest, RefusedEntriesChangeNothing)
     EXPECT_EQ(main.book.SplitTail, ChequeTail);
     EXPECT_EQ(chequeTail(), ChequeTail);
     EXPECT_EQ(main.TxtNumSplits.Text(), "2");
+}
+
+// The split amount box reads what is typed whole, as the edit box does: "1,175.00" is 1175.00.
+TEST_F(SplitsTest, ATypedAmountIsReadWholeAndOneWiderThanItsColumnIsRefused)
+{
+    const std::string refusal = "Split amounts must lie between -9999999.99 and 99999999.99";
+    const struct {
+        const char* typed;
+        const char* gross; // the list line's gross column; empty when refused
+    } cases[] = {
+        {"1,250.00", "    1250.00"},     {"-1,250.00", "   -1250.00"},   {"1250", "    1250.00"},
+        {"abc", "           "},         {"99,999,999.99", "99999999.99"}, {"-9,999,999.99", "-9999999.99"},
+        {"1,175.00N", "    1175.00"},    {"100,000,000.00", ""},          {"-10,000,000.00", ""},
+    };
+    openCheque([&](Splits& splits) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.typed);
+            const std::string gross = c.gross;
+            if (gross.empty())
+                services.answerMessageBox(platform::Answer::OK);
+            add(splits, "Item", c.typed, "ZER");
+            if (gross.empty()) {
+                EXPECT_EQ(services.messageTexts().back(), refusal);
+                EXPECT_EQ(splits.ActiveControl(), &splits.TxtAmount);
+                EXPECT_EQ(splits.ListSplits.ListCount(), 2);
+                continue;
+            }
+            ASSERT_EQ(splits.ListSplits.ListCount(), 3);
+            EXPECT_EQ(splits.ListSplits.List(2).substr(59, 11), gross);
+            splits.CmdDelete.userClick();
+        }
+        add(splits, "Desk", "1,175.00", "ZER");
+        services.answerMessageBox(platform::Answer::No); // the totals differ: the transaction keeps its amount
+        splits.CmdOK.userClick();
+    });
+    EXPECT_EQ(chequeTail().substr(102), "003" + runtime::padRight("Desk", 30) + "    1175.00ZER    ");
+}
+
+// A VAT code typed from the keyboard is the code it names, whatever its case and length.
+TEST_F(SplitsTest, AVatCodeTypedInEitherCaseIsAccepted)
+{
+    core::VatCodeRecord standard;
+    standard.Code = "S";
+    standard.Name = "Standard";
+    standard.Rate = 20;
+    const std::string line = core::FormatVatCodeLine(standard);
+    ASSERT_TRUE(core::AddCodeLine(main.book.messages, main.book.codes.ListVATCodes, main.book.codes.ComboVAT, line,
+                                  "S   Standard", 3));
+    const struct {
+        const char* typed;
+        const char* stored; // the code in the list line; empty when refused
+    } cases[] = {{"s", "S  "}, {"S", "S  "}, {"std", "STD"}, {"Zer", "ZER"}, {"x", ""}, {"st", ""}};
+    openCheque([&](Splits& splits) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.typed);
+            const std::string stored = c.stored;
+            if (stored.empty())
+                services.answerMessageBox(platform::Answer::OK);
+            add(splits, "Item", "120N", c.typed);
+            if (stored.empty()) {
+                EXPECT_EQ(splits.ListSplits.ListCount(), 2);
+                EXPECT_EQ(splits.ActiveControl(), &splits.ComboVATCodes);
+                continue;
+            }
+            ASSERT_EQ(splits.ListSplits.ListCount(), 3);
+            EXPECT_EQ(splits.ListSplits.List(2).substr(43, 3), stored);
+            splits.CmdDelete.userClick();
+        }
+        add(splits, "Chair", "120N", "s");
+        EXPECT_EQ(splits.ListSplits.List(2),
+                  "Chair                               120.00 S         24.00      144.00     003");
+        splits.CmdCancel.userClick();
+    });
+    EXPECT_EQ(services.messageTexts(), (Lines{"'X' is not a valid VAT Code", "'ST' is not a valid VAT Code"}));
 }
 
 TEST_F(SplitsTest, AThirtyFirstSplitIsRefusedByNewAndByUpdate)

@@ -90,12 +90,14 @@ protected:
     }
 };
 
-// A line of the reconciliation window's list.
+// A line of the reconciliation window's list: the mark under "Recon?", amounts in 13 characters, the
+// effect in 14 (a wider one widens its field), then six blanks and the record number.
 std::string ReconcileLine(const std::string& date, const std::string& ref, const std::string& memo, bool ticked,
                           const std::string& payment, const std::string& receipt, const std::string& effect)
 {
-    return date + " " + ref + " " + runtime::padRight(memo, 20) + " " + (ticked ? "Y" : " ") + " " +
-           runtime::padLeft(payment, 11) + " " + runtime::padLeft(receipt, 11) + runtime::padLeft(effect, 11) + "000011";
+    return date + " " + ref + " " + runtime::padRight(memo, 20) + " " + (ticked ? "Y" : " ") + Blanks(5) + " " +
+           runtime::padLeft(payment, 13) + " " + runtime::padLeft(receipt, 13) + " " + runtime::padLeft(effect, 14) +
+           Blanks(6) + "000011";
 }
 
 const std::string ChequeLine = ReconcileLine("10/Apr/2024", "CHQ100", "Office supplies", true, "70.00", "", "930.00");
@@ -267,6 +269,25 @@ TEST_F(CodeListPrintTest, AReconciliationReceiptFillsOnlyTheReceiptColumnAndABla
               (Lines{At(720, 2448, "05/Apr/2024"), At(1760, 2448, "INV001"), At(2400, 2448, "Consulting          "),
                      At(3760, 2448, Blanks(5)), At(5440, 2448, "     117.50")}));
     EXPECT_EQ(runs.at(22), At(720, 2832, "Ending Reconciled Balance :      930.00"));
+}
+
+// Amounts wider than eleven characters print whole, each ending where its column's ruler ends.
+TEST_F(CodeListPrintTest, AReconciliationsWidestAmountsPrintWhole)
+{
+    showReconciliation({ReconcileLine("05/Apr/2024", "BIG001", "Premises", true, "", "2,500,000.00", "1,501,000.00"),
+                        ReconcileLine("06/Apr/2024", "BIG002", "Purchase", true, "99,999,999.99", "", "-98,498,999.99"),
+                        ReconcileLine("07/Apr/2024", "BIG003", "Deposit", true, "", "1,000,000.00",
+                                      "-1,234,567,890.00")});
+    print("Reconciliation Report", "WB_RECONDUMP");
+
+    const Lines runs = page();
+    // Payment, receipt and effect columns start at 4400, 5440 and 6480; a character is 80 twips.
+    EXPECT_EQ(Lines(runs.begin() + 21, runs.begin() + 23),
+              (Lines{At(5360, 2448, "2,500,000.00"), At(6400, 2448, "1,501,000.00")}));
+    EXPECT_EQ(Lines(runs.begin() + 27, runs.begin() + 29),
+              (Lines{At(4240, 2640, "99,999,999.99"), At(6240, 2640, "-98,498,999.99")}));
+    EXPECT_EQ(Lines(runs.begin() + 33, runs.begin() + 35),
+              (Lines{At(5360, 2832, "1,000,000.00"), At(6000, 2832, "-1,234,567,890.00")}));
 }
 
 TEST_F(CodeListPrintTest, CancelAfterTheFirstEntryEndsEachListWithTheCancelLineAlone)
