@@ -7,6 +7,7 @@
 #include "datapeek/ExportForm.h"
 #include "datapeek/ViewerCancelForm.h"
 #include "datapeek/ViewerMessages.h"
+#include "platform/ScreenPlacement.h"
 #include "reports/FontForm.h"
 #include "runtime/Number.h"
 #include "runtime/Text.h"
@@ -22,6 +23,25 @@ constexpr double ButtonWidth = 1095;
 constexpr double ButtonHeight = 375;
 constexpr double ButtonTop = 180;
 constexpr int LastColumn = 17;
+// What the grid needs beside its cells: its borders and a scroll bar.
+constexpr double GridFrameRoom = 330;
+
+// The room the report takes in the grid: every column across and every line down.
+double CellsWidth(const platform::Grid& grid)
+{
+    double width = GridFrameRoom;
+    for (int col = 0; col < grid.Cols(); ++col)
+        width += grid.ColWidth(col);
+    return width;
+}
+
+double CellsHeight(const platform::Grid& grid)
+{
+    double height = GridFrameRoom;
+    for (int row = 0; row < grid.Rows(); ++row)
+        height += grid.RowHeight(row);
+    return height;
+}
 
 } // namespace
 
@@ -47,6 +67,8 @@ ViewerWindow::ViewerWindow(platform::Services& services, std::filesystem::path f
 
     LbLTitle.setFontName("Verdana");
     LbLTitle.Move(120, 780, 11130, 300);
+    // A title is the report's own text: "Income & Expenditure" shows its "&".
+    LbLTitle.setUseMnemonic(false);
     ViewGrid.Move(120, 1155, 11130, 5040);
     ViewGrid.setCols(GridColumns);
 
@@ -80,6 +102,7 @@ void ViewerWindow::Form_Load()
         ViewGrid.setFontName(Settings.FontName);
         ViewGrid.setFontSize(runtime::val(Settings.FontSize));
         ViewGrid.setFontBold(false);
+        platform::GrowToShowPage(*this, ViewGrid, CellsWidth(ViewGrid), CellsHeight(ViewGrid));
     } catch (const std::exception& error) {
         ShowErrorBox(services(), "Report Viewer Error : " + std::string(error.what()));
         services().endProgram();

@@ -7,6 +7,7 @@
 #include "documents/ScrnObjForm.h"
 #include "documents/TextForm.h"
 #include "platform/Printer.h"
+#include "platform/ScreenPlacement.h"
 #include "platform/Services.h"
 #include "reports/FontTests.h"
 #include "runtime/Format.h"
@@ -218,6 +219,7 @@ void TemplateCanvas::SetUpPage()
     LineHoriz.setX2(width);
     const std::vector<std::string> fonts = printer.fonts();
     fallbackFont_ = fonts.empty() ? std::string() : fonts.front();
+    platform::GrowToShowPage(*this, MainFrame, width + 2 * PageInset, height + 2 * PageInset);
 }
 
 void TemplateCanvas::Form_Resize()

@@ -62,7 +62,8 @@ public:
     // Unloads both dialogs, when they were made.
     void UnloadObjectDialogs();
 
-    // Sizes the page to the printer's, with its scroll steps, margin bars and guide lines.
+    // Sizes the page to the printer's, with its scroll steps, margin bars and guide lines; the window
+    // grows to show the whole page as far as the screen allows.
     void SetUpPage();
     // Shows the record on the page: margin frame, margin bars and every object's label.
     void DrawTemplateObjects();

@@ -6,6 +6,7 @@
 #include "core/TransactionEdits.h"
 #include "datafile/DataFile.h"
 #include "mainwindow/Main.h"
+#include "platform/ScreenPlacement.h"
 #include "runtime/PathText.h"
 #include "runtime/Error.h"
 #include "runtime/Number.h"
@@ -17,6 +18,8 @@ namespace {
 
 constexpr double MinimumHeight = 5000;
 constexpr double MinimumWidth = 8600;
+// Without a stored placement the window takes this share of the screen each way, centred.
+constexpr double DefaultScreenShare = 0.75;
 // The grid's rows are this high on the screen the layout was drawn for.
 constexpr double ScreenRowHeight = 241.25;
 
@@ -146,7 +149,11 @@ void Main::Form_Resize()
     if (PlacementPending) {
         PlacementPending = false;
         setWindowState(Placement.WindowState);
-        if (Placement.WindowState == platform::Normal) {
+        if (Placement.WindowState == platform::Normal && (Placement.Width <= 0 || Placement.Height <= 0)) {
+            setWidth(services().screenWidth() * DefaultScreenShare);
+            setHeight(services().screenHeight() * DefaultScreenShare);
+            platform::CentreOnScreen(*this);
+        } else if (Placement.WindowState == platform::Normal) {
             // A placement from a larger screen is brought back onto this one.
             const double width = std::min<double>(Placement.Width, services().screenWidth());
             const double height = std::min<double>(Placement.Height, services().screenHeight());

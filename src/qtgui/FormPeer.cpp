@@ -1,13 +1,16 @@
 #include "qtgui/FormPeer.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
+#include <optional>
 #include <utility>
 
 #include "platform/Menu.h"
+#include "platform/ScreenPlacement.h"
 #include "qtgui/ControlPeer.h"
 #include "qtgui/ControlPeerFactory.h"
 #include "qtgui/FormPeerWidgets.h"
@@ -31,6 +34,16 @@ int depthOf(const platform::Control& control)
     for (const platform::Control* c = control.Container(); c; c = c->Container())
         ++depth;
     return depth;
+}
+
+// The window that has the focus as a form opens is the one that opened it.
+std::optional<platform::ScreenRect> openerOf(const QWidget& opening)
+{
+    const QWidget* opener = QApplication::activeWindow();
+    if (opener == nullptr || opener == &opening || !opener->isVisible())
+        return std::nullopt;
+    const QRect frame = opener->frameGeometry();
+    return platform::ScreenRect{toTwips(frame.x()), toTwips(frame.y()), toTwips(frame.width()), toTwips(frame.height())};
 }
 
 void reportEscapedError(const platform::Form& form, const std::exception& error)
@@ -135,6 +148,7 @@ void FormPeer::setModal(bool modal)
 void FormPeer::showing(bool modal)
 {
     setModal(modal);
+    platform::PlaceForOpening(*form_, openerOf(*window_));
     if (!std::exchange(controlsOutOfDate_, false))
         return;
     for (const auto& peer : controls_)
@@ -217,9 +231,8 @@ void FormPeer::showSize()
 
 void FormPeer::showPosition()
 {
-    // A form never placed by its window is left where the desktop puts new windows.
-    if (form_->Left() != 0 || form_->Top() != 0)
-        window_->move(toPixels(form_->Left()), toPixels(form_->Top()));
+    // Every form is placed before it first shows (showing), so the desktop never chooses.
+    window_->move(toPixels(form_->Left()), toPixels(form_->Top()));
 }
 
 void FormPeer::showWindowState()

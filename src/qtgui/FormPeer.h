@@ -43,8 +43,10 @@ public:
     ControlPeer* peerOf(const platform::Control& control) const;
     // The peer of the control whose widget is this one or holds it; null when none does.
     ControlPeer* peerAt(const QWidget& widget) const;
-    // The form is about to show: its window shows as an application-modal one or not, and its
-    // controls are shown afresh if the form was unloaded meanwhile.
+    // The form is about to show: it takes its opening place (centred over the window that has the
+    // focus when its code never placed it, and wholly on the screen), its window shows as an
+    // application-modal one or not, and its controls are shown afresh if the form was unloaded
+    // meanwhile.
     void showing(bool modal);
 
     // Runs a change of the widgets made on the model's behalf: signals the widgets send meanwhile
