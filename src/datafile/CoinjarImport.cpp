@@ -49,7 +49,7 @@ struct CodeEntry {
     std::string code;
     std::string name;
     double amount = 0;
-    std::string amountText;
+    std::string amountText{};
 };
 
 CodeEntry withAmount(CodeEntry entry, std::string_view text)
