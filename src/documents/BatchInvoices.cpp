@@ -1,11 +1,14 @@
 #include "documents/BatchInvoices.h"
 
 #include <string>
+#include <vector>
 
 #include "core/Book.h"
 #include "core/PrinterSetup.h"
 #include "core/RecordField.h"
 #include "documents/DocumentJobs.h"
+#include "platform/Printer.h"
+#include "platform/Services.h"
 #include "reports/CancelForm.h"
 #include "reports/ReportDesk.h"
 
@@ -32,6 +35,17 @@ bool IsUnpaidInvoice(std::string_view record)
            !core::RecordFlag(record, rc::Deleted);
 }
 
+// The record numbers of the unpaid invoices of the current filtered list, in its order.
+std::vector<std::int16_t> UnpaidInvoices(const core::Book& book)
+{
+    std::vector<std::int16_t> invoices;
+    for (const core::IndexEntry& entry : book.ledger.QueryIndex.entries()) {
+        if (IsUnpaidInvoice(book.ledger.Transactions.Line(entry.RecordNumber)))
+            invoices.push_back(entry.RecordNumber);
+    }
+    return invoices;
+}
+
 } // namespace
 
 void RunBatchInvoices(reports::ReportDesk& desk, BatchInvoiceRun& batch, int mode)
@@ -42,17 +56,20 @@ void RunBatchInvoices(reports::ReportDesk& desk, BatchInvoiceRun& batch, int mod
     core::Book& book = desk.book();
     if (book.messages.AskYesNo(question) != platform::Answer::Yes)
         return;
+    const std::vector<std::int16_t> invoices = UnpaidInvoices(book);
+    if (invoices.empty()) {
+        book.messages.ShowErrorBox("There are no unpaid invoices in the current filtered list to print...");
+        return;
+    }
     if (!core::SetUpPrinter(book.messages))
         return;
     desk.CancelRequested = false;
     batch.BatchInvoiceMode = static_cast<std::int16_t>(mode);
     reports::CancelForm& window = desk.PrintJobWindow();
-    const core::TransactionIndex& query = book.ledger.QueryIndex;
-    for (int i = 1; i <= query.UpperBound(); ++i) {
-        const std::int16_t recordNumber = query.at(i).RecordNumber;
+    // One run: printed to a file, the invoices go one after the other into that file.
+    const platform::PrintRun run(desk.services().printer());
+    for (const std::int16_t recordNumber : invoices) {
         const std::string_view record = book.ledger.Transactions.Line(recordNumber);
-        if (!IsUnpaidInvoice(record))
-            continue;
         batch.BatchInvoiceRecord = recordNumber;
         window.ShowJob("Invoice Ref : " + std::string(core::RecordField(record, core::RecordColumns::Reference)), BatchInvoiceTag);
         if (desk.CancelRequested) {

@@ -10,6 +10,8 @@ namespace mainwindow {
 
 void Main::wireDocuments()
 {
+    // Registered once for the run: the mail merge prints through the print-job window as well.
+    documents::RegisterDocumentJobs(reportDesk, batchInvoices_);
     const auto preview = [this](int kind) {
         return [this, kind] { documents::PreviewDocument(reportDesk, book.Templates[static_cast<std::size_t>(kind)], kind); };
     };
@@ -20,10 +22,7 @@ void Main::wireDocuments()
     ItemQuickMultiInv.Click = [this] { PrintEditBoxDocument("Invoice Ref : ", documents::ActualMultiInvoiceTag); };
     ItemQuickRemit.Click = [this] { PrintEditBoxDocument("Bill Ref : ", documents::RemittanceAdviceTag); };
     const auto batch = [this](int mode) {
-        return [this, mode] {
-            documents::RegisterDocumentJobs(reportDesk, batchInvoices_);
-            documents::RunBatchInvoices(reportDesk, batchInvoices_, mode);
-        };
+        return [this, mode] { documents::RunBatchInvoices(reportDesk, batchInvoices_, mode); };
     };
     ItemBatchSimple.Click = batch(1);
     ItemBatchMulti.Click = batch(2);
@@ -34,7 +33,6 @@ void Main::PrintEditBoxDocument(const std::string& titlePrefix, const char* tag)
 {
     if (!core::SetUpPrinter(book.messages))
         return;
-    documents::RegisterDocumentJobs(reportDesk, batchInvoices_);
     reportDesk.PrintJobWindow().ShowJob(titlePrefix + TextRef.Text(), tag);
 }
 

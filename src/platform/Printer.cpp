@@ -2,6 +2,11 @@
 
 namespace platform {
 
+bool Printer::LinesFit(int lines) const
+{
+    return currentY_ + lines * TextHeight("") <= ScaleHeight();
+}
+
 void Printer::print(const std::string& text, bool endLine)
 {
     drawText(text, currentX_, currentY_);
@@ -39,6 +44,19 @@ void Printer::KillDoc()
 {
     killDocument();
     moveTo(0, 0);
+}
+
+void Printer::BeginRun()
+{
+    ++runDepth_;
+}
+
+void Printer::EndRun()
+{
+    if (runDepth_ == 0)
+        return;
+    if (--runDepth_ == 0)
+        endRun();
 }
 
 void Printer::moveTo(double x, double y)

@@ -36,6 +36,9 @@ public:
     virtual int Page() const = 0;
     virtual double TextWidth(const std::string& text) const = 0;
     virtual double TextHeight(const std::string& text) const = 0;
+    // Whether `lines` lines of the present font, printed from CurrentY, end inside the printable
+    // area: printed further down they would be cut at the page's end.
+    bool LinesFit(int lines = 1) const;
 
     // Draws text at CurrentX/CurrentY in the current font. With endLine, CurrentX goes back to 0
     // and CurrentY moves down one line; otherwise CurrentX moves past the text.
@@ -52,6 +55,15 @@ public:
     // The copy count that the copy-count escape sets; answers as the escape does (0 unsupported, <0 failed, >0 done).
     virtual int setCopies(int copies) = 0;
 
+    // One user action that prints several documents one after the other (a batch of invoices, a
+    // mail merge) is a run, opened and closed around them (platform::PrintRun). Each document
+    // still ends with EndDoc: the user's printer gets a job of its own for each, while a printer
+    // writing a file keeps every document of the run in that file, each from a new page, instead
+    // of writing the file afresh for each. Runs may nest; the outermost one counts.
+    void BeginRun();
+    void EndRun();
+    bool InRun() const { return runDepth_ > 0; }
+
 protected:
     virtual void drawText(const std::string& text, double x, double y) = 0;
     virtual void drawLine(double x1, double y1, double x2, double y2) = 0;
@@ -59,12 +71,27 @@ protected:
     virtual void startPage() = 0;
     virtual void endDocument() = 0;
     virtual void killDocument() = 0;
+    // The outermost run has closed; a device that keeps nothing between documents has nothing to do.
+    virtual void endRun() {}
 
 private:
     void moveTo(double x, double y);
 
     double currentX_ = 0;
     double currentY_ = 0;
+    int runDepth_ = 0;
+};
+
+// Keeps a run open for its lifetime.
+class PrintRun {
+public:
+    explicit PrintRun(Printer& printer) : printer_(printer) { printer_.BeginRun(); }
+    ~PrintRun() { printer_.EndRun(); }
+    PrintRun(const PrintRun&) = delete;
+    PrintRun& operator=(const PrintRun&) = delete;
+
+private:
+    Printer& printer_;
 };
 
 } // namespace platform

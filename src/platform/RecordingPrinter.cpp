@@ -95,6 +95,7 @@ void RecordingPrinter::finish(bool killed)
 {
     current_.copies = copies_;
     current_.killed = killed;
+    current_.run = InRun() ? runsEnded_ + 1 : 0;
     documents_.push_back(std::move(current_));
     current_ = RecordedDocument{};
 }

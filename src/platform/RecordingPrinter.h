@@ -13,6 +13,8 @@ struct RecordedDocument {
     std::vector<RecordedPage> pages;
     int copies = 1;
     bool killed = false;
+    // The run (platform::PrintRun) it was printed in, counted from 1; 0 outside any run.
+    int run = 0;
 };
 
 // The headless printer: measures with the fixed metrics of TextMetrics.h and records every page.
@@ -61,6 +63,7 @@ protected:
     void startPage() override;
     void endDocument() override;
     void killDocument() override;
+    void endRun() override { ++runsEnded_; }
 
 private:
     RecordedPage& page();
@@ -72,6 +75,7 @@ private:
     Font font_;
     int copies_ = 1;
     int copiesAnswer_ = 1;
+    int runsEnded_ = 0;
     RecordedDocument current_;
     std::vector<RecordedDocument> documents_;
 };

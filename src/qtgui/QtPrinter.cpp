@@ -49,7 +49,6 @@ QtPrinter::QtPrinter() : printer_(QPrinter::HighResolution)
 
 QtPrinter::QtPrinter(const std::filesystem::path& pdfFile) : QtPrinter()
 {
-    pdfFile_ = pdfFile;
     printer_.setOutputFormat(QPrinter::PdfFormat);
     printer_.setOutputFileName(QFile::decodeName(pdfFile.c_str()));
 }
@@ -57,7 +56,7 @@ QtPrinter::QtPrinter(const std::filesystem::path& pdfFile) : QtPrinter()
 QtPrinter::~QtPrinter()
 {
     if (painter_.isActive())
-        KillDoc();
+        painter_.end();
 }
 
 std::string QtPrinter::FontName() const
@@ -148,58 +147,64 @@ double QtPrinter::TextHeight(const std::string& text) const
     return toTwips(metrics.lineSpacing() * static_cast<double>(linesOf(text).size()));
 }
 
+int QtPrinter::Page() const
+{
+    return std::max(1, static_cast<int>(pages_.size()));
+}
+
 void QtPrinter::drawText(const std::string& text, double x, double y)
 {
-    QPainter& p = painter();
-    p.setFont(font_);
-    const QSizeF page = printer_.pageRect(QPrinter::DevicePixel).size();
-    p.drawText(QRectF(toDevice(x, y), page), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, toDisplayText(text));
+    const QSizeF area = printer_.pageRect(QPrinter::DevicePixel).size();
+    page().push_back([font = font_, at = toDevice(x, y), area, shown = toDisplayText(text)](QPainter& p) {
+        p.setFont(font);
+        p.drawText(QRectF(at, area), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, shown);
+    });
 }
 
 void QtPrinter::drawLine(double x1, double y1, double x2, double y2)
 {
-    painter().drawLine(toDevice(x1, y1), toDevice(x2, y2));
+    page().push_back([from = toDevice(x1, y1), to = toDevice(x2, y2)](QPainter& p) { p.drawLine(from, to); });
 }
 
 void QtPrinter::drawRectangle(double x1, double y1, double x2, double y2)
 {
-    QPainter& p = painter();
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(toDevice(x1, y1), toDevice(x2, y2)).normalized());
+    page().push_back([box = QRectF(toDevice(x1, y1), toDevice(x2, y2)).normalized()](QPainter& p) {
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(box);
+    });
 }
 
 void QtPrinter::startPage()
 {
-    painter();
-    printer_.newPage();
-    ++page_;
+    page();
+    pages_.emplace_back();
 }
 
 void QtPrinter::endDocument()
 {
-    if (painter_.isActive())
-        painter_.end();
-    page_ = 1;
+    // A document with nothing drawn sends nothing.
+    if (pages_.empty())
+        return;
+    const std::vector<PageDrawings> pages = std::move(pages_);
+    pages_.clear();
+    writeOut(pages);
 }
 
 void QtPrinter::killDocument()
 {
-    if (painter_.isActive()) {
-        printer_.abort();
-        if (painter_.isActive())
-            painter_.end();
-        if (pdfFile_) {
-            std::error_code ignored;
-            std::filesystem::remove(*pdfFile_, ignored);
-        }
-    }
-    page_ = 1;
+    pages_.clear();
+}
+
+void QtPrinter::endRun()
+{
+    if (painter_.isActive())
+        painter_.end();
 }
 
 int QtPrinter::setCopies(int copies)
 {
     // The count belongs to a document: it cannot change one already begun.
-    if (copies <= 0 || painter_.isActive())
+    if (copies <= 0 || !pages_.empty())
         return -1;
     printer_.setCopyCount(copies);
     return 1;
@@ -220,15 +225,40 @@ QPointF QtPrinter::toDevice(double x, double y) const
     return {toPixels(x), toPixels(y)};
 }
 
-QPainter& QtPrinter::painter()
+QtPrinter::PageDrawings& QtPrinter::page()
 {
-    if (!painter_.isActive()) {
+    if (pages_.empty())
+        pages_.emplace_back();
+    return pages_.back();
+}
+
+bool QtPrinter::printsToFile() const
+{
+    return !printer_.outputFileName().isEmpty();
+}
+
+void QtPrinter::writeOut(const std::vector<PageDrawings>& pages)
+{
+    const bool toFile = printsToFile();
+    if (painter_.isActive()) {
+        printer_.newPage();
+    } else {
         if (!painter_.begin(&printer_))
             throw runtime::Error(PrinterError, "Printer error");
         painter_.setPen(QPen(Qt::black, 0));
     }
-    return painter_;
+    // A printer makes its copies itself; a file holds each of them.
+    const int copies = toFile ? printer_.copyCount() : 1;
+    for (int copy = 0; copy < copies; ++copy) {
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            if (copy > 0 || i > 0)
+                printer_.newPage();
+            for (const Drawing& draw : pages[i])
+                draw(painter_);
+        }
+    }
+    if (!(toFile && InRun()))
+        painter_.end();
 }
-
 
 } // namespace qtgui

@@ -4,12 +4,17 @@
 #include <QPainter>
 #include <QPrinter>
 #include <filesystem>
-#include <optional>
+#include <functional>
+#include <vector>
 
 #include "platform/Printer.h"
 
 // The printer device drawn with QPainter on a QPrinter: the user's printer, or a PDF file.
 // A document starts with the first drawing and ends with EndDoc (printed) or KillDoc (abandoned).
+// Its pages are kept until EndDoc and only then painted on the device, so an abandoned document
+// reaches neither the printer nor the file. Printing to a file, the documents of a run (see
+// platform::Printer) go one after the other into that one file, and every copy asked for is
+// written out, each from a new page.
 // The system's twips (1440 to the inch) map to the device's pixels by its resolution; the origin is
 // the top left of the printable area.
 namespace qtgui {
@@ -18,7 +23,7 @@ class QtPrinter : public platform::Printer {
 public:
     // The user's default printer.
     QtPrinter();
-    // Every document goes to this PDF file instead; an abandoned document leaves no file.
+    // Every document goes to this PDF file instead; an abandoned document writes nothing.
     explicit QtPrinter(const std::filesystem::path& pdfFile);
     ~QtPrinter() override;
 
@@ -42,7 +47,7 @@ public:
 
     double ScaleWidth() const override;
     double ScaleHeight() const override;
-    int Page() const override { return page_; }
+    int Page() const override;
     double TextWidth(const std::string& text) const override;
     double TextHeight(const std::string& text) const override;
 
@@ -55,20 +60,28 @@ protected:
     void startPage() override;
     void endDocument() override;
     void killDocument() override;
+    void endRun() override;
 
 private:
+    using Drawing = std::function<void(QPainter&)>;
+    using PageDrawings = std::vector<Drawing>;
+
     double toPixels(double twips) const;
     double toTwips(double pixels) const;
     QPointF toDevice(double x, double y) const;
-    // The painter of the document, beginning the document on first use.
-    QPainter& painter();
+    // The page being drawn, starting the document with its first page.
+    PageDrawings& page();
+    bool printsToFile() const;
+    // Paints the document's pages on the device: a job of its own on a printer; on a file, after
+    // what the run has already written there.
+    void writeOut(const std::vector<PageDrawings>& pages);
 
     QPrinter printer_;
     QPainter painter_;
     QFont font_;
     std::string fontName_;
-    std::optional<std::filesystem::path> pdfFile_;
-    int page_ = 1;
+    // The document being drawn, page by page; empty before its first drawing.
+    std::vector<PageDrawings> pages_;
 };
 
 } // namespace qtgui

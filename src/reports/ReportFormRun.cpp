@@ -5,6 +5,8 @@
 #include "core/DateText.h"
 #include "core/ListHelpers.h"
 #include "core/PrinterSetup.h"
+#include "platform/Printer.h"
+#include "platform/Services.h"
 #include "reports/CancelForm.h"
 #include "reports/ReportDesk.h"
 #include "reports/ReportForm.h"
@@ -240,6 +242,8 @@ void ReportForm::RunMailMerge()
         return;
     desk_.CancelRequested = false;
     CancelForm& printJob = desk_.PrintJobWindow();
+    // One run: printed to a file, the letters go one after the other into that file.
+    const platform::PrintRun run(desk_.services().printer());
     for (int i = 0; i < ListMailCusts.ListCount(); ++i) {
         if (ListMailCusts.Selected(i)) {
             book.MailMergeCustomerCode = runtime::left(ListMailCusts.List(i), 6);

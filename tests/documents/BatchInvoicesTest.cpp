@@ -76,13 +76,41 @@ TEST_F(BatchInvoicesTest, NoOrACancelledPrinterDialogPrintsNothing)
     EXPECT_EQ(services.messageTexts().size(), 2u) << "an unknown mode asks nothing";
 }
 
-TEST_F(BatchInvoicesTest, AListWithoutUnpaidInvoicesPrintsNothing)
+TEST_F(BatchInvoicesTest, AListWithoutUnpaidInvoicesSaysSoAndSetsUpNoPrinter)
 {
+    const auto noUnpaidInvoices = [this] {
+        services.answerMessageBox(platform::Answer::Yes);
+        services.answerMessageBox(platform::Answer::OK);
+        documents::RunBatchInvoices(desk, batch, 1);
+        EXPECT_EQ(services.messageTexts().back(), "There are no unpaid invoices in the current filtered list to print...");
+    };
+    // Only paid, deleted and other records left in the list; then an empty list.
+    core::TransactionIndex unpaidLeftOut;
+    for (const core::IndexEntry& entry : book.ledger.QueryIndex.entries()) {
+        if (entry.RecordNumber == 3 || entry.RecordNumber == 4 || entry.RecordNumber == 5)
+            unpaidLeftOut.Append(entry);
+    }
+    book.ledger.QueryIndex = unpaidLeftOut;
+    noUnpaidInvoices();
     book.ledger.QueryIndex.Clear();
+    noUnpaidInvoices();
+    EXPECT_TRUE(services.printerDialogs().empty());
+    EXPECT_TRUE(services.recordingPrinter().documents().empty());
+    EXPECT_EQ(batch.BatchInvoiceMode, 0);
+    EXPECT_TRUE(services.allScriptsUsed());
+}
+
+TEST_F(BatchInvoicesTest, TheInvoicesOfARunArePrintedAsOneRun)
+{
     confirm();
     documents::RunBatchInvoices(desk, batch, 1);
-    EXPECT_TRUE(services.recordingPrinter().documents().empty());
-    EXPECT_TRUE(services.allScriptsUsed());
+    confirm();
+    documents::RunBatchInvoices(desk, batch, 2);
+    const auto& documents = services.recordingPrinter().documents();
+    ASSERT_EQ(documents.size(), 6u);
+    for (std::size_t i = 0; i < documents.size(); ++i)
+        EXPECT_EQ(documents[i].run, i < 3 ? 1 : 2) << "document " << i + 1;
+    EXPECT_FALSE(services.recordingPrinter().InRun());
 }
 
 TEST_F(BatchInvoicesTest, CancelDuringTheThirdInvoiceStopsTheRunAfterIt)

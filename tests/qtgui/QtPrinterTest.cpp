@@ -4,11 +4,16 @@
 #include <algorithm>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "QtTestApplication.h"
 #include "qtgui/FontFamilies.h"
 #include "qtgui/QtPrinter.h"
 #include "runtime/Error.h"
+#include "support/FileBytes.h"
+#include "support/PdfText.h"
 #include "support/RaisedError.h"
 #include "support/TempFolder.h"
 
@@ -73,6 +78,94 @@ TEST_F(QtPrinterTest, KillDocLeavesNoFile)
     printer.KillDoc();
     EXPECT_FALSE(std::filesystem::exists(pdf()));
     EXPECT_EQ(printer.Page(), 1);
+}
+
+TEST_F(QtPrinterTest, KillDocLeavesTheFileOfAnEarlierDocumentAsItWas)
+{
+    printer.print("kept");
+    printer.EndDoc();
+    const std::string before = readBytes(pdf());
+    printer.print("abandoned");
+    printer.KillDoc();
+    EXPECT_EQ(readBytes(pdf()), before);
+}
+
+// Documents printed one after the other, each a list of pages, with the page texts the file then
+// holds. Documents named "abandoned" are killed.
+struct RunCase {
+    const char* name;
+    bool inRun;
+    std::vector<std::vector<std::string>> documents;
+    std::vector<std::string> filePages;
+};
+
+class QtPrinterRunTest : public QtPrinterTest, public testing::WithParamInterface<RunCase> {};
+
+TEST_P(QtPrinterRunTest, TheFileHoldsWhatTheRunPrinted)
+{
+    const RunCase& run = GetParam();
+    std::optional<platform::PrintRun> scope;
+    if (run.inRun)
+        scope.emplace(printer);
+    for (const auto& document : run.documents) {
+        for (std::size_t page = 0; page < document.size(); ++page) {
+            if (page > 0)
+                printer.NewPage();
+            printer.setCurrentX(1440);
+            printer.setCurrentY(1440);
+            printer.print(document[page]);
+        }
+        if (document.front() == "abandoned")
+            printer.KillDoc();
+        else
+            printer.EndDoc();
+    }
+    scope.reset();
+
+    const std::vector<std::string> pages = PdfPageTexts(pdf());
+    ASSERT_EQ(pages.size(), run.filePages.size());
+    for (std::size_t i = 0; i < pages.size(); ++i)
+        EXPECT_NE(pages[i].find(run.filePages[i]), std::string::npos) << "page " << i + 1 << ": " << pages[i];
+    for (const std::string& page : pages)
+        EXPECT_EQ(page.find("abandoned"), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Documents, QtPrinterRunTest,
+    testing::Values(
+        RunCase{"EachDocumentOfARunFollowsTheOneBefore", true,
+                {{"Invoice000006"}, {"Invoice000007", "Continued000007"}, {"Invoice000008"}},
+                {"Invoice000006", "Invoice000007", "Continued000007", "Invoice000008"}},
+        RunCase{"AnAbandonedDocumentOfARunLeavesTheOthers", true,
+                {{"Letter1"}, {"abandoned", "abandoned"}, {"Letter3"}},
+                {"Letter1", "Letter3"}},
+        RunCase{"WithoutARunEachDocumentWritesTheFileAfresh", false,
+                {{"Invoice000006"}, {"Invoice000007"}},
+                {"Invoice000007"}}),
+    [](const testing::TestParamInfo<RunCase>& tested) { return std::string(tested.param.name); });
+
+TEST_F(QtPrinterTest, ARunWithNothingPrintedWritesNoFile)
+{
+    {
+        const platform::PrintRun run(printer);
+        printer.print("abandoned");
+        printer.KillDoc();
+        printer.EndDoc();
+    }
+    EXPECT_FALSE(std::filesystem::exists(pdf()));
+}
+
+TEST_F(QtPrinterTest, EveryCopyPrintedToAFileIsInIt)
+{
+    ASSERT_GT(printer.setCopies(3), 0);
+    printer.print("First page");
+    printer.NewPage();
+    printer.print("Second page");
+    printer.EndDoc();
+    const std::vector<std::string> pages = PdfPageTexts(pdf());
+    ASSERT_EQ(pages.size(), 6u);
+    for (std::size_t i = 0; i < pages.size(); ++i)
+        EXPECT_NE(pages[i].find(i % 2 == 0 ? "First page" : "Second page"), std::string::npos) << pages[i];
 }
 
 TEST_F(QtPrinterTest, EndDocWithNothingDrawnWritesNothing)

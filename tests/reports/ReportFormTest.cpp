@@ -506,6 +506,8 @@ TEST_F(ReportFormTest, MailMergePrintsOneLetterPerCustomerUntilCancel)
     reports::CancelForm& printJob = desk.PrintJobWindow();
     printJob.RegisterJob("WB_MAILMERGEREPORT", [&] {
         letters.push_back(book.MailMergeCustomerCode.str());
+        services.printer().print(letters.back());
+        services.printer().EndDoc();
         EXPECT_EQ(printJob.LbLReportName.Caption(), "Mail Merge : Customer " + book.MailMergeCustomerCode.str());
         if (cancelInSecond && letters.size() == 2)
             printJob.userClose();
@@ -520,6 +522,11 @@ TEST_F(ReportFormTest, MailMergePrintsOneLetterPerCustomerUntilCancel)
     services.answerPrinterDialog();
     runMerge();
     EXPECT_EQ(letters, (Lines{"ACME01", "bolt02", "CORN03"}));
+    const auto& printed = services.recordingPrinter().documents();
+    ASSERT_EQ(printed.size(), 3u);
+    for (const platform::RecordedDocument& letter : printed)
+        EXPECT_EQ(letter.run, 1) << "the letters print as one run";
+    EXPECT_FALSE(services.recordingPrinter().InRun());
 
     letters.clear();
     cancelInSecond = true;
