@@ -162,8 +162,11 @@ void ViewerWindow::PrintReport()
     printer.setCurrentX(left);
     core::SetMousePointer(services(), core::DefaultPointer);
 
+    // A row that would end past the printable area goes to the next page whole, whatever the
+    // margin: below a margin of half a line the page's own end comes first.
+    const auto startsNewPage = [&] { return printer.CurrentY() > pageHeight - 2 * top || !printer.LinesFit(); };
     for (int row = 1; row < ViewGrid.Rows(); ++row) {
-        if (printer.CurrentY() > pageHeight - 2 * top)
+        if (startsNewPage())
             PrintPageHeader(headerText, scale);
         if (row == 3 || row == 4)
             printer.setFontBold(true);
@@ -175,6 +178,8 @@ void ViewerWindow::PrintReport()
             services().doEvents();
         if (!PrintingInProgress) {
             core::SetMousePointer(services(), core::HourglassPointer);
+            if (!printer.LinesFit())
+                PrintPageHeader(headerText, scale);
             printer.setCurrentX(left);
             printer.print("*** Report Cancelled ***");
             printer.EndDoc();

@@ -57,6 +57,21 @@ void PrintFurtherAddressLines(PrintedList& list, int column, AddressLines& addre
     }
 }
 
+// The printed lines of an entry whose address prints in `column`: one, and one more for each
+// further address line when the column is shown.
+int AddressEntryLines(const PrintedList& list, int column, std::string_view address)
+{
+    int lines = 1;
+    AddressLines counted(address);
+    counted.Next();
+    while (counted.More()) {
+        counted.Next();
+        if (list.Column(column).Shown)
+            ++lines;
+    }
+    return lines;
+}
+
 } // namespace
 
 void PrintBankCodeList(ReportDesk& desk)
@@ -82,7 +97,10 @@ void PrintBankCodeList(ReportDesk& desk)
             grandTotal += current;
             PrintFurtherAddressLines(list, BankAddress, address);
         },
-        [&] { return "Total of all Current balances : " + core::FormatAmountGrouped(grandTotal); });
+        [&] { return "Total of all Current balances : " + core::FormatAmountGrouped(grandTotal); },
+        [&](const PrintedList& list, int index) {
+            return AddressEntryLines(list, BankAddress, core::ParseBankAccountLine(table.List(index)).Address.view());
+        });
 }
 
 void PrintVatCodeList(ReportDesk& desk)
@@ -100,16 +118,22 @@ void PrintVatCodeList(ReportDesk& desk)
 void PrintCustomerCodeList(ReportDesk& desk)
 {
     const platform::ListModel& table = desk.book().codes.ListCustCodes;
-    PrintTableList(desk, CustomerKind, table, " Customer Codes", [&](PrintedList& list, int index) {
-        const core::CustomerRecord customer = core::ParseCustomerLine(table.List(index));
-        list.PrintCell(CustCode, customer.Code.str());
-        list.PrintCell(CustName, customer.Name.str());
-        AddressLines address(customer.Address.view());
-        list.PrintCell(CustAddress, address.Next());
-        list.PrintCell(CustTel, customer.Tel.str());
-        list.PrintCell(CustFax, customer.Fax.str());
-        PrintFurtherAddressLines(list, CustAddress, address);
-    });
+    PrintTableList(
+        desk, CustomerKind, table, " Customer Codes",
+        [&](PrintedList& list, int index) {
+            const core::CustomerRecord customer = core::ParseCustomerLine(table.List(index));
+            list.PrintCell(CustCode, customer.Code.str());
+            list.PrintCell(CustName, customer.Name.str());
+            AddressLines address(customer.Address.view());
+            list.PrintCell(CustAddress, address.Next());
+            list.PrintCell(CustTel, customer.Tel.str());
+            list.PrintCell(CustFax, customer.Fax.str());
+            PrintFurtherAddressLines(list, CustAddress, address);
+        },
+        {},
+        [&](const PrintedList& list, int index) {
+            return AddressEntryLines(list, CustAddress, core::ParseCustomerLine(table.List(index)).Address.view());
+        });
 }
 
 void PrintCategoryCodeList(ReportDesk& desk)

@@ -57,21 +57,20 @@ void PrintedList::PrintAmountCell(int column, const std::string& amount)
 void PrintedList::EndLine()
 {
     printer_.print("", true);
+    if (closing_)
+        KeepLineOnPage();
 }
 
-bool PrintedList::PrintRow(const std::function<void()>& printCells)
+bool PrintedList::PrintRow(const std::function<void()>& printCells, int lines)
 {
-    if (printer_.CurrentY() >= printer_.ScaleHeight() - 2.0 * desk_.Settings.TopMargin) {
-        printer_.NewPage();
-        PrintPageHeader(desk_, kind_, widths_.Same, charsPerLine_);
-        EndLine();
-        reports::PrintColumnHeadings(desk_, kind_, widths_.Same, widths_.Normal);
-    }
+    if (printer_.CurrentY() >= printer_.ScaleHeight() - 2.0 * desk_.Settings.TopMargin || !printer_.LinesFit(lines))
+        StartNewPage();
     printCells();
     EndLine();
     desk_.services().doEvents();
     if (desk_.PrintingInProgress)
         return true;
+    KeepLineOnPage();
     printer_.setCurrentX(desk_.Settings.LeftMargin);
     printer_.print("*** Report Cancelled ***", true);
     EndPrintJob(desk_);
@@ -81,11 +80,28 @@ bool PrintedList::PrintRow(const std::function<void()>& printCells)
 void PrintedList::Finish(const std::function<void()>& printClosingLines)
 {
     core::SetMousePointer(desk_.services(), core::HourglassPointer);
+    closing_ = true;
+    KeepLineOnPage();
     printClosingLines();
     EndLine();
     printer_.setCurrentX(desk_.Settings.LeftMargin);
     printer_.print("*** End Of Report ***", true);
+    closing_ = false;
     EndPrintJob(desk_);
+}
+
+void PrintedList::StartNewPage()
+{
+    printer_.NewPage();
+    PrintPageHeader(desk_, kind_, widths_.Same, charsPerLine_);
+    printer_.print("", true);
+    reports::PrintColumnHeadings(desk_, kind_, widths_.Same, widths_.Normal);
+}
+
+void PrintedList::KeepLineOnPage()
+{
+    if (!printer_.LinesFit())
+        StartNewPage();
 }
 
 } // namespace reports

@@ -50,16 +50,23 @@ public:
     // Ends the line; on a line that holds nothing yet, that prints an empty line.
     void EndLine();
 
-    // One row: a new page first when the page is full (header, empty line, headings), then the
-    // row's cells, the end of its line and a yield to the message loop. Answers false when Cancel
-    // was pressed meanwhile: the cancel line is printed and the job has ended.
-    bool PrintRow(const std::function<void()>& printCells);
+    // One row of `lines` lines: a new page first when the page is full or the row would not end
+    // inside the printable area (header, empty line, headings), then the row's cells, the end of
+    // its line and a yield to the message loop. Answers false when Cancel was pressed meanwhile:
+    // the cancel line is printed and the job has ended.
+    bool PrintRow(const std::function<void()>& printCells, int lines = 1);
 
     // After the last row, under the hourglass: the list's own closing lines, an empty line, the
-    // end line; then the job ends.
+    // end line; then the job ends. A closing line that would not end inside the printable area
+    // goes to a new page.
     void Finish(const std::function<void()>& printClosingLines);
 
 private:
+    // The page header, an empty line and the column headings on a new page.
+    void StartNewPage();
+    // A line about to be printed that would be cut at the page's end goes to a new page.
+    void KeepLineOnPage();
+
     ReportDesk& desk_;
     platform::Printer& printer_;
     int kind_;
@@ -67,6 +74,8 @@ private:
     int charsPerLine_ = 0;
     // The printed width of eleven "_", measured once in the weight of the rows.
     double amountCellWidth_ = 0;
+    // The closing lines are printing: each line ended keeps the next one on the page.
+    bool closing_ = false;
 };
 
 } // namespace reports

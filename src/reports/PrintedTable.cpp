@@ -7,13 +7,14 @@ namespace reports {
 
 void PrintTableList(ReportDesk& desk, int kind, const platform::ListModel& table, std::string_view countWord,
                     const std::function<void(PrintedList&, int)>& printEntry,
-                    const std::function<std::string()>& summaryLine)
+                    const std::function<std::string()>& summaryLine,
+                    const std::function<int(const PrintedList&, int)>& entryLines)
 {
     PrintedList list(desk, kind);
     list.EndLine();
     list.PrintColumnHeadings();
     for (int i = 0; i < table.ListCount(); ++i) {
-        if (!list.PrintRow([&] { printEntry(list, i); }))
+        if (!list.PrintRow([&] { printEntry(list, i); }, entryLines ? entryLines(list, i) : 1))
             return;
     }
     list.Finish([&] {

@@ -4,6 +4,7 @@
 
 #include "ViewerTest.h"
 #include "datapeek/ViewerCancelForm.h"
+#include "platform/TextMetrics.h"
 
 namespace {
 
@@ -187,6 +188,40 @@ TEST_F(ViewerPrintTest, APrinterErrorEndsTheJobAndGivesTheWindowBack)
     window->Settings.FontSize = "8";
     EXPECT_FALSE(print().pages.empty());
 }
+
+// A report printed at a font size and top margin, and where its rows must end on each page.
+struct PageBreakCase {
+    const char* size;
+    const char* topMargin;
+};
+
+class ViewerPageBreakTest : public ViewerPrintTest, public testing::WithParamInterface<PageBreakCase> {};
+
+TEST_P(ViewerPageBreakTest, EveryRowPrintsOnceAndWholeInsideThePrintableArea)
+{
+    const PageBreakCase& format = GetParam();
+    startOn(NumberedRowsReport(60, format.size, format.topMargin));
+    const platform::RecordedDocument& document = print();
+    const double pageHeight = services.recordingPrinter().ScaleHeight();
+    std::vector<int> printed(61, 0);
+    for (const platform::RecordedPage& page : document.pages) {
+        for (const platform::TextRun& run : page.runs) {
+            EXPECT_LE(run.y + platform::fixedTextHeight(run.text, run.font.size), pageHeight) << run.text;
+            if (run.text.starts_with("Row ") && run.text.size() == 7)
+                ++printed.at(std::stoul(run.text.substr(4)));
+        }
+    }
+    for (int row = 1; row <= 60; ++row)
+        EXPECT_EQ(printed[row], 1) << "Row " << row;
+}
+
+INSTANTIATE_TEST_SUITE_P(FontsAndMargins, ViewerPageBreakTest,
+                         testing::Values(PageBreakCase{"8", "000000"}, PageBreakCase{"14", "000000"},
+                                         PageBreakCase{"24", "000000"}, PageBreakCase{"14", "000100"},
+                                         PageBreakCase{"24", "000720"}),
+                         [](const testing::TestParamInfo<PageBreakCase>& tested) {
+                             return std::string("Size") + tested.param.size + "Top" + tested.param.topMargin;
+                         });
 
 TEST(AverageCharWidthTest, RoundsHalvesToEvenAndIsNeverBelowOne)
 {

@@ -48,7 +48,23 @@ inline std::vector<std::string> CategoryAnalysisReport()
     };
 }
 
-// Scripted services that act at each yield to the message loop as a test says.
+// A report of `rows` rows "Row 001" to "Row nnn" under the two heading rows, in ARIAL of `size`
+// points at a left margin of 720 twips and a top margin of `topMargin`.
+inline std::vector<std::string> NumberedRowsReport(int rows, const std::string& size, const std::string& topMargin)
+{
+    std::vector<std::string> report = {
+        "ARIAL", size, "000720", topMargin, "000014", "Quillbook 2000-32 Numbered Rows : Fixture Trading Ltd",
+        "*** REPORT STARTS ***", "", "", "Item   \t     Amount", "-------\t-----------",
+    };
+    for (int n = 1; n <= rows; ++n) {
+        const std::string number = std::to_string(n);
+        report.push_back("Row " + std::string(3 - number.size(), '0') + number + "\t   1,150.00");
+    }
+    return report;
+}
+
+// Scripted services that act at each yield to the message loop as a test says, and may print on
+// another printer.
 class ViewerServices : public platform::ScriptedServices {
 public:
     void doEvents() override
@@ -57,8 +73,10 @@ public:
         if (onYield)
             onYield();
     }
+    platform::Printer& printer() override { return otherPrinter ? *otherPrinter : ScriptedServices::printer(); }
 
     std::function<void()> onYield;
+    platform::Printer* otherPrinter = nullptr;
 };
 
 // The report viewer started in a folder of its own, over the headless services: the screen has

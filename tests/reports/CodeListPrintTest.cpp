@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -192,6 +193,30 @@ TEST_F(CodeListPrintTest, AnEntrysFurtherAddressLinesMayRunBelowThePageLimit)
     EXPECT_EQ(second.at(0), TitleLine("Customer Report      ", "002"));
     EXPECT_EQ(Lines(second.begin() + 1, second.begin() + 11), Headings(1104, CustomerColumns));
     EXPECT_EQ(second.at(11), At(720, 1680, "bolt02"));
+}
+
+TEST_F(CodeListPrintTest, AtTopMarginZeroNoEntryOrClosingLineRunsPastThePagesEnd)
+{
+    // ACME01 prints on five lines; the page's end falls inside it, after it and among the closing lines.
+    desk.Settings.TopMargin = 0;
+    for (const double height : {1950.0, 2150.0, 2300.0, 2500.0, 2700.0}) {
+        services.recordingPrinter() = platform::RecordingPrinter();
+        printer().setPageSize(11906, height);
+        print("Customer Report", "WB_CCDUMP");
+        ASSERT_EQ(printer().documents().size(), 1u);
+        std::vector<std::string> texts;
+        for (const platform::RecordedPage& printed : printer().documents()[0].pages) {
+            for (const platform::TextRun& run : printed.runs) {
+                EXPECT_LE(run.y + 192, height) << "page height " << height << ": " << run.text;
+                if (!run.text.empty())
+                    texts.push_back(run.text);
+            }
+        }
+        EXPECT_EQ(std::ranges::count(texts, "ACME01"), 1) << height;
+        EXPECT_EQ(std::ranges::count(texts, "bolt02"), 1) << height;
+        ASSERT_FALSE(texts.empty());
+        EXPECT_EQ(texts.back(), "*** End Of Report ***");
+    }
 }
 
 TEST_F(CodeListPrintTest, CategoryAndVatListsPrintOneLinePerCode)
