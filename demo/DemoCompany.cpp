@@ -229,17 +229,7 @@ public:
     // the customer below it, the figures right-aligned and boxed.
     void addInvoiceTemplate()
     {
-        struct Object {
-            const char* text;
-            const char* size;
-            bool bold;
-            char alignment;
-            bool boxed;
-            float left;
-            float top;
-            float width;
-        };
-        constexpr Object objects[] = {
+        constexpr TemplateText objects[] = {
             {"~YN", "14", true, 'L', false, 720, 720, 4800},    {"~YA", "10", false, 'L', false, 720, 1080, 4800},
             {"~YT", "10", false, 'L', false, 720, 1920, 2400},  {"INVOICE", "20", true, 'R', false, 6600, 720, 3600},
             {"Invoice No.", "10", true, 'L', false, 6600, 1440, 1500}, {"~TR", "10", false, 'R', false, 8400, 1440, 1800},
@@ -251,12 +241,53 @@ public:
             {"Total", "10", true, 'L', false, 6600, 7920, 1500}, {"~TG", "10", true, 'R', true, 8400, 7920, 1800},
             {"Thank you for your business", "10", false, 'C', false, 720, 9360, 9500},
         };
-        core::TemplateRecord& invoice = book_.Templates[core::SimpleInvoice];
-        invoice.TopMargin = 720;
-        invoice.SideMargin = 720;
-        for (std::size_t i = 0; i < std::size(objects); ++i) {
-            const Object& from = objects[i];
-            core::TemplateObject& object = invoice.Objects[i];
+        fillTemplate(book_.Templates[core::SimpleInvoice], objects);
+    }
+
+    // A letter for the mail merge: the company, the date, the customer and what the customer owes.
+    void addLetterTemplate()
+    {
+        constexpr TemplateText objects[] = {
+            {"~YN", "14", true, 'L', false, 720, 720, 4800},
+            {"~YA", "10", false, 'L', false, 720, 1080, 4800},
+            {"~YT", "10", false, 'L', false, 720, 1920, 2400},
+            {"~DD", "10", false, 'R', false, 8400, 1920, 1800},
+            {"~CN", "10", false, 'L', false, 720, 2880, 4800},
+            {"~CA", "10", false, 'L', false, 720, 3180, 4800},
+            {"Dear Customer,", "10", false, 'L', false, 720, 4560, 4800},
+            {"Thank you for your custom this year. For your records, this is how your account with us\r\n"
+             "stands today. Please get in touch if anything here does not agree with your own books.",
+             "10", false, 'L', false, 720, 5040, 9500},
+            {"Unpaid invoices", "10", true, 'L', false, 720, 6000, 3000},
+            {"~KI", "10", false, 'R', true, 8400, 6000, 1800},
+            {"Balance of your account", "10", true, 'L', false, 720, 6360, 3000},
+            {"~KB", "10", false, 'R', true, 8400, 6360, 1800},
+            {"Yours sincerely,", "10", false, 'L', false, 720, 7440, 4800},
+            {"~YN", "10", false, 'L', false, 720, 8400, 4800},
+        };
+        fillTemplate(book_.Templates[core::MailMergeLetter], objects);
+    }
+
+private:
+    struct TemplateText {
+        const char* text;
+        const char* size;
+        bool bold;
+        char alignment;
+        bool boxed;
+        float left;
+        float top;
+        float width;
+    };
+
+    // The objects in their order on an A4 page with margins of half an inch; the rest stay blank.
+    template <std::size_t Count> static void fillTemplate(core::TemplateRecord& tmpl, const TemplateText (&objects)[Count])
+    {
+        tmpl.TopMargin = 720;
+        tmpl.SideMargin = 720;
+        for (std::size_t i = 0; i < Count; ++i) {
+            const TemplateText& from = objects[i];
+            core::TemplateObject& object = tmpl.Objects[i];
             object.Text = from.text;
             object.FontName = "Arial";
             object.FontSize = from.size;
@@ -272,7 +303,6 @@ public:
         }
     }
 
-private:
     static std::string split(int number, const std::string& memo, double amount, const std::string& vat)
     {
         return runtime::format(number, "000") + runtime::padRight(memo, 30) + core::FormatAmountPlain(amount) +
@@ -308,6 +338,7 @@ bool WriteDemoCompany(const std::filesystem::path& file)
     demo.addTransactions();
     demo.addStandingOrder();
     demo.addInvoiceTemplate();
+    demo.addLetterTemplate();
     main.SyncQueryScrollBar(0);
     const bool saved = datafile::SaveDataFile(file, book, main);
     std::filesystem::remove_all(scratch);
