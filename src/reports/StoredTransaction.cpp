@@ -19,8 +19,9 @@ bool AllDigits(std::string_view text)
 
 std::string MemoCell(std::string_view line, int width)
 {
-    // One character more than the cell, so a line break cut in half by the cell's end still
-    // shows as a blank.
+    // The cell's characters with each stored line break (bytes 252 253) shown as two blanks. One
+    // character more is flattened than the cell shows, so a break cut in half by the cell's end
+    // still shows as a blank rather than a lone byte 252.
     std::string memo(core::RecordField(line, core::RecordColumns::Memo).substr(0, static_cast<std::size_t>(width) + 1));
     datafile::FlattenLineBreaks(memo);
     memo.resize(static_cast<std::size_t>(width), ' ');
