@@ -10,7 +10,6 @@
 #include <QFontMetricsF>
 #include <QInputDialog>
 #include <QPrintDialog>
-#include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
@@ -20,6 +19,7 @@
 #include <signal.h>
 #include <stdexcept>
 
+#include "qtgui/ChildReaper.h"
 #include "qtgui/FileDialogRules.h"
 #include "qtgui/FontFamilies.h"
 #include "qtgui/HelpTopics.h"
@@ -27,6 +27,7 @@
 #include "qtgui/KeyStateTracker.h"
 #include "qtgui/MessageBoxRules.h"
 #include "qtgui/PrinterDialogRules.h"
+#include "qtgui/ProgramSpawn.h"
 #include "qtgui/ProgramStart.h"
 #include "qtgui/QtPrinter.h"
 #include "qtgui/QtText.h"
@@ -79,7 +80,7 @@ QtServices::QtServices() : QtServices(Options{})
 
 QtServices::QtServices(const Options& options)
     : printer_(options.pdfOutput ? std::make_unique<QtPrinter>(*options.pdfOutput) : std::make_unique<QtPrinter>()),
-      keys_(std::make_unique<KeyStateTracker>())
+      keys_(std::make_unique<KeyStateTracker>()), reaper_(std::make_unique<ChildReaper>())
 {
 }
 
@@ -195,14 +196,21 @@ std::string QtServices::commandLine()
 
 bool QtServices::startProgram(const std::string& commandLine, platform::WindowStyle)
 {
-    const ProgramStart plan = planProgramStart(commandLine, programFolder());
+    const bool started = start(planProgramStart(commandLine, programFolder()));
+    if (started)
+        reaper_->watch();
+    return started;
+}
+
+bool QtServices::start(const ProgramStart& plan)
+{
     switch (plan.kind) {
     case ProgramStart::Kind::OpenDocument: return openTextCopy(plan.target);
     case ProgramStart::Kind::Sibling: {
         QStringList arguments;
         for (const std::string& argument : plan.arguments)
             arguments.append(toQString(argument));
-        return QProcess::startDetached(QFile::decodeName(plan.target.c_str()), arguments, QDir::currentPath());
+        return spawnProgram(QFile::decodeName(plan.target.c_str()), arguments) != 0;
     }
     case ProgramStart::Kind::Calculator: return startCalculator();
     case ProgramStart::Kind::Unknown: break;
@@ -219,13 +227,16 @@ long QtServices::shellOpen(const std::filesystem::path& path)
     const QString file = localPath(path);
     if (!QFileInfo::exists(file))
         return ShellFileNotFound;
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath())) ? ShellOpened
-                                                                                                : ShellNoAssociation;
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath())))
+        return ShellNoAssociation;
+    reaper_->watch();
+    return ShellOpened;
 }
 
 bool QtServices::findWindow(const std::string& className)
 {
-    // A started process that has ended no longer answers signal 0.
+    // A started process that has ended, and been reaped, no longer answers signal 0.
+    ChildReaper::reapEnded();
     return runtime::ucase(className) == "SCICALC" && calculatorProcess_ > 0
            && ::kill(static_cast<pid_t>(calculatorProcess_), 0) == 0;
 }
@@ -344,8 +355,8 @@ bool QtServices::startCalculator()
     });
     if (calculator.empty())
         return false;
-    qint64 process = 0;
-    if (!QProcess::startDetached(toQString(calculator), {}, QString(), &process))
+    const qint64 process = spawnProgram(toQString(calculator), {});
+    if (process == 0)
         return false;
     calculatorProcess_ = process;
     return true;

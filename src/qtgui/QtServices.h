@@ -10,8 +10,10 @@
 
 namespace qtgui {
 
+class ChildReaper;
 class HelpWindow;
 class KeyStateTracker;
+struct ProgramStart;
 class QtPrinter;
 
 // The desktop services on Qt. Needs a QApplication for its whole life.
@@ -19,7 +21,7 @@ class QtPrinter;
 // Showing a form modally belongs to the layer that shows forms: it installs a ModalRunner; until
 // it does, runModal raises a std::logic_error.
 //
-// Started programs: see ProgramStart.h. The window style of a started program is left to the
+// Started programs: see ProgramStart.h; none stays behind as a defunct process (ChildReaper.h). The window style of a started program is left to the
 // desktop; sendKeys does nothing, since a desktop program cannot be sent another program's keys
 // here (the one use, dismissing a dialog of the old word processor, has no counterpart).
 class QtServices : public platform::Services {
@@ -80,6 +82,7 @@ public:
     runtime::Date now() override;
 
 private:
+    bool start(const ProgramStart& plan);
     // Opens a UTF-8 copy of the text file in the desktop's viewer (TextViewerCopy.h).
     bool openTextCopy(const std::string& path);
     bool startCalculator();
@@ -87,6 +90,7 @@ private:
     std::unique_ptr<QtPrinter> printer_;
     std::unique_ptr<KeyStateTracker> keys_;
     std::unique_ptr<HelpWindow> help_;
+    std::unique_ptr<ChildReaper> reaper_;
     ModalRunner modalRunner_;
     FormShowing formShowing_;
     int mousePointer_ = 0;
