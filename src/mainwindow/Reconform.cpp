@@ -71,7 +71,8 @@ Reconform::Reconform(Main& main) : Form(main.services(), "Reconform"), main_(mai
     CmdReload.Move(9000, 300, 1215, 375);
     CmdReload.setCaption("&Reload");
 
-    LblHeading.Move(120, 1140, 10455, 240);
+    // Over the list's text, which starts a few pixels inside its border.
+    LblHeading.Move(180, 1140, 10395, 240);
     LblHeading.setCaption(ListHeading());
     LblHeading.setFontName("Courier New");
     LblHeading.setFontSize(8);

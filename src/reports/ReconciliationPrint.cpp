@@ -74,7 +74,8 @@ void PrintReconciliationReport(ReportDesk& desk)
     list.Finish([&] {
         list.EndLine();
         // The window's own balance, not a sum made here.
-        printLine("Ending Reconciled Balance : " + core::FormatAmountGrouped(runtime::val(shown.CurrentBalanceCaption)));
+        printLine("Ending Reconciled Balance : " +
+                  core::FormatAmountGrouped(core::ReadTypedAmount(shown.CurrentBalanceCaption)));
     });
 }
 
