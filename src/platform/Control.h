@@ -186,6 +186,9 @@ protected:
     bool userCanAct() const;
     // Whether Enter is the control's own key rather than the Default button's.
     virtual bool wantsEnter() const { return false; }
+    // The control has just taken the focus, before its GotFocus runs (which has the last word): a
+    // combo box's edit part selects its text.
+    virtual void focusArrived() {}
     // A typed character that got through the KeyPress events; a text box inserts it.
     virtual void typeCharacter(int /*keyAscii*/) {}
 

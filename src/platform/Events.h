@@ -28,7 +28,7 @@ inline void fire(const Event& event)
 }
 
 // Key codes the platform's rules act on.
-enum KeyCode : int { KeyBack = 8, KeyTab = 9, KeyReturn = 13, KeyShift = 16, KeyControl = 17, KeyEscape = 27, KeyF1 = 112 };
+enum KeyCode : int { KeyBack = 8, KeyTab = 9, KeyReturn = 13, KeyShift = 16, KeyControl = 17, KeyAlt = 18, KeyEscape = 27, KeyF1 = 112 };
 
 // The other side of a control or form: the Qt layer attaches one to mirror every change. It is told
 // the property's name ("Text", "ListIndex", "List" for any change of the items); "*" means that

@@ -129,6 +129,7 @@ bool Form::Unload(UnloadMode mode)
     loaded_ = false;
     shownOnce_ = false;
     active_ = nullptr;
+    pressedShift_.clear();
     frontLevel_ = 0;
     backLevel_ = 0;
     state_ = design_;
@@ -316,6 +317,7 @@ void Form::setFocus(Control& control)
         focusRequest_ = nullptr;
         movingFocus_ = true;
         try {
+            target->focusArrived();
             fire(target->GotFocus);
         } catch (...) {
             movingFocus_ = false;
@@ -426,6 +428,7 @@ int Form::userKeyDown(int keyCode, int shift)
 {
     if (!loaded_)
         return keyCode;
+    pressedShift_[keyCode] = shift;
     auto usable = [](CommandButton* b) { return b && b->isShown() && b->isEnabled(); };
     if (auto* focusedButton = dynamic_cast<CommandButton*>(active_); keyCode == KeyReturn && usable(focusedButton)) {
         focusedButton->userClick();
@@ -473,6 +476,12 @@ void Form::userKeyUp(int keyCode, int shift)
 {
     if (!loaded_)
         return;
+    if (const auto pressed = pressedShift_.find(keyCode); pressed != pressedShift_.end()) {
+        // A shift key that comes up is no longer down itself.
+        const int ownBit = keyCode == KeyShift ? 1 : keyCode == KeyControl ? 2 : keyCode == KeyAlt ? 4 : 0;
+        shift |= pressed->second & ~ownBit;
+        pressedShift_.erase(pressed);
+    }
     if (state_.keyPreview)
         Form_KeyUp(keyCode, shift);
     if (keyCode != 0 && active_ && active_->KeyUp)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -129,6 +130,9 @@ public:
     // A character is typed: Form_KeyPress (with KeyPreview), the control's KeyPress, then, with
     // `edit`, the control takes the character (a text box inserts it). Answers the character left.
     int userKeyPress(int keyAscii, bool edit = true);
+    // A key comes up: Form_KeyUp (with KeyPreview), then the control's KeyUp. Its shift state holds
+    // the shift keys that were down when it went down as well, so a quick Ctrl+End whose Ctrl comes
+    // up first is still Ctrl+End.
     void userKeyUp(int keyCode, int shift = 0);
     // Types each character of the text into the active control with userKeyPress.
     void userType(const std::string& text);
@@ -201,6 +205,8 @@ private:
     State design_;
     std::vector<Control*> controls_;
     Control* active_ = nullptr;
+    // The shift state each key that is down went down with, by key code.
+    std::map<int, int> pressedShift_;
     Control* focusRequest_ = nullptr;
     bool movingFocus_ = false;
     CommandButton* default_ = nullptr;

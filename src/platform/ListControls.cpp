@@ -329,6 +329,15 @@ void ComboBox::chosen()
     changed("Text");
 }
 
+void ComboBox::focusArrived()
+{
+    if (state_.style == 2)
+        return;
+    state_.selStart = 0;
+    state_.selLength = static_cast<int>(state_.text.size());
+    changed("SelLength");
+}
+
 void ComboBox::keepDesign()
 {
     ListControl::keepDesign();

@@ -101,7 +101,9 @@ private:
 // and typed, firing Change when it takes a new value, and a text that differs from the chosen item
 // leaves nothing chosen. Style 2 (drop-down list) shows only its items: setting Text chooses the
 // item of that text (letter case ignored) or is error 383. Choosing an item (by code or user)
-// sets Text to it and fires Click, not Change.
+// sets Text to it and fires Click, not Change. The edit part selects its whole text whenever the
+// combo takes the focus, by code, Tab or mouse (a click then places the caret), so typing
+// replaces a pre-filled code.
 class ComboBox : public ListControl {
 public:
     using ListControl::ListControl;
@@ -122,6 +124,7 @@ public:
 
 protected:
     void chosen() override;
+    void focusArrived() override;
     void typeCharacter(int keyAscii) override;
     void keepDesign() override;
     void restoreDesign() override;

@@ -2,10 +2,13 @@
 
 #include <QKeyEvent>
 #include <QScrollBar>
-
-#include "qtgui/FormPeer.h"
+#include <QWheelEvent>
 #include <algorithm>
 #include <cstdlib>
+
+#include "platform/WheelScrolling.h"
+#include "qtgui/FormPeer.h"
+#include "qtgui/WidgetKeys.h"
 
 namespace qtgui {
 
@@ -55,7 +58,14 @@ bool ScrollBarPeer::eventFilter(QObject* watched, QEvent* event)
 {
     if (WidgetPeer::eventFilter(watched, event))
         return true;
-    if (event->type() != QEvent::KeyPress || watched != widget() || isApplying() || !canReadControl())
+    if (watched != widget() || isApplying() || !canReadControl())
+        return false;
+    if (event->type() == QEvent::Wheel) {
+        const int notches = wheelNotches(static_cast<const QWheelEvent*>(event)->angleDelta().y(), wheelRest_);
+        fromUser([&] { platform::userWheel(bar_, notches); });
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress)
         return false;
     // Qt's scroll bars step Left towards the end and Right towards the start; on the platform Left
     // steps towards Min and Right towards Max, as Up and Down do.

@@ -8,8 +8,8 @@ class QScrollBar;
 namespace qtgui {
 
 // A scroll bar, horizontal when it is wider than high. Arrow and trough clicks are the model's
-// userStep; dragging the thumb is userDrag (Scroll) until its release (Change); the wheel moves
-// it as a drag released at once.
+// userStep; dragging the thumb is userDrag (Scroll) until its release (Change); the wheel is
+// userWheel, as over a grid that hands its wheel to this bar.
 class ScrollBarPeer : public WidgetPeer {
 public:
     ScrollBarPeer(platform::ScrollBar& bar, FormPeer& form);
@@ -24,6 +24,7 @@ private:
 
     platform::ScrollBar& bar_;
     QScrollBar* scrollBar_;
+    int wheelRest_ = 0;
 };
 
 } // namespace qtgui

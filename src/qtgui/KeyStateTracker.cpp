@@ -1,6 +1,7 @@
 #include "qtgui/KeyStateTracker.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
+#include <QInputEvent>
 #include <QKeyEvent>
 
 namespace qtgui {
@@ -8,10 +9,20 @@ namespace {
 
 enum PlatformKey : int { Tab = 9, Shift = 16, Control = 17, Alt = 18 };
 
-bool isTab(const QEvent* event)
+bool isTab(const QKeyEvent& event)
 {
-    const int key = static_cast<const QKeyEvent*>(event)->key();
-    return key == Qt::Key_Tab || key == Qt::Key_Backtab;
+    return event.key() == Qt::Key_Tab || event.key() == Qt::Key_Backtab;
+}
+
+// The modifier a modifier key is, none for other keys.
+Qt::KeyboardModifier modifierOfKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift: return Qt::ShiftModifier;
+    case Qt::Key_Control: return Qt::ControlModifier;
+    case Qt::Key_Alt: return Qt::AltModifier;
+    default: return Qt::NoModifier;
+    }
 }
 
 } // namespace
@@ -31,9 +42,9 @@ bool KeyStateTracker::keyIsDown(int key) const
 {
     switch (key) {
     case Tab: return tabDown_;
-    case Shift: return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
-    case Control: return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
-    case Alt: return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::AltModifier);
+    case Shift: return modifiers_.testFlag(Qt::ShiftModifier);
+    case Control: return modifiers_.testFlag(Qt::ControlModifier);
+    case Alt: return modifiers_.testFlag(Qt::AltModifier);
     default: return false;
     }
 }
@@ -42,16 +53,26 @@ bool KeyStateTracker::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
-        if (isTab(event))
-            tabDown_ = true;
+    case QEvent::KeyRelease: {
+        const auto& key = *static_cast<const QKeyEvent*>(event);
+        const bool press = event->type() == QEvent::KeyPress;
+        // A modifier key's own event may carry the state from before it went down or up.
+        modifiers_ = key.modifiers();
+        modifiers_.setFlag(modifierOfKey(key.key()), press);
+        if (isTab(key) && (press || !key.isAutoRepeat()))
+            tabDown_ = press;
         break;
-    case QEvent::KeyRelease:
-        if (isTab(event) && !static_cast<const QKeyEvent*>(event)->isAutoRepeat())
-            tabDown_ = false;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+        modifiers_ = static_cast<const QInputEvent*>(event)->modifiers();
         break;
     case QEvent::ApplicationDeactivate:
-        // The release may go to another program's window.
+        // The releases may go to another program's window.
         tabDown_ = false;
+        modifiers_ = Qt::NoModifier;
         break;
     default:
         break;

@@ -54,4 +54,13 @@ int toMouseButtons(Qt::MouseButtons buttons)
            (buttons.testFlag(Qt::MiddleButton) ? 4 : 0);
 }
 
+int wheelNotches(int angleDelta, int& rest)
+{
+    constexpr int EighthsPerNotch = 120;
+    rest += angleDelta;
+    const int notches = rest / EighthsPerNotch;
+    rest -= notches * EighthsPerNotch;
+    return notches;
+}
+
 } // namespace qtgui

@@ -11,5 +11,8 @@ namespace qtgui {
 int toKeyCode(int qtKey, Qt::KeyboardModifiers modifiers);
 int toShiftState(Qt::KeyboardModifiers modifiers);
 int toMouseButtons(Qt::MouseButtons buttons);
+// The whole notches of a wheel turn of `angleDelta` eighths of a degree (120 a notch, positive away
+// from the user); what is left of a finer turn (a touchpad's) waits in `rest` for the next one.
+int wheelNotches(int angleDelta, int& rest);
 
 } // namespace qtgui
