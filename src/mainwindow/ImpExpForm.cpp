@@ -105,6 +105,7 @@ void ImpExpForm::designImport()
     Label2[2].Move(240, 840, 4400, 240);
     Label2[2].setCaption("Required Record Layout");
     Label2[3].Move(5520, 840, 5000, 240);
+    Label2[3].setUseMnemonic(false); // names the chosen file, shown as it is
     Label2[3].setCaption(NoSourceCaption);
     ListAllimpFields.Move(240, 1080, 4400, 2700);
     ListImpFileFields.Move(5520, 1080, 5000, 2700);

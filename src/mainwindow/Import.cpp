@@ -61,6 +61,7 @@ void Import::designImport()
     LabelCJFile.Move(240, 2160, 900, 240);
     LabelCJFile.setCaption("CJ File");
     LbLCJFile.Move(1200, 2160, 2880, 240);
+    LbLCJFile.setUseMnemonic(false); // a line of the file, shown as it is
 }
 
 void Import::designDates()
@@ -76,6 +77,7 @@ void Import::designDates()
     LabelFileName.Move(240, 1440, 900, 240);
     LabelFileName.setCaption("File Name");
     LblArchiveFile.Move(1200, 1440, 2880, 720);
+    LblArchiveFile.setUseMnemonic(false); // a path, shown as it is
     wireDateBox(TextArchiveFrom);
     wireDateBox(TextArchiveTo);
 }

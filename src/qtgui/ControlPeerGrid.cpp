@@ -4,13 +4,17 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTableView>
+#include <QWheelEvent>
 #include <algorithm>
 #include <utility>
 
+#include "platform/WheelScrolling.h"
 #include "qtgui/FormPeer.h"
 #include "qtgui/GridCellDelegate.h"
 #include "qtgui/GridTableModel.h"
+#include "qtgui/QtText.h"
 #include "qtgui/WidgetGeometry.h"
+#include "qtgui/WidgetKeys.h"
 
 namespace qtgui {
 
@@ -25,9 +29,7 @@ GridPeer::GridPeer(platform::Grid& grid, FormPeer& form)
         // Rows and columns take the sizes the grid gives them, however small.
         header->setMinimumSectionSize(1);
     }
-    // Rows the grid adds come at its default height without being sized one by one.
     table_->horizontalHeader()->setDefaultSectionSize(toPixels(platform::Grid::DefaultColWidth));
-    table_->verticalHeader()->setDefaultSectionSize(toPixels(platform::Grid::DefaultRowHeight));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::ContiguousSelection);
     table_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -35,6 +37,11 @@ GridPeer::GridPeer(platform::Grid& grid, FormPeer& form)
     table_->setWordWrap(false);
     table_->setTextElideMode(Qt::ElideNone);
     adopt(table_, {table_->viewport()});
+    // New row numbers may need a wider fixed column.
+    QObject::connect(cells_, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& topLeft) {
+        if (formLoaded() && topLeft.column() < grid_.FixedCols())
+            showColumnWidths();
+    });
     QObject::connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
         if (current.isValid() && !selecting_)
             fromUser([&] { grid_.userMoveTo(current.row(), current.column()); });
@@ -65,6 +72,12 @@ void GridPeer::released()
 
 bool GridPeer::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::Wheel && watched == table_->viewport() && !isApplying() && canReadControl()) {
+        const int notches = wheelNotches(static_cast<const QWheelEvent*>(event)->angleDelta().y(), wheelRest_);
+        bool taken = false;
+        fromUser([&] { taken = platform::userWheel(grid_, notches); });
+        return taken;
+    }
     const bool press = event->type() == QEvent::MouseButtonPress;
     if (watched == table_->viewport() && !isApplying() && (press || event->type() == QEvent::MouseButtonRelease) &&
         static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton) {
@@ -83,9 +96,9 @@ void GridPeer::show(std::string_view property)
     // The cells and rows themselves reach the view as the grid names them.
     if (concerns(property, {"FixedRows", "FixedCols", "ColAlignment"}))
         cells_->restyle();
-    if (concerns(property, {"Cols", "ColWidth"}))
+    if (concerns(property, {"Cols", "ColWidth", "FixedCols", "Font"}))
         showColumnWidths();
-    if (concerns(property, {"Cols", "RowHeight"}))
+    if (concerns(property, {"Rows", "Cols", "RowHeight", "Font"}))
         showRowHeights();
     if (concerns(property, {"Rows", "Cols", "Row", "Selection", "HighLight"}))
         showUserState();
@@ -95,17 +108,46 @@ void GridPeer::show(std::string_view property)
 
 void GridPeer::showColumnWidths()
 {
-    for (int col = 0; col < grid_.Cols(); ++col)
-        table_->setColumnWidth(col, toPixels(grid_.ColWidth(col)));
+    for (int col = 0; col < grid_.Cols(); ++col) {
+        const int width = shownColumnWidth(col);
+        if (table_->columnWidth(col) != width)
+            table_->setColumnWidth(col, width);
+    }
+}
+
+int GridPeer::shownColumnWidth(int col) const
+{
+    const int width = toPixels(grid_.ColWidth(col));
+    if (col >= grid_.FixedCols())
+        return width;
+    int widest = 0;
+    for (int row = 0; row < grid_.shownRows(); ++row)
+        if (const std::string& text = grid_.shownCell(row, col).text; !text.empty())
+            widest = std::max(widest, table_->fontMetrics().horizontalAdvance(toDisplayText(text)));
+    // The text's margins and the grid line.
+    return widest > 0 ? std::max(width, widest + 2 * GridCellDelegate::TextMargin + 1) : width;
 }
 
 void GridPeer::showRowHeights()
 {
+    // Rows the grid adds come at its default height, grown with the font, without being sized one by one.
+    table_->verticalHeader()->setDefaultSectionSize(std::max(toPixels(platform::Grid::DefaultRowHeight), fontLineHeight()));
     for (int row = 0; row < grid_.Rows(); ++row) {
-        const int height = toPixels(grid_.RowHeight(row));
+        const int height = shownRowHeight(row);
         if (table_->rowHeight(row) != height)
             table_->setRowHeight(row, height);
     }
+}
+
+int GridPeer::shownRowHeight(int row) const
+{
+    return std::max(toPixels(grid_.RowHeight(row)), fontLineHeight());
+}
+
+int GridPeer::fontLineHeight() const
+{
+    // A pixel above and below the text, as the cell's focus rectangle needs.
+    return table_->fontMetrics().height() + 2;
 }
 
 void GridPeer::showUserState()

@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
 #include <vector>
 
 #include "qtgui/FormPeer.h"
@@ -125,8 +127,32 @@ void ListBoxPeer::showUserState()
 
 // ---- ComboBoxPeer ----
 
+namespace {
+
+// A combo box whose drop-down list is as wide as its longest item, however narrow the box: saved
+// names that differ only at their ends can be told apart. Measured as the list opens, so filling
+// a long list costs nothing.
+class WideListComboBox : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+    void showPopup() override
+    {
+        const QFontMetrics metrics(view()->font());
+        int widest = 0;
+        for (int i = 0; i < count(); ++i)
+            widest = std::max(widest, metrics.horizontalAdvance(itemText(i)));
+        const int margins = 2 * view()->frameWidth() + view()->verticalScrollBar()->sizeHint().width() +
+                            4 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view());
+        view()->setMinimumWidth(widest + margins);
+        QComboBox::showPopup();
+    }
+};
+
+} // namespace
+
 ComboBoxPeer::ComboBoxPeer(platform::ComboBox& combo, FormPeer& form)
-    : WidgetPeer(combo, form), combo_(combo), comboBox_(new QComboBox(containerArea(combo, form)))
+    : WidgetPeer(combo, form), combo_(combo), comboBox_(new WideListComboBox(containerArea(combo, form)))
 {
     items_ = new ListItemsModel(
         form,

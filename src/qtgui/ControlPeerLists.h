@@ -35,7 +35,8 @@ private:
 
 // A combo box over the control's ListModel: Style 0 and 1 have an edit part (typing goes through
 // the model as in a text box), Style 2 is a drop-down list. Choosing an item is the model's
-// userSelect. Style is fixed when the window is made, as on the platform.
+// userSelect. Style is fixed when the window is made, as on the platform. Its drop-down list is as
+// wide as its longest item.
 class ComboBoxPeer : public WidgetPeer {
 public:
     ComboBoxPeer(platform::ComboBox& combo, FormPeer& form);

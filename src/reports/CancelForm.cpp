@@ -49,6 +49,7 @@ CancelForm::CancelForm(ReportDesk& desk) : Form(desk.services(), "CANCELFORM"), 
     LblPrinting.Move(120, 180, 3960, 255);
     LbLReportName.setAlignment(platform::Center);
     LbLReportName.Move(120, 480, 3960, 255);
+    LbLReportName.setUseMnemonic(false); // a report's name shows its "&" as it is
     // The tag names the job for the program, not for the user.
     LbLRepType.setCaption("RepType");
     LbLRepType.setVisible(false);
