@@ -56,6 +56,7 @@ public:
 private:
     [[noreturn]] static void raisePastEnd();
 
+    // The file as read, in a block of its own: a large file's text faults in a few huge pages.
     std::shared_ptr<const LargeBlock> text_;
     const char* bytes_ = nullptr; // the text's bytes
     std::size_t size_ = 0;
