@@ -146,8 +146,7 @@ int GridPeer::shownRowHeight(int row) const
 
 int GridPeer::fontLineHeight() const
 {
-    // A pixel above and below the text, as the cell's focus rectangle needs.
-    return table_->fontMetrics().height() + 2;
+    return table_->fontMetrics().height();
 }
 
 void GridPeer::showUserState()

@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTableView>
+#include <QWheelEvent>
 #include <array>
 #include <functional>
 #include <gtest/gtest.h>
@@ -51,6 +52,11 @@ public:
         Codes.Move(120, 3240, 2400, 1200);
         Filters.Move(2640, 3240, 2400, 315);
         Filters.setStyle(2);
+        // The list's scroll bar beside the grid, as the main window's.
+        Pager.Move(12705, 120, 255, 3000);
+        Pager.setMin(1);
+        Pager.setMax(500);
+        Pager.setValue(100);
         Lines.Click = [this] { handled("Lines_Click"); };
         Codes.Click = [this] { handled("Codes_Click"); };
         Filters.Click = [this] { handled("Filters_Click"); };
@@ -60,6 +66,7 @@ public:
     platform::Grid Lines{*this, "Lines"};
     platform::ListBox Codes{*this, "Codes"};
     platform::ComboBox Filters{*this, "Filters"};
+    platform::ScrollBar Pager{*this, "Pager"};
     Log log;
     bool unloadInHandler = false;
 
@@ -323,6 +330,82 @@ TEST_F(GridListPeerTest, AListNeitherElidesNorScrollsSideways)
     QListView& list = view<QListView>(form.Codes);
     EXPECT_FALSE(list.horizontalScrollBar()->isVisible());
     EXPECT_EQ(list.textElideMode(), Qt::ElideNone);
+}
+
+TEST_F(GridListPeerTest, RowNumbersAndLargeFontsShowWholeWhileTheGridKeepsItsSizes)
+{
+    const struct {
+        const char* what;
+        double fontSize;
+        const char* rowNumber;
+    } cases[] = {
+        {"a full book's row numbers", 8.25, "32726"},
+        {"a 14-point report", 14, "7"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        form.Lines.setFontSize(c.fontSize);
+        for (int row = 1; row < 11; ++row)
+            form.Lines.setTextMatrix(row, 0, c.rowNumber);
+        settle();
+        const QFontMetrics metrics(table().font());
+        EXPECT_GE(table().columnWidth(0), metrics.horizontalAdvance(QString::fromLatin1(c.rowNumber)) + 4);
+        EXPECT_GE(table().columnWidth(0), qtgui::toPixels(350));
+        for (int row = 0; row < 11; ++row)
+            EXPECT_GE(table().rowHeight(row), metrics.height()) << row;
+        EXPECT_EQ(form.Lines.ColWidth(0), 350) << "the code's width stays as it set it";
+        EXPECT_EQ(form.Lines.RowHeight(1), 240);
+        EXPECT_EQ(table().columnWidth(DateCol), qtgui::toPixels(870)) << "a scrollable column keeps its width";
+    }
+    // Short numbers again: the column goes back to the grid's width.
+    form.Lines.setFontSize(8.25);
+    for (int row = 1; row < 11; ++row)
+        form.Lines.setTextMatrix(row, 0, std::to_string(row));
+    settle();
+    EXPECT_EQ(table().columnWidth(0), qtgui::toPixels(350));
+    EXPECT_EQ(table().rowHeight(1), qtgui::toPixels(240));
+}
+
+TEST_F(GridListPeerTest, TheWheelOverTheGridTurnsTheScrollBarBesideIt)
+{
+    int changes = 0;
+    form.Pager.Change = [&changes] { ++changes; };
+    const struct {
+        const char* what;
+        std::vector<int> turns; // eighths of a degree, one wheel event each
+        int value;
+    } cases[] = {
+        {"a notch up", {120}, 97},
+        {"two notches down", {-240}, 103},
+        {"a touchpad's half notches", {60, 60}, 100},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        changes = 0;
+        for (int turn : c.turns) {
+            QWheelEvent wheel(QPointF(50, 50), table().viewport()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, turn),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(table().viewport(), &wheel);
+        }
+        EXPECT_EQ(form.Pager.Value(), c.value);
+        EXPECT_EQ(changes, 1);
+        EXPECT_EQ(view<QScrollBar>(form.Pager).value(), c.value);
+    }
+}
+
+TEST_F(GridListPeerTest, AComboListIsAsWideAsItsLongestItem)
+{
+    const std::string longest = "(CUSTOMISED)  Quarter to March, the second bank only";
+    form.Filters.AddItem("(PREVIOUS)");
+    form.Filters.AddItem(longest);
+    settle();
+    QComboBox& combo = view<QComboBox>(form.Filters);
+    ASSERT_LT(combo.width(), combo.fontMetrics().horizontalAdvance(qtgui::toQString(longest)))
+        << "the box itself is narrower than its longest item";
+    combo.showPopup();
+    settle();
+    EXPECT_GE(combo.view()->width(), combo.view()->fontMetrics().horizontalAdvance(qtgui::toQString(longest)));
+    combo.hidePopup();
 }
 
 } // namespace

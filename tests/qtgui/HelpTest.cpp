@@ -1,10 +1,12 @@
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
+#include <string_view>
 
 #include "QtTestApplication.h"
 #include "qtgui/HelpTopics.h"
 #include "qtgui/HelpWindow.h"
+#include "qtgui/help/HelpPages.h"
 
 namespace {
 
@@ -85,6 +87,31 @@ TEST(Help, TheWindowOpensAtTheTopicsAnchor)
     const auto* browser = window.findChild<QTextBrowser*>();
     ASSERT_NE(browser, nullptr);
     EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("VAT (tax) codes")));
+}
+
+// The pages tell what the program does: a row loads on double-click, and All Off changes the
+// dialog only until Filter is pressed.
+TEST(Help, PagesDescribeWhatTheProgramDoes)
+{
+    const struct {
+        const char* page;
+        const char* says;
+        const char* mustNotSay;
+    } cases[] = {
+        {"transactions.html", "Double-click a row of the grid", "Click a row of the grid to load"},
+        {"filters.html", "changes only when you then press\n<b>Filter</b>", "so that every transaction is listed"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.page);
+        const qtgui::help::Page* page = nullptr;
+        for (const qtgui::help::Page& p : qtgui::help::pages)
+            if (std::string_view(p.name) == c.page)
+                page = &p;
+        ASSERT_NE(page, nullptr);
+        const std::string_view html(page->html);
+        EXPECT_NE(html.find(c.says), std::string_view::npos);
+        EXPECT_EQ(html.find(c.mustNotSay), std::string_view::npos);
+    }
 }
 
 } // namespace

@@ -60,8 +60,10 @@ accounts, an <b>invoice</b> you send or a <b>bill</b> you receive. Fill in the d
 account, customer or supplier, VAT code, category, memo and amount, then press <b>Update</b>. The
 amount includes VAT; type it with a trailing N to enter it net of VAT.</p>
 <h2>Changing or deleting</h2>
-<p>Click a row of the grid to load that transaction into the edit box. Change it and press
-<b>Update</b>, or press <b>Delete</b> to delete it. Deleted transactions are removed for good when the
+<p>Double-click a row of the grid (or click it and choose <b>Edit Selected Transaction</b> from
+the Transactions menu) to load that transaction into the edit box; a single click only selects the
+row. Change the transaction and press <b>Update</b>, or press <b>Delete</b>
+to delete it. Deleted transactions are removed for good when the
 database is packed (Options menu).</p>
 <h2>Invoices and bills</h2>
 <p>An invoice or a bill stays unpaid until it is paid. <b>Pay</b> creates the receipt or payment that
@@ -84,8 +86,9 @@ a column heading of the grid to set that column's criterion alone.</p>
 <p>Each criterion is switched on or off; a frame whose caption is green is on. A transaction is
 listed when it passes every criterion that is on: a date range, a reference, the transaction types,
 a bank account, a customer or supplier, a VAT code, a category, words in the memo, an amount
-compared with a figure, and whether it is reconciled. <b>All Off</b> switches every criterion off,
-so that every transaction is listed.</p>
+compared with a figure, and whether it is reconciled. <b>All Off</b> switches every criterion of
+the window off and ticks every transaction type; the grid's list changes only when you then press
+<b>Filter</b>, and <b>Cancel</b> leaves the filter in use as it was.</p>
 <h2>Named filters</h2>
 <p>Give the criteria a name and press <b>Save</b> to keep them with the company. A saved filter is
 chosen again from the list in the filter window, or from the filter list under the buttons of the
