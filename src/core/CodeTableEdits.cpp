@@ -68,7 +68,7 @@ std::string rekeyRecord(std::string record, CodeKind kind, const std::string& ol
 
 // The columns of a standing-order line that hold a code of the kind (1-based start): a transfer's
 // receiving bank is a bank code too.
-std::vector<int> StandingOrderCodeColumns(CodeKind kind)
+std::vector<int> standingOrderCodeColumns(CodeKind kind)
 {
     switch (kind) {
     case CodeKind::Bank: return {StandingOrderColumns::Bank, StandingOrderColumns::SecondBank};
@@ -81,7 +81,7 @@ std::vector<int> StandingOrderCodeColumns(CodeKind kind)
 
 // Every standing order that holds the old code takes the new one. A line of the older layout that
 // changes is stored in the current one.
-void RekeyStandingOrders(Book& book, CodeKind kind, const std::string& oldKey, std::string_view newLine)
+void rekeyStandingOrders(Book& book, CodeKind kind, const std::string& oldKey, std::string_view newLine)
 {
     const int width = static_cast<int>(oldKey.size());
     const std::string newKey = runtime::padRight(runtime::left(newLine, width), width);
@@ -90,7 +90,7 @@ void RekeyStandingOrders(Book& book, CodeKind kind, const std::string& oldKey, s
         std::string line = orders.List(i);
         AlignStandingOrderLine(line);
         bool changed = false;
-        for (const int column : StandingOrderCodeColumns(kind)) {
+        for (const int column : standingOrderCodeColumns(kind)) {
             const auto at = static_cast<std::size_t>(column - 1);
             if (at < line.size() && isCode(std::string_view(line).substr(at, static_cast<std::size_t>(width)), oldKey)) {
                 line.replace(at, static_cast<std::size_t>(width), newKey);
@@ -206,7 +206,7 @@ void PropagateCodeChange(Book& book, CodeKind kind, std::string_view oldCode,
             book.ledger.FileChanged = true;
         }
     }
-    RekeyStandingOrders(book, kind, oldKey, newLine);
+    rekeyStandingOrders(book, kind, oldKey, newLine);
     SetMousePointer(book.services(), DefaultPointer);
     book.ledger.Window().RefreshQueryGrid();
 }

@@ -39,7 +39,7 @@ std::string storedDate(const std::string& shown)
 
 // The list's heading, in the list's fixed-pitch face: each word stands over its column, an amount's
 // over its right-aligned figures.
-std::string ListHeading()
+std::string listHeading()
 {
     using runtime::padLeft;
     using runtime::padRight;
@@ -73,7 +73,7 @@ Reconform::Reconform(Main& main) : Form(main.services(), "Reconform"), main_(mai
 
     // Over the list's text, which starts a few pixels inside its border.
     LblHeading.Move(180, 1140, 10395, 240);
-    LblHeading.setCaption(ListHeading());
+    LblHeading.setCaption(listHeading());
     LblHeading.setFontName("Courier New");
     LblHeading.setFontSize(8);
     ListReconcile.Move(120, 1380, 10455, 3960);
