@@ -1,12 +1,10 @@
 #include "qtgui/FormPeer.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
-#include <optional>
 #include <utility>
 
 #include "platform/Menu.h"
@@ -34,16 +32,6 @@ int depthOf(const platform::Control& control)
     for (const platform::Control* c = control.Container(); c; c = c->Container())
         ++depth;
     return depth;
-}
-
-// The window that has the focus as a form opens is the one that opened it.
-std::optional<platform::ScreenRect> openerOf(const QWidget& opening)
-{
-    const QWidget* opener = QApplication::activeWindow();
-    if (opener == nullptr || opener == &opening || !opener->isVisible())
-        return std::nullopt;
-    const QRect frame = opener->frameGeometry();
-    return platform::ScreenRect{toTwips(frame.x()), toTwips(frame.y()), toTwips(frame.width()), toTwips(frame.height())};
 }
 
 void reportEscapedError(const platform::Form& form, const std::exception& error)
@@ -145,10 +133,10 @@ void FormPeer::setModal(bool modal)
     window_->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
 }
 
-void FormPeer::showing(bool modal)
+void FormPeer::showing(bool modal, const std::optional<platform::ScreenRect>& opener)
 {
     setModal(modal);
-    platform::PlaceForOpening(*form_, openerOf(*window_));
+    platform::PlaceForOpening(*form_, opener);
     if (!std::exchange(controlsOutOfDate_, false))
         return;
     for (const auto& peer : controls_)

@@ -5,10 +5,12 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "platform/Form.h"
+#include "platform/ScreenPlacement.h"
 
 class QCloseEvent;
 class QMenuBar;
@@ -43,11 +45,11 @@ public:
     ControlPeer* peerOf(const platform::Control& control) const;
     // The peer of the control whose widget is this one or holds it; null when none does.
     ControlPeer* peerAt(const QWidget& widget) const;
-    // The form is about to show: it takes its opening place (centred over the window that has the
-    // focus when its code never placed it, and wholly on the screen), its window shows as an
+    // The form is about to show: it takes its opening place (centred over the opener's place when
+    // its code never placed it, and wholly on the screen), its window shows as an
     // application-modal one or not, and its controls are shown afresh if the form was unloaded
     // meanwhile.
-    void showing(bool modal);
+    void showing(bool modal, const std::optional<platform::ScreenRect>& opener);
 
     // Runs a change of the widgets made on the model's behalf: signals the widgets send meanwhile
     // are not the user's.

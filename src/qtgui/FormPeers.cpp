@@ -13,7 +13,7 @@ namespace qtgui {
 
 FormPeers::FormPeers(QtServices& services) : services_(services)
 {
-    services_.setFormShowing([this](platform::Form& form, bool modal) { attach(form).showing(modal); });
+    services_.setFormShowing([this](platform::Form& form, bool modal) { attach(form).showing(modal, openerPlace()); });
     services_.setModalRunner([this](platform::Form& form) { runModal(form); });
 }
 
@@ -49,6 +49,15 @@ void FormPeers::runModal(platform::Form& form)
     connect(&peer, &FormPeer::closed, &loop, &QEventLoop::quit);
     connect(&peer, &QObject::destroyed, &loop, &QEventLoop::quit);
     loop.exec();
+}
+
+std::optional<platform::ScreenRect> FormPeers::openerPlace() const
+{
+    const QWidget* active = QApplication::activeWindow();
+    for (const auto& [form, peer] : peers_)
+        if (active != nullptr && peer->window() == active && form->Visible())
+            return platform::ScreenRect{form->Left(), form->Top(), form->Width(), form->Height()};
+    return std::nullopt;
 }
 
 void FormPeers::checkAnyShown()

@@ -3,8 +3,10 @@
 #include <QObject>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "platform/Form.h"
+#include "platform/ScreenPlacement.h"
 
 namespace qtgui {
 
@@ -34,6 +36,9 @@ signals:
 
 private:
     void checkAnyShown();
+    // The place of the form whose window has the focus as another form opens: the window that
+    // opened it. None when no form's window has the focus.
+    std::optional<platform::ScreenRect> openerPlace() const;
 
     QtServices& services_;
     std::map<const platform::Form*, std::unique_ptr<FormPeer>> peers_;

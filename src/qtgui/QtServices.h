@@ -21,9 +21,10 @@ class QtPrinter;
 // Showing a form modally belongs to the layer that shows forms: it installs a ModalRunner; until
 // it does, runModal raises a std::logic_error.
 //
-// Started programs: see ProgramStart.h; none stays behind as a defunct process (ChildReaper.h). The window style of a started program is left to the
-// desktop; sendKeys does nothing, since a desktop program cannot be sent another program's keys
-// here (the one use, dismissing a dialog of the old word processor, has no counterpart).
+// Started programs: see ProgramStart.h; none stays behind as a defunct process (ChildReaper.h).
+// The window style of a started program is left to the desktop; sendKeys does nothing, since a
+// desktop program cannot be sent another program's keys here (the one use, dismissing a dialog of
+// the old word processor, has no counterpart).
 class QtServices : public platform::Services {
 public:
     using ModalRunner = std::function<void(platform::Form&)>;
