@@ -140,12 +140,16 @@ public:
     {
         const QFontMetrics metrics(view()->font());
         int widest = 0;
+        // The items as the list shows them (itemText reads an editable combo's edit role).
         for (int i = 0; i < count(); ++i)
-            widest = std::max(widest, metrics.horizontalAdvance(itemText(i)));
+            widest = std::max(widest, metrics.horizontalAdvance(model()->index(i, modelColumn()).data().toString()));
         const int margins = 2 * view()->frameWidth() + view()->verticalScrollBar()->sizeHint().width() +
                             4 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view());
-        view()->setMinimumWidth(widest + margins);
         QComboBox::showPopup();
+        // Qt widens the list only of a combo without an edit part.
+        QWidget* popup = view()->window();
+        if (popup != window() && popup->width() < widest + margins)
+            popup->resize(widest + margins, popup->height());
     }
 };
 

@@ -57,6 +57,7 @@ public:
         Pager.setMin(1);
         Pager.setMax(500);
         Pager.setValue(100);
+        Names.Move(5160, 3240, 1500, 315);
         Lines.Click = [this] { handled("Lines_Click"); };
         Codes.Click = [this] { handled("Codes_Click"); };
         Filters.Click = [this] { handled("Filters_Click"); };
@@ -67,6 +68,8 @@ public:
     platform::ListBox Codes{*this, "Codes"};
     platform::ComboBox Filters{*this, "Filters"};
     platform::ScrollBar Pager{*this, "Pager"};
+    // A named-filter combo: an edit part over the saved names.
+    platform::ComboBox Names{*this, "Names"};
     Log log;
     bool unloadInHandler = false;
 
@@ -396,15 +399,16 @@ TEST_F(GridListPeerTest, TheWheelOverTheGridTurnsTheScrollBarBesideIt)
 TEST_F(GridListPeerTest, AComboListIsAsWideAsItsLongestItem)
 {
     const std::string longest = "(CUSTOMISED)  Quarter to March, the second bank only";
-    form.Filters.AddItem("(PREVIOUS)");
-    form.Filters.AddItem(longest);
+    form.Names.AddItem("(PREVIOUS)");
+    form.Names.AddItem(longest);
     settle();
-    QComboBox& combo = view<QComboBox>(form.Filters);
+    QComboBox& combo = view<QComboBox>(form.Names);
+    ASSERT_TRUE(combo.isEditable());
     ASSERT_LT(combo.width(), combo.fontMetrics().horizontalAdvance(qtgui::toQString(longest)))
         << "the box itself is narrower than its longest item";
     combo.showPopup();
     settle();
-    EXPECT_GE(combo.view()->width(), combo.view()->fontMetrics().horizontalAdvance(qtgui::toQString(longest)));
+    EXPECT_GE(combo.view()->window()->width(), combo.view()->fontMetrics().horizontalAdvance(qtgui::toQString(longest)));
     combo.hidePopup();
 }
 
