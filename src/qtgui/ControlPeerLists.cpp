@@ -1,6 +1,7 @@
 #include "qtgui/ControlPeerLists.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QScrollBar>
@@ -193,6 +194,15 @@ ComboBoxPeer::ComboBoxPeer(platform::ComboBox& combo, FormPeer& form)
 bool ComboBoxPeer::modelEditsTyping() const
 {
     return comboBox_->isEditable();
+}
+
+bool ComboBoxPeer::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool used = WidgetPeer::eventFilter(watched, event);
+    // The edit part's selection shows once the combo has the focus.
+    if (event->type() == QEvent::FocusIn && formLoaded())
+        formPeer().applying([this] { showUserState(); });
+    return used;
 }
 
 void ComboBoxPeer::show(std::string_view property)

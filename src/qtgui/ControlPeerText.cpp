@@ -6,6 +6,7 @@
 #include <QTextDocument>
 #include <QTextOption>
 
+#include "qtgui/FormPeer.h"
 #include "qtgui/QtText.h"
 #include "qtgui/WidgetText.h"
 
@@ -65,6 +66,15 @@ void TextBoxPeer::show(std::string_view property)
 void TextBoxPeer::showUserState()
 {
     showLineEdit(*edit_, box_);
+}
+
+bool TextBoxPeer::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool used = WidgetPeer::eventFilter(watched, event);
+    // The selection a focus handler made shows once the field has the focus.
+    if (event->type() == QEvent::FocusIn && canReadControl())
+        formPeer().applying([this] { showUserState(); });
+    return used;
 }
 
 // ---- multi-line ----

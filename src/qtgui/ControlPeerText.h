@@ -21,6 +21,7 @@ protected:
     void showUserState() override;
     bool modelEditsTyping() const override { return true; }
     bool clickedByMouse() const override { return true; }
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void caretFromWidget();

@@ -17,13 +17,14 @@ int toShownPosition(const std::string& text, int position);
 int toModelPosition(const std::string& text, int shownPosition);
 
 // Shows an edit model's text, caret and selection on a line edit (text boxes and combo boxes
-// share the properties Text, SelStart and SelLength).
+// share the properties Text, SelStart and SelLength). As on the platform, only the field with the
+// focus shows its selection; the peer shows it again when the field takes the focus.
 template <class EditModel> void showLineEdit(QLineEdit& edit, const EditModel& model)
 {
     const QString text = toQString(model.Text());
     if (edit.text() != text)
         edit.setText(text);
-    if (model.SelLength() > 0)
+    if (model.SelLength() > 0 && edit.hasFocus())
         edit.setSelection(model.SelStart(), model.SelLength());
     else if (edit.hasSelectedText() || edit.cursorPosition() != model.SelStart())
         edit.setCursorPosition(model.SelStart());
