@@ -54,8 +54,10 @@ void FormPeers::runModal(platform::Form& form)
 std::optional<platform::ScreenRect> FormPeers::openerPlace() const
 {
     const QWidget* active = QApplication::activeWindow();
+    if (active == nullptr)
+        return std::nullopt;
     for (const auto& [form, peer] : peers_)
-        if (active != nullptr && peer->window() == active && form->Visible())
+        if (peer->window() == active && form->Visible())
             return platform::ScreenRect{form->Left(), form->Top(), form->Width(), form->Height()};
     return std::nullopt;
 }
