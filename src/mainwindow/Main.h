@@ -336,8 +336,6 @@ public:
     void ShowTransactionInEditBox(const core::TransactionFields& fields);
     // Reads the box into `fields`, which must be fresh: the flags are only ever set here.
     void EditBoxToRecord(core::TransactionFields& fields);
-    // The box as a stored line; nothing (after the over-long message) when it does not fit.
-    std::optional<std::string> AssembleEditBoxRecord();
     // Checks the box's transaction before it is stored: the first failure is reported, its box gets
     // the focus and the answer is false. Normalises the codes in `fields` and settles the split code.
     bool ValidateTransaction(core::TransactionFields& fields);

@@ -154,11 +154,10 @@ void Main::CmdDelete_Click()
 void Main::CmdGenPay_Click()
 {
     try {
-        const std::optional<std::string> shown = AssembleEditBoxRecord();
-        if (!shown)
-            return;
+        // Validated before anything is assembled, so an amount too wide for its column gets the plain
+        // message rather than the assembly's dump.
         core::TransactionFields fields;
-        core::ParseTransactionRecord(book, *shown, fields);
+        EditBoxToRecord(fields);
         if (!ValidateTransaction(fields))
             return;
         if (CheckPaid.Value() == 1 &&

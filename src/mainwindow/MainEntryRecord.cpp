@@ -110,11 +110,4 @@ void Main::EditBoxToRecord(core::TransactionFields& fields)
     fields.EEC = EditLabel[7].Visible();
 }
 
-std::optional<std::string> Main::AssembleEditBoxRecord()
-{
-    core::TransactionFields fields;
-    EditBoxToRecord(fields);
-    return core::AssembleTransactionRecord(book, fields);
-}
-
 } // namespace mainwindow

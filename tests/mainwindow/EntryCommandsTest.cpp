@@ -213,6 +213,19 @@ TEST_F(EntryCommandsTest, PayingAnInvoiceStoresItPaidAndAddsAReceiptDatedToday)
     }
 }
 
+TEST_F(EntryCommandsTest, PayingAnInvoiceTooWideForItsColumnIsRefusedPlainly)
+{
+    newTransaction(main.InvItem, "B1", "99999999999", "Widgets");
+    main.TextRef.setFocus();
+    expectErrorBox();
+
+    main.CmdGenPay.userClick();
+
+    EXPECT_EQ(lastMessage(), "Amount must be between -99,999,999.99 and 99,999,999.99");
+    EXPECT_EQ(transactionCount(), 0);
+    EXPECT_TRUE(services.allScriptsUsed());
+}
+
 TEST_F(EntryCommandsTest, PayingABillAddsAPaymentAndAPaidOneAsksFirst)
 {
     newTransaction(main.BillItem, "B1", "40", "Rent");
