@@ -95,9 +95,11 @@ std::string PrintFailureMessage(std::string_view what, const std::string& object
            ")  : " + description;
 }
 
-// The end of a print that started nothing on the printer.
+// The end of a print that started nothing on the printer. What stops it is the template's, so every
+// later document of a batch or mail merge would stop the same way: the run ends here, one message.
 bool AbandonPrint(reports::ReportDesk& desk)
 {
+    desk.CancelRequested = true;
     desk.PrintingInProgress = false;
     desk.PrintJobWindow().Hide();
     core::SetMousePointer(desk.services(), core::DefaultPointer);

@@ -100,6 +100,24 @@ TEST_F(BatchInvoicesTest, AListWithoutUnpaidInvoicesSaysSoAndSetsUpNoPrinter)
     EXPECT_TRUE(services.allScriptsUsed());
 }
 
+TEST_F(BatchInvoicesTest, ATemplateWithNothingVisibleSaysSoOnceAndEndsTheRun)
+{
+    for (core::TemplateObject& object : book.Templates[core::SimpleInvoice].Objects)
+        object.Visible = ' ';
+    confirm();
+    services.answerMessageBox(platform::Answer::OK);
+
+    documents::RunBatchInvoices(desk, batch, 1);
+
+    EXPECT_EQ(services.messageTexts(),
+              (std::vector<std::string>{"Print all unpaid invoices in the current filtered list using Simple Invoice template?",
+                                        "This Template has no visible objects - cannot print. Suitable templates can be "
+                                        "specified from the Edit Menu."}));
+    EXPECT_TRUE(services.recordingPrinter().documents().empty());
+    EXPECT_FALSE(desk.CancelRequested);
+    EXPECT_TRUE(services.allScriptsUsed());
+}
+
 TEST_F(BatchInvoicesTest, TheInvoicesOfARunArePrintedAsOneRun)
 {
     confirm();
