@@ -47,7 +47,12 @@ std::size_t indexOf(const std::vector<std::string>& lines, const std::string& li
 
 class DataFileTest : public BookTest {
 protected:
-    DataFileTest() { book.ledger.AttachWindow(window); }
+    DataFileTest()
+    {
+        // A conversion's log goes to the working folder: the test's own, not the folder it runs in.
+        window.folder = folder.path();
+        book.ledger.AttachWindow(window);
+    }
 
     bool load(const std::filesystem::path& path) { return datafile::LoadDataFile(path, book, window); }
     bool save(const std::filesystem::path& path) { return datafile::SaveDataFile(path, book, window); }
