@@ -44,7 +44,7 @@ int findCode(const platform::ListModel& list, std::string_view code, int codeWid
 // lower case while the edit box stores it upper-cased.
 bool isCode(std::string_view field, std::string_view key)
 {
-    return runtime::sameUpperCased(runtime::padRight(field, static_cast<int>(key.size())), key);
+    return runtime::sameUpperCased(codeKey(field, static_cast<int>(key.size())), key);
 }
 
 bool hasSplits(std::string_view record)
@@ -84,13 +84,14 @@ std::vector<int> standingOrderCodeColumns(CodeKind kind)
 void rekeyStandingOrders(Book& book, CodeKind kind, const std::string& oldKey, std::string_view newLine)
 {
     const int width = static_cast<int>(oldKey.size());
-    const std::string newKey = runtime::padRight(runtime::left(newLine, width), width);
+    const std::string newKey = codeKey(runtime::left(newLine, width), width);
+    const std::vector<int> columns = standingOrderCodeColumns(kind);
     platform::ListModel& orders = book.codes.ListSTOs;
     for (int i = 0; i < orders.ListCount(); ++i) {
         std::string line = orders.List(i);
         AlignStandingOrderLine(line);
         bool changed = false;
-        for (const int column : standingOrderCodeColumns(kind)) {
+        for (const int column : columns) {
             const auto at = static_cast<std::size_t>(column - 1);
             if (at < line.size() && isCode(std::string_view(line).substr(at, static_cast<std::size_t>(width)), oldKey)) {
                 line.replace(at, static_cast<std::size_t>(width), newKey);
