@@ -62,12 +62,13 @@ void PrintFurtherAddressLines(PrintedList& list, int column, AddressLines& addre
 int AddressEntryLines(const PrintedList& list, int column, std::string_view address)
 {
     int lines = 1;
+    if (!list.Column(column).Shown)
+        return lines;
     AddressLines counted(address);
     counted.Next();
     while (counted.More()) {
         counted.Next();
-        if (list.Column(column).Shown)
-            ++lines;
+        ++lines;
     }
     return lines;
 }
