@@ -4,6 +4,7 @@
 #include <set>
 
 #include "core/BusyPointer.h"
+#include "core/CodeKind.h"
 #include "core/CodeList.h"
 #include "core/ListHelpers.h"
 #include "core/ListSearch.h"
@@ -24,7 +25,7 @@ constexpr const char* Pound = "\xA3"; // Windows-1252
 constexpr int MemoWidth = 30;
 constexpr int NumberWidth = 3;
 constexpr int HighestSplitNumber = 999;
-constexpr int VatCodeWidth = 3;
+constexpr int VatCodeWidth = core::CodeWidth(core::CodeKind::Vat);
 
 // Columns of a list line (1-based start, width).
 constexpr int NetColumn = 32;
@@ -280,7 +281,7 @@ bool Splits::ValidateSplitFields()
     core::Messages& messages = main_.book.messages;
     const std::string code = runtime::rtrim(runtime::left(runtime::ucase(ComboVATCodes.Text()), VatCodeWidth));
     // Looked up as the table holds it, blank-padded: "s" is the code "S  ".
-    if (!runtime::trim(code).empty() &&
+    if (!code.empty() &&
         core::FindListItem(main_.ComboVAT.model(), runtime::padRight(code, VatCodeWidth), VatCodeWidth) == -1) {
         messages.ShowErrorBox("'" + code + "' is not a valid VAT Code");
         setFocus(ComboVATCodes);
