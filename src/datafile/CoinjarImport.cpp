@@ -64,7 +64,7 @@ CodeEntry withAmount(CodeEntry entry, std::string_view text)
 void refuseAmountWiderThanItsField(core::Book& book, core::CodeKind kind, const std::string& code,
                                    const CodeEntry& entry)
 {
-    if (core::FormatAmountPlainUncut(entry.amount).size() <= static_cast<std::size_t>(core::AmountWidth))
+    if (core::FitsAmountColumn(entry.amount))
         return;
     const bool bank = kind == core::CodeKind::Bank;
     book.messages.ShowErrorBox(std::string(bank ? "Coinjar bank account '" : "Coinjar VAT code '")
