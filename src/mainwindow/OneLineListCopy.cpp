@@ -4,6 +4,13 @@
 
 namespace mainwindow {
 
+std::string ShownOnOneLine(std::string item)
+{
+    datafile::EscapeLineBreaks(item);
+    datafile::FlattenLineBreaks(item);
+    return item;
+}
+
 OneLineListCopy::OneLineListCopy(platform::ListModel& source) : source_(&source)
 {
     refill();
@@ -18,10 +25,7 @@ OneLineListCopy::~OneLineListCopy()
 
 std::string OneLineListCopy::shownItem(int index) const
 {
-    std::string shown = source_->List(index);
-    datafile::EscapeLineBreaks(shown);
-    datafile::FlattenLineBreaks(shown);
-    return shown;
+    return ShownOnOneLine(source_->List(index));
 }
 
 void OneLineListCopy::refill()

@@ -6,6 +6,10 @@
 
 namespace mainwindow {
 
+// An item as a list shows it on one line: each line break, stored (bytes 252 253) or not (CR LF),
+// as two blanks.
+std::string ShownOnOneLine(std::string item);
+
 // A list that shows another list's items each on one line, kept in step with it item by item: a
 // line break (CR LF) inside an item shows as two blanks, as the standing-order list shows a memo's.
 // The source keeps its bytes; an index of the copy is the index of the same item in the source.

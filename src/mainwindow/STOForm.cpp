@@ -6,6 +6,7 @@
 #include "core/TransactionRecord.h"
 #include "datafile/LineBreakEscape.h"
 #include "mainwindow/Main.h"
+#include "mainwindow/OneLineListCopy.h"
 #include "reports/PrintJobRequest.h"
 #include "runtime/Format.h"
 #include "runtime/Number.h"
@@ -79,10 +80,7 @@ void STOForm::ShowStandingOrders()
 
 void STOForm::ShowLine(int index)
 {
-    std::string shown = main_.book.codes.ListSTOs.List(index);
-    datafile::EscapeLineBreaks(shown);
-    datafile::FlattenLineBreaks(shown);
-    ListSTOs.setList(index, shown);
+    ListSTOs.setList(index, ShownOnOneLine(main_.book.codes.ListSTOs.List(index)));
 }
 
 void STOForm::CmdApply_Click()
