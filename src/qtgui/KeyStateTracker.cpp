@@ -4,10 +4,10 @@
 #include <QInputEvent>
 #include <QKeyEvent>
 
+#include "platform/Events.h"
+
 namespace qtgui {
 namespace {
-
-enum PlatformKey : int { Tab = 9, Shift = 16, Control = 17, Alt = 18 };
 
 bool isTab(const QKeyEvent& event)
 {
@@ -41,10 +41,10 @@ KeyStateTracker::~KeyStateTracker()
 bool KeyStateTracker::keyIsDown(int key) const
 {
     switch (key) {
-    case Tab: return tabDown_;
-    case Shift: return modifiers_.testFlag(Qt::ShiftModifier);
-    case Control: return modifiers_.testFlag(Qt::ControlModifier);
-    case Alt: return modifiers_.testFlag(Qt::AltModifier);
+    case platform::KeyTab: return tabDown_;
+    case platform::KeyShift: return modifiers_.testFlag(Qt::ShiftModifier);
+    case platform::KeyControl: return modifiers_.testFlag(Qt::ControlModifier);
+    case platform::KeyAlt: return modifiers_.testFlag(Qt::AltModifier);
     default: return false;
     }
 }
