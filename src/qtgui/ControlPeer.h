@@ -61,9 +61,6 @@ protected:
     // A user's action, given to the model; ignored while the peer itself is changing the widget.
     void fromUser(const std::function<void()>& action);
     bool isApplying() const;
-    // Whether the control's form is loaded: an unloaded form's control is never read or written, as
-    // touching it would load the form again.
-    bool formLoaded() const { return control_ && control_->form().isLoaded(); }
 
 private:
     platform::Control* control_;

@@ -39,7 +39,7 @@ GridPeer::GridPeer(platform::Grid& grid, FormPeer& form)
     adopt(table_, {table_->viewport()});
     // New row numbers may need a wider fixed column.
     QObject::connect(cells_, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& topLeft) {
-        if (formLoaded() && topLeft.column() < grid_.FixedCols())
+        if (canReadControl() && topLeft.column() < grid_.FixedCols())
             showColumnWidths();
     });
     QObject::connect(table_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
@@ -55,11 +55,11 @@ GridPeer::GridPeer(platform::Grid& grid, FormPeer& form)
     });
     // The view also scrolls by itself when it lays out rows again, later, after the form may have unloaded.
     QObject::connect(table_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int first) {
-        if (formLoaded())
+        if (canReadControl())
             fromUser([&] { grid_.setTopRow(first + grid_.FixedRows()); });
     });
     QObject::connect(table_->horizontalScrollBar(), &QScrollBar::valueChanged, this, [this](int first) {
-        if (formLoaded())
+        if (canReadControl())
             fromUser([&] { grid_.setLeftCol(first + grid_.FixedCols()); });
     });
 }
@@ -152,7 +152,7 @@ int GridPeer::fontLineHeight() const
 void GridPeer::showUserState()
 {
     // A handler may have unloaded the form; reading its grid would load it again.
-    if (!formLoaded())
+    if (!canReadControl())
         return;
     QItemSelectionModel& selection = *table_->selectionModel();
     selection.setCurrentIndex(cells_->index(grid_.Row(), grid_.Col()), QItemSelectionModel::NoUpdate);

@@ -26,7 +26,7 @@ ListBoxPeer::ListBoxPeer(platform::ListBox& list, FormPeer& form)
     items_ = new ListItemsModel(
         form,
         [this] {
-            if (formLoaded())
+            if (canReadControl())
                 formPeer().applying([this] {
                     showUserState();
                     showTopIndex();
@@ -54,7 +54,7 @@ ListBoxPeer::ListBoxPeer(platform::ListBox& list, FormPeer& form)
     // The view also scrolls by itself when it lays out its items again, later, after the form may
     // have unloaded.
     QObject::connect(listView_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this](int top) {
-        if (isApplying() || !formLoaded() || top < 0 || top >= list_.ListCount())
+        if (isApplying() || !canReadControl() || top < 0 || top >= list_.ListCount())
             return;
         shownTopIndex_ = top;
         list_.setTopIndex(top);
@@ -65,7 +65,7 @@ void ListBoxPeer::selectionFromWidget()
 {
     // Every mark is read before the model takes any: each one it takes shows the model's marks on
     // the widget again, which would undo the rest of the user's change (a click that clears others).
-    if (isApplying() || !formLoaded())
+    if (isApplying() || !canReadControl())
         return;
     const QItemSelectionModel& selection = *listView_->selectionModel();
     std::vector<bool> marks;
@@ -107,7 +107,7 @@ void ListBoxPeer::showTopIndex()
 void ListBoxPeer::showUserState()
 {
     // A handler may have unloaded the form; reading its list would load it again.
-    if (!formLoaded())
+    if (!canReadControl())
         return;
     const int index = list_.ListIndex();
     const QModelIndex current = index >= 0 ? items_->index(index) : QModelIndex();
@@ -162,7 +162,7 @@ ComboBoxPeer::ComboBoxPeer(platform::ComboBox& combo, FormPeer& form)
     items_ = new ListItemsModel(
         form,
         [this] {
-            if (formLoaded())
+            if (canReadControl())
                 formPeer().applying([this] { showUserState(); });
         },
         comboBox_);
@@ -180,7 +180,7 @@ ComboBoxPeer::ComboBoxPeer(platform::ComboBox& combo, FormPeer& form)
         // The edit part also moves its caret by itself (a choice that a handler made shows), maybe
         // after the form unloaded.
         auto caret = [this, edit] {
-            if (isApplying() || !formLoaded())
+            if (isApplying() || !canReadControl())
                 return;
             followingCaret_ = true;
             caretFromLineEdit(*edit, combo_);
@@ -200,7 +200,7 @@ bool ComboBoxPeer::eventFilter(QObject* watched, QEvent* event)
 {
     const bool used = WidgetPeer::eventFilter(watched, event);
     // The edit part's selection shows once the combo has the focus.
-    if (event->type() == QEvent::FocusIn && formLoaded())
+    if (event->type() == QEvent::FocusIn && canReadControl())
         formPeer().applying([this] { showUserState(); });
     return used;
 }
@@ -218,7 +218,7 @@ void ComboBoxPeer::show(std::string_view property)
 void ComboBoxPeer::showUserState()
 {
     // A handler may have unloaded the form; reading its combo would load it again.
-    if (!formLoaded())
+    if (!canReadControl())
         return;
     comboBox_->setCurrentIndex(combo_.ListIndex());
     if (QLineEdit* edit = comboBox_->lineEdit())
