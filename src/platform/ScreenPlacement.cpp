@@ -24,6 +24,11 @@ void CentreOnScreen(Form& form)
     form.Move((services.screenWidth() - form.Width()) / 2, (services.screenHeight() - form.Height()) / 2);
 }
 
+ScreenRect PlaceOf(const Form& form)
+{
+    return {form.Left(), form.Top(), form.Width(), form.Height()};
+}
+
 ScreenRect OpeningPlace(const ScreenRect& window, const std::optional<ScreenRect>& opener, double screenWidth,
                         double screenHeight)
 {
@@ -43,7 +48,7 @@ ScreenRect OpeningPlace(const ScreenRect& window, const std::optional<ScreenRect
 void PlaceForOpening(Form& form, const std::optional<ScreenRect>& opener)
 {
     Services& services = form.services();
-    const ScreenRect window{form.Left(), form.Top(), form.Width(), form.Height()};
+    const ScreenRect window = PlaceOf(form);
     const ScreenRect placed = OpeningPlace(window, opener, services.screenWidth(), services.screenHeight());
     if (placed != window)
         form.Move(placed.left, placed.top, placed.width, placed.height);

@@ -20,6 +20,9 @@ struct ScreenRect {
     bool operator==(const ScreenRect&) const = default;
 };
 
+// The form's place and size.
+ScreenRect PlaceOf(const Form& form);
+
 // Where a window opens on a screen of the given size. A window its code never placed (left and top
 // both 0) opens centred over the window that opened it, or over the screen when none did; every
 // window then lies wholly on the screen: one larger than the screen shrinks to it, and one that

@@ -58,7 +58,7 @@ std::optional<platform::ScreenRect> FormPeers::openerPlace() const
         return std::nullopt;
     for (const auto& [form, peer] : peers_)
         if (peer->window() == active && form->Visible())
-            return platform::ScreenRect{form->Left(), form->Top(), form->Width(), form->Height()};
+            return platform::PlaceOf(*form);
     return std::nullopt;
 }
 
