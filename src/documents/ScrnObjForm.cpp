@@ -266,7 +266,7 @@ void ScrnObjForm::CmdOK_Click()
         object.Alignment = OptRight.Value() ? 'R' : OptCentre.Value() ? 'C' : 'L';
         platform::Label& label = canvas_.ScrnObj[n];
         label.setFontName(object.FontName);
-        TemplateCanvas::ApplyObjectLook(label, object, isViewerCopy() ? HiddenGrey : ButtonFace);
+        TemplateCanvas::ApplyObjectLook(label, object, isViewerCopy() ? HiddenGrey : platform::ButtonFaceColour);
         canvas_.ObjectRestyled(n);
         Hide();
     } catch (const std::exception& error) {

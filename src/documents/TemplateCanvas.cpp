@@ -325,7 +325,7 @@ void TemplateCanvas::DrawObject(int index)
     } else {
         label.setFontName(fallbackFont_.empty() ? SystemFont : fallbackFont_);
     }
-    ApplyObjectLook(label, object, ButtonFace);
+    ApplyObjectLook(label, object, platform::ButtonFaceColour);
     label.setTop(object.Top < ScrollFrame.Height() ? object.Top : 1);
     label.setLeft(object.Left < ScrollFrame.Width() ? object.Left : 1);
 }

@@ -31,11 +31,10 @@ struct CanvasSetup {
     std::function<void()> ObjectDialogLoading;
 };
 
-// Colours of the objects on the page (0x00BBGGRR; the button face is a system colour).
+// Colours of the objects on the page (0x00BBGGRR).
 inline constexpr long PageWhite = 0x00FFFFFF;
 inline constexpr long BoxedShade = 0x00F4ECED; // red 237, green 236, blue 244
 inline constexpr long HiddenGrey = 0x00C0C0C0;  // red, green and blue 192
-inline constexpr long ButtonFace = 0x8000000F;
 
 // The window "InvTemplate" as both programs have it: the record's 30 objects shown as labels at
 // their printed places on a page the size of the printer's, scrolled inside a viewport, the two

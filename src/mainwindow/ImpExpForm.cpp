@@ -8,7 +8,6 @@
 #include "datafile/ExchangeFileReading.h"
 #include "datafile/TextExport.h"
 #include "datafile/TextImport.h"
-#include "mainwindow/Main.h"
 #include "mainwindow/TextExchangeHost.h"
 #include "runtime/Error.h"
 #include "runtime/Format.h"
@@ -109,7 +108,7 @@ void ImpExpForm::designImport()
     Label2[3].setCaption(NoSourceCaption);
     ListAllimpFields.Move(240, 1080, 4400, 2700);
     ListImpFileFields.Move(5520, 1080, 5000, 2700);
-    ListImpFileFields.setBackColor(ButtonFaceColour);
+    ListImpFileFields.setBackColor(platform::ButtonFaceColour);
     CmdSelectFile.Move(5520, 3840, 1500, 375);
     CmdSelectFile.setCaption("&Select File");
     CmdSelectFile.Click = [this] { CmdSelectFile_Click(); };
@@ -361,11 +360,11 @@ void ImpExpForm::CmdSelectFile_Click()
         return;
     const bool listed = ListImpFileFields.ListCount() > 0;
     if (result == 1 && !listed) {
-        ListImpFileFields.setBackColor(ButtonFaceColour);
+        ListImpFileFields.setBackColor(platform::ButtonFaceColour);
         Label2[3].setCaption(NoSourceCaption);
         return;
     }
-    ListImpFileFields.setBackColor(result == 1 ? MatchingLayoutColour : ButtonFaceColour);
+    ListImpFileFields.setBackColor(result == 1 ? MatchingLayoutColour : platform::ButtonFaceColour);
     if (listed)
         Label2[3].setCaption(SourceCaption + exchangeFile_);
 }

@@ -365,7 +365,7 @@ void Main::designGrid()
     CmdExit.Move(10665, 6600, 735, FieldHeight + 45);
     for (platform::Label* label : {&LblMinusSign, &LblPlusSign})
         label->setFontBold(true);
-    ShowEditFrame(ButtonFaceColour);
+    ShowEditFrame(platform::ButtonFaceColour);
 }
 
 } // namespace mainwindow

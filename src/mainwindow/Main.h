@@ -45,8 +45,6 @@ struct WindowPlacement {
 };
 
 inline constexpr int GridColumnCount = 14;
-// The system colour of a button's face: the edit box's colour while it is closed.
-inline constexpr long ButtonFaceColour = 0x8000000F;
 inline constexpr const char* SettingsFileName = "QBMAIN.INI";
 
 // The main window of the main program: the transaction grid over the query index with its scroll

@@ -25,7 +25,7 @@ constexpr TypeLook TypeLooks[] = {
     {"RCP", "Receipt", 14342634, false, false, false},
     {"XFR", "Transfer", 15529196, false, false, false},
     {"INV", "Invoice", 0x80000018, true, true, false},
-    {"BIL", "Bill", ButtonFaceColour, true, false, true},
+    {"BIL", "Bill", platform::ButtonFaceColour, true, false, true},
 };
 
 constexpr std::string_view TransferType = "XFR";

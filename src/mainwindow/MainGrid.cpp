@@ -224,7 +224,7 @@ void Main::UpdateMenuState()
     for (platform::Control* command : std::initializer_list<platform::Control*>{
              &RepInvItem, &ItemInvQuickPrint, &ItemRemittance, &FrameEditBox, &TranItem, &AddSTOItem})
         command->setEnabled(false);
-    ShowEditFrame(ButtonFaceColour);
+    ShowEditFrame(platform::ButtonFaceColour);
     CmdChange.setDefault(false);
     for (platform::Menu* item : {&ItemSplits, &ItemEEC, &ItemCopyTran, &ItemPasteTran, &ItemConvertTType})
         item->setEnabled(false);

@@ -6,6 +6,7 @@
 
 #include "platform/Drawing.h"
 #include "platform/Events.h"
+#include "platform/SystemColours.h"
 
 namespace platform {
 
@@ -203,8 +204,8 @@ private:
         bool tabStop = true;
         std::string tag;
         std::string toolTip;
-        long backColor = 0x8000000F;
-        long foreColor = 0x80000012;
+        long backColor = ButtonFaceColour;
+        long foreColor = ButtonTextColour;
         int mousePointer = 0;
         Font font;
     };

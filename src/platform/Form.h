@@ -175,7 +175,7 @@ private:
         bool enabled = true;
         int mousePointer = 0;
         bool keyPreview = false;
-        long backColor = 0x8000000F;
+        long backColor = ButtonFaceColour;
         std::string tag;
         long helpContextID = 0;
         Font font;

@@ -1,7 +1,10 @@
 #include "reports/CodeListPrint.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/Balances.h"
 #include "core/Book.h"
@@ -22,55 +25,40 @@ enum BankColumn : int { BankCode = 1, BankName, BankAddress, BankTel, BankOpened
 enum CustomerColumn : int { CustCode = 1, CustName, CustAddress, CustTel, CustFax };
 enum CodeTableColumn : int { CodeColumn = 1, NameColumn, RateColumn };
 
-// An address in printed lines of at most 20 characters, a stored line break ending a line early.
-class AddressLines {
-public:
-    explicit AddressLines(std::string_view address) : buffer_(runtime::padRight(address, AddressWidth)) {}
-
-    // The next line, blank-padded to 20 characters.
-    std::string Next()
-    {
-        std::string line;
-        position_ = TakeTextLine(buffer_, position_, line, LineWidth);
-        return runtime::padRight(runtime::left(line, LineWidth), LineWidth);
-    }
-    // A line break that leaves the position at the 80th character ends the address there.
-    bool More() const { return position_ < AddressWidth; }
-
-private:
-    static constexpr int AddressWidth = 80;
-    static constexpr int LineWidth = 20;
-    std::string buffer_;
-    int position_ = 1;
-};
-
-// The address lines after the first, each on a line of its own in the address column; with that
-// column off the page they are taken and not printed.
-void PrintFurtherAddressLines(PrintedList& list, int column, AddressLines& address)
+// An address as printed: lines of at most 20 characters, blank-padded, a stored line break ending a
+// line early; a line break that leaves the position at the 80th character ends the address there.
+std::vector<std::string> AddressLines(std::string_view address)
 {
-    while (address.More()) {
-        const std::string line = address.Next();
-        if (list.Column(column).Shown) {
-            list.EndLine();
-            list.PrintCell(column, line);
-        }
-    }
+    constexpr int AddressWidth = 80;
+    constexpr int LineWidth = 20;
+    std::string buffer = runtime::padRight(address, AddressWidth);
+    std::vector<std::string> lines;
+    int position = 1;
+    do {
+        std::string line;
+        position = TakeTextLine(buffer, position, line, LineWidth);
+        lines.push_back(runtime::padRight(runtime::left(line, LineWidth), LineWidth));
+    } while (position < AddressWidth);
+    return lines;
 }
 
-// The printed lines of an entry whose address prints in `column`: one, and one more for each
-// further address line when the column is shown.
-int AddressEntryLines(const PrintedList& list, int column, std::string_view address)
+// An entry whose address prints in `column`: `printCells` prints the entry's line, given the
+// address's first line for its cell; each further address line follows on a line of its own, and
+// only when the column is on the page.
+PreparedEntry AddressedEntry(const PrintedList& list, int column, std::string_view address,
+                             std::function<void(PrintedList&, const std::string&)> printCells)
 {
-    int lines = 1;
+    std::vector<std::string> lines = AddressLines(address);
     if (!list.Column(column).Shown)
-        return lines;
-    AddressLines counted(address);
-    counted.Next();
-    while (counted.More()) {
-        counted.Next();
-        ++lines;
-    }
-    return lines;
+        lines.resize(1);
+    const int count = static_cast<int>(lines.size());
+    return {count, [column, lines = std::move(lines), printCells = std::move(printCells)](PrintedList& printed) {
+                printCells(printed, lines.front());
+                for (std::size_t i = 1; i < lines.size(); ++i) {
+                    printed.EndLine();
+                    printed.PrintCell(column, lines[i]);
+                }
+            }};
 }
 
 } // namespace
@@ -80,28 +68,25 @@ void PrintBankCodeList(ReportDesk& desk)
     core::Book& book = desk.book();
     const platform::ListModel& table = book.codes.ListBankAccounts;
     double grandTotal = 0;
-    PrintTableList(
+    PrintPreparedTableList(
         desk, BankAccountKind, table, " Bank Codes",
-        [&](PrintedList& list, int index) {
-            const core::BankAccountRecord account = core::ParseBankAccountLine(table.List(index));
-            list.PrintCell(BankCode, account.Code.str());
-            list.PrintCell(BankName, account.Name.str());
-            AddressLines address(account.Address.view());
-            list.PrintCell(BankAddress, address.Next());
-            list.PrintCell(BankTel, account.Tel.str());
-            list.PrintCell(BankOpened, account.DateOpened.str());
-            list.PrintAmountCell(BankStart, core::FormatAmountGrouped(account.StartBalance));
-            // Only reconciled transactions count; the balance column of the line is not used.
-            double cashTotal = 0;
-            const double current = account.StartBalance + core::SumBankAccount(book, account.Code.view(), cashTotal);
-            list.PrintAmountCell(BankCurrent, core::FormatAmountGrouped(current));
-            grandTotal += current;
-            PrintFurtherAddressLines(list, BankAddress, address);
-        },
-        [&] { return "Total of all Current balances : " + core::FormatAmountGrouped(grandTotal); },
         [&](const PrintedList& list, int index) {
-            return AddressEntryLines(list, BankAddress, core::ParseBankAccountLine(table.List(index)).Address.view());
-        });
+            const core::BankAccountRecord account = core::ParseBankAccountLine(table.List(index));
+            return AddressedEntry(list, BankAddress, account.Address.view(), [&book, &grandTotal, account](PrintedList& printed, const std::string& firstAddressLine) {
+                printed.PrintCell(BankCode, account.Code.str());
+                printed.PrintCell(BankName, account.Name.str());
+                printed.PrintCell(BankAddress, firstAddressLine);
+                printed.PrintCell(BankTel, account.Tel.str());
+                printed.PrintCell(BankOpened, account.DateOpened.str());
+                printed.PrintAmountCell(BankStart, core::FormatAmountGrouped(account.StartBalance));
+                // Only reconciled transactions count; the balance column of the line is not used.
+                double cashTotal = 0;
+                const double current = account.StartBalance + core::SumBankAccount(book, account.Code.view(), cashTotal);
+                printed.PrintAmountCell(BankCurrent, core::FormatAmountGrouped(current));
+                grandTotal += current;
+            });
+        },
+        [&] { return "Total of all Current balances : " + core::FormatAmountGrouped(grandTotal); });
 }
 
 void PrintVatCodeList(ReportDesk& desk)
@@ -119,22 +104,16 @@ void PrintVatCodeList(ReportDesk& desk)
 void PrintCustomerCodeList(ReportDesk& desk)
 {
     const platform::ListModel& table = desk.book().codes.ListCustCodes;
-    PrintTableList(
-        desk, CustomerKind, table, " Customer Codes",
-        [&](PrintedList& list, int index) {
-            const core::CustomerRecord customer = core::ParseCustomerLine(table.List(index));
-            list.PrintCell(CustCode, customer.Code.str());
-            list.PrintCell(CustName, customer.Name.str());
-            AddressLines address(customer.Address.view());
-            list.PrintCell(CustAddress, address.Next());
-            list.PrintCell(CustTel, customer.Tel.str());
-            list.PrintCell(CustFax, customer.Fax.str());
-            PrintFurtherAddressLines(list, CustAddress, address);
-        },
-        {},
-        [&](const PrintedList& list, int index) {
-            return AddressEntryLines(list, CustAddress, core::ParseCustomerLine(table.List(index)).Address.view());
+    PrintPreparedTableList(desk, CustomerKind, table, " Customer Codes", [&](const PrintedList& list, int index) {
+        const core::CustomerRecord customer = core::ParseCustomerLine(table.List(index));
+        return AddressedEntry(list, CustAddress, customer.Address.view(), [customer](PrintedList& printed, const std::string& firstAddressLine) {
+            printed.PrintCell(CustCode, customer.Code.str());
+            printed.PrintCell(CustName, customer.Name.str());
+            printed.PrintCell(CustAddress, firstAddressLine);
+            printed.PrintCell(CustTel, customer.Tel.str());
+            printed.PrintCell(CustFax, customer.Fax.str());
         });
+    });
 }
 
 void PrintCategoryCodeList(ReportDesk& desk)

@@ -44,7 +44,7 @@ TEST_F(TemplateCanvasTest, OpeningATemplateDrawsItsObjectsMarginsAndBarsOnAPrint
         EXPECT_EQ(d.ScrnObj[1].Caption(), "<GRS9,999.99>") << "a special field shows its sample";
         EXPECT_EQ(d.ScrnObj[1].Alignment(), platform::RightJustify);
         EXPECT_EQ(d.ScrnObj[1].BackColor(), documents::BoxedShade);
-        EXPECT_EQ(d.ScrnObj[2].ForeColor(), documents::ButtonFace) << "a hidden object is greyed";
+        EXPECT_EQ(d.ScrnObj[2].ForeColor(), platform::ButtonFaceColour) << "a hidden object is greyed";
         EXPECT_EQ(d.ScrnObj[4].FontName(), "Arial") << "a font the screen lacks gives the last one it took";
         EXPECT_EQ(d.ScrnObj[5].Caption(), "Screen Object 05");
         EXPECT_EQ(d.ScrnObj[29].Caption(), "Screen Object 29");

@@ -273,7 +273,7 @@ TEST_F(ImpExpFormTest, AFileThatDoesNotMatchIsShownGreyAndRefused)
     open(mainwindow::ImportTransactionsMode);
     for (const MismatchCase& c : cases) {
         const auto source = selectSource(c.bytes);
-        EXPECT_EQ(form.ListImpFileFields.BackColor(), mainwindow::ButtonFaceColour);
+        EXPECT_EQ(form.ListImpFileFields.BackColor(), platform::ButtonFaceColour);
         EXPECT_EQ(form.Label2[3].Caption(), "Source : " + source.string());
         EXPECT_EQ(form.ListImpFileFields.List(15), c.field16);
 
@@ -337,7 +337,7 @@ TEST_F(ImpExpFormTest, NoImportsNothingAndAnEmptyFileAsksForAFile)
     selectSource("", "EMPTY.EXP");
     EXPECT_EQ(form.ListImpFileFields.ListCount(), 0);
     EXPECT_EQ(form.Label2[3].Caption(), "Source :");
-    EXPECT_EQ(form.ListImpFileFields.BackColor(), mainwindow::ButtonFaceColour);
+    EXPECT_EQ(form.ListImpFileFields.BackColor(), platform::ButtonFaceColour);
     services.answerMessageBox(platform::Answer::OK);
     form.CmdExport.userClick();
     EXPECT_EQ(services.messageTexts().back(), "Use the 'Select File' button to specify a file to import.");
@@ -360,7 +360,7 @@ TEST_F(ImpExpFormTest, Utf8IsDecodedAndACharacterWindowsCannotHoldIsRefused)
     const auto source = selectSource("\"LOD001\",\"\xC5\x81\xC3\xB3\x64\xC5\xBA\",\"\",\"\",\"\"\r\n", "POLISH.EXP");
     EXPECT_EQ(services.messageTexts().back(), "Error while importing file '" + source.string() +
                                                   "' : line 1 holds a character that Windows-1252 cannot hold (U+0141)");
-    EXPECT_EQ(form.ListImpFileFields.BackColor(), mainwindow::ButtonFaceColour);
+    EXPECT_EQ(form.ListImpFileFields.BackColor(), platform::ButtonFaceColour);
     EXPECT_EQ(form.ListImpFileFields.List(0), "< 001 '??" "?'");
 }
 
