@@ -1,6 +1,7 @@
 #include "core/CodeLines.h"
 
 #include "core/MoneyFormat.h"
+#include "runtime/Error.h"
 #include "runtime/Text.h"
 
 namespace core {
@@ -17,13 +18,21 @@ double amountColumn(std::string_view line, int start)
     return runtime::val(column(line, start, AmountWidth));
 }
 
+// The amount in its 11 columns; one that needs more is refused rather than cut.
+std::string amountText(double amount)
+{
+    if (!FitsAmountColumn(amount))
+        throw runtime::Error(runtime::Overflow);
+    return FormatAmountPlainUncut(amount);
+}
+
 } // namespace
 
 std::string FormatBankAccountLine(const BankAccountRecord& r)
 {
-    return runtime::padRight(r.Code.str() + " " + r.Name.str() + " " + FormatAmountPlainUncut(r.Balance) + " "
-                         + r.Address.str() + r.Tel.str() + r.DateOpened.str() + FormatAmountPlainUncut(r.StartBalance),
-                     BankAccountLineLength);
+    return runtime::padRight(r.Code.str() + " " + r.Name.str() + " " + amountText(r.Balance) + " " + r.Address.str()
+                                 + r.Tel.str() + r.DateOpened.str() + amountText(r.StartBalance),
+                             BankAccountLineLength);
 }
 
 std::string FormatCustomerLine(const CustomerRecord& r)
@@ -34,7 +43,7 @@ std::string FormatCustomerLine(const CustomerRecord& r)
 
 std::string FormatVatCodeLine(const VatCodeRecord& r)
 {
-    return runtime::padRight(r.Code.str() + " " + FormatAmountPlainUncut(r.Rate) + " " + r.Name.str(), VatCodeLineLength);
+    return runtime::padRight(r.Code.str() + " " + amountText(r.Rate) + " " + r.Name.str(), VatCodeLineLength);
 }
 
 std::string FormatCategoryLine(const CategoryRecord& r)

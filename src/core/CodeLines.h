@@ -7,8 +7,7 @@
 
 // The fixed-column lines of the four code tables and their records. The very same line text is
 // what the table lists hold and what the data file stores. Amounts are "#######0.00"
-// right-aligned in 11 columns; a line is blank-padded or cut to its length after its fields are
-// joined, so an amount that needs more than 11 columns pushes the rest of the line along.
+// right-aligned in 11 columns; a line is blank-padded to its length after its fields are joined.
 namespace core {
 
 inline constexpr int BankAccountLineLength = 157;
@@ -46,6 +45,9 @@ struct CategoryRecord {
     FixedText<20> Name{""};
 };
 
+// An amount that does not keep to its 11 columns (FitsAmountColumn) raises Overflow: cut, it would
+// lose digits, and pushed along, it would move the fields after it. Callers check the amounts
+// they take from the user first, with a message of their own.
 // Code, blank, name, blank, balance, blank, address, telephone, date opened, start balance.
 std::string FormatBankAccountLine(const BankAccountRecord& record);
 // Code, blank, name, blank, address, blank, telephone, blank, fax.

@@ -1,5 +1,7 @@
 #include "datafile/Archive.h"
 
+#include <cmath>
+#include <optional>
 #include <vector>
 
 #include "core/Balances.h"
@@ -7,8 +9,10 @@
 #include "core/BusyPointer.h"
 #include "core/CodeTableEdits.h"
 #include "core/IndexOperations.h"
+#include "core/MoneyFormat.h"
 #include "core/Packing.h"
 #include "core/RecordField.h"
+#include "core/SplitEntry.h"
 #include "core/TransactionEdits.h"
 #include "core/TransactionRecord.h"
 #include "datafile/BookSnapshot.h"
@@ -37,23 +41,34 @@ std::vector<BankAdjustment> bankAdjustments(const core::Book& book)
     return adjustments;
 }
 
-std::string_view column(std::string_view line, core::RecordColumn column)
-{
-    const auto start = static_cast<std::size_t>(column.start - 1);
-    return start < line.size() ? line.substr(start, static_cast<std::size_t>(column.width)) : std::string_view{};
-}
-
 // Adds a reconciled record's signed amount (times `direction`) to its account's share.
 void adjust(std::vector<BankAdjustment>& adjustments, std::string_view line, double direction)
 {
-    if (column(line, core::RecordColumns::Reconciled) != "Y")
+    if (!core::RecordFlag(line, core::RecordColumns::Reconciled))
         return;
-    const std::string_view bank = column(line, core::RecordColumns::Bank);
+    const std::string_view bank = core::RecordField(line, core::RecordColumns::Bank);
     for (BankAdjustment& adjustment : adjustments)
         if (adjustment.Code == bank) {
             adjustment.Sum += direction * core::GetSignedAmount(line);
             return;
         }
+}
+
+// True when every account's start balance, once its share is added, keeps to its column. Otherwise
+// the first that would not is named in the range message (`run` says what would move it) and the
+// answer is false: a start balance is never stored cut.
+bool startBalancesFit(core::Book& book, const std::vector<BankAdjustment>& adjustments, const std::string& run)
+{
+    for (const BankAdjustment& adjustment : adjustments) {
+        const double balance = core::GetBankAccount(book, adjustment.Code) + adjustment.Sum;
+        if (!core::FitsAmountColumn(balance)) {
+            book.messages.ShowErrorBox(std::string("Start Balance must be between ") + core::AmountColumnRange + " : "
+                                       + run + " would make that of '" + runtime::rtrim(adjustment.Code) + "' "
+                                       + runtime::trim(core::FormatAmountPlainUncut(balance)));
+            return false;
+        }
+    }
+    return true;
 }
 
 void applyAdjustments(core::Book& book, const std::vector<BankAdjustment>& adjustments)
@@ -71,6 +86,41 @@ core::FilterSetup passEveryTransaction()
     return setup;
 }
 
+// True when a line holds one whole stored record: its fixed part and exactly the split entries its
+// count names.
+bool isWholeRecord(std::string_view line)
+{
+    if (line.size() < static_cast<std::size_t>(core::RecordFixedLength))
+        return false;
+    const double count = core::RecordNumber(line, core::RecordColumns::SplitCount);
+    return count >= 0 && count == std::floor(count)
+           && static_cast<double>(line.size()) == core::RecordFixedLength + count * core::SplitEntryWidth;
+}
+
+// The record lines of an archive after its two head lines, as views of the reader's text; empty
+// lines are passed over. Nothing, after its message, when a line is not one whole record: the
+// archive ends every line with CR LF, so a last line without its line end, or with a CR alone,
+// is where the file was cut, however whole it looks.
+std::optional<std::vector<std::string_view>> readArchivedRecords(core::Book& book, runtime::TextReader& file)
+{
+    std::vector<std::string_view> records;
+    for (int lineNumber = 3; !file.atEnd(); ++lineNumber) {
+        const std::size_t start = file.mark();
+        const std::string_view line = file.readLineView();
+        if (line.empty())
+            continue;
+        const std::string_view read = file.textSince(start);
+        const bool ended = read.size() > line.size() && (read.back() == '\n' || !file.atEnd());
+        if (!ended || !isWholeRecord(line)) {
+            book.messages.ShowErrorBox("Abandoning Restore - line " + std::to_string(lineNumber)
+                                       + " is not a whole record '" + std::string(line) + "'");
+            return std::nullopt;
+        }
+        records.push_back(line);
+    }
+    return records;
+}
+
 // Adds a record of an archive as AddTransaction adds its parsed fields; one in stored form that
 // keeps its number is stored as it stands, without parsing and assembling it.
 bool addArchivedRecord(core::Book& book, std::string_view line)
@@ -85,6 +135,23 @@ bool addArchivedRecord(core::Book& book, std::string_view line)
     ledger.Transactions.Append(*record);
     ledger.FileChanged = true;
     return core::AddToIndexes(book, *record);
+}
+
+// Adds the records in order; false after its message when one cannot be added.
+bool addArchivedRecords(core::Book& book, const std::vector<std::string_view>& records)
+{
+    // A parse leaves its record's split tail in the book, where the edit box keeps its own.
+    const std::string editedTail = book.SplitTail;
+    bool added = true;
+    for (const std::string_view line : records) {
+        if (book.ledger.Transactions.IsFull() || !addArchivedRecord(book, line)) {
+            book.messages.ShowErrorBox("Abandoning Restore - unable to add record '" + std::string(line) + "'");
+            added = false;
+            break;
+        }
+    }
+    book.SplitTail = editedTail;
+    return added;
 }
 
 } // namespace
@@ -104,7 +171,6 @@ bool ArchiveTransactions(const std::filesystem::path& path, const std::string& f
     const BookSnapshot before(book);
     try {
         std::vector<BankAdjustment> adjustments = bankAdjustments(book);
-        runtime::AtomicFile file(path);
         // The lines are gathered and written in one go: an archive can hold the whole book.
         std::string text;
         const auto addLine = [&text](std::string_view line) { text.append(line).append("\r\n"); };
@@ -119,16 +185,19 @@ bool ArchiveTransactions(const std::filesystem::path& path, const std::string& f
         for (int position = start; position >= 1 && position <= ledger.DateIndex.UpperBound(); ++position) {
             const int record = ledger.DateIndex.at(position).RecordNumber;
             const std::string_view line = ledger.Transactions.Line(record);
-            const std::string_view date = column(line, core::RecordColumns::Date);
+            const std::string_view date = core::RecordField(line, core::RecordColumns::Date);
             if (date > std::string_view(toKey))
                 break;
             // The lower bound answers the last entry when none is on or after From.
-            if (date < std::string_view(fromKey) || column(line, core::RecordColumns::Deleted) == "Y")
+            if (date < std::string_view(fromKey) || core::RecordFlag(line, core::RecordColumns::Deleted))
                 continue;
             addLine(line);
             archived.push_back(record);
             adjust(adjustments, line, 1);
         }
+        if (!startBalancesFit(book, adjustments, "the archive"))
+            return false;
+        runtime::AtomicFile file(path);
         file.writer().write(text);
         for (int record : archived)
             ledger.Transactions.Replace(record, core::MarkedDeleted(ledger.Transactions.Line(record)));
@@ -165,20 +234,14 @@ bool RestoreArchiveFile(const std::filesystem::path& path, core::Book& book)
             if (!runtime::sameUpperCased(runtime::left(head, 4), "[ARC")) {
                 book.messages.ShowErrorBox("Expected [ARCHIVE FILE] section, found '" + head + "'  - Aborting Load");
             } else {
-                restored = true;
                 if (!file.atEnd())
                     file.readLine();
-                // A parse leaves its record's split tail in the book, where the edit box keeps its own.
-                const std::string editedTail = book.SplitTail;
-                std::string line;
-                while (restored && file.readLine(line)) {
-                    if (book.ledger.Transactions.IsFull() || !addArchivedRecord(book, line)) {
-                        book.messages.ShowErrorBox("Abandoning Restore - unable to add record '" + line + "'");
-                        restored = false;
-                    }
-                    adjust(adjustments, line, -1);
+                const std::optional<std::vector<std::string_view>> records = readArchivedRecords(book, file);
+                if (records) {
+                    for (const std::string_view line : *records)
+                        adjust(adjustments, line, -1);
+                    restored = startBalancesFit(book, adjustments, "the restore") && addArchivedRecords(book, *records);
                 }
-                book.SplitTail = editedTail;
                 if (restored)
                     applyAdjustments(book, adjustments);
             }

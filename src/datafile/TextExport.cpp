@@ -9,6 +9,7 @@
 #include "core/DateText.h"
 #include "core/RecordField.h"
 #include "datafile/LineBreakEscape.h"
+#include "datafile/SplitLinesNote.h"
 #include "runtime/AtomicFile.h"
 
 namespace datafile {
@@ -225,11 +226,16 @@ bool ExportTransactions(core::Book& book, const std::filesystem::path& file, con
     // One text for the whole file, written at once.
     std::string text;
     text.reserve(records.size() * exportLineCapacity(options));
+    std::size_t withSplits = 0;
     for (const std::string_view record : records) {
         appendExportLine(text, book, ExchangeKind::Transactions, record, options);
         text += LineEnd;
+        if (core::RecordNumber(record, core::RecordColumns::SplitCount) >= 1)
+            ++withSplits;
     }
     writeLines(file, text);
+    if (withSplits > 0)
+        book.messages.ShowWarningBox(SplitLinesNotCarried("exported", withSplits));
     return true;
 }
 

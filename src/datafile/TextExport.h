@@ -40,7 +40,8 @@ std::string BuildExportLine(const core::Book& book, ExchangeKind kind, std::stri
 
 // Each writes the whole file or nothing (a failure keeps the old file) and answers true, or shows
 // why there is nothing to write and answers false without touching the file. Live transactions
-// only; the grid's in its order. File errors raise runtime::Error.
+// only; the grid's in its order. A file carries no split lines: when transactions with splits were
+// written, one note says so. File errors raise runtime::Error.
 bool ExportTransactions(core::Book& book, const std::filesystem::path& file, const ExportOptions& options,
                         TransactionSource source);
 bool ExportCustomers(core::Book& book, const std::filesystem::path& file, const ExportOptions& options);

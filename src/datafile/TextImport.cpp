@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "core/Book.h"
@@ -13,6 +14,8 @@
 #include "core/TransactionEdits.h"
 #include "core/TransactionLinesAdd.h"
 #include "datafile/ExchangeFileReading.h"
+#include "datafile/LineBreakEscape.h"
+#include "datafile/SplitLinesNote.h"
 #include "runtime/Number.h"
 #include "runtime/Text.h"
 
@@ -80,8 +83,6 @@ bool flag(ImportItems values, std::size_t number)
     return item(values, number) == "Y";
 }
 
-constexpr std::size_t SplitCountItem = 14;
-
 std::int16_t splitCount(ImportItems values)
 {
     return runtime::toInt16(numberItem(values, SplitCountItem));
@@ -92,7 +93,7 @@ std::int16_t splitCount(ImportItems values)
 // Overflow, as the split count's check does.
 void checkNumberItems(ImportItems values, std::size_t line)
 {
-    for (std::size_t number : {std::size_t{9}, std::size_t{12}, std::size_t{13}, SplitCountItem}) {
+    for (std::size_t number : NumericTransactionItems) {
         const std::string_view text = item(values, number);
         if (!readItemNumber(text).whole)
             throw ExchangeFileError("line " + std::to_string(line) + " holds '" + std::string(text) + "' in field "
@@ -101,23 +102,53 @@ void checkNumberItems(ImportItems values, std::size_t line)
     splitCount(values);
 }
 
+// Where a record's codes are, and how much of each item the code keeps.
+struct CodeItem {
+    std::size_t number;
+    int width;
+};
+constexpr CodeItem TransactionCodeItems[] = {{4, 6}, {5, 6}, {6, 3}, {7, 4}};
+constexpr CodeItem CustomerCodeItems[] = {{1, 6}};
+constexpr CodeItem CategoryCodeItems[] = {{1, 4}};
+
+// A code the data file cannot keep refuses the whole file, naming its line: the file stores a line
+// break as the bytes 252 253 and reads that pair back as one, so such a code would come back as
+// another.
+void checkCodeItems(ImportItems values, std::size_t line, std::span<const CodeItem> codes)
+{
+    constexpr char StoredLineBreak[] = {EscapedCR, EscapedLF, '\0'};
+    for (const CodeItem& code : codes) {
+        const std::string_view text = item(values, code.number);
+        if (text.substr(0, static_cast<std::size_t>(code.width)).find(StoredLineBreak) != std::string_view::npos)
+            throw ExchangeFileError("line " + std::to_string(line) + " holds '" + std::string(text) + "' in field "
+                                    + std::to_string(code.number)
+                                    + ", a code holding the characters 252 253, which a data file reads as a line break");
+    }
+}
+
+void checkCodeItems(const ImportRecords& records, std::span<const CodeItem> codes)
+{
+    for (std::size_t r = 0; r < records.size(); ++r)
+        checkCodeItems(records[r], r + 1, codes);
+}
+
 // The items over the fields of an earlier record: a whole file is read with the one set of fields.
 void readTransactionItems(ImportItems values, core::TransactionFields& fields)
 {
     fields.Number.assign(static_cast<std::size_t>(core::RecordColumns::Number.width), ' ');
     assignFixed(fields.Date, values, 2, core::DisplayDateWidth);
     assignFixed(fields.Reference, values, 3, 6);
-    assignFixed(fields.Bank, values, 4, 6);
-    assignFixed(fields.Customer, values, 5, 6);
-    assignFixed(fields.VAT, values, 6, 3);
-    assignFixed(fields.Category, values, 7, 4);
+    std::string* const codeFields[] = {&fields.Bank, &fields.Customer, &fields.VAT, &fields.Category};
+    for (std::size_t k = 0; k < std::size(codeFields); ++k)
+        assignFixed(*codeFields[k], values, TransactionCodeItems[k].number, TransactionCodeItems[k].width);
     assignFixed(fields.Memo, values, 8, 74);
-    fields.Amount = unsignedNumber(values, 9);
+    fields.Amount = unsignedNumber(values, AmountItem);
     fields.Reconciled = flag(values, 10);
     fields.Paid = flag(values, 11);
-    fields.AmountPaid = unsignedNumber(values, 12);
-    fields.VATAmount = numberItem(values, 13);
-    fields.SplitCount = splitCount(values);
+    fields.AmountPaid = unsignedNumber(values, AmountPaidItem);
+    fields.VATAmount = numberItem(values, VatAmountItem);
+    // The file carries no split lines: a count without them would promise splits the record lacks.
+    fields.SplitCount = 0;
     fields.EEC = flag(values, 15);
     assignFixed(fields.Type, values, 16, 3);
     fields.Deleted = false;
@@ -125,8 +156,9 @@ void readTransactionItems(ImportItems values, core::TransactionFields& fields)
 
 bool importCodeLines(core::Book& book, core::CodeKind kind, const ImportRecords& records)
 {
-    const core::BusyPointer busy(book.services());
     const bool customers = kind == core::CodeKind::Customer;
+    checkCodeItems(records, customers ? std::span<const CodeItem>(CustomerCodeItems) : CategoryCodeItems);
+    const core::BusyPointer busy(book.services());
     std::vector<std::string> lines;
     lines.reserve(records.size());
     for (std::size_t r = 0; r < records.size(); ++r)
@@ -187,6 +219,7 @@ bool ImportTransactions(core::Book& book, const ImportRecords& records)
     // is numbered or shown.
     for (std::size_t r = 0; r < records.size(); ++r)
         checkNumberItems(records[r], r + 1);
+    checkCodeItems(records, TransactionCodeItems);
     const core::BusyPointer busy(book.services());
     // The file names no splits: every record is assembled without a tail.
     book.SplitTail.clear();
@@ -194,6 +227,7 @@ bool ImportTransactions(core::Book& book, const ImportRecords& records)
     added.Reserve(records.size());
     core::TransactionFields fields;
     const core::SequenceCounters countersBefore = book.counters;
+    std::size_t addedWithoutSplits = 0;
     try {
         for (std::size_t r = 0; r < records.size(); ++r) {
             readTransactionItems(records[r], fields);
@@ -202,6 +236,8 @@ bool ImportTransactions(core::Book& book, const ImportRecords& records)
             // A refused record gives its number back, so the numbers stay without gaps.
             if (!added.AddRecord(book, fields))
                 book.counters.TransactionNumberCounter = counterBefore;
+            else if (splitCount(records[r]) >= 1)
+                ++addedWithoutSplits;
         }
     } catch (...) {
         // Nothing was added: no number was given out either.
@@ -209,6 +245,8 @@ bool ImportTransactions(core::Book& book, const ImportRecords& records)
         throw;
     }
     added.AddTo(book);
+    if (addedWithoutSplits > 0)
+        book.messages.ShowWarningBox(SplitLinesNotCarried("imported", addedWithoutSplits));
     return true;
 }
 

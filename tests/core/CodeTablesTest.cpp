@@ -5,6 +5,7 @@
 #include "core/CodeLines.h"
 #include "core/CodeTableEdits.h"
 #include "core/SplitEntry.h"
+#include "runtime/Error.h"
 #include "runtime/Text.h"
 
 using namespace core;
@@ -103,16 +104,49 @@ TEST(CodeLines, LinesHaveTheirFixedColumns)
     EXPECT_EQ(ParseCategoryLine("SALE Sales").Name.str(), "Sales               ");
 }
 
-TEST(CodeLines, AnOverLongBalancePushesTheLineAlongAndLosesItsEnd)
+TEST(CodeLines, AnAmountWiderThanItsColumnIsRefusedNotCut)
 {
-    BankAccountRecord bank;
-    bank.Code = "BIG";
-    bank.Balance = 100000000;
-    bank.StartBalance = 7;
-    const std::string line = FormatBankAccountLine(bank);
-    ASSERT_EQ(line.size(), 157u);
-    EXPECT_EQ(runtime::mid(line, 29, 12), "100000000.00");
-    EXPECT_EQ(runtime::mid(line, 148, 10), "       7.0") << "the last character is cut";
+    const struct {
+        double amount;
+        const char* column; // "" when refused
+    } cases[] = {
+        {-9999999.99, "-9999999.99"}, {99999999.99, "99999999.99"}, {-9999999.994, "-9999999.99"},
+        {-10000000, ""},              {-10000004.55, ""},           {99999999.995, ""},
+        {100000000, ""},              {1e20, ""},
+    };
+    // The error number a formatting raises, 0 when it raises none.
+    const auto raised = [](const auto& format) {
+        try {
+            format();
+        } catch (const runtime::Error& error) {
+            return error.number();
+        }
+        return 0;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.amount);
+        BankAccountRecord balance;
+        balance.Balance = c.amount;
+        BankAccountRecord start;
+        start.StartBalance = c.amount;
+        VatCodeRecord rate;
+        rate.Rate = c.amount;
+        if (*c.column == 0) {
+            EXPECT_EQ(raised([&] { FormatBankAccountLine(balance); }), runtime::Overflow);
+            EXPECT_EQ(raised([&] { FormatBankAccountLine(start); }), runtime::Overflow);
+            EXPECT_EQ(raised([&] { FormatVatCodeLine(rate); }), runtime::Overflow);
+            continue;
+        }
+        const std::string balanceLine = FormatBankAccountLine(balance);
+        const std::string startLine = FormatBankAccountLine(start);
+        const std::string rateLine = FormatVatCodeLine(rate);
+        ASSERT_EQ(balanceLine.size(), 157u);
+        EXPECT_EQ(runtime::mid(balanceLine, 29, 11), c.column);
+        EXPECT_EQ(runtime::mid(balanceLine, 147, 11), "       0.00");
+        ASSERT_EQ(startLine.size(), 157u);
+        EXPECT_EQ(runtime::mid(startLine, 147, 11), c.column);
+        EXPECT_EQ(runtime::mid(rateLine, 5, 12), std::string(c.column) + " ");
+    }
 }
 
 TEST_F(CodeTablesTest, TablesKeepCodeOrderAndRefuseDuplicatesIgnoringCase)

@@ -63,6 +63,12 @@ protected:
         return lines;
     }
 
+    std::string lastMessage() const
+    {
+        const std::vector<std::string> texts = services.messageTexts();
+        return texts.empty() ? "(no message)" : texts.back();
+    }
+
     FakeDataFileWindow window;
     TempFolder folder;
     std::filesystem::path archive = folder / "APRIL.ARC";
@@ -160,8 +166,9 @@ TEST_F(ArchiveTest, RestoringKeepsTheSplitTailOfTheEditBox)
 {
     // A record in a form assembly does not write (its VAT amount left-aligned) is parsed, which
     // reads its split tail.
+    const std::string tail = "001" + runtime::padRight("Part one", 30) + "      40.00ZER    ";
     const std::string record = "00009920240409REF   BANK01      ZERSALERCP" + runtime::padRight("Split", 74)
-                               + "00000040.00 Y 00000000.00" + "0.00       " + "001 " + "001Part one";
+                               + "00000040.00 Y 00000000.00" + "0.00       " + "001 " + tail;
     writeBytes(archive, "[ARCHIVE FILE - Quillbook 2000-32]\r\n<ARC>\r\n" + record + "\r\n");
     book.SplitTail = "the edit box's splits";
 
@@ -169,7 +176,93 @@ TEST_F(ArchiveTest, RestoringKeepsTheSplitTailOfTheEditBox)
 
     EXPECT_EQ(book.SplitTail, "the edit box's splits");
     EXPECT_EQ(book.ledger.Transactions.Line(book.ledger.Transactions.UpperBound()).substr(0, 6), "000099");
-    EXPECT_EQ(book.ledger.Transactions.Line(book.ledger.Transactions.UpperBound()).substr(156), "001Part one");
+    EXPECT_EQ(book.ledger.Transactions.Line(book.ledger.Transactions.UpperBound()).substr(156), tail);
+}
+
+TEST_F(ArchiveTest, ALineThatIsNotAWholeRecordRefusesTheRestoreBeforeAnythingIsAdded)
+{
+    ASSERT_TRUE(datafile::ArchiveTransactions(archive, "01/Apr/2024", "30/Apr/2024", book));
+    const std::string whole = readBytes(archive);
+    // Two head lines, then the records on lines 3 to 6.
+    const std::size_t second = whole.find("\r\n", whole.find("\r\n", whole.find("\r\n") + 2) + 2) + 2;
+    const std::string secondRecord = whole.substr(second, whole.find("\r\n", second) - second);
+    const std::size_t last = whole.rfind("\r\n", whole.size() - 3) + 2;
+    const std::string lastRecord = whole.substr(last, whole.size() - 2 - last);
+    const std::string head = whole.substr(0, second);
+    const struct {
+        const char* name;
+        std::string bytes;
+        int line;
+        std::string shown;
+    } cases[] = {
+        {"cut inside a record", whole.substr(0, second + 40), 4, secondRecord.substr(0, 40)},
+        {"cut before the last line end", whole.substr(0, whole.size() - 2), 6, lastRecord},
+        {"cut between CR and LF", whole.substr(0, whole.size() - 1), 6, lastRecord},
+        {"a split count with no split", head + secondRecord.substr(0, 152) + "001 \r\n", 4,
+         secondRecord.substr(0, 152) + "001 "},
+        {"a split too many", head + secondRecord + runtime::space(51) + "\r\n", 4, secondRecord + runtime::space(51)},
+    };
+    const std::vector<std::string> before = tableLines();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeBytes(archive, c.bytes);
+        services.answerMessageBox(platform::Answer::OK);
+
+        EXPECT_FALSE(datafile::RestoreArchiveFile(archive, book));
+
+        EXPECT_EQ(lastMessage(),
+                  "Abandoning Restore - line " + std::to_string(c.line) + " is not a whole record '" + c.shown + "'");
+        EXPECT_EQ(tableLines(), before);
+        EXPECT_DOUBLE_EQ(core::GetBankAccount(book, "BANK01"), 940.00);
+    }
+    EXPECT_EQ(services.messageTexts().size(), std::size(cases));
+}
+
+TEST_F(ArchiveTest, EmptyLinesOfAnArchiveArePassedOver)
+{
+    ASSERT_TRUE(datafile::ArchiveTransactions(archive, "01/Apr/2024", "30/Apr/2024", book));
+    std::string bytes = readBytes(archive);
+    const std::size_t second = bytes.find("\r\n", bytes.find("\r\n") + 2) + 2;
+    bytes.insert(bytes.find("\r\n", second) + 2, "\r\n");
+    writeBytes(archive, bytes + "\r\n");
+
+    ASSERT_TRUE(datafile::RestoreArchiveFile(archive, book));
+
+    EXPECT_EQ(services.messageTexts(), std::vector<std::string>{});
+    EXPECT_EQ(liveNumbers(), (std::vector<std::string>{"000010", "000013", "000011", "000014", "000015"}));
+    EXPECT_DOUBLE_EQ(core::GetBankAccount(book, "BANK01"), 1000.00);
+}
+
+TEST_F(ArchiveTest, AStartBalancePushedPastItsColumnRefusesTheArchiveAndTheRestore)
+{
+    // April moves BANK01's start balance by -60.00.
+    writeBytes(archive, "older archive");
+    core::ApplyToBankBalance(book, "BANK01", -9999950.00 - 1000.00);
+    const std::string bankLine = book.codes.ListBankAccounts.List(0);
+    const std::vector<std::string> before = tableLines();
+    services.answerMessageBox(platform::Answer::OK);
+
+    EXPECT_FALSE(datafile::ArchiveTransactions(archive, "01/Apr/2024", "30/Apr/2024", book));
+
+    EXPECT_EQ(lastMessage(), "Start Balance must be between -9,999,999.99 and 99,999,999.99 : the archive "
+                                              "would make that of 'BANK01' -10000010.00");
+    EXPECT_EQ(readBytes(archive), "older archive");
+    EXPECT_EQ(tableLines(), before);
+    EXPECT_EQ(book.codes.ListBankAccounts.List(0), bankLine);
+
+    // Archived at 1,000.00 and raised close to the top before the restore takes the 60.00 back.
+    core::ApplyToBankBalance(book, "BANK01", 9999950.00 + 1000.00);
+    ASSERT_TRUE(datafile::ArchiveTransactions(archive, "01/Apr/2024", "30/Apr/2024", book));
+    core::ApplyToBankBalance(book, "BANK01", 99999950.00 - 940.00);
+    const std::vector<std::string> archived = tableLines();
+    services.answerMessageBox(platform::Answer::OK);
+
+    EXPECT_FALSE(datafile::RestoreArchiveFile(archive, book));
+
+    EXPECT_EQ(lastMessage(), "Start Balance must be between -9,999,999.99 and 99,999,999.99 : the restore "
+                                              "would make that of 'BANK01' 100000010.00");
+    EXPECT_EQ(tableLines(), archived);
+    EXPECT_DOUBLE_EQ(core::GetBankAccount(book, "BANK01"), 99999950.00);
 }
 
 } // namespace
