@@ -264,10 +264,10 @@ void Reconform::TextStartBal_LostFocus()
 {
     const std::optional<double> typed = core::ReadTypedAmount(TextStartBal.Text());
     if (!typed) {
-        // Refused as typed: the balances stay as they were.
+        // Refused as typed: the balances stay as they were. The focus goes on where it was going: on
+        // screen a control clicked while the message shows keeps the focus, so taking it back here
+        // would leave the box again and refuse again without end.
         main_.book.messages.ShowErrorBox(core::NotAnAmountMessage(TextStartBal.Text(), "Start Balance"));
-        if (Visible() && TextStartBal.isShown() && TextStartBal.isEnabled())
-            TextStartBal.setFocus();
         return;
     }
     const double balance = *typed;

@@ -171,8 +171,8 @@ TEST_F(ReconciliationTest, AChangedStartBalanceMovesTheCurrentBalance)
         window.CmdReload.setFocus();
         EXPECT_EQ(services.messageTexts(), Lines{"'abc' is not a valid Start Balance"});
         EXPECT_EQ(window.TextStartBal.Text(), "abc");
-        EXPECT_EQ(window.ActiveControl(), &window.TextStartBal);
         EXPECT_EQ(window.LblCurrBal.Caption(), " 880");
+        window.TextStartBal.setFocus();
         window.TextStartBal.userSetText("900");
         window.CmdReload.setFocus();
         EXPECT_EQ(window.LblCurrBal.Caption(), " 900");
