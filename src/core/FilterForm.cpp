@@ -102,7 +102,8 @@ void ReadFilterSetupFromValues(const FilterFormValues& values, FilterSetup& setu
 
     setup.AmountOn = ToFlag(values.OptAmtOn);
     setup.AmountOp = GetOperatorCode(values.CmdAmtOp);
-    setup.Amount = ReadTypedAmount(values.TextFiltAmount);
+    // The dialog refuses an amount that does not read before it comes here.
+    setup.Amount = ReadTypedAmount(values.TextFiltAmount).value_or(0);
 
     setup.CommentOn = ToFlag(values.OptComOn);
     setup.Comment = values.TextFiltComment;

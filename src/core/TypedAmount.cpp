@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/TextTests.h"
+#include "runtime/NumberScan.h"
 #include "runtime/Text.h"
 
 namespace core {
@@ -9,33 +11,19 @@ namespace core {
 std::optional<double> ParseTypedAmount(std::string_view text)
 {
     const std::string trimmed = runtime::trim(text);
-    std::string plain;
-    bool digits = false;
-    bool point = false;
-    for (std::size_t i = 0; i < trimmed.size(); ++i) {
-        const char c = trimmed[i];
-        if (c >= '0' && c <= '9') {
-            digits = true;
-            plain += c;
-        } else if (c == ',' && digits && !point) {
-            continue;
-        } else if (c == '.' && !point) {
-            point = true;
-            plain += c;
-        } else if ((c == '-' || c == '+') && i == 0) {
-            plain += c;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!digits)
+    const runtime::NumberSpan number = runtime::scanNumber(trimmed, 0, true);
+    if (!number.hasDigits || number.end != trimmed.size())
         return std::nullopt;
+    std::string plain = trimmed;
+    std::erase(plain, ',');
     return runtime::val(plain);
 }
 
-double ReadTypedAmount(std::string_view text)
+std::optional<double> ReadTypedAmount(std::string_view text)
 {
-    return ParseTypedAmount(text).value_or(runtime::val(text));
+    if (IsBlank(text))
+        return 0.0;
+    return ParseTypedAmount(text);
 }
 
 std::optional<double> ReadTypedNetAmount(std::string_view text)
@@ -43,6 +31,11 @@ std::optional<double> ReadTypedNetAmount(std::string_view text)
     if (text.empty() || (text.back() != 'N' && text.back() != 'n'))
         return std::nullopt;
     return ReadTypedAmount(text.substr(0, text.size() - 1));
+}
+
+std::string NotAnAmountMessage(std::string_view typed, std::string_view boxName)
+{
+    return "'" + std::string(typed) + "' is not a valid " + std::string(boxName);
 }
 
 } // namespace core

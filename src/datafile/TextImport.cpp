@@ -16,6 +16,7 @@
 #include "datafile/ExchangeFileReading.h"
 #include "datafile/LineBreakEscape.h"
 #include "datafile/SplitLinesNote.h"
+#include "runtime/NumberScan.h"
 #include "runtime/Number.h"
 #include "runtime/Text.h"
 
@@ -49,23 +50,12 @@ struct ItemNumber {
 
 ItemNumber readItemNumber(std::string_view text)
 {
-    std::size_t end = text.find_first_not_of(' ');
-    if (end == std::string_view::npos)
+    const std::size_t start = text.find_first_not_of(' ');
+    if (start == std::string_view::npos)
         return {};
-    if (text[end] == '+' || text[end] == '-')
-        ++end;
-    bool digits = false;
-    bool point = false;
-    for (; end < text.size(); ++end) {
-        if (text[end] >= '0' && text[end] <= '9')
-            digits = true;
-        else if (text[end] == '.' && !point)
-            point = true;
-        else
-            break;
-    }
-    const bool whole = digits && text.find_first_not_of(' ', end) == std::string_view::npos;
-    return {digits ? runtime::val(text.substr(0, end)) : 0, whole};
+    const runtime::NumberSpan number = runtime::scanNumber(text, start);
+    const bool whole = number.hasDigits && text.find_first_not_of(' ', number.end) == std::string_view::npos;
+    return {number.hasDigits ? runtime::val(text.substr(0, number.end)) : 0, whole};
 }
 
 double numberItem(ImportItems values, std::size_t number)

@@ -12,6 +12,7 @@
 #include "core/PickDate.h"
 #include "core/StandardFilters.h"
 #include "core/TextTests.h"
+#include "core/TypedAmount.h"
 #include "mainwindow/Main.h"
 #include "runtime/Date.h"
 #include "runtime/Text.h"
@@ -435,6 +436,8 @@ void Filter::CmdFilter_Click()
         ToDate.setFocus();
         return;
     }
+    if (!AmountIsReadable())
+        return;
     core::FilterStore& filters = book_.ledger.Filters;
     core::ReadFilterSetupFromForm(book_, *this, filters.CurrentFilter);
     filters.PreviousFilter = filters.CurrentFilter;
@@ -531,12 +534,24 @@ void Filter::CmdSave_GotFocus()
 
 void Filter::CmdSave_Click()
 {
+    if (!AmountIsReadable())
+        return;
     core::FilterSetup working;
     core::ReadFilterSetupFromForm(book_, *this, working);
     core::StoreFilterSetup(book_, working);
     SaveWhenAutoSaving();
     if (Visible())
         ComboListFilters.setFocus();
+}
+
+bool Filter::AmountIsReadable()
+{
+    if (core::ReadTypedAmount(TextFiltAmount.Text()))
+        return true;
+    book_.messages.ShowErrorBox(core::NotAnAmountMessage(TextFiltAmount.Text(), "Amount"));
+    if (Visible() && TextFiltAmount.isShown() && TextFiltAmount.isEnabled())
+        TextFiltAmount.setFocus();
+    return false;
 }
 
 void Filter::ComboListFilters_Click()

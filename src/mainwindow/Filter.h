@@ -155,6 +155,8 @@ private:
     void CheckToDate();
     void PickInto(platform::TextBox& box);
     void SaveWhenAutoSaving();
+    // The amount criterion holds an amount (or nothing); other text is refused before a set-up is read.
+    bool AmountIsReadable();
 
     Main& main_;
     core::Book& book_;

@@ -92,11 +92,13 @@ void Main::EditBoxToRecord(core::TransactionFields& fields)
     datafile::EscapeLineBreaks(memo);
     fields.Memo = runtime::padRight(memo, 74);
 
-    if (const std::optional<double> net = core::ReadTypedNetAmount(TextAmount.Text())) {
+    // A net amount the box refuses (a negative one too) stays as typed, for validation to name it.
+    const std::optional<double> net = core::ReadTypedNetAmount(TextAmount.Text());
+    if (net && *net >= 0) {
         const double rate = core::GetCodeListValue(book.codes.ListVATCodes, fields.VAT);
         TextAmount.setText(runtime::format(*net + *net * rate / 100, "0.00"));
     }
-    fields.Amount = core::ReadTypedAmount(TextAmount.Text());
+    fields.Amount = core::ReadTypedAmount(TextAmount.Text()).value_or(0);
 
     if (CheckReconciled.Value() == 1)
         fields.Reconciled = true;

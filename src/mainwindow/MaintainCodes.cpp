@@ -326,7 +326,7 @@ void MaintainCodes::ShowBankBalances()
 {
     double cashTotal = 0;
     const double reconciledTotal = core::SumBankAccount(book_, CurrentBankAccount.Code.view(), cashTotal);
-    const double startBalance = core::ReadTypedAmount(TextStartBal.Text());
+    const double startBalance = core::ReadTypedAmount(TextStartBal.Text()).value_or(0);
     LblBankBal.setCaption(runtime::format(startBalance + reconciledTotal, "0.00"));
     LblNomBal.setCaption(runtime::format(startBalance + cashTotal, "0.00"));
 }
@@ -396,7 +396,9 @@ void MaintainCodes::TextDateOpened_DblClick()
 
 void MaintainCodes::TextStartBal_LostFocus()
 {
-    TextStartBal.setText(runtime::format(core::ReadTypedAmount(TextStartBal.Text()), "0.00"));
+    // Text that is not an amount stays as typed, for Update to refuse.
+    if (const std::optional<double> balance = core::ReadTypedAmount(TextStartBal.Text()))
+        TextStartBal.setText(runtime::format(*balance, "0.00"));
 }
 
 } // namespace mainwindow

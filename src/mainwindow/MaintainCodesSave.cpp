@@ -106,7 +106,12 @@ bool MaintainCodes::ValidateBankAccountFields()
         TextStartBal.setText(" 0.00");
     // A balance wider than its column would push the rest of the line out of place.
     const std::string range = core::AmountColumnRange;
-    if (!core::FitsAmountColumn(core::ReadTypedAmount(TextStartBal.Text()))) {
+    const std::optional<double> startBalance = core::ReadTypedAmount(TextStartBal.Text());
+    if (!startBalance) {
+        Refuse(TextStartBal, core::NotAnAmountMessage(TextStartBal.Text(), "Start Balance"));
+        return false;
+    }
+    if (!core::FitsAmountColumn(*startBalance)) {
         Refuse(TextStartBal, "Start Balance must be between " + range);
         return false;
     }
@@ -134,8 +139,12 @@ bool MaintainCodes::ValidateVatCodeFields()
         TextVATRate.setText("0.00");
         return true;
     }
-    const double rate = core::ReadTypedAmount(TextVATRate.Text());
-    if (rate < 0 || rate > HighestVatRate) {
+    const std::optional<double> rate = core::ReadTypedAmount(TextVATRate.Text());
+    if (!rate) {
+        Refuse(TextVATRate, core::NotAnAmountMessage(TextVATRate.Text(), "VAT Rate"));
+        return false;
+    }
+    if (*rate < 0 || *rate > HighestVatRate) {
         Refuse(TextVATRate, "VAT Rate must be between 0.00 and 99,999,999.99");
         return false;
     }
@@ -156,7 +165,7 @@ bool MaintainCodes::ValidateCategoryFields()
 
 double MaintainCodes::StartBalanceChange() const
 {
-    return core::ReadTypedAmount(TextStartBal.Text()) - CurrentBankAccount.StartBalance;
+    return core::ReadTypedAmount(TextStartBal.Text()).value_or(0) - CurrentBankAccount.StartBalance;
 }
 
 core::BankAccountRecord MaintainCodes::ReadBankAccountFields() const
@@ -167,7 +176,7 @@ core::BankAccountRecord MaintainCodes::ReadBankAccountFields() const
     record.Address = TextBankAddress.Text();
     record.Tel = TextBankTel.Text();
     record.DateOpened = TextDateOpened.Text();
-    record.StartBalance = core::ReadTypedAmount(TextStartBal.Text());
+    record.StartBalance = core::ReadTypedAmount(TextStartBal.Text()).value_or(0);
     record.Balance = runtime::val(LblBankBal.Caption()) + StartBalanceChange();
     return record;
 }
@@ -177,7 +186,7 @@ core::VatCodeRecord MaintainCodes::ReadVatCodeFields() const
     core::VatCodeRecord record;
     record.Code = TextVATCode.Text();
     record.Name = TextVATName.Text();
-    record.Rate = core::ReadTypedAmount(TextVATRate.Text());
+    record.Rate = core::ReadTypedAmount(TextVATRate.Text()).value_or(0);
     return record;
 }
 

@@ -201,7 +201,7 @@ int Reconform::LoadReconciliation()
         const double reconciled = core::SumBankAccount(book, code, cash);
         LblCurrBal.setCaption(runtime::format(core::GetBankAccount(book, code) + reconciled, "0.00"));
         TextStartBal.setText(LblCurrBal.Caption());
-        ReconStartBalance = core::ReadTypedAmount(TextStartBal.Text());
+        ReconStartBalance = core::ReadTypedAmount(TextStartBal.Text()).value_or(0);
         return count;
     } catch (const runtime::Error& error) {
         book.messages.ShowErrorBox(error.description());
@@ -262,7 +262,15 @@ void Reconform::AddToCurrentBalance(double delta)
 
 void Reconform::TextStartBal_LostFocus()
 {
-    const double balance = core::ReadTypedAmount(TextStartBal.Text());
+    const std::optional<double> typed = core::ReadTypedAmount(TextStartBal.Text());
+    if (!typed) {
+        // Refused as typed: the balances stay as they were. The focus goes on where it was going: on
+        // screen a control clicked while the message shows keeps the focus, so taking it back here
+        // would leave the box again and refuse again without end.
+        main_.book.messages.ShowErrorBox(core::NotAnAmountMessage(TextStartBal.Text(), "Start Balance"));
+        return;
+    }
+    const double balance = *typed;
     TextStartBal.setText(runtime::format(balance, "0.00"));
     if (balance == ReconStartBalance)
         return;

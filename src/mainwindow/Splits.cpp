@@ -129,7 +129,8 @@ void Splits::Form_Load()
         RecalcSplitTotals();
         FillSplitVatCodes();
         ClearSplitRecord();
-        LblTranTotal.setCaption(core::FormatAmountPlain(core::ReadTypedAmount(main_.TextAmount.Text())));
+        // Text the edit box would refuse stands for no amount.
+        LblTranTotal.setCaption(core::FormatAmountPlain(core::ReadTypedAmount(main_.TextAmount.Text()).value_or(0)));
         FrameDetails.setCaption("Split Details for " + main_.EditLabel[4].Caption() + " Ref <" +
                                 main_.TextRef.Text() + ">");
     } catch (const runtime::Error& error) {
@@ -158,7 +159,7 @@ std::string Splits::SplitLine(const std::string& memo, double gross, const std::
 std::string Splits::BuildSplitListLine(const std::string& number)
 {
     try {
-        return SplitLine(TxtMemo.Text(), core::ReadTypedAmount(TxtAmount.Text()),
+        return SplitLine(TxtMemo.Text(), core::ReadTypedAmount(TxtAmount.Text()).value_or(0),
                          runtime::left(runtime::ucase(ComboVATCodes.Text()), VatCodeWidth), number);
     } catch (const runtime::Error& error) {
         main_.book.messages.ShowErrorBox("Error while attempting to assemble split number  " + number + " : " +
@@ -237,7 +238,7 @@ void Splits::StoreEditedSplit(int number)
 {
     SplitFields.Number = runtime::format(number, "000");
     SplitFields.Memo = TxtMemo.Text();
-    SplitFields.Amount = core::ReadTypedAmount(TxtAmount.Text());
+    SplitFields.Amount = core::ReadTypedAmount(TxtAmount.Text()).value_or(0);
     SplitFields.VatCode = ComboVATCodes.Text();
 }
 
@@ -291,8 +292,14 @@ bool Splits::ValidateSplitFields()
         const double rate = core::GetCodeListValue(main_.book.codes.ListVATCodes, code);
         TxtAmount.setText(runtime::format(*net * rate / 100 + *net, "0.00"));
     }
+    const std::optional<double> amount = core::ReadTypedAmount(TxtAmount.Text());
+    if (!amount) {
+        messages.ShowErrorBox(core::NotAnAmountMessage(TxtAmount.Text(), "Amount"));
+        setFocus(TxtAmount);
+        return false;
+    }
     // The stored amount column keeps 11 characters.
-    if (!core::FitsAmountColumn(core::ReadTypedAmount(TxtAmount.Text()))) {
+    if (!core::FitsAmountColumn(*amount)) {
         messages.ShowErrorBox("Split amounts must lie between -9999999.99 and 99999999.99");
         setFocus(TxtAmount);
         return false;

@@ -1,6 +1,7 @@
 #include "core/DateText.h"
 #include "core/ListSearch.h"
 #include "core/MoneyFormat.h"
+#include "core/TypedAmount.h"
 #include "mainwindow/Main.h"
 #include "runtime/Text.h"
 
@@ -92,6 +93,15 @@ bool Main::ValidateTransaction(core::TransactionFields& fields)
     if (!runtime::rtrim(fields.Category).empty() && !IsListed(ComboAnal, fields.Category, core::CodeKind::Category))
         return refuse(invalidCode(fields.Category, "Analysis Code"), ComboAnal);
 
+    // The stored amount is unsigned: the type gives the sign. A net amount left here was refused.
+    const std::string typed = TextAmount.Text();
+    std::optional<double> amount = core::ReadTypedAmount(typed);
+    if (!amount)
+        amount = core::ReadTypedNetAmount(typed);
+    if (!amount)
+        return refuse(core::NotAnAmountMessage(typed, "Amount"), TextAmount);
+    if (*amount < 0)
+        return refuse("Amount '" + typed + "' may not be negative: the transaction type gives its sign", TextAmount);
     // An amount wider than its column could not be stored.
     if (!core::FitsUnsignedAmountColumn(fields.Amount))
         return refuse(std::string("Amount must be between ") + core::UnsignedAmountColumnRange, TextAmount);

@@ -50,7 +50,7 @@ bool WriteReport(ReportDesk& desk, ReportForm& form, ReportFile& file, core::Fil
     file.WriteLine(ReportStartMarker);
     file.WriteLine();
     // Read as the edit box reads an amount, so "1,250.00" counts 1250.
-    double balance = core::ReadTypedAmount(form.TextStartBal.Text());
+    double balance = core::ReadTypedAmount(form.TextStartBal.Text()).value_or(0);
     file.WriteRow({"Starting", " Balance : ", core::FormatAmountGrouped(balance)});
     file.WriteLine();
     file.WriteLine();

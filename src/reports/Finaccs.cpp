@@ -6,6 +6,7 @@
 #include "core/Book.h"
 #include "core/DateText.h"
 #include "core/ListSearch.h"
+#include "core/TypedAmount.h"
 #include "platform/ScreenPlacement.h"
 #include "reports/ReportDateBox.h"
 #include "reports/ReportDesk.h"
@@ -215,6 +216,11 @@ void Finaccs::SaveFinaccsSettings()
 // box too, since the report needs both ends of its period.
 void Finaccs::CmdOK_Click()
 {
+    if (!core::ReadTypedAmount(TxtProfitFwd.Text())) {
+        desk_.book().messages.ShowErrorBox(core::NotAnAmountMessage(TxtProfitFwd.Text(), "Amount"));
+        TxtProfitFwd.setFocus();
+        return;
+    }
     core::Messages& messages = desk_.book().messages;
     for (platform::TextBox* box : {&TxtFrom, &TxtTo}) {
         if (runtime::rtrim(box->Text()).empty())

@@ -203,7 +203,7 @@ void Finaccs::WriteFinalAccounts()
         scan.AddProfitAndLoss(figures, ChosenCategories(ListIncomeCats), ChosenCategories(ListExpenseCats),
                               ChosenCategories(ListDividendCats), OptStandardVAT.Value());
         ShowProgress("50%");
-        const double profitBroughtForward = core::ReadTypedAmount(TxtProfitFwd.Text());
+        const double profitBroughtForward = core::ReadTypedAmount(TxtProfitFwd.Text()).value_or(0);
         const double retained = figures.Sales + figures.Expenses + figures.Dividends;
         file.WriteLine(Line(" Sales", figures.Sales));
         file.WriteLine(Line(" Purchases, Expenses & Overheads", figures.Expenses));

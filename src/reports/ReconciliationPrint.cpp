@@ -63,7 +63,7 @@ void PrintReconciliationReport(ReportDesk& desk)
     const std::string bankName = core::GetCodeName(desk.book(), runtime::left(shown.BankText, 6), core::CodeKind::Bank);
     printLine(bankName + " Reconciliation from " + runtime::rtrim(shown.FromDate) + " to " + runtime::rtrim(shown.ToDate));
     list.EndLine();
-    printLine("Reconciled Starting Balance :" + core::FormatAmountGrouped(core::ReadTypedAmount(shown.StartBalance)));
+    printLine("Reconciled Starting Balance :" + core::FormatAmountGrouped(core::ReadTypedAmount(shown.StartBalance).value_or(0)));
     list.EndLine();
     list.EndLine();
     list.PrintColumnHeadings();
@@ -75,7 +75,7 @@ void PrintReconciliationReport(ReportDesk& desk)
         list.EndLine();
         // The window's own balance, not a sum made here.
         printLine("Ending Reconciled Balance : " +
-                  core::FormatAmountGrouped(core::ReadTypedAmount(shown.CurrentBalanceCaption)));
+                  core::FormatAmountGrouped(core::ReadTypedAmount(shown.CurrentBalanceCaption).value_or(0)));
     });
 }
 

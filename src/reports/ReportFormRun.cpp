@@ -5,6 +5,7 @@
 #include "core/DateText.h"
 #include "core/ListHelpers.h"
 #include "core/PrinterSetup.h"
+#include "core/TypedAmount.h"
 #include "platform/Printer.h"
 #include "platform/Services.h"
 #include "reports/CancelForm.h"
@@ -66,8 +67,14 @@ bool ReportForm::ValidateVatReport()
 
 bool ReportForm::ValidateBankReport()
 {
-    return !RefuseBlank(ComboListBanks, ComboListBanks.Text(), "Bank Code Required") &&
-           ValidatePeriod(TextBankFrom, TextBankTo);
+    if (RefuseBlank(ComboListBanks, ComboListBanks.Text(), "Bank Code Required") ||
+        !ValidatePeriod(TextBankFrom, TextBankTo))
+        return false;
+    if (core::ReadTypedAmount(TextStartBal.Text()))
+        return true;
+    desk_.book().messages.ShowErrorBox(core::NotAnAmountMessage(TextStartBal.Text(), "Start Balance"));
+    TextStartBal.setFocus();
+    return false;
 }
 
 bool ReportForm::ValidateEecReport()

@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "runtime/Error.h"
+#include "runtime/NumberScan.h"
 
 namespace runtime {
 
@@ -216,12 +217,9 @@ double readNumber(std::string_view text, bool holdInRange)
     while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) {
         ++pos;
     }
-    if (pos == text.size()) {
+    const NumberSpan number = scanNumber(text, pos);
+    if (!number.hasDigits) {
         return 0;
-    }
-    const bool negative = text[pos] == '-';
-    if (text[pos] == '-' || text[pos] == '+') {
-        ++pos;
     }
     // Digits around one point, read as a whole number and divided by the power of ten of the
     // decimals: both are exact up to 15 digits, so the one rounding of the division gives the
@@ -230,28 +228,22 @@ double readNumber(std::string_view text, bool holdInRange)
     std::size_t digits = 0;
     std::size_t decimals = 0;
     bool point = false;
-    std::size_t end = pos;
-    for (; end < text.size(); ++end) {
-        const char c = text[end];
-        if (isDigit(c)) {
-            whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
-            ++digits;
-            decimals += point ? 1 : 0;
-        } else if (c == '.' && !point) {
+    for (std::size_t at = number.digitsStart; at < number.end && digits <= ExactDigits; ++at) {
+        const char c = text[at];
+        if (c == '.') {
             point = true;
-        } else {
-            break;
+            continue;
         }
+        whole = whole * 10 + static_cast<std::uint64_t>(c - '0');
+        ++digits;
+        decimals += point ? 1 : 0;
     }
-    if (digits == 0) {
-        return 0;
-    }
-    const bool exponentFollows = end < text.size() && (text[end] == 'E' || text[end] == 'e');
+    const bool exponentFollows = number.end < text.size() && (text[number.end] == 'E' || text[number.end] == 'e');
     if (!exponentFollows && digits <= ExactDigits) {
         const double value = static_cast<double>(whole) / ExactPowersOfTen[decimals];
-        return negative ? -value : value;
+        return number.negative ? -value : value;
     }
-    return readLongNumber(text, pos, negative, holdInRange);
+    return readLongNumber(text, number.digitsStart, number.negative, holdInRange);
 }
 
 } // namespace

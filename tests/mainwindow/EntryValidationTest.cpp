@@ -85,15 +85,22 @@ TEST_F(EntryValidationTest, CodesAreStoredInCapitalsAndABlankCustomerVatAndCateg
 }
 
 // The amount column stores 11 characters without the sign: a wider amount is refused plainly before
-// anything is assembled, and the widest amount that fits is stored whole.
+// anything is assembled, and the widest amount that fits is stored whole. A negative amount is
+// refused whatever its width: the type gives the sign.
 TEST_F(EntryValidationTest, AnAmountWiderThanItsColumnIsRefusedAtValidation)
 {
+    const std::string tooWide = "Amount must be between -99,999,999.99 and 99,999,999.99";
     const struct {
         const char* typed;
         const char* stored; // the record's amount column; empty when refused
+        std::string message;
     } cases[] = {
-        {"99,999,999.99", "99999999.99"}, {"-99,999,999.99", "99999999.99"}, {"1,250.00", "00001250.00"},
-        {"99999999999", ""},              {"100,000,000.00", ""},             {"-100000000", ""},
+        {"99,999,999.99", "99999999.99", ""},
+        {"-99,999,999.99", "", "Amount '-99,999,999.99' may not be negative: the transaction type gives its sign"},
+        {"1,250.00", "00001250.00", ""},
+        {"99999999999", "", tooWide},
+        {"100,000,000.00", "", tooWide},
+        {"-100000000", "", "Amount '-100000000' may not be negative: the transaction type gives its sign"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -105,7 +112,7 @@ TEST_F(EntryValidationTest, AnAmountWiderThanItsColumnIsRefusedAtValidation)
             expectErrorBox();
         store();
         if (stored.empty()) {
-            EXPECT_EQ(lastMessage(), "Amount must be between -99,999,999.99 and 99,999,999.99");
+            EXPECT_EQ(lastMessage(), c.message);
             ASSERT_NE(main.ActiveControl(), nullptr);
             EXPECT_EQ(main.ActiveControl()->Name(), "TextAmount");
             EXPECT_EQ(transactionCount(), before);
@@ -116,6 +123,76 @@ TEST_F(EntryValidationTest, AnAmountWiderThanItsColumnIsRefusedAtValidation)
     }
     for (const std::string& text : services.messageTexts())
         EXPECT_EQ(text.find("Assembled field"), std::string::npos) << text;
+}
+
+// Text that is not an amount, or a negative amount, is refused as typed: nothing is stored, the box
+// keeps the text and gets the focus. A comma separates thousands only before exactly three digits.
+TEST_F(EntryValidationTest, AnAmountThatIsNotOneIsRefusedAsTyped)
+{
+    const std::string negative = "' may not be negative: the transaction type gives its sign";
+    const struct {
+        platform::Menu Main::*item;
+        const char* vat;
+        const char* typed;
+        std::string message;
+    } cases[] = {
+        {&Main::PayItem, "", "abc", "'abc' is not a valid Amount"},
+        {&Main::RcpItem, "", "12a", "'12a' is not a valid Amount"},
+        {&Main::PayItem, "", "1.2.3", "'1.2.3' is not a valid Amount"},
+        {&Main::PayItem, "", "12,34", "'12,34' is not a valid Amount"},
+        {&Main::PayItem, "", "1,2,3", "'1,2,3' is not a valid Amount"},
+        {&Main::InvItem, "", "12,5.00", "'12,5.00' is not a valid Amount"},
+        {&Main::BillItem, "", "1,234,5", "'1,234,5' is not a valid Amount"},
+        {&Main::PayItem, "S", "abcN", "'abcN' is not a valid Amount"},
+        {&Main::PayItem, "S", "12aN", "'12aN' is not a valid Amount"},
+        {&Main::PayItem, "S", "12,34N", "'12,34N' is not a valid Amount"},
+        {&Main::RcpItem, "", "-50", "Amount '-50" + negative},
+        {&Main::PayItem, "", "-50", "Amount '-50" + negative},
+        {&Main::XfrItem, "", "-50", "Amount '-50" + negative},
+        {&Main::PayItem, "S", "-50N", "Amount '-50N" + negative},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        openPayment(main.*c.item);
+        if (c.item == &Main::XfrItem)
+            main.ComboToBank.setText("B2");
+        main.ComboVAT.setText(c.vat);
+        main.TextAmount.setText(c.typed);
+        expectErrorBox();
+
+        store();
+
+        EXPECT_EQ(lastMessage(), c.message);
+        EXPECT_EQ(main.TextAmount.Text(), c.typed);
+        ASSERT_NE(main.ActiveControl(), nullptr);
+        EXPECT_EQ(main.ActiveControl()->Name(), "TextAmount");
+        EXPECT_EQ(transactionCount(), 0);
+    }
+}
+
+TEST_F(EntryValidationTest, AnAmountWithThousandsCommasOrNoneIsStoredAsTyped)
+{
+    const struct {
+        const char* vat;
+        const char* typed;
+        const char* stored; // the record's amount column
+    } cases[] = {
+        {"", "1,234.50", "00001234.50"}, {"", "12,345,678.00", "12345678.00"}, {"", "1,234", "00001234.00"},
+        {"S", "1,000.00N", "00001175.00"}, {"", "", "00000000.00"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        const int before = transactionCount();
+        openPayment(main.PayItem);
+        main.ComboVAT.setText(c.vat);
+        main.TextAmount.setText(c.typed);
+
+        store();
+
+        ASSERT_EQ(transactionCount(), before + 1);
+        EXPECT_EQ(line(before + 1).substr(116, 11), c.stored);
+    }
+    EXPECT_TRUE(services.messageTexts().empty());
 }
 
 TEST_F(EntryValidationTest, SplitsWithAnotherVatCodeAskForTheSplitCode)

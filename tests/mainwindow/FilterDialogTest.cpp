@@ -384,7 +384,7 @@ TEST_F(FilterDialogTest, ATypedAmountIsReadWholeByEveryOperator)
         {">", "1,000.00", {"CHQ102"}},
         {"<", "1,150.00", {"BIL777", "CHQ100", "CHQ101", "DEP002", "INV001", "INV002"}},
         {">=", "-1,250.00", {"BIL777", "CHQ100", "CHQ101", "CHQ102", "DEP002", "INV001", "INV002"}},
-        {"<", "abc", {}}, // no amount below 0: the dialog stays open
+        {"<", "abc", {}}, // not an amount: refused, the dialog stays open
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.op) + " " + c.typed);
@@ -402,7 +402,7 @@ TEST_F(FilterDialogTest, ATypedAmountIsReadWholeByEveryOperator)
             EXPECT_EQ(gridRefs(), c.grid);
         }
     }
-    EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"No records match the filter criteria..."});
+    EXPECT_EQ(services.messageTexts(), std::vector<std::string>{"'abc' is not a valid Amount"});
 
     applyFull([](Filter& f) {
         amount(f, "=", "");
@@ -411,6 +411,35 @@ TEST_F(FilterDialogTest, ATypedAmountIsReadWholeByEveryOperator)
     services.answerMessageBox(platform::Answer::OK);
     main.FiltExplainItem.userClick();
     EXPECT_NE(services.messageTexts().back().find("Amount =  1150"), std::string::npos) << services.messageTexts().back();
+}
+
+// An amount criterion that is not an amount is refused by Filter and by Save: the set-ups stay as
+// they were and the focus goes back to the box.
+TEST_F(FilterDialogTest, AnAmountThatIsNotOneIsRefusedAndNothingIsStored)
+{
+    core::FilterStore& filters = main.book.ledger.Filters;
+    const std::string before = filters.CurrentFilter.Name.str();
+    const double amountBefore = filters.CurrentFilter.Amount;
+    services.answerMessageBox(platform::Answer::OK);
+    services.answerMessageBox(platform::Answer::OK);
+    withFullFilter([&](Filter& f) {
+        f.CmdAllOff.userClick();
+        amount(f, "=", "12a");
+        f.CmdFilter.userClick();
+        EXPECT_TRUE(f.Visible());
+        EXPECT_EQ(f.ActiveControl(), &f.TextFiltAmount);
+        f.TextFiltAmount.setText("12,34");
+        f.ComboListFilters.setText("Odd");
+        f.CmdSave.setFocus();
+        f.CmdSave.userClick();
+        EXPECT_EQ(f.ActiveControl(), &f.TextFiltAmount);
+        f.CmdCancel.userClick();
+    });
+    EXPECT_EQ(services.messageTexts(),
+              (std::vector<std::string>{"'12a' is not a valid Amount", "'12,34' is not a valid Amount"}));
+    EXPECT_EQ(filters.CurrentFilter.Name.str(), before);
+    EXPECT_EQ(filters.CurrentFilter.Amount, amountBefore);
+    EXPECT_EQ(filters.Find("Odd"), 0);
 }
 
 TEST_F(FilterDialogTest, ExplainDescribesTheCurrentSetUp)

@@ -206,6 +206,12 @@ TEST_F(SaveCodeTest, EachValidationMessageNamesTheBoxAndFocusesIt)
          "VAT Rate must be between 0.00 and 99,999,999.99", codes.TextVATRate},
         {codes.FrameVAT, {{&codes.TextVATCode, "S"}, {&codes.TextVATName, "Std"}, {&codes.TextVATRate, "100000000.00"}},
          "VAT Rate must be between 0.00 and 99,999,999.99", codes.TextVATRate},
+        {codes.FrameVAT, {{&codes.TextVATCode, "S"}, {&codes.TextVATName, "Std"}, {&codes.TextVATRate, "abc"}},
+         "'abc' is not a valid VAT Rate", codes.TextVATRate},
+        {codes.FrameVAT, {{&codes.TextVATCode, "S"}, {&codes.TextVATName, "Std"}, {&codes.TextVATRate, "12a"}},
+         "'12a' is not a valid VAT Rate", codes.TextVATRate},
+        {codes.FrameVAT, {{&codes.TextVATCode, "S"}, {&codes.TextVATName, "Std"}, {&codes.TextVATRate, "17,5"}},
+         "'17,5' is not a valid VAT Rate", codes.TextVATRate},
         {codes.FrameCustomers, {{&codes.TextCustName, "Acme"}}, "Customer Code Required", codes.TextCustCode},
         {codes.FrameCustomers, {{&codes.TextCustCode, "ACME"}, {&codes.TextCustName, " "}}, "Customer Name Required",
          codes.TextCustName},
@@ -298,7 +304,8 @@ TEST_F(SaveCodeTest, ARefusedSaveLeavesTheBalancesSoTheChangeCountsOnce)
 }
 
 // The start balance box as a statement's figures are typed or pasted into it: read whole, shown
-// again with two decimals when left, and stored whole; one wider than its column is refused.
+// again with two decimals when left, and stored whole; text that is not an amount, and one wider
+// than its column, is refused.
 TEST_F(SaveCodeTest, AStartBalanceIsReadWholeAndOneWiderThanItsColumnIsRefused)
 {
     const std::string refusal = "Start Balance must be between -9,999,999.99 and 99,999,999.99";
@@ -306,15 +313,17 @@ TEST_F(SaveCodeTest, AStartBalanceIsReadWholeAndOneWiderThanItsColumnIsRefused)
         const char* typed;
         const char* shown;  // after leaving the box
         const char* stored; // columns 147-157 of the line; empty when refused
+        std::string message;
     } cases[] = {
-        {"1,250.00", "1250.00", "    1250.00"},
-        {"-1,250.00", "-1250.00", "   -1250.00"},
-        {"1250", "1250.00", "    1250.00"},
-        {"abc", "0.00", "       0.00"},
-        {"99,999,999.99", "99999999.99", "99999999.99"},
-        {"-9,999,999.99", "-9999999.99", "-9999999.99"},
-        {"123,456,789.00", "123456789.00", ""},
-        {"-12345678.90", "-12345678.90", ""},
+        {"1,250.00", "1250.00", "    1250.00", ""},
+        {"-1,250.00", "-1250.00", "   -1250.00", ""},
+        {"1250", "1250.00", "    1250.00", ""},
+        {"abc", "abc", "", "'abc' is not a valid Start Balance"},
+        {"12,50", "12,50", "", "'12,50' is not a valid Start Balance"},
+        {"99,999,999.99", "99999999.99", "99999999.99", ""},
+        {"-9,999,999.99", "-9999999.99", "-9999999.99", ""},
+        {"123,456,789.00", "123456789.00", "", refusal},
+        {"-12345678.90", "-12345678.90", "", refusal},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -328,7 +337,7 @@ TEST_F(SaveCodeTest, AStartBalanceIsReadWholeAndOneWiderThanItsColumnIsRefused)
             services.answerMessageBox(Answer::OK);
         update();
         if (stored.empty()) {
-            EXPECT_EQ(services.messageTexts().back(), refusal);
+            EXPECT_EQ(services.messageTexts().back(), c.message);
             EXPECT_EQ(codes.ActiveControl(), &codes.TextStartBal);
             EXPECT_EQ(book.codes.ListBankAccounts.ListCount(), 0);
             EXPECT_EQ(book.codes.ComboBank.ListCount(), 0);

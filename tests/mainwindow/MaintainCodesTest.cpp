@@ -274,11 +274,13 @@ TEST_F(MaintainCodesTest, DoubleClickingTheDateOpenedBoxPicksADate)
     EXPECT_EQ(codes.TextDateOpened.Text(), "20/03/2026") << "Friday of the third week";
 }
 
+// Text that is not an amount stays as typed, for Update to refuse.
 TEST_F(MaintainCodesTest, LeavingTheStartBalanceShowsItWithTwoDecimals)
 {
     open(codes.FrameAccount);
     codes.CmdNewBank.userClick();
-    const std::pair<const char*, const char*> cases[] = {{"12.5", "12.50"}, {"-3", "-3.00"}, {"abc", "0.00"}, {"", "0.00"}};
+    const std::pair<const char*, const char*> cases[] = {
+        {"12.5", "12.50"}, {"-3", "-3.00"}, {"1,250", "1250.00"}, {"abc", "abc"}, {"12,50", "12,50"}, {"", "0.00"}};
     for (const auto& [typed, shown] : cases) {
         SCOPED_TRACE(typed);
         enter(codes.TextStartBal, typed);

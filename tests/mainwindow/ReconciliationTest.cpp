@@ -164,11 +164,18 @@ TEST_F(ReconciliationTest, AChangedStartBalanceMovesTheCurrentBalance)
         window.CmdReload.setFocus();
         EXPECT_EQ(window.TextStartBal.Text(), "880.00");
         EXPECT_EQ(window.LblCurrBal.Caption(), " 880");
+        // Text that is not an amount is refused as typed and changes nothing.
+        services.answerMessageBox(platform::Answer::OK);
         window.TextStartBal.setFocus();
         window.TextStartBal.userSetText("abc");
         window.CmdReload.setFocus();
-        EXPECT_EQ(window.TextStartBal.Text(), "0.00");
-        EXPECT_EQ(window.LblCurrBal.Caption(), " 0");
+        EXPECT_EQ(services.messageTexts(), Lines{"'abc' is not a valid Start Balance"});
+        EXPECT_EQ(window.TextStartBal.Text(), "abc");
+        EXPECT_EQ(window.LblCurrBal.Caption(), " 880");
+        window.TextStartBal.setFocus();
+        window.TextStartBal.userSetText("900");
+        window.CmdReload.setFocus();
+        EXPECT_EQ(window.LblCurrBal.Caption(), " 900");
         window.CmdDone.userClick();
     });
 }
@@ -186,7 +193,6 @@ TEST_F(ReconciliationTest, ATypedStartBalanceIsReadWhole)
         {"1,250.00", "1250.00", " 1350"},
         {"-1,250.00", "-1250.00", "-1150"},
         {"1250", "1250.00", " 1350"},
-        {"abc", "0.00", " 100"},
         {"99,999,999.99", "99999999.99", " 100000099.99"},
         {"123,456,789.00", "123456789.00", " 123456889"},
     };

@@ -209,17 +209,29 @@ TEST_F(SplitsTest, RefusedEntriesChangeNothing)
     EXPECT_EQ(main.TxtNumSplits.Text(), "2");
 }
 
-// The split amount box reads what is typed whole, as the edit box does: "1,175.00" is 1175.00.
+// The split amount box reads what is typed whole, as the edit box does: "1,175.00" is 1175.00; text
+// that is not an amount, and one wider than its column, is refused.
 TEST_F(SplitsTest, ATypedAmountIsReadWholeAndOneWiderThanItsColumnIsRefused)
 {
     const std::string refusal = "Split amounts must lie between -9999999.99 and 99999999.99";
     const struct {
         const char* typed;
         const char* gross; // the list line's gross column; empty when refused
+        std::string message;
     } cases[] = {
-        {"1,250.00", "    1250.00"},     {"-1,250.00", "   -1250.00"},   {"1250", "    1250.00"},
-        {"abc", "           "},         {"99,999,999.99", "99999999.99"}, {"-9,999,999.99", "-9999999.99"},
-        {"1,175.00N", "    1175.00"},    {"100,000,000.00", ""},          {"-10,000,000.00", ""},
+        {"1,250.00", "    1250.00", ""},
+        {"-1,250.00", "   -1250.00", ""},
+        {"1250", "    1250.00", ""},
+        {"", "           ", ""},
+        {"abc", "", "'abc' is not a valid Amount"},
+        {"12a", "", "'12a' is not a valid Amount"},
+        {"12,34", "", "'12,34' is not a valid Amount"},
+        {"abcN", "", "'abcN' is not a valid Amount"},
+        {"99,999,999.99", "99999999.99", ""},
+        {"-9,999,999.99", "-9999999.99", ""},
+        {"1,175.00N", "    1175.00", ""},
+        {"100,000,000.00", "", refusal},
+        {"-10,000,000.00", "", refusal},
     };
     openCheque([&](Splits& splits) {
         for (const auto& c : cases) {
@@ -229,7 +241,8 @@ TEST_F(SplitsTest, ATypedAmountIsReadWholeAndOneWiderThanItsColumnIsRefused)
                 services.answerMessageBox(platform::Answer::OK);
             add(splits, "Item", c.typed, "ZER");
             if (gross.empty()) {
-                EXPECT_EQ(services.messageTexts().back(), refusal);
+                EXPECT_EQ(services.messageTexts().back(), c.message);
+                EXPECT_EQ(splits.TxtAmount.Text(), c.typed);
                 EXPECT_EQ(splits.ActiveControl(), &splits.TxtAmount);
                 EXPECT_EQ(splits.ListSplits.ListCount(), 2);
                 continue;

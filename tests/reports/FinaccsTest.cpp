@@ -310,6 +310,23 @@ TEST_F(FinaccsTest, AnUnwritableSettingsFileStillGivesTheReport)
     ASSERT_EQ(services.startedPrograms().size(), 1u);
 }
 
+// A profit brought forward that is not an amount is refused before anything is saved or written.
+TEST_F(FinaccsTest, AProfitBroughtForwardThatIsNotAnAmountIsRefused)
+{
+    services.answerMessageBox(platform::Answer::OK);
+    open([](reports::Finaccs& f) {
+        f.TxtProfitFwd.userSetText("1,2,3");
+        f.CmdOK.userClick();
+        EXPECT_TRUE(f.Visible());
+        EXPECT_EQ(f.ActiveControl(), &f.TxtProfitFwd);
+        f.CmdCancel.userClick();
+    });
+    EXPECT_EQ(services.messageTexts(), Lines{"'1,2,3' is not a valid Amount"});
+    EXPECT_FALSE(std::filesystem::exists(settingsPath()));
+    EXPECT_FALSE(std::filesystem::exists(reportPath()));
+    EXPECT_TRUE(services.startedPrograms().empty());
+}
+
 TEST_F(FinaccsTest, ABoxWithoutADateIsTodayAfterTheWarning)
 {
     services.answerMessageBox(platform::Answer::OK);

@@ -315,6 +315,8 @@ TEST_F(ReportFormTest, ValidatorsNameTheFirstFaultAndFocusItsControl)
          "To Date Required", "TextBankTo"},
         {9, [&](auto& f) { f.ComboListBanks.setText("BANK01"); dates(f.TextBankFrom, f.TextBankTo, "01/Jan/2025", "31/Dec/2024"); },
          "From date is greater than To date", "TextBankTo"},
+        {9, [&](auto& f) { f.ComboListBanks.setText("BANK01"); dates(f.TextBankFrom, f.TextBankTo, "01/Jan/2025", "31/Jan/2025"); f.TextStartBal.setText("about 10"); },
+         "'about 10' is not a valid Start Balance", "TextStartBal"},
         {22, [&](auto& f) { dates(f.TxtEECFrom, f.TxtEECTo, "", ""); }, "From Date Required", "TxtEECFrom"},
         {22, [&](auto& f) { dates(f.TxtEECFrom, f.TxtEECTo, "01/Jun/2024", ""); }, "To Date Required", "TxtEECTo"},
         {22, [&](auto& f) { dates(f.TxtEECFrom, f.TxtEECTo, "01/Jun/2024", "01/May/2024"); },
