@@ -1,5 +1,6 @@
 #include "qtgui/FormPeer.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QVBoxLayout>
@@ -17,6 +18,7 @@
 #include "qtgui/WidgetColours.h"
 #include "qtgui/WidgetFonts.h"
 #include "qtgui/WidgetGeometry.h"
+#include "qtgui/WindowActivation.h"
 
 namespace qtgui {
 
@@ -137,6 +139,8 @@ void FormPeer::setModal(bool modal)
 void FormPeer::showing(bool modal, const std::optional<platform::ScreenRect>& opener)
 {
     setModal(modal);
+    if (QWidget* active = QApplication::activeWindow(); active != window_.get())
+        opener_ = active;
     platform::PlaceForOpening(*form_, opener);
     if (!std::exchange(controlsOutOfDate_, false))
         return;
@@ -200,11 +204,14 @@ void FormPeer::showVisibility()
         return;
     if (visible) {
         window_->show();
+        // Qt shows a window again at its inside's last place: the frame goes to the form's place.
+        showPosition();
         window_->raise();
         window_->activateWindow();
         showFocus();
     } else {
         window_->hide();
+        returnActivation(opener_, *window_);
         emit closed();
     }
 }
