@@ -85,32 +85,3 @@ TEST_F(FormPlacementTest, EveryFormOpensWhollyOnTheScreen)
 }
 
 } // namespace
-
-namespace {
-
-// The form's place is its frame's: opened, moved, resized and closed again and again, the window's
-// frame stays where the form says and the form's place reads back the same, to the pixel.
-TEST_F(FormPlacementTest, AFormsPlaceIsItsFramesAndReadsBackTheSameEveryTime)
-{
-    const QPoint place(120, 90);
-    opened.Move(qtgui::toTwips(place.x()), qtgui::toTwips(place.y()), qtgui::toTwips(300), qtgui::toTwips(200));
-    for (int round = 0; round < 4; ++round) {
-        SCOPED_TRACE(round);
-        opened.Show();
-        settle();
-        // The window's own geometry changes from code while it shows.
-        opened.setWidth(qtgui::toTwips(320 + 10 * round));
-        opened.Move(opened.Left(), opened.Top());
-        settle();
-        EXPECT_EQ(frameOf(opened).topLeft(), place);
-        EXPECT_EQ(opened.Left(), qtgui::toTwips(place.x()));
-        EXPECT_EQ(opened.Top(), qtgui::toTwips(place.y()));
-        opened.Hide();
-        settle();
-        // Placed again while hidden, as a window that is unloaded goes back to its design place.
-        opened.Move(0, 0);
-        opened.Move(qtgui::toTwips(place.x()), qtgui::toTwips(place.y()));
-    }
-}
-
-} // namespace
