@@ -55,6 +55,7 @@ ViewerWindow::ViewerWindow(platform::Services& services, std::filesystem::path f
     CmdFonts.setCaption("&Fonts");
     CmdFonts.Move(120, ButtonTop, ButtonWidth, ButtonHeight);
     CmdClose.setCaption("&Close");
+    CmdClose.setCancel(true);
     CmdClose.Move(1335, ButtonTop, ButtonWidth, ButtonHeight);
     ExportBtn.setCaption("&Export");
     ExportBtn.Move(3780, ButtonTop, ButtonWidth, ButtonHeight);

@@ -197,7 +197,8 @@ void Filter::designButtons()
         if (*design.tip)
             design.button.setToolTipText(design.tip);
     }
-    // Escape leaves the dialog as Cancel does.
+    // Enter applies the filter as Filter does, and Escape leaves the dialog as Cancel does.
+    CmdFilter.setDefault(true);
     CmdCancel.setCancel(true);
     CmdSave.Click = [this] { CmdSave_Click(); };
     CmdSave.GotFocus = [this] { CmdSave_GotFocus(); };

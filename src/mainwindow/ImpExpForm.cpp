@@ -147,6 +147,7 @@ void ImpExpForm::designOptions()
     CmdExport.Click = [this] { CmdExport_Click(); };
     CmdCancel.Move(9360, 5640, 1300, 375);
     CmdCancel.setCaption("&Cancel");
+    CmdCancel.setCancel(true);
     CmdCancel.Click = [this] { CmdCancel_Click(); };
 }
 

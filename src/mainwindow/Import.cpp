@@ -44,6 +44,7 @@ Import::Import(core::Book& book, const platform::Label& fileOp, const std::files
     CmdImport.Click = [this] { CmdImport_Click(); };
     CmdDone.Move(4560, 720, 1215, 375);
     CmdDone.setCaption("&Cancel");
+    CmdDone.setCancel(true);
     CmdDone.Click = [this] { CmdDone_Click(); };
     endDesign();
 }

@@ -75,6 +75,7 @@ MaintainCodes::MaintainCodes(core::Book& book, CodeWindowHost& host, platform::F
         buttonLeft += 1575;
     }
     CmdSaveBank.setDefault(true);
+    CmdDone.setCancel(true);
 
     wireEvents();
     endDesign();

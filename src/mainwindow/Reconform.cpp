@@ -93,6 +93,7 @@ Reconform::Reconform(Main& main) : Form(main.services(), "Reconform"), main_(mai
     CmdPrint.setCaption("&Print");
     CmdDone.Move(9360, 5430, 1215, 375);
     CmdDone.setCaption("&Close");
+    CmdDone.setCancel(true);
 
     ComboReconBank.KeyPress = [](int& keyAscii) { keyAscii = core::UpperCaseKey(keyAscii); };
     for (platform::TextBox* box : {&TextReconFrom, &TextReconTo}) {

@@ -1,8 +1,10 @@
 #include "qtgui/FormPeer.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <exception>
 #include <utility>
@@ -16,6 +18,7 @@
 #include "qtgui/WidgetColours.h"
 #include "qtgui/WidgetFonts.h"
 #include "qtgui/WidgetGeometry.h"
+#include "qtgui/WindowActivation.h"
 
 namespace qtgui {
 
@@ -136,6 +139,8 @@ void FormPeer::setModal(bool modal)
 void FormPeer::showing(bool modal, const std::optional<platform::ScreenRect>& opener)
 {
     setModal(modal);
+    if (QWidget* active = QApplication::activeWindow(); active != window_.get())
+        opener_ = active;
     platform::PlaceForOpening(*form_, opener);
     if (!std::exchange(controlsOutOfDate_, false))
         return;
@@ -199,11 +204,14 @@ void FormPeer::showVisibility()
         return;
     if (visible) {
         window_->show();
+        // Qt shows a window again at its inside's last place: the frame goes to the form's place.
+        showPosition();
         window_->raise();
         window_->activateWindow();
         showFocus();
     } else {
         window_->hide();
+        returnActivation(opener_, *window_);
         emit closed();
     }
 }
@@ -215,12 +223,27 @@ void FormPeer::showSize()
     if (menuBar_)
         menuHeight = menuBar_->hasHeightForWidth() ? menuBar_->heightForWidth(width) : menuBar_->sizeHint().height();
     window_->resize(width, toPixels(form_->Height() - BorderHeight) + menuHeight);
+    // Qt resizes a shown window about the inside's corner: the frame goes back to the form's place.
+    if (window_->windowHandle())
+        showPosition();
 }
 
 void FormPeer::showPosition()
 {
-    // Every form is placed before it first shows (showing), so the desktop never chooses.
-    window_->move(toPixels(form_->Left()), toPixels(form_->Top()));
+    // Every form is placed before it first shows (showing), so the desktop never chooses. The
+    // form's place is its frame's, as the window manager puts it, whether the frame is known yet or
+    // not: a window placed by its inside while its frame is still on its way would keep the inside
+    // at the place and put the title bar above it.
+    const QPoint place(toPixels(form_->Left()), toPixels(form_->Top()));
+    QWindow* shown = window_->windowHandle();
+    if (!shown) {
+        window_->move(place);
+        return;
+    }
+    // Twice: after a resize the window manager still takes the window's place as its inside's, so
+    // the first request only makes the frame the reference again; the second puts the frame there.
+    shown->setFramePosition(place);
+    shown->setFramePosition(place);
 }
 
 void FormPeer::showWindowState()

@@ -85,6 +85,9 @@ private:
     std::vector<std::unique_ptr<ControlPeer>> controls_;
     std::map<const platform::Control*, ControlPeer*> peers_;
     int applying_ = 0;
+    // The window that was active when the form last began to show: it takes the keyboard back
+    // when the form's window closes.
+    QPointer<QWidget> opener_;
     // The form was unloaded: its controls' widgets wait to be shown afresh.
     bool controlsOutOfDate_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QKeyEvent;
 class QLineEdit;
 class QTextBrowser;
 
@@ -17,6 +18,10 @@ public:
     // Shows the window (raised) at the request's page.
     void open(const HelpRequest& request);
     QString currentSource() const;
+
+protected:
+    // Escape closes the window, as it closes every window of the program.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void searchNext();

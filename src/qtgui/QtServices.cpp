@@ -34,6 +34,7 @@
 #include "qtgui/TextViewerCopy.h"
 #include "qtgui/WidgetFonts.h"
 #include "qtgui/WidgetGeometry.h"
+#include "qtgui/WindowActivation.h"
 #include "runtime/Error.h"
 #include "runtime/Text.h"
 
@@ -97,23 +98,28 @@ void QtServices::setModalRunner(ModalRunner runner)
 
 platform::Answer QtServices::messageBox(const platform::MessageBox& box)
 {
-    QMessageBox shown(QApplication::activeWindow());
+    QWidget* opener = QApplication::activeWindow();
+    QMessageBox shown(opener);
     configureMessageBox(shown, box);
     if (!box.helpFile.empty()) {
         const long topic = box.helpContext;
         addHelpButton(shown, [this, topic] { showHelp(HelpContext, topic); });
     }
     shown.exec();
+    returnActivation(opener, shown);
     return answerOf(shown, box.buttons);
 }
 
 std::string QtServices::inputBox(const std::string& prompt, const std::string& title, const std::string& defaultText)
 {
-    QInputDialog dialog(QApplication::activeWindow());
+    QWidget* opener = QApplication::activeWindow();
+    QInputDialog dialog(opener);
     dialog.setWindowTitle(titleOrApplicationName(title));
     dialog.setLabelText(toDisplayText(prompt));
     dialog.setTextValue(toQString(defaultText));
-    if (dialog.exec() != QDialog::Accepted)
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    returnActivation(opener, dialog);
+    if (!accepted)
         return {};
     return fromQString(dialog.textValue());
 }
@@ -126,9 +132,12 @@ void QtServices::beep(platform::Beep)
 
 std::string QtServices::fileDialog(platform::FileDialog& dialog)
 {
-    QFileDialog shown(QApplication::activeWindow());
+    QWidget* opener = QApplication::activeWindow();
+    QFileDialog shown(opener);
     configureFileDialog(shown, dialog);
-    if (shown.exec() != QDialog::Accepted) {
+    const bool accepted = shown.exec() == QDialog::Accepted;
+    returnActivation(opener, shown);
+    if (!accepted) {
         if (dialog.cancelError)
             throw runtime::Error(runtime::DialogCancelled);
         return {};
@@ -139,9 +148,12 @@ std::string QtServices::fileDialog(platform::FileDialog& dialog)
 bool QtServices::printerDialog(platform::PrinterDialog& dialog)
 {
     QPrinter& device = printer_->device();
-    QPrintDialog shown(&device, QApplication::activeWindow());
+    QWidget* opener = QApplication::activeWindow();
+    QPrintDialog shown(&device, opener);
     configurePrintDialog(shown, dialog);
-    if (shown.exec() != QDialog::Accepted) {
+    const bool accepted = shown.exec() == QDialog::Accepted;
+    returnActivation(opener, shown);
+    if (!accepted) {
         if (dialog.cancelError)
             throw runtime::Error(runtime::DialogCancelled);
         return false;

@@ -141,6 +141,7 @@ void Finaccs::designControls()
     CmdOK.setCaption("&OK");
     CmdOK.Move(6120, 6345, 1335, 375);
     CmdCancel.setCaption("&Cancel");
+    CmdCancel.setCancel(true);
     CmdCancel.Move(7545, 6345, 1335, 375);
 }
 

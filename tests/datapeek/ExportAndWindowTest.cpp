@@ -113,3 +113,16 @@ TEST_F(ViewerTest, AClickOrAKeyboardMoveSelectsTheWholeRow)
 }
 
 } // namespace
+
+namespace {
+
+// Escape in the grid closes the viewer as Close does.
+TEST_F(ViewerTest, EscapeClosesTheViewerAsCloseDoes)
+{
+    datapeek::ViewerWindow& viewer = startOn(CategoryAnalysisReport());
+    viewer.setFocus(viewer.ViewGrid);
+    viewer.userKeyDown(platform::KeyEscape);
+    EXPECT_TRUE(services.programEnded());
+}
+
+} // namespace

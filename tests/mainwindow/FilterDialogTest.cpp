@@ -452,3 +452,30 @@ TEST_F(FilterDialogTest, ExplainDescribesTheCurrentSetUp)
 }
 
 } // namespace
+
+// Enter in a box of either layout applies the filter, as Filter does, and the dialog closes.
+TEST_F(FilterDialogTest, EnterInABoxAppliesTheFilterInBothLayouts)
+{
+    const struct {
+        const char* layout;
+        platform::Menu& item;
+    } cases[] = {{"whole window", main.FiltAllItem}, {"one criterion", main.FiltRefNumItem}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.layout);
+        bool shownAfterEnter = true;
+        services.onModal<Filter>("Filter", [&](Filter& f) {
+            f.OptRefOn.userClick();
+            f.TextRefNum.setText("chq");
+            f.setFocus(f.TextRefNum);
+            f.userKeyDown(platform::KeyReturn);
+            shownAfterEnter = f.Visible();
+        });
+        c.item.userClick();
+        EXPECT_FALSE(shownAfterEnter);
+        EXPECT_EQ(gridRefs(), (Refs{"CHQ100", "CHQ101"}));
+        withFullFilter([](Filter& f) {
+            f.CmdAllOff.userClick();
+            f.CmdFilter.userClick();
+        });
+    }
+}

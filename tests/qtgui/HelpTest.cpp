@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QKeyEvent>
 #include <QRegularExpression>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -115,3 +117,17 @@ TEST(Help, PagesDescribeWhatTheProgramDoes)
 }
 
 } // namespace
+
+TEST(Help, EscapeInTheWindowClosesIt)
+{
+    qtTestApplication();
+    qtgui::HelpWindow window;
+    window.open(qtgui::helpRequestFor(3, 0));
+    ASSERT_TRUE(window.isVisible());
+    // From the page, where the focus is when the window opens: the page passes Escape on.
+    QWidget* page = window.findChild<QTextBrowser*>();
+    ASSERT_NE(page, nullptr);
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(page, &escape);
+    EXPECT_FALSE(window.isVisible());
+}

@@ -1,0 +1,18 @@
+#include "qtgui/WindowActivation.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace qtgui {
+
+void returnActivation(QWidget* opener, const QWidget& closed)
+{
+    if (opener == nullptr || opener == &closed || !opener->isVisible())
+        return;
+    const QWidget* active = QApplication::activeWindow();
+    if (active != nullptr && active != &closed && active->isVisible())
+        return;
+    opener->activateWindow();
+}
+
+} // namespace qtgui
