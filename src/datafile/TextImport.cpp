@@ -16,8 +16,8 @@
 #include "datafile/ExchangeFileReading.h"
 #include "datafile/LineBreakEscape.h"
 #include "datafile/SplitLinesNote.h"
-#include "runtime/NumberScan.h"
 #include "runtime/Number.h"
+#include "runtime/NumberScan.h"
 #include "runtime/Text.h"
 
 namespace datafile {

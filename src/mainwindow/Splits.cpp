@@ -129,8 +129,10 @@ void Splits::Form_Load()
         RecalcSplitTotals();
         FillSplitVatCodes();
         ClearSplitRecord();
-        // Text the edit box would refuse stands for no amount.
-        LblTranTotal.setCaption(core::FormatAmountPlain(core::ReadTypedAmount(main_.TextAmount.Text()).value_or(0)));
+        // A net amount shows its figure before the "N"; text the edit box would refuse stands for no amount.
+        const std::string& typed = main_.TextAmount.Text();
+        const double total = core::ReadTypedAmount(typed).value_or(core::ReadTypedNetAmount(typed).value_or(0));
+        LblTranTotal.setCaption(core::FormatAmountPlain(total));
         FrameDetails.setCaption("Split Details for " + main_.EditLabel[4].Caption() + " Ref <" +
                                 main_.TextRef.Text() + ">");
     } catch (const runtime::Error& error) {
