@@ -241,27 +241,43 @@ TEST_F(FileMenuTest, CommandsThatWriteOverTheOpenFileAskWhenAnotherProgramChange
                   "The file '" + company.string()
                       + "' has been changed by another program since it was loaded or saved here. Do you wish to "
                         "overwrite it?");
-        EXPECT_EQ(readBytes(company), theirs);
+        EXPECT_TRUE(readBytes(company) == theirs);
         EXPECT_TRUE(main.book.ledger.FileChanged);
         EXPECT_EQ(main.book.ledger.Transactions.UpperBound(), 5) << "nothing opened or created after No";
         EXPECT_TRUE(services.allScriptsUsed());
     }
 }
 
-TEST_F(FileMenuTest, ExitAsksBeforeItsSaveWritesOverAFileAnotherProgramChanged)
+TEST_F(FileMenuTest, ExitAsksBeforeItsSavesWriteOverAFileAnotherProgramChanged)
 {
-    change();
-    std::filesystem::rename(writeCompany("Theirs.QBD", 7), company);
-    const std::string theirs = readBytes(company);
-    services.answerMessageBox(platform::Answer::Yes); // save before exit
-    services.answerMessageBox(platform::Answer::No);  // overwrite
+    using A = platform::Answer;
+    const struct {
+        const char* name;
+        bool autoSave;
+        std::vector<A> answers;
+    } cases[] = {
+        {"save before exit", false, {A::Yes, A::No}},
+        {"auto-save, then save before exit", true, {A::No, A::Yes, A::No}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeCompany("Shop.QBD", 5);
+        ASSERT_TRUE(datafile::LoadDataFile(company, main.book, main));
+        main.book.AutoSave = c.autoSave;
+        change();
+        std::filesystem::rename(writeCompany("Theirs.QBD", 7), company);
+        const std::string theirs = readBytes(company);
+        const std::size_t boxesBefore = services.messageBoxes().size();
+        for (A answer : c.answers)
+            services.answerMessageBox(answer);
 
-    main.CmdExit.userClick();
+        main.CmdExit.userClick();
 
-    EXPECT_EQ(readBytes(company), theirs);
-    EXPECT_TRUE(main.book.ledger.FileChanged);
-    EXPECT_EQ(services.messageBoxes().size(), 2u) << "the exit stopped: no backup question";
-    EXPECT_TRUE(services.allScriptsUsed());
+        EXPECT_TRUE(readBytes(company) == theirs);
+        EXPECT_TRUE(main.book.ledger.FileChanged);
+        EXPECT_EQ(services.messageBoxes().size(), boxesBefore + c.answers.size()) << "the exit stopped: no backup question";
+        EXPECT_TRUE(services.allScriptsUsed());
+    }
 }
 
 } // namespace
