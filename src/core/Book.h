@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "core/CodeTables.h"
@@ -12,8 +13,15 @@
 #include "core/TemplateRecord.h"
 #include "platform/Services.h"
 #include "runtime/Date.h"
+#include "runtime/FileIdentity.h"
 
 namespace core {
+
+// A data file as this program last read or wrote it.
+struct DataFileOnDisk {
+    std::filesystem::path path;
+    runtime::FileIdentity identity;
+};
 
 // The company book of one program run: the state every window shares. Each part of it is a small
 // object of its own; a program holds one Book, a test makes a fresh one.
@@ -39,6 +47,9 @@ public:
     // the file menu is about to open.
     std::filesystem::path CurrentDataFilePath;
     std::filesystem::path FileToOpen;
+    // The data file as the book last read or wrote it: a save over that path first checks that no
+    // other program has changed the file since.
+    std::optional<DataFileOnDisk> LastSeenDataFile;
     // The split tail of the record parsed last, which the next assembly appends; the splits window
     // edits it for the transaction in the edit box.
     std::string SplitTail;

@@ -16,8 +16,11 @@ class DataFileWindow;
 struct DataFileContents;
 
 // Writes the whole book to `path` through a temporary file that replaces the old file only when
-// every line was written. On failure ("Save error : ...") the old file is left as it was and the
-// book keeps its changed flag. Does not change the book's current path.
+// every line was written; a path that is a symbolic link writes the file the link leads to. On
+// failure ("Save error : ...") the old file is left as it was and the book keeps its changed flag.
+// The file the book last read or wrote is first checked: when another program has changed it since,
+// the user is asked before it is overwritten, and No leaves it as it is (answer false, no further
+// message). Does not change the book's current path; a save to it notes the file written.
 bool SaveDataFile(const std::filesystem::path& path, core::Book& book, DataFileWindow& window);
 
 // Opens a data file into the book. The file is read whole first; only when every section was read

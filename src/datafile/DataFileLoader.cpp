@@ -8,6 +8,7 @@
 #include "datafile/DataFileContents.h"
 #include "datafile/DataFileWindow.h"
 #include "datafile/OlderDataFile.h"
+#include "runtime/FileIdentity.h"
 #include "runtime/TextFile.h"
 #include "runtime/Text.h"
 
@@ -24,18 +25,22 @@ void fillTable(platform::ListModel& table, platform::ListModel& mirror, const st
     }
 }
 
-// The file read whole, once, and its first line: which kind of file this is.
+// The file read whole, once, what it was when it was read, and its first line: which kind of file
+// this is.
 struct OpenedFile {
     runtime::TextReader reader;
+    std::optional<runtime::FileIdentity> identity;
     std::string firstLine;
 };
 
 std::optional<OpenedFile> openDataFile(const std::filesystem::path& path, core::Book& book)
 {
     try {
+        // Taken before the read: a change made while it reads then shows at the next save.
+        std::optional<runtime::FileIdentity> identity = runtime::IdentityOfFile(path);
         runtime::TextReader reader(path);
         std::string firstLine(reader.peekLineView());
-        return OpenedFile{std::move(reader), std::move(firstLine)};
+        return OpenedFile{std::move(reader), identity, std::move(firstLine)};
     } catch (const std::exception& error) {
         book.messages.ShowErrorBox(std::string("Error while attempting to determine Version of QB data file : ")
                                    + error.what());
@@ -113,8 +118,8 @@ bool LoadDataFile(const std::filesystem::path& path, core::Book& book, DataFileW
     const bool older = version == 2 || version == 3;
     RecordSummaries summaries;
     if (older) {
-        const bool converted = version == 2 ? ConvertDataFileV2(path, file->reader, book, window)
-                                            : ConvertDataFileV3(path, file->reader, book, window);
+        const bool converted = version == 2 ? ConvertDataFileV2(path, file->reader, file->identity, book, window)
+                                            : ConvertDataFileV3(path, file->reader, file->identity, book, window);
         if (!converted)
             return false;
     } else {
@@ -123,6 +128,9 @@ bool LoadDataFile(const std::filesystem::path& path, core::Book& book, DataFileW
             return false;
         summaries = std::move(contents->transactionSummaries);
         PutContentsIntoBook(std::move(*contents), book, window);
+        book.LastSeenDataFile.reset();
+        if (file->identity)
+            book.LastSeenDataFile = core::DataFileOnDisk{path, *file->identity};
     }
     book.ledger.FileChanged = false;
     window.setSaveItemEnabled(true);

@@ -12,7 +12,9 @@
 #include "datafile/LineBreakEscape.h"
 #include "datafile/TemplateBlock.h"
 #include "runtime/AtomicFile.h"
+#include "runtime/FileIdentity.h"
 #include "runtime/Format.h"
+#include "runtime/PathText.h"
 #include "runtime/Text.h"
 
 namespace datafile {
@@ -159,16 +161,37 @@ private:
     const DataFileWindow& window_;
 };
 
+// A file that another program has rewritten, or renamed another file over, since this book last
+// read or wrote it is overwritten only when the user says so. A file that is gone holds nothing to
+// lose.
+bool MayWriteOverDataFile(const std::filesystem::path& path, core::Book& book)
+{
+    const std::optional<core::DataFileOnDisk>& seen = book.LastSeenDataFile;
+    if (!seen || seen->path != path)
+        return true;
+    const std::optional<runtime::FileIdentity> now = runtime::IdentityOfFile(path);
+    if (!now || *now == seen->identity)
+        return true;
+    return book.messages.AskYesNo("The file '" + runtime::textOfPath(path)
+                                  + "' has been changed by another program since it was loaded or saved here. "
+                                    "Do you wish to overwrite it?")
+           == platform::Answer::Yes;
+}
+
 } // namespace
 
 bool SaveDataFile(const std::filesystem::path& path, core::Book& book, DataFileWindow& window)
 {
     ExpectAttached(book.ledger, window);
+    if (!MayWriteOverDataFile(path, book))
+        return false;
     core::BusyPointer busy(book.services());
     try {
         runtime::AtomicFile file(path);
         BookWriter(file.writer(), book, window).write();
-        file.commit();
+        const runtime::FileIdentity written = file.commit();
+        if (path == book.CurrentDataFilePath)
+            book.LastSeenDataFile = core::DataFileOnDisk{path, written};
     } catch (const std::exception& error) {
         book.messages.ShowErrorBox(std::string("Save error : ") + error.what());
         return false;

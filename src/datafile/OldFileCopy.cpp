@@ -1,7 +1,5 @@
 #include "datafile/OldFileCopy.h"
 
-#include <algorithm>
-#include <fstream>
 #include <string>
 
 #include "runtime/AtomicFile.h"
@@ -23,40 +21,56 @@ bool nameTaken(const std::filesystem::path& path)
     return ec ? ec != std::errc::no_such_file_or_directory : std::filesystem::exists(status);
 }
 
-void writeCopy(const std::filesystem::path& from, const std::filesystem::path& to)
+bool stillTheFileRead(const std::filesystem::path& path, const OldFileAsRead& old)
 {
-    std::ifstream in(from, std::ios::binary | std::ios::ate);
-    const std::streamoff size = in.tellg();
-    std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(size, 0)), '\0');
-    in.seekg(0);
-    if (!in || size < 0 || !in.read(bytes.data(), size))
-        throw runtime::Error(runtime::PathFileAccessError);
-    runtime::AtomicFile copy(to);
-    copy.writer().write(bytes);
-    copy.commit();
+    return old.identity && runtime::IdentityOfFile(path) == old.identity;
+}
+
+// False when the name was taken meanwhile.
+bool writeCopy(const std::filesystem::path& copy, std::string_view bytes)
+{
+    runtime::AtomicFile file(copy, runtime::AtomicFile::Placing::NewFileOnly);
+    file.writer().write(bytes);
+    try {
+        file.commit();
+    } catch (const runtime::Error& error) {
+        if (error.number() == runtime::FileAlreadyExists)
+            return false;
+        throw;
+    }
+    return true;
 }
 
 } // namespace
 
-std::filesystem::path FreeCopyPath(const std::filesystem::path& path, const char* extension)
+std::filesystem::path CopyPath(const std::filesystem::path& path, const char* extension, int number)
 {
-    const std::filesystem::path stem = path.parent_path() / path.stem();
-    for (int number = 0; number <= LastCopyNumber; ++number) {
-        std::filesystem::path candidate = stem;
-        candidate += (number == 0 ? "." : "." + std::to_string(number) + ".") + std::string(extension);
-        if (!nameTaken(candidate))
-            return candidate;
-    }
-    throw runtime::Error(runtime::PathFileAccessError);
+    std::filesystem::path copy = path.parent_path() / path.stem();
+    copy += (number == 0 ? "." : "." + std::to_string(number) + ".") + std::string(extension);
+    return copy;
 }
 
-std::filesystem::path KeepCopyOfOldFile(const std::filesystem::path& path, const char* extension)
+std::filesystem::path KeepCopyOfOldFile(const std::filesystem::path& path, const char* extension,
+                                        const OldFileAsRead& old)
 {
     try {
-        const std::filesystem::path copy = FreeCopyPath(path, extension);
-        if (!runtime::ReplaceWithHardLink(path, copy))
-            writeCopy(path, copy);
-        return copy;
+        bool linking = stillTheFileRead(path, old);
+        for (int number = 0; number <= LastCopyNumber; ++number) {
+            const std::filesystem::path copy = CopyPath(path, extension, number);
+            if (nameTaken(copy))
+                continue;
+            if (linking) {
+                const runtime::LinkOutcome linked = runtime::LinkWithoutReplacing(path, copy);
+                if (linked == runtime::LinkOutcome::Linked)
+                    return copy;
+                if (linked == runtime::LinkOutcome::NameTaken)
+                    continue;
+                linking = false;
+            }
+            if (writeCopy(copy, old.bytes))
+                return copy;
+        }
+        throw runtime::Error(runtime::PathFileAccessError);
     } catch (const runtime::Error& error) {
         throw runtime::Error(error.number(), "Unable to keep a copy of '" + runtime::textOfPath(path)
                                                  + "', so it has not been converted : " + error.description());

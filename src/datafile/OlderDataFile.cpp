@@ -135,13 +135,19 @@ public:
         putConvertedIntoBook(DataFileContents(contents), book_, window_);
     }
 
-    bool save(const std::filesystem::path& path) { return SaveDataFile(path, book_, window_); }
+    bool save(const std::filesystem::path& path)
+    {
+        // Known by the path it is saved as, so that the save notes the file it wrote.
+        book_.CurrentDataFilePath = path;
+        return SaveDataFile(path, book_, window_);
+    }
 
-    // The open book takes the contents; the indexes built for the save are its indexes too, since
-    // both books hold the same transactions under the same filter and sort order.
+    // The open book takes the contents and the file saved; the indexes built for the save are its
+    // indexes too, since both books hold the same transactions under the same filter and sort order.
     void putInto(DataFileContents&& contents, core::Book& book, DataFileWindow& window) const
     {
         PutContentsIntoBook(std::move(contents), book, window);
+        book.LastSeenDataFile = book_.LastSeenDataFile;
         core::Ledger& ledger = book.ledger;
         ledger.DateIndex = book_.ledger.DateIndex;
         ledger.QueryIndex = book_.ledger.QueryIndex;
@@ -182,10 +188,11 @@ void showPlainBox(platform::Services& services, const std::string& text)
 }
 
 bool convert(const OlderVersion& version, const std::filesystem::path& path, runtime::TextReader& in,
-             core::Book& book, DataFileWindow& window)
+             const std::optional<runtime::FileIdentity>& readAs, core::Book& book, DataFileWindow& window)
 {
     ExpectAttached(book.ledger, window);
     platform::Services& services = book.services();
+    const OldFileAsRead old{in.rest(), readAs};
     const ConversionLog log(window.workingFolder() / ConversionLog::FileName, version.word);
     try {
         log.writeRunStart(path, services.now());
@@ -205,7 +212,7 @@ bool convert(const OlderVersion& version, const std::filesystem::path& path, run
         showPlainBox(services, "Converting your data to Year 2000 format\rThis may take some time.......\r\r"
                                "Press ENTER to begin the conversion");
         core::BusyPointer busy(services);
-        const std::filesystem::path copy = KeepCopyOfOldFile(path, version.extension);
+        const std::filesystem::path copy = KeepCopyOfOldFile(path, version.extension, old);
         ConvertedBook convertedBook(*contents, book, window);
         if (!convertedBook.save(path)) {
             // The original is still in place: a copy of it left behind would only crowd the folder.
@@ -213,7 +220,6 @@ bool convert(const OlderVersion& version, const std::filesystem::path& path, run
             std::filesystem::remove(copy, ignored);
             return false;
         }
-        convertedBook.putInto(std::move(*contents), book, window);
 
         showPlainBox(services, "Your data has been converted for Year 2000 compatablilty.\r"
                                    + keptCopyText(path, copy, version));
@@ -221,6 +227,9 @@ bool convert(const OlderVersion& version, const std::filesystem::path& path, run
         if (dropped)
             book.messages.ShowWarningBox(errorsBoxText(version, log));
         log.writeRuleLine();
+        // Nothing after this can fail: a run stopped before it (the log could not be written) leaves
+        // the open book, and the name it is saved under, as they were.
+        convertedBook.putInto(std::move(*contents), book, window);
         services.doEvents();
         if (dropped)
             services.startProgram("Notepad.exe " + runtime::textOfPath(log.path()), platform::WindowStyle::Maximized);
@@ -235,16 +244,16 @@ bool convert(const OlderVersion& version, const std::filesystem::path& path, run
 
 } // namespace
 
-bool ConvertDataFileV2(const std::filesystem::path& path, runtime::TextReader& in, core::Book& book,
-                       DataFileWindow& window)
+bool ConvertDataFileV2(const std::filesystem::path& path, runtime::TextReader& in,
+                       const std::optional<runtime::FileIdentity>& readAs, core::Book& book, DataFileWindow& window)
 {
-    return convert(Version2, path, in, book, window);
+    return convert(Version2, path, in, readAs, book, window);
 }
 
-bool ConvertDataFileV3(const std::filesystem::path& path, runtime::TextReader& in, core::Book& book,
-                       DataFileWindow& window)
+bool ConvertDataFileV3(const std::filesystem::path& path, runtime::TextReader& in,
+                       const std::optional<runtime::FileIdentity>& readAs, core::Book& book, DataFileWindow& window)
 {
-    return convert(Version3, path, in, book, window);
+    return convert(Version3, path, in, readAs, book, window);
 }
 
 } // namespace datafile

@@ -4,7 +4,7 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <random>
+#include <cstdio>
 
 #include "runtime/Error.h"
 
@@ -14,76 +14,79 @@ namespace {
 
 namespace fs = std::filesystem;
 
-Error errorFromErrno(int code)
-{
-    switch (code) {
-    case ENOENT:
-    case ENOTDIR: return Error(PathNotFound);
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG: return Error(DiskFull);
-    default: return Error(PathFileAccessError);
-    }
-}
+// As many links as the system itself follows before it gives up on a loop.
+constexpr int MostLinksFollowed = 40;
 
-// Creates an empty file with a fresh name beside the target, so that a stale temporary file or
-// a second writer never collides with this one.
-fs::path createTemporaryBeside(const fs::path& target)
+// The file a chain of symbolic links leads to; a relative link counts from its own folder. The
+// path itself when it is no link.
+fs::path followLinks(fs::path path)
 {
-    std::random_device entropy;
-    constexpr int Attempts = 100;
-    for (int attempt = 0; attempt < Attempts; ++attempt) {
-        const fs::path candidate = target.string() + ".~" + std::to_string(entropy() % 1000000) + ".tmp";
-        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            ::close(fd);
-            return candidate;
-        }
-        if (errno != EEXIST) {
-            throw errorFromErrno(errno);
-        }
+    for (int followed = 0; followed < MostLinksFollowed; ++followed) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(path, ec)))
+            return path;
+        const fs::path leadsTo = fs::read_symlink(path, ec);
+        if (ec)
+            throw errorOfSystemCall(ec.value());
+        path = leadsTo.is_absolute() ? leadsTo : path.parent_path() / leadsTo;
     }
     throw Error(PathFileAccessError);
 }
 
-// Makes the data of a file, or the entry of a folder, durable before it is relied on. Some file
-// systems cannot sync a folder (EINVAL); there the rename is as durable as they allow.
-void syncToDisk(const fs::path& path, int flags)
+fs::path folderOf(const fs::path& path)
 {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | flags);
-    if (fd < 0) {
-        throw errorFromErrno(errno);
-    }
+    return path.parent_path().empty() ? fs::path(".") : path.parent_path();
+}
+
+// Makes a folder's entries durable before they are relied on. Some file systems cannot sync a
+// folder (EINVAL); there the rename is as durable as they allow.
+void syncFolder(const fs::path& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        throw errorOfSystemCall(errno);
     const int result = ::fsync(fd);
     const int code = errno;
     ::close(fd);
-    if (result != 0 && code != EINVAL) {
-        throw errorFromErrno(code);
-    }
+    if (result != 0 && code != EINVAL)
+        throw errorOfSystemCall(code);
+}
+
+// Puts the temporary file under the target's name without replacing anything. File systems that
+// cannot rename without replacing take a link and the removal of the temporary name instead.
+void placeAsNewFile(const fs::path& temporary, const fs::path& target)
+{
+    if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+        return;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
+        throw errorOfSystemCall(errno);
+    if (::link(temporary.c_str(), target.c_str()) != 0)
+        throw errorOfSystemCall(errno);
+    ::unlink(temporary.c_str());
 }
 
 } // namespace
 
-AtomicFile::AtomicFile(std::filesystem::path target) : target_(std::move(target))
+AtomicFile::AtomicFile(std::filesystem::path target, Placing placing)
+    : target_(placing == Placing::ReplaceTarget ? followLinks(std::move(target)) : std::move(target)), placing_(placing)
 {
     const fs::path folder = target_.parent_path();
     std::error_code ec;
-    if (!folder.empty() && !fs::is_directory(folder, ec)) {
+    if (!folder.empty() && !fs::is_directory(folder, ec))
         throw Error(PathNotFound);
-    }
-    if (fs::is_directory(target_, ec)) {
+    if (placing_ == Placing::NewFileOnly && fs::exists(fs::symlink_status(target_, ec)))
+        throw Error(FileAlreadyExists);
+    if (fs::is_directory(target_, ec))
         throw Error(PathFileAccessError);
-    }
-    temporary_ = createTemporaryBeside(target_);
+    temporary_ = std::make_unique<TemporaryFile>(target_);
     try {
         // A replaced file keeps the permissions it had.
         const fs::file_status old = fs::status(target_, ec);
-        if (fs::exists(old)) {
-            fs::permissions(temporary_, old.permissions(), ec);
-        }
-        writer_ = std::make_unique<TextWriter>(temporary_);
+        if (placing_ == Placing::ReplaceTarget && fs::exists(old))
+            fs::permissions(temporary_->path(), old.permissions(), ec);
+        writer_ = std::make_unique<TextWriter>(temporary_->path());
     } catch (...) {
-        fs::remove(temporary_, ec);
+        temporary_->removeFile();
         throw;
     }
 }
@@ -92,8 +95,7 @@ AtomicFile::~AtomicFile()
 {
     if (!committed_) {
         writer_.reset();
-        std::error_code ec;
-        fs::remove(temporary_, ec);
+        temporary_->removeFile();
     }
 }
 
@@ -102,41 +104,30 @@ TextWriter& AtomicFile::writer()
     return *writer_;
 }
 
-void AtomicFile::commit()
+FileIdentity AtomicFile::commit()
 {
     writer_->close();
-    syncToDisk(temporary_, 0);
-    std::error_code ec;
-    fs::rename(temporary_, target_, ec);
-    if (ec) {
-        throw errorFromErrno(ec.value());
+    const int descriptor = temporary_->descriptor();
+    if (::fsync(descriptor) != 0)
+        throw errorOfSystemCall(errno);
+    const FileIdentity written = IdentityOfOpenFile(descriptor);
+    if (placing_ == Placing::NewFileOnly) {
+        placeAsNewFile(temporary_->path(), target_);
+    } else if (::rename(temporary_->path().c_str(), target_.c_str()) != 0) {
+        throw errorOfSystemCall(errno);
     }
     committed_ = true;
-    const fs::path folder = target_.parent_path();
-    syncToDisk(folder.empty() ? fs::path(".") : folder, O_DIRECTORY);
+    syncFolder(folderOf(target_));
+    return written;
 }
 
-bool ReplaceWithHardLink(const std::filesystem::path& from, const std::filesystem::path& to)
+LinkOutcome LinkWithoutReplacing(const std::filesystem::path& from, const std::filesystem::path& to)
 {
-    fs::path link;
-    try {
-        link = createTemporaryBeside(to);
-    } catch (const Error&) {
-        return false;
-    }
-    std::error_code ec;
-    fs::remove(link, ec);
-    fs::create_hard_link(from, link, ec);
-    if (!ec)
-        fs::rename(link, to, ec);
-    // Renaming a link over its own file leaves the link in place, so it goes either way.
-    std::error_code ignored;
-    fs::remove(link, ignored);
-    if (ec)
-        return false;
-    const fs::path folder = to.parent_path();
-    syncToDisk(folder.empty() ? fs::path(".") : folder, O_DIRECTORY);
-    return true;
+    // A link named `from` is followed: the new name is the file's, never a second name of the link.
+    if (::linkat(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), AT_SYMLINK_FOLLOW) != 0)
+        return errno == EEXIST ? LinkOutcome::NameTaken : LinkOutcome::NotPossible;
+    syncFolder(folderOf(to));
+    return LinkOutcome::Linked;
 }
 
 } // namespace runtime

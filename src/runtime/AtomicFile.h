@@ -3,34 +3,46 @@
 #include <filesystem>
 #include <memory>
 
+#include "runtime/FileIdentity.h"
+#include "runtime/TemporaryFile.h"
 #include "runtime/TextFile.h"
 
 namespace runtime {
 
-// Writes a whole file safely: the text goes to a temporary file beside the target, and only
-// `commit` renames it over the target. Destroyed without a commit, it removes the temporary file
-// and leaves the target as it was.
+// Writes a whole file safely: the text goes to a temporary file beside the target (TemporaryFile.h),
+// and only `commit` puts it in place. Destroyed without a commit, it removes the temporary file and
+// leaves the target as it was. A target reached through symbolic links (a chain of them, absolute
+// or relative) is the file they lead to: that file is replaced and the links stay.
 class AtomicFile {
 public:
-    explicit AtomicFile(std::filesystem::path target);
+    enum class Placing {
+        ReplaceTarget, // the target is created or replaced
+        NewFileOnly,   // the target is created only where no file, folder or link holds its name
+    };
+
+    explicit AtomicFile(std::filesystem::path target, Placing placing = Placing::ReplaceTarget);
     ~AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
     TextWriter& writer();
-    // Flushes, syncs and renames the temporary file over the target; raises on failure.
-    void commit();
+    // Flushes, syncs and puts the temporary file in place; raises on failure, for NewFileOnly
+    // FileAlreadyExists when the name is held. Answers the identity of the file as written.
+    FileIdentity commit();
 
 private:
     std::filesystem::path target_;
-    std::filesystem::path temporary_;
+    Placing placing_;
+    std::unique_ptr<TemporaryFile> temporary_;
     std::unique_ptr<TextWriter> writer_;
     bool committed_ = false;
 };
 
-// Gives the bytes of `from` a second name, `to`, in place of any file there: a hard link made beside
-// `to` and renamed over it, so no bytes are copied or synced. False, with nothing changed, where
-// the link or the rename cannot be made (another file system, a folder named `to`).
-bool ReplaceWithHardLink(const std::filesystem::path& from, const std::filesystem::path& to);
+enum class LinkOutcome { Linked, NameTaken, NotPossible };
+
+// Gives the file `from` leads to (through its links) a second name `to`, unless a file, folder or
+// link already holds that name: nothing is replaced and no bytes are copied. NotPossible where the
+// file system cannot link the two (another file system, no hard links, no such file).
+LinkOutcome LinkWithoutReplacing(const std::filesystem::path& from, const std::filesystem::path& to);
 
 } // namespace runtime

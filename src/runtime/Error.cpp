@@ -1,5 +1,6 @@
 #include "runtime/Error.h"
 
+#include <cerrno>
 #include <utility>
 
 namespace runtime {
@@ -13,12 +14,26 @@ std::string describeError(int number)
     case DivisionByZero: return "Division by zero";
     case TypeMismatch: return "Type mismatch";
     case FileNotFound: return "File not found";
+    case FileAlreadyExists: return "File already exists";
     case DiskFull: return "Disk full";
     case InputPastEndOfFile: return "Input past end of file";
     case PathFileAccessError: return "Path/File access error";
     case PathNotFound: return "Path not found";
     case DialogCancelled: return "Cancel was selected.";
     default: return "Application-defined or object-defined error";
+    }
+}
+
+Error errorOfSystemCall(int code)
+{
+    switch (code) {
+    case ENOENT:
+    case ENOTDIR: return Error(PathNotFound);
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return Error(DiskFull);
+    case EEXIST: return Error(FileAlreadyExists);
+    default: return Error(PathFileAccessError);
     }
 }
 

@@ -13,6 +13,7 @@ enum ErrorNumber : int {
     DivisionByZero = 11,
     TypeMismatch = 13,
     FileNotFound = 53,
+    FileAlreadyExists = 58,
     DiskFull = 61,
     InputPastEndOfFile = 62,
     PathFileAccessError = 75,
@@ -22,6 +23,12 @@ enum ErrorNumber : int {
 
 // The plain description of an error number ("File not found"); unknown numbers get "Application-defined or object-defined error".
 std::string describeError(int number);
+
+class Error;
+
+// The run-time error a failed file-system call's errno stands for: a missing file or folder, a full
+// disk, a name already taken, and Path/File access error for the rest.
+Error errorOfSystemCall(int code);
 
 // A run-time failure. Handlers that trap errors show `description` after their own fixed text.
 class Error : public std::exception {

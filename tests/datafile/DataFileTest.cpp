@@ -2,6 +2,7 @@
 
 
 #include <cstdint>
+#include <chrono>
 #include <functional>
 #include <limits>
 #include <string>
@@ -13,6 +14,7 @@
 #include "support/TempFolder.h"
 #include "core/BookTest.h"
 #include "datafile/DataFile.h"
+#include "runtime/PathText.h"
 #include "runtime/Text.h"
 
 namespace {
@@ -503,4 +505,128 @@ TEST_F(DataFileTest, LinesEndedByCrLfLfOrCrAloneLoadAlike)
     writeBytes(path, mixed);
     ASSERT_TRUE(load(path));
     EXPECT_EQ(snapshot(), expected);
+}
+
+namespace {
+
+// Another program, as it would change the file this book has open.
+using OtherProgram = std::function<void(const std::filesystem::path&)>;
+
+std::string changedByAnotherProgramText(const std::filesystem::path& path)
+{
+    return "The file '" + runtime::textOfPath(path)
+           + "' has been changed by another program since it was loaded or saved here. Do you wish to overwrite it?";
+}
+
+} // namespace
+
+TEST_F(DataFileTest, ASaveOverAFileAnotherProgramChangedAsksFirstAndNoKeepsTheirFile)
+{
+    namespace fs = std::filesystem;
+    const OtherProgram cases[] = {
+        // A second copy of this program that opened the same book and saved it first.
+        [this](const fs::path& path) {
+            core::Book other{services};
+            FakeDataFileWindow otherWindow;
+            otherWindow.folder = folder.path();
+            other.ledger.AttachWindow(otherWindow);
+            ASSERT_TRUE(datafile::LoadDataFile(path, other, otherWindow));
+            other.company.CompanyName = "Their Company";
+            ASSERT_TRUE(datafile::SaveDataFile(path, other, otherWindow));
+        },
+        // Rewritten in place to the same size: only the time of the write tells.
+        [](const fs::path& path) {
+            std::string bytes = readBytes(path);
+            bytes.replace(bytes.find("\r\n") + 2, 5, "Their");
+            writeBytes(path, bytes);
+            fs::last_write_time(path, fs::last_write_time(path) + std::chrono::hours(1));
+        },
+        // Grown in place within the same second.
+        [](const fs::path& path) {
+            const auto written = fs::last_write_time(path);
+            writeBytes(path, readBytes(path) + "Their line\r\n");
+            fs::last_write_time(path, written);
+        },
+        // Another file renamed over its name.
+        [](const fs::path& path) {
+            const fs::path theirs = path.parent_path() / "theirs.tmp";
+            writeBytes(theirs, readBytes(path));
+            fs::rename(theirs, path);
+        },
+    };
+    int number = 0;
+    for (const OtherProgram& otherProgram : cases) {
+        SCOPED_TRACE(++number);
+        const auto path = folder / "Shop.QBD";
+        writeBytes(path, readBytes(Fixture));
+        ASSERT_TRUE(load(path));
+        book.company.CompanyName = "My Company";
+        book.ledger.FileChanged = true;
+        otherProgram(path);
+        const std::string theirs = readBytes(path);
+        const std::size_t boxesBefore = services.messageBoxes().size();
+
+        services.answerMessageBox(platform::Answer::No);
+        EXPECT_FALSE(save(path));
+        ASSERT_EQ(services.messageBoxes().size(), boxesBefore + 1) << "the question, and no error after No";
+        const platform::MessageBox& question = services.messageBoxes().back().box;
+        EXPECT_EQ(question.text, changedByAnotherProgramText(path));
+        EXPECT_EQ(question.title, "Quillbook 2000-32");
+        EXPECT_EQ(question.buttons, platform::Buttons::YesNo);
+        EXPECT_EQ(question.defaultButton, 2) << "No";
+        EXPECT_EQ(readBytes(path), theirs);
+        EXPECT_TRUE(book.ledger.FileChanged);
+
+        services.answerMessageBox(platform::Answer::Yes);
+        EXPECT_TRUE(save(path));
+        EXPECT_NE(readBytes(path).find("My Company"), std::string::npos);
+        EXPECT_FALSE(book.ledger.FileChanged);
+
+        // The file is this book's again: the next save asks nothing.
+        book.ledger.FileChanged = true;
+        EXPECT_TRUE(save(path));
+        EXPECT_EQ(services.messageBoxes().size(), boxesBefore + 2);
+    }
+}
+
+TEST_F(DataFileTest, ASaveOfAFileNoOtherProgramChangedAsksNothing)
+{
+    namespace fs = std::filesystem;
+    const auto path = folder / "Shop.QBD";
+    writeBytes(path, readBytes(Fixture));
+    ASSERT_TRUE(load(path));
+    EXPECT_TRUE(save(path));
+    EXPECT_TRUE(save(path));
+    // A copy elsewhere, or a file that is gone and holds nothing to lose.
+    writeBytes(folder / "Backup.QBD", "someone's backup\r\n");
+    EXPECT_TRUE(save(folder / "Backup.QBD"));
+    fs::remove(path);
+    EXPECT_TRUE(save(path));
+    EXPECT_TRUE(fs::exists(path));
+    EXPECT_TRUE(services.messageBoxes().empty());
+}
+
+TEST_F(DataFileTest, ABookOpenedThroughALinkIsSavedInTheFileTheLinkLeadsTo)
+{
+    namespace fs = std::filesystem;
+    fs::create_directory(folder / "books");
+    const auto book2025 = folder / "books" / "Shop 2025.QBD";
+    writeBytes(book2025, readBytes(Fixture));
+    // A chain: a relative link to an absolute one.
+    fs::create_symlink(book2025, folder / "books" / "current.QBD");
+    fs::create_symlink("books/current.QBD", folder / "Shop.QBD");
+    ASSERT_TRUE(load(folder / "Shop.QBD"));
+    book.company.CompanyName = "Changed Company";
+    book.ledger.FileChanged = true;
+
+    ASSERT_TRUE(save(folder / "Shop.QBD"));
+
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(folder / "Shop.QBD")));
+    EXPECT_EQ(fs::read_symlink(folder / "Shop.QBD"), "books/current.QBD");
+    EXPECT_EQ(fs::read_symlink(folder / "books" / "current.QBD"), book2025);
+    EXPECT_NE(readBytes(book2025).find("Changed Company"), std::string::npos);
+    // Saved again without a question: the file the link leads to is the one this book wrote.
+    book.ledger.FileChanged = true;
+    EXPECT_TRUE(save(folder / "Shop.QBD"));
+    EXPECT_TRUE(services.messageBoxes().empty());
 }

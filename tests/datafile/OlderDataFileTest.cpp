@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "core/BookTest.h"
 #include "datafile/DataFile.h"
 #include "datafile/OldFileCopy.h"
+#include "runtime/FileIdentity.h"
 #include "runtime/PathText.h"
 #include "runtime/Text.h"
 #include "support/FileBytes.h"
@@ -329,11 +331,62 @@ TEST_F(OlderDataFileTest, AFileWithoutAnExtensionKeepsItsCopyBesideIt)
                                     "Your old file has been saved with the extension .QB2");
 }
 
-TEST(FreeCopyPath, TakesTheFirstNameBesideTheFileThatNoFileHolds)
+TEST_F(OlderDataFileTest, AConversionWhoseLogRunsOutOfRoomLeavesTheOpenBookUnderItsOwnName)
+{
+    const auto shop = folder / "Shop.QBD";
+    writeBytes(shop, readBytes(Company));
+    ASSERT_TRUE(load(shop));
+    const std::string nameBefore = book.company.CompanyName.str();
+    const auto path = copyOf("v2.QBD");
+    // The log has room for the run's first lines, not for its last: the disk fills meanwhile.
+    const std::string earlierRuns(100000, '-');
+    writeBytes(folder / "QBERRORS.TXT", earlierRuns);
+    const std::string runStart = Hyphens + "\r\nConverting QB2 file: " + runtime::textOfPath(path)
+                                 + " : 15/06/2025 00:00:00\r\n\r\n";
+    answerBoxes(4); // the split repair, the two plain boxes, the error
+    {
+        const FileSizeLimit limit(earlierRuns.size() + runStart.size());
+        EXPECT_FALSE(load(path));
+    }
+    EXPECT_EQ(boxText(services, services.messageBoxes().size() - 1), "Error while loading Ver 2 file : Disk full");
+    EXPECT_EQ(log(), earlierRuns + runStart);
+
+    EXPECT_EQ(book.CurrentDataFilePath, shop);
+    EXPECT_EQ(book.company.CompanyName.str(), nameBefore);
+    EXPECT_EQ(book.ledger.Transactions.UpperBound(), 3);
+    // A save after any edit writes the open book, not the converted one, under its name.
+    book.ledger.FileChanged = true;
+    ASSERT_TRUE(datafile::SaveDataFile(book.CurrentDataFilePath, book, window));
+    ASSERT_TRUE(load(shop));
+    EXPECT_EQ(book.company.CompanyName.str(), nameBefore);
+    EXPECT_EQ(book.ledger.Transactions.UpperBound(), 3);
+}
+
+TEST_F(OlderDataFileTest, AnOldFileOpenedThroughALinkIsConvertedWhereTheLinkLeadsAndItsCopyKeepsTheOldBytes)
+{
+    std::filesystem::create_directory(folder / "books");
+    const auto original = folder / "books" / "old.QBD";
+    const std::string oldBytes = readBytes(Older / "v2.QBD");
+    writeBytes(original, oldBytes);
+    const auto link = folder / "Shop.QBD";
+    std::filesystem::create_symlink("books/old.QBD", link);
+    answerBoxes(3);
+
+    ASSERT_TRUE(load(link));
+
+    EXPECT_TRUE(std::filesystem::is_symlink(std::filesystem::symlink_status(link)));
+    EXPECT_EQ(readBytes(original), readBytes(Older / "v2-converted.QBD"));
+    const auto copy = folder / "Shop.qb2";
+    EXPECT_FALSE(std::filesystem::is_symlink(std::filesystem::symlink_status(copy)));
+    EXPECT_EQ(readBytes(copy), oldBytes);
+    EXPECT_EQ(book.CurrentDataFilePath, link);
+}
+
+TEST(KeepCopyOfOldFile, TakesTheFirstNameBesideTheFileThatNothingHolds)
 {
     const struct {
         const char* file;
-        std::vector<std::string> taken; // besides the file itself; a name ending "/" is a folder
+        std::vector<std::string> taken; // besides the file itself; "/" ends a folder, "@" a dangling link
         const char* copy;
     } cases[] = {
         {"BOOK.QBD", {}, "BOOK.qb2"},
@@ -341,6 +394,7 @@ TEST(FreeCopyPath, TakesTheFirstNameBesideTheFileThatNoFileHolds)
         {"BOOK.qb2", {}, "BOOK.1.qb2"},
         {"BOOK.QBD", {"BOOK.qb2"}, "BOOK.1.qb2"},
         {"BOOK.QBD", {"BOOK.qb2/"}, "BOOK.1.qb2"},
+        {"BOOK.QBD", {"BOOK.qb2@"}, "BOOK.1.qb2"},
         {"BOOK.QBD", {"BOOK.qb2", "BOOK.1.qb2"}, "BOOK.2.qb2"},
         {"BOOK.1.qb2", {"BOOK.qb2"}, "BOOK.1.1.qb2"},
         {"My Books.2024.QBD", {}, "My Books.2024.qb2"},
@@ -350,13 +404,55 @@ TEST(FreeCopyPath, TakesTheFirstNameBesideTheFileThatNoFileHolds)
         const TempFolder folder;
         writeBytes(folder / c.file, "old");
         for (const std::string& name : c.taken) {
+            const std::string bare = name.substr(0, name.find_first_of("/@"));
             if (name.ends_with('/'))
-                std::filesystem::create_directory(folder / name.substr(0, name.size() - 1));
+                std::filesystem::create_directory(folder / bare);
+            else if (name.ends_with('@'))
+                std::filesystem::create_symlink("nowhere", folder / bare);
             else
                 writeBytes(folder / name, "taken");
         }
 
-        EXPECT_EQ(datafile::FreeCopyPath(folder / c.file, "qb2"), folder / c.copy);
+        const auto copy = datafile::KeepCopyOfOldFile(folder / c.file, "qb2",
+                                                      {"old", runtime::IdentityOfFile(folder / c.file)});
+
+        EXPECT_EQ(copy, folder / c.copy);
+        EXPECT_EQ(readBytes(copy), "old");
+        EXPECT_FALSE(std::filesystem::exists(folder / "nowhere"));
+    }
+}
+
+// The copy is a link to the old file only while that is the file the conversion read; else, or where
+// the file system cannot link, it is written from the bytes the conversion holds.
+TEST(KeepCopyOfOldFile, WritesTheCopyFromTheBytesReadWhenTheFileIsNoLongerTheOneRead)
+{
+    const struct {
+        const char* name;
+        bool changedSince;
+        bool identityKnown;
+        bool linked;
+    } cases[] = {
+        {"unchanged", false, true, true},
+        {"rewritten since it was read", true, true, false},
+        {"read without knowing what it was", false, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TempFolder folder;
+        const auto path = folder / "BOOK.QBD";
+        writeBytes(path, "as read");
+        std::optional<runtime::FileIdentity> identity;
+        if (c.identityKnown)
+            identity = runtime::IdentityOfFile(path);
+        if (c.changedSince)
+            writeBytes(path, "changed meanwhile");
+
+        const auto copy = datafile::KeepCopyOfOldFile(path, "qb2", {"as read", identity});
+
+        EXPECT_EQ(copy, folder / "BOOK.qb2");
+        EXPECT_EQ(readBytes(copy), "as read");
+        EXPECT_EQ(std::filesystem::equivalent(copy, path), c.linked);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 2) << "no temporary file";
     }
 }
 

@@ -1,6 +1,8 @@
 #include "MainTest.h"
 #include "support/FileBytes.h"
 
+#include <vector>
+
 namespace {
 
 // The main window started on a saved book of five transactions.
@@ -200,6 +202,82 @@ TEST_F(FileMenuTest, MergeAsksToSaveFirstThenAddsTheChosenFileToTheOpenBook)
     EXPECT_EQ(main.book.ledger.Transactions.UpperBound(), 13);
     EXPECT_EQ(main.book.CurrentDataFilePath, company) << "the book keeps its own file";
     EXPECT_TRUE(main.book.ledger.FileChanged);
+}
+
+// Every command that writes the book over its own file asks first when another program has changed
+// that file since the book was loaded or saved; No keeps the other program's file and the book's
+// changes, and stops the command that asked.
+TEST_F(FileMenuTest, CommandsThatWriteOverTheOpenFileAskWhenAnotherProgramChangedIt)
+{
+    using A = platform::Answer;
+    const struct {
+        const char* name;
+        std::vector<A> answersBefore;
+        bool dialogOnTheFile;
+        platform::Menu* item;
+    } cases[] = {
+        {"save", {}, false, &main.SaveItem},
+        {"save as onto its own file", {}, true, &main.SaveAsItem},
+        {"save before opening another file", {A::Yes}, false, &main.LoadItem},
+        {"save before a new company", {A::Yes}, false, &main.NewCoItem},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeCompany("Shop.QBD", 5);
+        ASSERT_TRUE(datafile::LoadDataFile(company, main.book, main));
+        change();
+        // Another program saves its own book under the same name.
+        std::filesystem::rename(writeCompany("Theirs.QBD", 7), company);
+        const std::string theirs = readBytes(company);
+        for (A answer : c.answersBefore)
+            services.answerMessageBox(answer);
+        if (c.dialogOnTheFile)
+            services.answerFileDialog(company.string());
+        services.answerMessageBox(A::No);
+
+        c.item->userClick();
+
+        EXPECT_EQ(services.messageBoxes().back().box.text,
+                  "The file '" + company.string()
+                      + "' has been changed by another program since it was loaded or saved here. Do you wish to "
+                        "overwrite it?");
+        EXPECT_TRUE(readBytes(company) == theirs);
+        EXPECT_TRUE(main.book.ledger.FileChanged);
+        EXPECT_EQ(main.book.ledger.Transactions.UpperBound(), 5) << "nothing opened or created after No";
+        EXPECT_TRUE(services.allScriptsUsed());
+    }
+}
+
+TEST_F(FileMenuTest, ExitAsksBeforeItsSavesWriteOverAFileAnotherProgramChanged)
+{
+    using A = platform::Answer;
+    const struct {
+        const char* name;
+        bool autoSave;
+        std::vector<A> answers;
+    } cases[] = {
+        {"save before exit", false, {A::Yes, A::No}},
+        {"auto-save, then save before exit", true, {A::No, A::Yes, A::No}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeCompany("Shop.QBD", 5);
+        ASSERT_TRUE(datafile::LoadDataFile(company, main.book, main));
+        main.book.AutoSave = c.autoSave;
+        change();
+        std::filesystem::rename(writeCompany("Theirs.QBD", 7), company);
+        const std::string theirs = readBytes(company);
+        const std::size_t boxesBefore = services.messageBoxes().size();
+        for (A answer : c.answers)
+            services.answerMessageBox(answer);
+
+        main.CmdExit.userClick();
+
+        EXPECT_TRUE(readBytes(company) == theirs);
+        EXPECT_TRUE(main.book.ledger.FileChanged);
+        EXPECT_EQ(services.messageBoxes().size(), boxesBefore + c.answers.size()) << "the exit stopped: no backup question";
+        EXPECT_TRUE(services.allScriptsUsed());
+    }
 }
 
 } // namespace
