@@ -357,11 +357,11 @@ void Main::designGrid()
     CmdPrint.Move(120, 6600, 1000, FieldHeight + 45);
     LblMinusSign.Move(4380, 6500, 200, 285);
     LblMinusSign.setCaption("-");
-    LblPayTotal.Move(4611, 6600, 1335, 285);
+    LblPayTotal.Move(4610, 6600, 1335, 285);
     LblPayTotal.setAlignment(platform::RightJustify);
-    LblPlusSign.Move(5730, 6500, 200, 285);
+    LblPlusSign.Move(5975, 6500, 200, 285);
     LblPlusSign.setCaption("+");
-    LblRcpTotal.Move(5946, 6600, 1335, 285);
+    LblRcpTotal.Move(6205, 6600, 1335, 285);
     LblRcpTotal.setAlignment(platform::RightJustify);
     CmdExit.Move(10665, 6600, 735, FieldHeight + 45);
     for (platform::Label* label : {&LblMinusSign, &LblPlusSign})

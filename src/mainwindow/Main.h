@@ -445,6 +445,9 @@ private:
     // Gives the focus to a control that can take it now; the layout runs also while the window is hidden.
     void focusIfShown(platform::Control& control);
     void ShowTotals();
+    // The totals read "- payments + receipts" from the sign's place: each figure's label as wide as
+    // the figure needs and each sign after the label before it, so that no sign covers a figure.
+    void LayOutTotals();
 
     // Entry: the edit box's field events and the transaction commands.
     void wireEntry();
