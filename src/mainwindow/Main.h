@@ -424,7 +424,8 @@ private:
     void wireTemplates();
     // Documents: previews, quick prints and batch runs of invoices and remittance advices.
     void wireDocuments();
-    void PrintEditBoxDocument(const std::string& titlePrefix, const char* tag);
+    // Prints the edit box's transaction through stored template `templateNumber` as job `tag`.
+    void PrintEditBoxDocument(const std::string& titlePrefix, const char* tag, int templateNumber);
     documents::BatchInvoiceRun batchInvoices_;
     void wireReports();
     void wireSplits();
