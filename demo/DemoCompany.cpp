@@ -244,6 +244,26 @@ public:
         fillTemplate(book_.Templates[core::SimpleInvoice], objects);
     }
 
+    // A remittance advice on A4 for a payment's print and preview, laid out as the invoice: the
+    // company at the top left, the supplier paid below it, what the payment is for and the figures.
+    void addRemittanceTemplate()
+    {
+        constexpr TemplateText objects[] = {
+            {"~YN", "14", true, 'L', false, 720, 720, 4800},    {"~YA", "10", false, 'L', false, 720, 1080, 4800},
+            {"~YT", "10", false, 'L', false, 720, 1920, 2400},  {"REMITTANCE ADVICE", "20", true, 'R', false, 5400, 720, 4800},
+            {"Our Ref.", "10", true, 'L', false, 6600, 1440, 1500}, {"~TR", "10", false, 'R', false, 8400, 1440, 1800},
+            {"Date", "10", true, 'L', false, 6600, 1740, 1500}, {"~DT", "10", false, 'R', false, 8400, 1740, 1800},
+            {"Paid To", "10", true, 'L', false, 720, 2880, 2400}, {"~CN", "10", false, 'L', false, 720, 3180, 4800},
+            {"~CA", "10", false, 'L', false, 720, 3480, 4800},   {"In Payment Of", "10", true, 'L', false, 720, 4740, 2400},
+            {"~TM", "10", false, 'L', false, 720, 5040, 6000},   {"Net", "10", false, 'L', false, 6600, 7200, 1500},
+            {"~TN", "10", false, 'R', true, 8400, 7200, 1800},   {"VAT", "10", false, 'L', false, 6600, 7560, 1500},
+            {"~TV", "10", false, 'R', true, 8400, 7560, 1800},   {"Amount Paid", "10", true, 'L', false, 6600, 7920, 1500},
+            {"~TG", "10", true, 'R', true, 8400, 7920, 1800},
+            {"Please let us know if this payment does not agree with your records", "10", false, 'C', false, 720, 9360, 9500},
+        };
+        fillTemplate(book_.Templates[core::RemittanceAdvice], objects);
+    }
+
     // A letter for the mail merge: the company, the date, the customer and what the customer owes.
     void addLetterTemplate()
     {
@@ -338,6 +358,7 @@ bool WriteDemoCompany(const std::filesystem::path& file)
     demo.addTransactions();
     demo.addStandingOrder();
     demo.addInvoiceTemplate();
+    demo.addRemittanceTemplate();
     demo.addLetterTemplate();
     main.SyncQueryScrollBar(0);
     const bool saved = datafile::SaveDataFile(file, book, main);

@@ -6,6 +6,7 @@
 #include "datapeek/ViewerMessages.h"
 #include "platform/ScreenPlacement.h"
 #include "runtime/Error.h"
+#include "runtime/PathText.h"
 
 namespace datapeek {
 
@@ -13,6 +14,8 @@ namespace {
 
 // The desktop answers above 32 when the file opened.
 constexpr long LargestFailure = 32;
+// The desktop's answer when no program is set to open the file's kind.
+constexpr long NoProgramForFile = 31;
 
 } // namespace
 
@@ -53,7 +56,11 @@ void ExportForm::ExpBtn_Click()
         const std::filesystem::path path = folder_ / target;
         writeReport_(path);
         const long result = services().shellOpen(path);
-        if (result <= LargestFailure)
+        if (result == NoProgramForFile)
+            ShowMessage(services(), ShellOpenFailure(result) + "\r\n\r\nThe report was written to '" +
+                                        runtime::textOfPath(path) + "', but no program is set to open " + path.extension().string() +
+                                        " files.");
+        else if (result <= LargestFailure)
             ShowMessage(services(), ShellOpenFailure(result));
     } catch (const std::exception& error) {
         ShowMessage(services(), "Error: " + std::string(error.what()));

@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <exception>
 #include <string>
 
 #include "core/BusyPointer.h"
+#include "datapeek/ColumnFit.h"
 #include "datapeek/ReportLayouts.h"
 #include "datapeek/ViewerMessages.h"
 #include "datapeek/ViewerWindow.h"
@@ -46,10 +48,27 @@ void ViewerWindow::ApplyReportLayout(int kind)
         return;
     setCaption(ViewerTitle + layout->name);
     int col = 1;
-    for (const ColumnWidth& width : layout->widths)
+    for (const ColumnWidth& width : layout->widths) {
+        screenRoom_[static_cast<std::size_t>(col)] = 0;
         ViewGrid.setColWidth(col++, width.unit == ColumnWidth::Unit::Chars ? double(width.amount) * charWidth : width.amount);
+    }
     for (int right : layout->rightAligned)
         ViewGrid.setColAlignment(right, platform::RightJustify);
+}
+
+void ViewerWindow::FitColumnsToCells()
+{
+    const platform::Font font = ViewGrid.font();
+    const std::vector<double> widest =
+        WidestCells(ViewGrid, FindReportLayout(CurrentReportKind), 1, ViewGrid.Rows() - 1,
+                    [this, &font](const std::string& text) { return services().textWidth(font, text); });
+    for (int col = 1; col < ViewGrid.Cols(); ++col) {
+        const auto c = static_cast<std::size_t>(col);
+        const double layoutWidth = ViewGrid.ColWidth(col) - screenRoom_[c];
+        const double shown = widest[c] > 0 ? std::max(layoutWidth, widest[c] + CellTextRoom) : layoutWidth;
+        screenRoom_[c] = shown - layoutWidth;
+        ViewGrid.setColWidth(col, shown);
+    }
 }
 
 void ViewerWindow::ShowReportFont()
@@ -78,6 +97,7 @@ void ViewerWindow::CmdFonts_Click()
         const core::BusyPointer busy(services());
         ApplyReportLayout(CurrentReportKind);
         ShowReportFont();
+        FitColumnsToCells();
     } catch (const std::exception& error) {
         ShowErrorBox(services(), "Report Viewer Error : " + std::string(error.what()));
         // The report goes back to the font it was shown in. A font the loaded report already
@@ -86,6 +106,7 @@ void ViewerWindow::CmdFonts_Click()
         try {
             ApplyReportLayout(CurrentReportKind);
             ShowReportFont();
+            FitColumnsToCells();
         } catch (const std::exception&) {
             core::SetMousePointer(services(), core::DefaultPointer);
         }

@@ -2,10 +2,13 @@
 #include <exception>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/Messages.h"
 #include "core/PrinterSetup.h"
+#include "datapeek/ColumnFit.h"
+#include "datapeek/ReportLayouts.h"
 #include "datapeek/ViewerCancelForm.h"
 #include "datapeek/ViewerMessages.h"
 #include "datapeek/ViewerWindow.h"
@@ -23,6 +26,8 @@ namespace {
 constexpr double ColumnGap = 20;
 constexpr int RowsBetweenYields = 25;
 constexpr int DocumentTextKind = 10;
+// The report's column headings, printed bold and again under every later page's header.
+constexpr std::pair<int, int> HeadingRows{3, 4};
 
 // A margin past a quarter of the page counts as that quarter, so the rows keep room to print.
 double PrintedLeftMargin(const reports::ReportSettings& settings, const platform::Printer& printer)
@@ -86,6 +91,7 @@ void ViewerWindow::CmdPrint_Click()
     if (!SetUpPrinter())
         return;
     printColumnX_.assign(static_cast<std::size_t>(ViewGrid.Cols()), 0);
+    printColumnWidth_.assign(static_cast<std::size_t>(ViewGrid.Cols()), 0);
     printColumnFits_.assign(static_cast<std::size_t>(ViewGrid.Cols()), false);
 
     core::SetMousePointer(services(), core::HourglassPointer);
@@ -130,12 +136,25 @@ void ViewerWindow::PrintReport()
     const auto titleWidth = static_cast<std::size_t>(std::max(1.0, runtime::roundHalfEven((pageWidth - 2 * left) / boldWidth - 9)));
     const double scale = double(PrinterCharWidth) / ScreenCharWidth;
 
+    // A column is as wide on paper as on the screen, or as its widest cell prints when that is wider
+    // (a printer font's figures may be wider than its average character); the headings print bold.
+    const ReportLayout* layout = FindReportLayout(CurrentReportKind);
+    const auto printedWidth = [&printer](const std::string& text) { return printer.TextWidth(text); };
+    printer.setFontBold(false);
+    const std::vector<double> widestCells = WidestCells(ViewGrid, layout, 1, ViewGrid.Rows() - 1, printedWidth);
+    printer.setFontBold(true);
+    const std::vector<double> widestHeadings =
+        WidestCells(ViewGrid, layout, HeadingRows.first, std::min(HeadingRows.second, ViewGrid.Rows() - 1), printedWidth);
     const int cols = ViewGrid.Cols();
+    for (int c = 1; c < cols; ++c) {
+        const auto col = static_cast<std::size_t>(c);
+        printColumnWidth_[col] = std::max({(ViewGrid.ColWidth(c) - screenRoom_[col]) * scale, widestCells[col], widestHeadings[col]});
+    }
     printColumnX_[1] = left;
     for (int c = 2; c < cols; ++c)
-        printColumnX_[c] = runtime::roundHalfEven(ViewGrid.ColWidth(c - 1) * scale + printColumnX_[c - 1] + ColumnGap);
+        printColumnX_[c] = runtime::roundHalfEven(printColumnWidth_[c - 1] + printColumnX_[c - 1] + ColumnGap);
     for (int c = 1; c < cols; ++c)
-        printColumnFits_[c] = printColumnX_[c] + ViewGrid.ColWidth(c) * scale <= pageWidth - left;
+        printColumnFits_[c] = printColumnX_[c] + printColumnWidth_[c] <= pageWidth - left;
 
     const bool documentText = CurrentReportKind == DocumentTextKind;
     const auto fitsAcross = [&](const std::string& line) { return printer.TextWidth(line) <= pageWidth - 2 * left; };
@@ -167,10 +186,10 @@ void ViewerWindow::PrintReport()
     const auto startsNewPage = [&] { return printer.CurrentY() > pageHeight - 2 * top || !printer.LinesFit(); };
     for (int row = 1; row < ViewGrid.Rows(); ++row) {
         if (startsNewPage())
-            PrintPageHeader(headerText, scale);
+            PrintPageHeader(headerText);
         if (row == 3 || row == 4)
             printer.setFontBold(true);
-        PrintRowCells(row, scale);
+        PrintRowCells(row);
         printer.print("");
         if (!sameWidth)
             printer.setFontBold(false);
@@ -179,7 +198,7 @@ void ViewerWindow::PrintReport()
         if (!PrintingInProgress) {
             core::SetMousePointer(services(), core::HourglassPointer);
             if (!printer.LinesFit())
-                PrintPageHeader(headerText, scale);
+                PrintPageHeader(headerText);
             printer.setCurrentX(left);
             printer.print("*** Report Cancelled ***");
             printer.EndDoc();
@@ -192,14 +211,14 @@ void ViewerWindow::PrintReport()
     EndPrinting(false);
 }
 
-void ViewerWindow::PrintRowCells(int row, double scale)
+void ViewerWindow::PrintRowCells(int row)
 {
     platform::Printer& printer = services().printer();
     for (int c = 1; c < ViewGrid.Cols(); ++c) {
         const std::string& text = ViewGrid.TextMatrix(row, c);
         double x = printColumnX_[c];
         if (ViewGrid.ColAlignment(c) == platform::RightJustify)
-            x = ViewGrid.ColWidth(c) * scale - printer.TextWidth(text) + x;
+            x = printColumnWidth_[c] - printer.TextWidth(text) + x;
         if (printColumnFits_[c]) {
             printer.setCurrentX(x);
             printer.print(text, false);
@@ -207,7 +226,7 @@ void ViewerWindow::PrintRowCells(int row, double scale)
     }
 }
 
-void ViewerWindow::PrintPageHeader(const std::string& headerText, double scale)
+void ViewerWindow::PrintPageHeader(const std::string& headerText)
 {
     platform::Printer& printer = services().printer();
     const double left = PrintedLeftMargin(Settings, printer);
@@ -219,8 +238,8 @@ void ViewerWindow::PrintPageHeader(const std::string& headerText, double scale)
     printer.print(FirstLine(headerText) + PageNumberText(printer));
     printer.print("");
     printer.setCurrentX(left);
-    for (int row = 3; row <= 4 && row < ViewGrid.Rows(); ++row) {
-        PrintRowCells(row, scale);
+    for (int row = HeadingRows.first; row <= HeadingRows.second && row < ViewGrid.Rows(); ++row) {
+        PrintRowCells(row);
         printer.print("");
     }
     printer.print("");

@@ -81,6 +81,7 @@ bool ViewerWindow::LoadReportFile(const std::filesystem::path& path)
             ViewGrid.setSelEndCol(LastColumn);
             ViewGrid.setClip(body);
         }
+        FitColumnsToCells();
         return true;
     } catch (const std::exception& error) {
         lastFailure_ = error.what();

@@ -87,11 +87,14 @@ private:
     void SetUpReportDialog(int mode);
     bool SetUpPrinter();
     void PrintReport();
-    void PrintPageHeader(const std::string& headerText, double scale);
-    void PrintRowCells(int row, double scale);
+    void PrintPageHeader(const std::string& headerText);
+    void PrintRowCells(int row);
     void EndPrinting(bool cancelled);
     // Puts the report font on the title (bold) and the grid (plain).
     void ShowReportFont();
+    // Widens each column the report's layout sizes in characters to its widest cell in the grid's
+    // font, so that no cell is cut.
+    void FitColumnsToCells();
 
     std::filesystem::path folder_;
     // The description of the last failed load or save, which the command's second box repeats.
@@ -99,6 +102,9 @@ private:
     bool firstPaint_ = false;
     // Where each report column prints and whether it fits on the page, for the job in hand.
     std::vector<double> printColumnX_;
+    std::vector<double> printColumnWidth_;
+    // What FitColumnsToCells added to each column for the screen: paper starts from the layout's width.
+    std::vector<double> screenRoom_ = std::vector<double>(GridColumns, 0);
     std::vector<bool> printColumnFits_;
     std::unique_ptr<ViewerCancelForm> cancelWindow_;
     std::unique_ptr<reports::FontForm> fontDialog_;

@@ -206,6 +206,16 @@ bool PrintTemplateSample(reports::ReportDesk& desk, const ShownObjects& shown)
                              desk.book().WorkingTemplate, shown);
 }
 
+bool CheckTemplateHasVisibleObjects(core::Book& book, const core::TemplateRecord& tmpl)
+{
+    for (int i = 0; i < core::TemplateObjectCount; ++i)
+        if (core::IsFlagOn(tmpl.Objects[static_cast<std::size_t>(i)].Visible))
+            return true;
+    book.messages.ShowErrorBox("This Template has no visible objects - cannot print. Suitable templates can be "
+                               "specified from the Edit Menu.");
+    return false;
+}
+
 bool PrintTemplateDocument(reports::ReportDesk& desk, std::int16_t id, int templateNumber)
 {
     core::Book& book = desk.book();
@@ -221,14 +231,8 @@ bool PrintTemplateDocument(reports::ReportDesk& desk, std::int16_t id, int templ
         book.messages.ShowErrorBox(UnsuitableFontMessage(object.Text, object.FontName));
         return AbandonPrint(desk);
     }
-    bool anyVisible = false;
-    for (int i = 0; i < core::TemplateObjectCount; ++i)
-        anyVisible = anyVisible || core::IsFlagOn(tmpl.Objects[static_cast<std::size_t>(i)].Visible);
-    if (!anyVisible) {
-        book.messages.ShowErrorBox("This Template has no visible objects - cannot print. Suitable templates can be "
-                                   "specified from the Edit Menu.");
+    if (!CheckTemplateHasVisibleObjects(book, tmpl))
         return AbandonPrint(desk);
-    }
     platform::Printer& printer = desk.services().printer();
     PrintSteps steps(printer);
     std::string text;

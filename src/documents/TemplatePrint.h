@@ -7,6 +7,10 @@
 
 #include "core/TemplateRecord.h"
 
+namespace core {
+class Book;
+}
+
 namespace platform {
 class Services;
 }
@@ -51,6 +55,10 @@ bool PrintShownObjects(const ShownObjectsPrint& print, const core::TemplateRecor
 // the frame of the printable area. Runs inside the print-job window. False after a font the
 // printer refuses or a printer error, each with its message.
 bool PrintTemplateSample(reports::ReportDesk& desk, const ShownObjects& shown);
+
+// Whether `tmpl` prints anything: false, after saying so in the error box, when none of its
+// objects is visible.
+bool CheckTemplateHasVisibleObjects(core::Book& book, const core::TemplateRecord& tmpl);
 
 // Prints one document through stored template `templateNumber` (1 to 4) with its special fields
 // filled from `id` (a record number, or EditBoxSource or MailMergeSource), as one print job in

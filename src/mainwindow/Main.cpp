@@ -88,7 +88,7 @@ void Main::designMenus()
     ItemLiabilities.setCaption("&Liabilities...");
     ItemMaintStock.setCaption("Maintain &Stock Items...");
 
-    TransMenu.setCaption("&Transactions");
+    TransMenu.setCaption("Tr&ansactions");
     PayItem.setCaption("New &Payment");
     RcpItem.setCaption("New &Receipt");
     XfrItem.setCaption("New &Transfer");
@@ -124,7 +124,7 @@ void Main::designMenus()
     FiltTypeItem.setCaption("By &Transaction Type...");
     FiltVATItem.setCaption("By &VAT Code...");
     FiltCommentItem.setCaption("By Mem&o...");
-    FiltAmountItem.setCaption("By &Amount...");
+    FiltAmountItem.setCaption("By A&mount...");
     FiltReconItem.setCaption("By R&econciliation Y/N...");
     FiltBankItem.setCaption("By &Bank Account...");
     FiltCustItem.setCaption("By &Customer Code...");
@@ -139,20 +139,20 @@ void Main::designMenus()
     RepCreditorsItem.setCaption("Aged C&reditors...");
     RepProfLossItem.setCaption("&Income && Expenditure...");
     RepAnalItem.setCaption("C&ategory Analysis...");
-    ItemRepCustState.setCaption("Customer &Statement...");
+    ItemRepCustState.setCaption("C&ustomer Statement...");
     ItemRepEECSales.setCaption("EEC &Sales...");
     ItemEECPurchase.setCaption("EEC Ac&quisitions...");
     ItemMailMerge.setCaption("&Mail Merge...");
     ReportSeparator1.setCaption("-");
     FiltCurrentRepItem.setCaption("Current Filtered &List");
     itemHollis.setCaption("Current List &Net of VAT");
-    ItemRepSysAudit.setCaption("System A&udit");
-    ItemFinaccs.setCaption("&Final Accounts...");
+    ItemRepSysAudit.setCaption("Sys&tem Audit");
+    ItemFinaccs.setCaption("Final A&ccounts...");
     RepReconItem.setCaption("Rec&oncile...");
     ReportSeparator2.setCaption("-");
     FontItem.setCaption("&Fonts...");
 
-    InvoiceMenu.setCaption("&Invoices");
+    InvoiceMenu.setCaption("In&voices");
     RepInvItem.setCaption("&Preview Invoice");
     ItemPrevMultiInv.setCaption("Preview &MultiLine Invoice");
     ItemInvQuickPrint.setCaption("Print &Invoice");
@@ -166,7 +166,7 @@ void Main::designMenus()
     ItemBatchMulti.setCaption("&MultiLine Invoices");
     ItemBatchAutoselect.setCaption("&Auto Select");
 
-    TemplateMenu.setCaption("T&emplates");
+    TemplateMenu.setCaption("Te&mplates");
     ItemSimpleInvoice.setCaption("&Simple Invoice...");
     ItemMultiInvoice.setCaption("&MultiLine Invoice...");
     ItemRemittanceTemp.setCaption("&Remittance Advice...");
@@ -227,9 +227,9 @@ void Main::designButtons()
     };
     const NewButton buttons[] = {
         {CmdNewPay, "&Payment", "Enter a new payment"},
-        {CmdNewRcp, "&Receipt", "Enter a new receipt"},
+        {CmdNewRcp, "Rece&ipt", "Enter a new receipt"},
         {CmdXfr, "&Transfer", "Transfer money between bank accounts"},
-        {CmdNewInv, "&Invoice", "Enter a new sales invoice"},
+        {CmdNewInv, "I&nvoice", "Enter a new sales invoice"},
         {CmdNewBill, "&Bill", "Enter a new purchase bill"},
     };
     double top = 60;
@@ -243,7 +243,8 @@ void Main::designButtons()
     ComboMainFilters.setToolTipText("Select from saved filters");
     ComboMainFilters.Click = [this] { ComboMainFilters_Click(); };
 
-    CmdPrint.setCaption("&Print");
+    // The window's captions hold no letter of "Print" that is not already another target's key.
+    CmdPrint.setCaption("Print");
     CmdPrint.setToolTipText("Print the transactions in the grid");
     CmdPrint.Click = [this] { reports::PrintCurrentFilteredList(reportDesk); };
     CmdExit.setCaption("E&xit");
@@ -356,11 +357,11 @@ void Main::designGrid()
     CmdPrint.Move(120, 6600, 1000, FieldHeight + 45);
     LblMinusSign.Move(4380, 6500, 200, 285);
     LblMinusSign.setCaption("-");
-    LblPayTotal.Move(4611, 6600, 1335, 285);
+    LblPayTotal.Move(4610, 6600, 1335, 285);
     LblPayTotal.setAlignment(platform::RightJustify);
-    LblPlusSign.Move(5730, 6500, 200, 285);
+    LblPlusSign.Move(5975, 6500, 200, 285);
     LblPlusSign.setCaption("+");
-    LblRcpTotal.Move(5946, 6600, 1335, 285);
+    LblRcpTotal.Move(6205, 6600, 1335, 285);
     LblRcpTotal.setAlignment(platform::RightJustify);
     CmdExit.Move(10665, 6600, 735, FieldHeight + 45);
     for (platform::Label* label : {&LblMinusSign, &LblPlusSign})

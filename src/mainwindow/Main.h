@@ -422,7 +422,8 @@ private:
     void wireTemplates();
     // Documents: previews, quick prints and batch runs of invoices and remittance advices.
     void wireDocuments();
-    void PrintEditBoxDocument(const std::string& titlePrefix, const char* tag);
+    // Prints the edit box's transaction through stored template `templateNumber` as job `tag`.
+    void PrintEditBoxDocument(const std::string& titlePrefix, const char* tag, int templateNumber);
     documents::BatchInvoiceRun batchInvoices_;
     void wireReports();
     void wireSplits();
@@ -443,6 +444,9 @@ private:
     // Gives the focus to a control that can take it now; the layout runs also while the window is hidden.
     void focusIfShown(platform::Control& control);
     void ShowTotals();
+    // The totals read "- payments + receipts" from the sign's place: each figure's label as wide as
+    // the figure needs and each sign after the label before it, so that no sign covers a figure.
+    void LayOutTotals();
 
     // Entry: the edit box's field events and the transaction commands.
     void wireEntry();

@@ -4,6 +4,7 @@
 #include "documents/BatchInvoices.h"
 #include "documents/DocumentJobs.h"
 #include "documents/DocumentPreview.h"
+#include "documents/TemplatePrint.h"
 #include "reports/CancelForm.h"
 
 namespace mainwindow {
@@ -18,9 +19,9 @@ void Main::wireDocuments()
     RepInvItem.Click = preview(core::SimpleInvoice);
     ItemPrevMultiInv.Click = preview(core::MultiLineInvoice);
     itemRemPreview.Click = preview(core::RemittanceAdvice);
-    ItemQuickSimpleInv.Click = [this] { PrintEditBoxDocument("Invoice Ref : ", documents::ActualInvoiceTag); };
-    ItemQuickMultiInv.Click = [this] { PrintEditBoxDocument("Invoice Ref : ", documents::ActualMultiInvoiceTag); };
-    ItemQuickRemit.Click = [this] { PrintEditBoxDocument("Bill Ref : ", documents::RemittanceAdviceTag); };
+    ItemQuickSimpleInv.Click = [this] { PrintEditBoxDocument("Invoice Ref : ", documents::ActualInvoiceTag, core::SimpleInvoice); };
+    ItemQuickMultiInv.Click = [this] { PrintEditBoxDocument("Invoice Ref : ", documents::ActualMultiInvoiceTag, core::MultiLineInvoice); };
+    ItemQuickRemit.Click = [this] { PrintEditBoxDocument("Bill Ref : ", documents::RemittanceAdviceTag, core::RemittanceAdvice); };
     const auto batch = [this](int mode) {
         return [this, mode] { documents::RunBatchInvoices(reportDesk, batchInvoices_, mode); };
     };
@@ -29,8 +30,11 @@ void Main::wireDocuments()
     ItemBatchAutoselect.Click = batch(3);
 }
 
-void Main::PrintEditBoxDocument(const std::string& titlePrefix, const char* tag)
+void Main::PrintEditBoxDocument(const std::string& titlePrefix, const char* tag, int templateNumber)
 {
+    // A template that would print a blank page is refused before the printer is chosen.
+    if (!documents::CheckTemplateHasVisibleObjects(book, book.Templates[static_cast<std::size_t>(templateNumber)]))
+        return;
     if (!core::SetUpPrinter(book.messages))
         return;
     reportDesk.PrintJobWindow().ShowJob(titlePrefix + TextRef.Text(), tag);

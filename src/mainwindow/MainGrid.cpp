@@ -173,6 +173,7 @@ void Main::ShowTotals()
 {
     LblPayTotal.setCaption(core::FormatQueryTotal(book.ledger.Totals.Payments()));
     LblRcpTotal.setCaption(core::FormatQueryTotal(book.ledger.Totals.Receipts()));
+    LayOutTotals();
 }
 
 void Main::SyncQueryScrollBar(int place)

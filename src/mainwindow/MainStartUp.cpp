@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 
 #include "core/BusyPointer.h"
@@ -27,6 +28,12 @@ double rightEdge(const platform::Control& control)
 {
     return control.Left() + control.Width();
 }
+
+// The totals' labels are never narrower than drawn, and keep this much room beside their figure.
+constexpr double TotalLabelWidth = 1335;
+constexpr double TotalTextRoom = 30;
+// Between a sign and the figures beside it.
+constexpr double TotalsGap = 30;
 
 } // namespace
 
@@ -228,6 +235,18 @@ void Main::LayOutWindow()
     core::ShowTotalsLabels(book, filter);
     RefreshQueryGrid(QRYScroll.Value());
     focusIfShown(QRYGrid);
+}
+
+void Main::LayOutTotals()
+{
+    const auto fitFigure = [this](platform::Label& total) {
+        total.setWidth(std::max(TotalLabelWidth, services().textWidth(total.font(), total.Caption()) + TotalTextRoom));
+    };
+    fitFigure(LblPayTotal);
+    fitFigure(LblRcpTotal);
+    LblPayTotal.setLeft(rightEdge(LblMinusSign) + TotalsGap);
+    LblPlusSign.setLeft(rightEdge(LblPayTotal) + TotalsGap);
+    LblRcpTotal.setLeft(rightEdge(LblPlusSign) + TotalsGap);
 }
 
 } // namespace mainwindow

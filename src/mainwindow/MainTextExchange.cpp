@@ -36,6 +36,8 @@ void Main::ShowImportedTransactions()
 {
     SelectedMark = 0;
     SyncQueryScrollBar();
+    // The scroll bar moves only when its place no longer exists, so the page is drawn here.
+    RefreshQueryGrid();
     core::ShowTotalsLabels(book, filter);
 }
 

@@ -53,7 +53,7 @@ Splits::Splits(Main& main) : Form(main.services(), "Splits"), main_(main)
     ListSplits.setFontName("Courier New");
     ListSplits.setFontSize(8);
     CmdUpList.Move(8520, 360, 735, 375);
-    CmdUpList.setCaption("&Up");
+    CmdUpList.setCaption("U&p");
     CmdUpList.setToolTipText("Move the selected split up the list");
     CmdDownList.Move(8520, 780, 735, 375);
     CmdDownList.setCaption("Do&wn");

@@ -10,6 +10,7 @@
 #include <QFontMetricsF>
 #include <QInputDialog>
 #include <QPrintDialog>
+#include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
@@ -47,6 +48,26 @@ constexpr int HourglassPointer = 11;
 constexpr long ShellOpened = 33;
 constexpr long ShellFileNotFound = 2;
 constexpr long ShellNoAssociation = 31;
+
+// What `xdg-mime query` answers, trimmed; empty when it cannot run or answers nothing.
+QString queryDesktopMime(const QStringList& arguments)
+{
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"), QStringList{QStringLiteral("query")} + arguments);
+    if (!query.waitForFinished(5000) || query.exitStatus() != QProcess::NormalExit || query.exitCode() != 0)
+        return {};
+    return QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
+}
+
+// Whether the desktop has a program to open `file` by its kind, as its opener finds one. Without
+// the query tool the opener is left to answer.
+bool desktopHasProgramFor(const QString& file)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("xdg-mime")).isEmpty())
+        return true;
+    const QString kind = queryDesktopMime({QStringLiteral("filetype"), file}).section(u';', 0, 0);
+    return !kind.isEmpty() && !queryDesktopMime({QStringLiteral("default"), kind}).isEmpty();
+}
 
 QString titleOrApplicationName(const std::string& title)
 {
@@ -239,6 +260,10 @@ long QtServices::shellOpen(const std::filesystem::path& path)
     const QString file = localPath(path);
     if (!QFileInfo::exists(file))
         return ShellFileNotFound;
+    // The desktop's opener starts on its own and says only on the terminal that nothing opens the
+    // file, so the program it would choose is asked for first.
+    if (!desktopHasProgramFor(file))
+        return ShellNoAssociation;
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath())))
         return ShellNoAssociation;
     reaper_->watch();

@@ -48,7 +48,9 @@ TEST_F(ViewerTest, ExportToLotusReportsAShellFailureByItsNumber)
     viewer.ExportBtn.userClick();
     EXPECT_TRUE(std::filesystem::exists(folder / "QB.123"));
     ASSERT_EQ(services.messageBoxes().size(), 1u);
-    EXPECT_EQ(services.messageBoxes()[0].box.text, "Error Unable to Launch Export File - Error Type UnKnown:  31");
+    EXPECT_EQ(services.messageBoxes()[0].box.text, "Error Unable to Launch Export File - Error Type UnKnown:  31\r\n\r\n"
+                                                   "The report was written to '" + (folder / "QB.123").string() +
+                                                   "', but no program is set to open .123 files.");
     EXPECT_EQ(services.messageBoxes()[0].box.buttons, platform::Buttons::OK);
 }
 

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "ViewerTest.h"
+#include "datapeek/ColumnFit.h"
 
 namespace {
 
@@ -52,7 +53,8 @@ TEST_F(ViewerTest, ShowsTheCategoryAnalysisWithItsTitleCellsWidthsAndAlignments)
     // 80 twips to an average character at 8 points.
     EXPECT_EQ(viewer.ScreenCharWidth, 80);
     EXPECT_EQ(viewer.ViewGrid.ColWidth(0), 1);
-    EXPECT_EQ(viewer.ViewGrid.ColWidth(1), 22 * 80);
+    // Column 1's ruler fills its 22 characters: the column keeps room for the grid's margins too.
+    EXPECT_EQ(viewer.ViewGrid.ColWidth(1), 22 * 80 + datapeek::CellTextRoom);
     for (int col = 2; col <= 17; ++col)
         EXPECT_EQ(viewer.ViewGrid.ColWidth(col), 13 * 80) << "column " << col;
     EXPECT_EQ(viewer.ViewGrid.ColAlignment(1), platform::LeftJustify);

@@ -1,7 +1,11 @@
 #include "DemoCompany.h"
 #include "MainTest.h"
 #include "core/IndexOperations.h"
+#include "core/RecordField.h"
 #include "datafile/DataFileContents.h"
+#include "documents/TemplatePrint.h"
+#include "platform/RecordingPrinter.h"
+#include "runtime/Text.h"
 #include "support/FileBytes.h"
 
 namespace {
@@ -31,6 +35,36 @@ TEST_F(DemoCompanyTest, DemoLoadsWithoutIndexRepair)
     EXPECT_FALSE(core::RepairIndexes(main.book));
     EXPECT_GT(main.book.ledger.QueryIndex.UpperBound(), 50);
     EXPECT_EQ(main.book.ledger.QueryIndex.UpperBound(), main.book.ledger.DateIndex.UpperBound());
+}
+
+// The Invoices menu's documents of the demo print something: an invoice, a remittance advice for a
+// supplier's payment and the mail-merge letter.
+TEST_F(DemoCompanyTest, DemoPrintsARemittanceAdviceForASuppliersPayment)
+{
+    cancelWizard();
+    main.ensureLoaded();
+    auto contents = datafile::ReadCurrentDataFile(DemoFolder / "Demo.QBD", main.book);
+    ASSERT_TRUE(contents.has_value());
+    datafile::PutContentsIntoBook(std::move(*contents), main.book, main);
+    const core::TransactionTable& table = main.book.ledger.Transactions;
+    std::int16_t payment = 0;
+    for (int record = 1; record <= table.UpperBound() && payment == 0; ++record)
+        if (core::RecordField(table.Line(record), core::RecordColumns::Type) == "PAY" &&
+            core::RecordCodeIs(table.Line(record), core::RecordColumns::Customer, "DRAKE "))
+            payment = static_cast<std::int16_t>(record);
+    ASSERT_NE(payment, 0);
+
+    ASSERT_TRUE(documents::PrintTemplateDocument(main.reportDesk, payment, core::RemittanceAdvice));
+
+    std::vector<std::string> printed;
+    for (const auto& document : services.recordingPrinter().documents())
+        for (const auto& page : document.pages)
+            for (const auto& run : page.runs)
+                printed.push_back(runtime::rtrim(run.text));
+    for (const char* text : {"REMITTANCE ADVICE", "Harbour Lane Joinery", "Drake Timber Supply", "Payment of bill"})
+        EXPECT_NE(std::find(printed.begin(), printed.end(), text), printed.end()) << text;
+    for (int templateNumber : {core::SimpleInvoice, core::RemittanceAdvice, core::MailMergeLetter})
+        EXPECT_TRUE(documents::CheckTemplateHasVisibleObjects(main.book, main.book.Templates[static_cast<std::size_t>(templateNumber)]));
 }
 
 TEST_F(DemoCompanyTest, DemoSettingsOpenTheDemoInTheWorkingFolder)

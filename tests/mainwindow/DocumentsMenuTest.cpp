@@ -50,7 +50,19 @@ TEST_F(DocumentsMenuTest, PrintInvoicePrintsTheEditBoxsInvoice)
 TEST_F(DocumentsMenuTest, ACancelledPrinterDialogPrintsNothing)
 {
     services.cancelPrinterDialog();
+    main.ItemQuickSimpleInv.Click();
+    EXPECT_TRUE(services.recordingPrinter().documents().empty());
+}
+
+// A template that would print a blank page says so before the printer is set up.
+TEST_F(DocumentsMenuTest, ATemplateWithNothingVisibleIsRefusedBeforeThePrinterSetUp)
+{
+    services.answerMessageBox(platform::Answer::OK);
     main.ItemQuickRemit.Click();
+    EXPECT_EQ(services.messageTexts(),
+              (std::vector<std::string>{"This Template has no visible objects - cannot print. Suitable templates can be "
+                                        "specified from the Edit Menu."}));
+    EXPECT_TRUE(services.printerDialogs().empty());
     EXPECT_TRUE(services.recordingPrinter().documents().empty());
 }
 

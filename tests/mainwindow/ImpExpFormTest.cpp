@@ -386,3 +386,24 @@ TEST_F(ImpExpFormTest, MenuItemsShowTheWindowAndImportsOfferToSaveFirst)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ImpExpFormTest, TheGridShowsTheImportedTransactionsAtOnce)
+{
+    open(mainwindow::ImportTransactionsMode);
+    selectSource(allFieldsLine("01/May/2024", "NEW1") + allFieldsLine("02/May/2024", "NEW2"));
+    services.answerMessageBox(platform::Answer::Yes);
+    form.CmdExport.userClick();
+
+    const std::vector<std::string> shown = gridPage();
+    int imported = 0;
+    for (const std::string& row : shown)
+        imported += row.find("NEW") != std::string::npos ? 1 : 0;
+    EXPECT_EQ(imported, 2);
+    // The same page as a redraw from the top gives.
+    main.RefreshQueryGrid(1);
+    EXPECT_EQ(shown, gridPage());
+}
+
+} // namespace

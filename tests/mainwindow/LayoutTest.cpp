@@ -79,3 +79,39 @@ TEST_F(LayoutTest, MinimisedWindowIsNotLaidOut)
 }
 
 } // namespace
+
+namespace {
+
+double rightEdge(const platform::Control& control)
+{
+    return control.Left() + control.Width();
+}
+
+// The totals under the grid read "- payments + receipts": each figure whole in its label, no sign
+// over a figure and the receipts clear of the Exit button, from the smallest window to a wide one.
+TEST_F(LayoutTest, TotalsShowWholeBesideTheirSignsAtEveryWidth)
+{
+    cancelWizard();
+    start();
+    const struct {
+        std::int64_t paymentPence, receiptPence;
+    } totals[] = {{0, 0}, {385800, 521500}, {1234567890, 987654321}};
+    for (const auto& t : totals) {
+        main.book.ledger.Totals.Reset();
+        main.book.ledger.Totals.AddPence(-t.paymentPence);
+        main.book.ledger.Totals.AddPence(t.receiptPence);
+        for (double width : {8600.0, 12000.0, 20000.0}) {
+            SCOPED_TRACE(std::to_string(t.paymentPence) + " at " + std::to_string(width));
+            main.Move(0, 0, width, 8000);
+            main.RefreshQueryGrid(1);
+            for (const platform::Label* total : {&main.LblPayTotal, &main.LblRcpTotal})
+                EXPECT_GE(total->Width(), services.textWidth(total->font(), total->Caption())) << total->Caption();
+            EXPECT_LE(rightEdge(main.LblMinusSign), main.LblPayTotal.Left());
+            EXPECT_LE(rightEdge(main.LblPayTotal), main.LblPlusSign.Left());
+            EXPECT_LE(rightEdge(main.LblPlusSign), main.LblRcpTotal.Left());
+            EXPECT_LE(rightEdge(main.LblRcpTotal), main.CmdExit.Left());
+        }
+    }
+}
+
+} // namespace

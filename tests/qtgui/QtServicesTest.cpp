@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "QtTestApplication.h"
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 #include "platform/Containers.h"
 #include "platform/Form.h"
@@ -106,6 +107,27 @@ TEST_F(QtServicesTest, UnknownProgramsAndMissingFilesAreReported)
                                        platform::WindowStyle::NormalFocus));
     EXPECT_EQ(services.shellOpen(folder.path() / "missing.xls"), 2);
     EXPECT_FALSE(services.findWindow("SciCalc"));
+}
+
+TEST_F(QtServicesTest, AFileNoProgramOpensIsReportedWithoutStartingTheOpener)
+{
+    // Stand-ins for the desktop's tools: it knows the file's kind but has no program for it, and
+    // its opener leaves a mark when started.
+    const std::filesystem::path tools = folder.path() / "tools";
+    std::filesystem::create_directory(tools);
+    writeBytes(tools / "xdg-mime", "#!/bin/sh\n[ \"$2\" = filetype ] && echo application/vnd.ms-excel\nexit 0\n");
+    writeBytes(tools / "xdg-open", "#!/bin/sh\ntouch \"" + (folder.path() / "opened").string() + "\"\n");
+    for (const char* tool : {"xdg-mime", "xdg-open"})
+        std::filesystem::permissions(tools / tool, std::filesystem::perms::owner_all);
+    writeBytes(folder.path() / "QB.XLS", "Income\t 10.00\r\n");
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(tools.string()) + ":" + path);
+
+    const long result = services.shellOpen(folder.path() / "QB.XLS");
+
+    qputenv("PATH", path);
+    EXPECT_EQ(result, 31);
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "opened"));
 }
 
 TEST_F(QtServicesTest, TheWindowsFolderHoldsTheTextViewerStandIns)
