@@ -1,7 +1,10 @@
 #include "qtgui/MessageBoxRules.h"
 
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QSpacerItem>
 
 #include "qtgui/QtText.h"
 
@@ -33,6 +36,23 @@ QMessageBox::StandardButton escapeButtonOf(const std::vector<MessageBoxButton>& 
     return buttons.size() == 1 ? buttons.front().button : QMessageBox::NoButton;
 }
 
+// The window manager cuts a title its frame cannot hold ("Backup Quil...ook 2000-32"), and a box
+// sizes itself to its text alone: a row as wide as the title in a bold face, with room beside it
+// for the title bar's icon and buttons, keeps the title whole.
+void keepTitleWhole(QMessageBox& box, const QString& title)
+{
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (grid == nullptr)
+        return;
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    const int titleBarRoom = 6 * metrics.height();
+    grid->addItem(new QSpacerItem(metrics.horizontalAdvance(title) + titleBarRoom, 0, QSizePolicy::Fixed,
+                                  QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 } // namespace
 
 std::vector<MessageBoxButton> buttonsOf(platform::Buttons buttons)
@@ -54,6 +74,7 @@ void configureMessageBox(QMessageBox& box, const platform::MessageBox& settings)
 {
     const QString title = toQString(settings.title);
     box.setWindowTitle(title.isEmpty() ? QGuiApplication::applicationDisplayName() : title);
+    keepTitleWhole(box, box.windowTitle());
     box.setTextFormat(Qt::PlainText);
     box.setText(toDisplayText(settings.text));
     box.setIcon(qtIcon(settings.icon));

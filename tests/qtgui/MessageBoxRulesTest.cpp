@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -36,6 +37,20 @@ TEST_F(MessageBoxSetUp, WithoutATitleShowsTheApplicationName)
     qtgui::configureMessageBox(box, platform::MessageBox{"Cannot find Notepad.exe", "", Buttons::OK,
                                                          platform::Icon::Exclamation, 1});
     EXPECT_EQ(box.windowTitle(), "Quillbook");
+}
+
+TEST_F(MessageBoxSetUp, ABoxIsWideEnoughForItsTitle)
+{
+    platform::MessageBox settings;
+    settings.title = "Backup Quillbook 2000-32 - the book of the whole year";
+    settings.text = "Backup?";
+    settings.buttons = Buttons::YesNo;
+    qtgui::configureMessageBox(box, settings);
+    box.show();
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    EXPECT_GT(box.width(), QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()));
+    box.hide();
 }
 
 TEST_F(MessageBoxSetUp, IconsFollowTheStyle)
