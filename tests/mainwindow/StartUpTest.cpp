@@ -207,8 +207,9 @@ TEST_F(StartUpTest, TheLastBookIsReopenedWhateverItsName)
         const std::string settings = readBytes(settingsFile());
         const std::string lastFile = runtime::textOfPath(book);
         EXPECT_EQ(settings.substr(0, settings.find("\r\n[Fonts")), "[Last File Name Section]\r\n" + lastFile);
-        if (!c.storedAs.empty())
+        if (!c.storedAs.empty()) {
             EXPECT_EQ(lastFile, c.storedAs);
+        }
 
         run([&](mainwindow::Main& program, platform::ScriptedServices& scripted) {
             EXPECT_EQ(program.book.CurrentDataFilePath, book);
