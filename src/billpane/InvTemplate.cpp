@@ -8,6 +8,7 @@
 #include "documents/TemplateFile.h"
 #include "reports/FontTests.h"
 #include "runtime/Number.h"
+#include "runtime/PathText.h"
 #include "runtime/Text.h"
 
 namespace billpane {
@@ -46,7 +47,7 @@ void InvTemplate::Form_Load()
     const core::BusyPointer busy(services());
     Trapped(LoadingActivity, [this] { SetUpPage(); });
     Trapped(LoadingActivity, [this] {
-        documents::LoadTemplateFile((folder_ / HandOverFile).string(), Document, setup().ShowError);
+        documents::LoadTemplateFile(runtime::textOfPath(folder_ / HandOverFile), Document, setup().ShowError);
     });
 }
 

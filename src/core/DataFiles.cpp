@@ -3,6 +3,7 @@
 #include <chrono>
 #include <system_error>
 
+#include "runtime/PathText.h"
 #include "runtime/Text.h"
 
 namespace core {
@@ -25,7 +26,7 @@ bool FileHasDate(std::string_view path)
     if (trimmed.empty() || trimmed.size() > LongestDatedPath)
         return false;
     std::error_code error;
-    const auto stamp = std::filesystem::last_write_time(trimmed, error);
+    const auto stamp = std::filesystem::last_write_time(runtime::pathFromText(trimmed), error);
     return !error && std::chrono::file_clock::to_sys(stamp).time_since_epoch().count() != 0;
 }
 

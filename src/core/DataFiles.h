@@ -7,7 +7,7 @@ namespace core {
 
 // True when the path names an existing ordinary file (not a folder). An empty path is no file.
 bool FileExists(const std::filesystem::path& path);
-// True when the path, trimmed, is shorter than 128 characters and the file's date and time can
+// True when the path (the system's text of it, runtime/PathText.h), trimmed, is shorter than 128 characters and the file's date and time can
 // be read and are set; false on any failure.
 bool FileHasDate(std::string_view path);
 

@@ -8,6 +8,7 @@
 
 #include "runtime/Cp1252.h"
 #include "runtime/TextFile.h"
+#include "runtime/Utf8.h"
 
 namespace datafile {
 
@@ -18,40 +19,6 @@ constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
 unsigned char byteAt(std::string_view text, std::size_t i)
 {
     return static_cast<unsigned char>(text[i]);
-}
-
-// The code point that starts at `i` and how many bytes it takes; nothing for an invalid sequence.
-std::optional<std::pair<char32_t, std::size_t>> decodeUtf8(std::string_view text, std::size_t i)
-{
-    const unsigned char lead = byteAt(text, i);
-    std::size_t length = 0;
-    char32_t point = 0;
-    if (lead < 0x80)
-        return std::pair{char32_t{lead}, std::size_t{1}};
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        point = lead & 0x1Fu;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        point = lead & 0x0Fu;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        point = lead & 0x07u;
-    } else {
-        return std::nullopt;
-    }
-    if (i + length > text.size())
-        return std::nullopt;
-    for (std::size_t k = 1; k < length; ++k) {
-        const unsigned char next = byteAt(text, i + k);
-        if ((next & 0xC0u) != 0x80u)
-            return std::nullopt;
-        point = (point << 6) | (next & 0x3Fu);
-    }
-    const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (point < smallest[length] || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF))
-        return std::nullopt;
-    return std::pair{point, length};
 }
 
 // Where the first byte above 127 lies from `from` on, or the text's size: eight bytes are tested at
@@ -86,7 +53,7 @@ bool isUtf8WithNonAscii(const std::vector<std::string_view>& lines)
     bool nonAscii = false;
     for (const std::string_view line : lines) {
         for (std::size_t i = firstNonAscii(line, 0); i < line.size(); i = firstNonAscii(line, i)) {
-            const auto decoded = decodeUtf8(line, i);
+            const auto decoded = runtime::decodeUtf8(line, i);
             if (!decoded)
                 return false;
             nonAscii = true;
@@ -103,24 +70,13 @@ std::string cannotHold(int lineNumber, char32_t point)
     return "line " + std::to_string(lineNumber) + " holds a character that Windows-1252 cannot hold (" + code + ")";
 }
 
-// The Windows-1252 byte of a code point; nothing when it has none.
-std::optional<char> cp1252Byte(char32_t point)
-{
-    if (point > 0xFFFF)
-        return std::nullopt;
-    const std::string byte = runtime::utf16ToCp1252(std::u16string(1, static_cast<char16_t>(point)));
-    if (byte == "?" && point != U'?')
-        return std::nullopt;
-    return byte.front();
-}
-
 std::string toCp1252(std::string_view line, int lineNumber)
 {
     std::string result;
     result.reserve(line.size());
     for (std::size_t i = 0; i < line.size();) {
-        const auto decoded = decodeUtf8(line, i);
-        const std::optional<char> byte = decoded ? cp1252Byte(decoded->first) : std::nullopt;
+        const auto decoded = runtime::decodeUtf8(line, i);
+        const std::optional<char> byte = decoded ? runtime::cp1252ByteOf(decoded->first) : std::nullopt;
         if (!byte)
             throw ExchangeFileError(cannotHold(lineNumber, decoded ? decoded->first : 0xFFFD));
         result += *byte;

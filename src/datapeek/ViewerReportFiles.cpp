@@ -9,6 +9,7 @@
 #include "runtime/Error.h"
 #include "runtime/Format.h"
 #include "runtime/Number.h"
+#include "runtime/PathText.h"
 #include "runtime/Text.h"
 #include "runtime/TextFile.h"
 
@@ -85,7 +86,7 @@ bool ViewerWindow::LoadReportFile(const std::filesystem::path& path)
         return true;
     } catch (const std::exception& error) {
         lastFailure_ = error.what();
-        ShowErrorBox(services(), "Error while loading '" + path.string() + "' : " + lastFailure_);
+        ShowErrorBox(services(), "Error while loading '" + runtime::textOfPath(path) + "' : " + lastFailure_);
         return false;
     }
 }
@@ -121,7 +122,7 @@ bool ViewerWindow::SaveReportFile(const std::filesystem::path& path)
         return true;
     } catch (const std::exception& error) {
         lastFailure_ = error.what();
-        ShowErrorBox(services(), "Error while Saving '" + path.string() + "' : " + lastFailure_);
+        ShowErrorBox(services(), "Error while Saving '" + runtime::textOfPath(path) + "' : " + lastFailure_);
         return false;
     }
 }
@@ -148,11 +149,11 @@ bool ViewerWindow::LoadOrSaveReport(int mode)
         SetUpReportDialog(mode);
         const std::string name = services().fileDialog(FDialog);
         const core::BusyPointer busy(services());
-        if (mode == 1 && !LoadReportFile(name)) {
+        if (mode == 1 && !LoadReportFile(runtime::pathFromText(name))) {
             ShowErrorBox(services(), "Unable to Load file '" + name + "' : " + lastFailure_);
             return false;
         }
-        if (mode == 2 && !SaveReportFile(name)) {
+        if (mode == 2 && !SaveReportFile(runtime::pathFromText(name))) {
             ShowErrorBox(services(), "Unable to Save File As '" + name + "' : " + lastFailure_);
             return false;
         }

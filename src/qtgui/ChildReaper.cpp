@@ -1,36 +1,64 @@
 #include "qtgui/ChildReaper.h"
 
+#include <algorithm>
 #include <sys/types.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace qtgui {
 namespace {
 
 constexpr int ReapIntervalMilliseconds = 1000;
 
+// Still running: waitpid answers 0. Reaped now, or no longer ours to wait for (-1): done.
+bool hasEnded(qint64 child)
+{
+    return ::waitpid(static_cast<pid_t>(child), nullptr, WNOHANG) != 0;
+}
+
+// Reaps every ended child; answers whether a child still runs.
+bool reapEveryEndedChild(std::vector<qint64>& watched)
+{
+    pid_t ended = 0;
+    while ((ended = ::waitpid(-1, nullptr, WNOHANG)) > 0)
+        std::erase(watched, ended);
+    return ended == 0;
+}
+
 } // namespace
 
-ChildReaper::ChildReaper()
+ChildReaper::Scope ChildReaper::scopeOfThisProcess()
+{
+    return ::getpid() == 1 ? Scope::EveryChild : Scope::StartedPrograms;
+}
+
+ChildReaper::ChildReaper(Scope scope) : scope_(scope)
 {
     timer_.setInterval(ReapIntervalMilliseconds);
     connect(&timer_, &QTimer::timeout, this, [this] { reap(); });
 }
 
-bool ChildReaper::reapEnded()
+void ChildReaper::watch(qint64 child)
 {
-    pid_t ended = 0;
-    do
-        ended = ::waitpid(-1, nullptr, WNOHANG);
-    while (ended > 0);
-    // 0: children remain, none ended; -1: none remain (or none could be waited for).
-    return ended == 0;
+    children_.push_back(child);
+    if (reapEnded())
+        timer_.start();
 }
 
-void ChildReaper::watch()
+void ChildReaper::watchAdopted()
 {
     // The timer runs at least once: a program may be handed to us only once its starter has ended.
-    reapEnded();
-    timer_.start();
+    if (scope_ == Scope::EveryChild) {
+        reapEnded();
+        timer_.start();
+    }
+}
+
+bool ChildReaper::reapEnded()
+{
+    std::erase_if(children_, hasEnded);
+    const bool childRuns = scope_ == Scope::EveryChild && reapEveryEndedChild(children_);
+    return childRuns || !children_.empty();
 }
 
 void ChildReaper::reap()

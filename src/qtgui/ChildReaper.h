@@ -2,26 +2,39 @@
 
 #include <QObject>
 #include <QTimer>
+#include <QtGlobal>
+#include <vector>
 
 // Programs started from here end without staying behind as defunct processes. The sibling programs
-// and the calculator are our own children (ProgramSpawn.h); a program the desktop starts detached
-// (the text viewer) becomes our child only where this program is the first process of its session
-// or a child subreaper. Either way it is reaped here when it ends. The program waits for no child
-// of its own, so reaping every ended child takes nothing from anyone.
+// and the calculator are our own children (ProgramSpawn.h), and the reaper waits for exactly
+// those: any other child (a QProcess, say) is left to whoever started it. A program the desktop
+// starts detached (the text viewer) is handed, once its starter has ended, to the nearest ancestor
+// that is a child subreaper, else to process 1 of its PID namespace; so it is ours only where this
+// program is process 1 (the one process of some containers), and there every ended child is reaped,
+// since nothing else would.
 namespace qtgui {
 
 class ChildReaper : public QObject {
 public:
-    ChildReaper();
+    enum class Scope { StartedPrograms, EveryChild };
+    // EveryChild where this program is process 1.
+    static Scope scopeOfThisProcess();
 
-    // Reaps every child that has ended; answers whether a child is still running.
-    static bool reapEnded();
-    // A program was started: reaps now, and then every second while a child runs.
-    void watch();
+    explicit ChildReaper(Scope scope = scopeOfThisProcess());
+
+    // A program spawnProgram started: reaps what has ended now, then every second while one runs.
+    void watch(qint64 child);
+    // The desktop started a program detached: where the program is process 1, what it leaves is
+    // reaped as above; elsewhere it is never ours.
+    void watchAdopted();
+    // Reaps what has ended; answers whether anything to reap still runs.
+    bool reapEnded();
 
 private:
     void reap();
 
+    Scope scope_;
+    std::vector<qint64> children_;
     QTimer timer_;
 };
 

@@ -93,14 +93,14 @@ void configureFileDialog(QFileDialog& dialog, const platform::FileDialog& settin
     dialog.setDefaultSuffix(plainExtension(toQString(settings.defaultExt)));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, (settings.flags & AskBeforeOverwrite) == 0);
     if (!settings.fileName.empty())
-        dialog.selectFile(toQString(settings.fileName));
+        dialog.selectFile(pathTextToQString(settings.fileName));
 }
 
 std::string takeFileDialogChoice(const QFileDialog& dialog, platform::FileDialog& settings)
 {
     const QStringList chosen = dialog.selectedFiles();
     const QString path = chosen.isEmpty() ? QString() : withDefaultExtension(chosen.first(), dialog.defaultSuffix());
-    settings.fileName = fromQString(path);
+    settings.fileName = pathTextFromQString(path);
     const qsizetype filter = dialog.nameFilters().indexOf(dialog.selectedNameFilter());
     if (filter >= 0)
         settings.filterIndex = static_cast<int>(filter) + 1;

@@ -19,7 +19,8 @@ QStringList qtNameFilters(const QString& platformFilter);
 QString withDefaultExtension(const QString& path, const QString& defaultExtension);
 
 void configureFileDialog(QFileDialog& dialog, const platform::FileDialog& settings);
-// The accepted dialog's path; fills settings.fileName and settings.filterIndex with the choice.
+// The accepted dialog's path, as the system's text of it (runtime/PathText.h): the file system gets
+// back the bytes of the name chosen. Fills settings.fileName and settings.filterIndex with the choice.
 std::string takeFileDialogChoice(const QFileDialog& dialog, platform::FileDialog& settings);
 
 } // namespace qtgui

@@ -1,5 +1,6 @@
 #include "qtgui/ProgramStart.h"
 
+#include "runtime/PathText.h"
 #include "runtime/Text.h"
 
 namespace qtgui {
@@ -100,8 +101,8 @@ ProgramStart planProgramStart(std::string_view commandLine, const std::filesyste
         return {ProgramStart::Kind::OpenDocument, documentOf(command.rest), {}};
     }
     if (name == "DATAPEEK" || name == "BILLPANE") {
-        const std::string executable = (programFolder / runtime::lcase(name)).string();
-        return {ProgramStart::Kind::Sibling, executable, splitArguments(command.rest)};
+        return {ProgramStart::Kind::Sibling, runtime::textOfPath(programFolder / runtime::lcase(name)),
+                splitArguments(command.rest)};
     }
     if (name == "CALC")
         return {ProgramStart::Kind::Calculator, {}, {}};

@@ -18,7 +18,8 @@ namespace qtgui {
 struct ProgramStart {
     enum class Kind { Unknown, OpenDocument, Sibling, Calculator };
     Kind kind = Kind::Unknown;
-    // The document to open, or the executable to start (Windows-1252 text, as the system holds it).
+    // The document to open, or the executable to start, as the system's text of its path
+    // (runtime/PathText.h).
     std::string target;
     std::vector<std::string> arguments;
 

@@ -75,16 +75,6 @@ QString titleOrApplicationName(const std::string& title)
     return shown.isEmpty() ? QGuiApplication::applicationDisplayName() : shown;
 }
 
-QString localPath(const std::filesystem::path& path)
-{
-    return QFile::decodeName(path.c_str());
-}
-
-std::filesystem::path fileSystemPath(const QString& path)
-{
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
 // Writes a stand-in file unless it is there already; a failure leaves the program "not found".
 void writeStandIn(const QDir& folder, const QString& name)
 {
@@ -229,10 +219,7 @@ std::string QtServices::commandLine()
 
 bool QtServices::startProgram(const std::string& commandLine, platform::WindowStyle)
 {
-    const bool started = start(planProgramStart(commandLine, programFolder()));
-    if (started)
-        reaper_->watch();
-    return started;
+    return start(planProgramStart(commandLine, programFolder()));
 }
 
 bool QtServices::start(const ProgramStart& plan)
@@ -243,7 +230,7 @@ bool QtServices::start(const ProgramStart& plan)
         QStringList arguments;
         for (const std::string& argument : plan.arguments)
             arguments.append(toQString(argument));
-        return spawnProgram(QFile::decodeName(plan.target.c_str()), arguments) != 0;
+        return spawnWatched(pathTextToQString(plan.target), arguments) != 0;
     }
     case ProgramStart::Kind::Calculator: return startCalculator();
     case ProgramStart::Kind::Unknown: break;
@@ -257,7 +244,7 @@ void QtServices::sendKeys(const std::string&)
 
 long QtServices::shellOpen(const std::filesystem::path& path)
 {
-    const QString file = localPath(path);
+    const QString file = toQPath(path);
     if (!QFileInfo::exists(file))
         return ShellFileNotFound;
     // The desktop's opener starts on its own and says only on the terminal that nothing opens the
@@ -266,14 +253,14 @@ long QtServices::shellOpen(const std::filesystem::path& path)
         return ShellNoAssociation;
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath())))
         return ShellNoAssociation;
-    reaper_->watch();
+    reaper_->watchAdopted();
     return ShellOpened;
 }
 
 bool QtServices::findWindow(const std::string& className)
 {
     // A started process that has ended, and been reaped, no longer answers signal 0.
-    ChildReaper::reapEnded();
+    reaper_->reapEnded();
     return runtime::ucase(className) == "SCICALC" && calculatorProcess_ > 0
            && ::kill(static_cast<pid_t>(calculatorProcess_), 0) == 0;
 }
@@ -286,12 +273,12 @@ std::filesystem::path QtServices::windowsFolder()
         writeStandIn(folder, QStringLiteral("NOTEPAD.EXE"));
         writeStandIn(folder, QStringLiteral("WRITE.EXE"));
     }
-    return fileSystemPath(folder.path());
+    return fromQPath(folder.path());
 }
 
 std::filesystem::path QtServices::programFolder()
 {
-    return fileSystemPath(QCoreApplication::applicationDirPath());
+    return fromQPath(QCoreApplication::applicationDirPath());
 }
 
 std::string QtServices::clipboardText()
@@ -377,26 +364,37 @@ runtime::Date QtServices::now()
 
 bool QtServices::openTextCopy(const std::string& path)
 {
-    const QFileInfo file(toQString(path));
+    const QFileInfo file(pathTextToQString(path));
     if (!file.exists())
         return false;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + QStringLiteral("/viewer");
-    const std::filesystem::path copy = writeUtf8Copy(fileSystemPath(file.absoluteFilePath()), fileSystemPath(folder));
-    return !copy.empty() && QDesktopServices::openUrl(QUrl::fromLocalFile(localPath(copy)));
+    const std::filesystem::path copy = writeUtf8Copy(fromQPath(file.absoluteFilePath()), fromQPath(folder));
+    if (copy.empty() || !QDesktopServices::openUrl(QUrl::fromLocalFile(toQPath(copy))))
+        return false;
+    reaper_->watchAdopted();
+    return true;
 }
 
 bool QtServices::startCalculator()
 {
     const std::string calculator = firstCalculator([](const std::string& name) {
-        return fromQString(QStandardPaths::findExecutable(toQString(name)));
+        return pathTextFromQString(QStandardPaths::findExecutable(toQString(name)));
     });
     if (calculator.empty())
         return false;
-    const qint64 process = spawnProgram(toQString(calculator), {});
+    const qint64 process = spawnWatched(pathTextToQString(calculator), {});
     if (process == 0)
         return false;
     calculatorProcess_ = process;
     return true;
+}
+
+qint64 QtServices::spawnWatched(const QString& program, const QStringList& arguments)
+{
+    const qint64 process = spawnProgram(program, arguments);
+    if (process != 0)
+        reaper_->watch(process);
+    return process;
 }
 
 } // namespace qtgui

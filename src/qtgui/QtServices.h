@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <filesystem>
 #include <functional>
@@ -87,6 +89,8 @@ private:
     // Opens a UTF-8 copy of the text file in the desktop's viewer (TextViewerCopy.h).
     bool openTextCopy(const std::string& path);
     bool startCalculator();
+    // spawnProgram, with the child handed to the reaper.
+    qint64 spawnWatched(const QString& program, const QStringList& arguments);
 
     std::unique_ptr<QtPrinter> printer_;
     std::unique_ptr<KeyStateTracker> keys_;

@@ -1,6 +1,9 @@
 #include "qtgui/QtText.h"
 
+#include <QFile>
+
 #include "runtime/Cp1252.h"
+#include "runtime/PathText.h"
 
 namespace qtgui {
 
@@ -20,6 +23,26 @@ QString toDisplayText(const std::string& text)
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(u'\r', u'\n');
     return shown;
+}
+
+QString toQPath(const std::filesystem::path& path)
+{
+    return QFile::decodeName(path.c_str());
+}
+
+std::filesystem::path fromQPath(const QString& path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+std::string pathTextFromQString(const QString& path)
+{
+    return runtime::textOfPath(fromQPath(path));
+}
+
+QString pathTextToQString(const std::string& text)
+{
+    return toQPath(runtime::pathFromText(text));
 }
 
 } // namespace qtgui

@@ -8,6 +8,7 @@
 #include "reports/ReportFile.h"
 #include "reports/ReportTitle.h"
 #include "runtime/Error.h"
+#include "runtime/PathText.h"
 #include "runtime/Text.h"
 
 namespace reports {
@@ -29,7 +30,7 @@ std::string ViewerCommandLine(ReportDesk& desk, int kind)
     case ReportOutput::Datapeek: break;
     }
     const std::string viewer = kind == DocumentTextKind ? "\\BILLPANE.EXE" : "\\DATAPEEK.EXE";
-    return runtime::trim(desk.services().programFolder().string()) + viewer + " QBLAUNCH";
+    return runtime::trim(runtime::textOfPath(desk.services().programFolder())) + viewer + " QBLAUNCH";
 }
 
 // Answers false when the program could not be found.

@@ -1,6 +1,7 @@
 #include "DocumentViewerTest.h"
 
 #include "documents/TemplateCanvas.h"
+#include "runtime/PathText.h"
 #include "support/FileBytes.h"
 
 namespace {
@@ -78,6 +79,28 @@ TEST_F(DocumentViewerTest, ACutHandOverFileIsSilentAtStartAndShowsAnEmptyPage)
     EXPECT_TRUE(services.messageBoxes().empty());
     EXPECT_EQ(viewer.Caption(), "QB : Preview ");
     EXPECT_EQ(viewer.ScrnObj[0].Caption(), "") << "half a document is not taken";
+}
+
+// Started in a folder whose name Windows-1252 may or may not hold, the viewer finds the document
+// handed over there and saves and loads document files of any name beside it.
+TEST_F(DocumentViewerTest, TheHandedOverDocumentIsFoundInAFolderOfAnyName)
+{
+    for (const std::string name : {"Caf\xC3\xA9", "\xE5\xB8\xB3\xE7\xB0\xBF"}) {
+        SCOPED_TRACE(name);
+        std::filesystem::create_directories(folder / name);
+        writeDocument(name + "/" + billpane::HandOverFile, HandedOverDocument());
+        billpane::InvTemplate viewer(services, folder / name);
+        viewer.Show();
+        EXPECT_EQ(viewer.Caption(), "QB : Preview Invoice 000123");
+
+        const std::filesystem::path copy = folder / name / "Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87.INV";
+        services.answerFileDialog(runtime::textOfPath(copy));
+        viewer.CmdSaveAs.userClick();
+        EXPECT_TRUE(std::filesystem::exists(copy));
+        services.answerFileDialog(runtime::textOfPath(copy));
+        viewer.CmdLoad.userClick();
+    }
+    EXPECT_TRUE(services.messageBoxes().empty());
 }
 
 TEST_F(DocumentViewerTest, ThePageTakesThePrintersSize)

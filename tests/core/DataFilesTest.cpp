@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/DataFiles.h"
+#include "runtime/PathText.h"
 
 namespace {
 
@@ -65,6 +66,18 @@ TEST_F(FileTests, FileHasDateForAReadableFileWithAShortPath)
 
     std::filesystem::last_write_time(book, std::chrono::file_clock::from_sys(std::chrono::system_clock::time_point{}));
     EXPECT_FALSE(core::FileHasDate(book)) << "a file without a date";
+}
+
+// The program's folder is asked about through its text, whatever its name.
+TEST_F(FileTests, FileHasDateFindsAFileInAFolderOfAnyName)
+{
+    for (const char* name : {"Caf\xC3\xA9", "\xE5\xB8\xB3\xE7\xB0\xBF"}) {
+        SCOPED_TRACE(name);
+        const std::filesystem::path viewer = folder_ / name / "datapeek";
+        std::filesystem::create_directories(viewer.parent_path());
+        std::ofstream(viewer) << "x";
+        EXPECT_TRUE(core::FileHasDate(runtime::textOfPath(viewer)));
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "ViewerTest.h"
+#include "runtime/PathText.h"
 
 namespace {
 
@@ -36,6 +37,31 @@ TEST_F(ViewerTest, SavesAReportThatLoadsBackWithTheSameTitleAndCells)
     for (int r = 1; r < viewer.ViewGrid.Rows(); ++r)
         EXPECT_EQ(row(r), cells[static_cast<std::size_t>(r - 1)]) << "row " << r;
     EXPECT_TRUE(services.messageBoxes().empty());
+}
+
+// The dialog's answer is the text of the path chosen; the file system gets the bytes of its name,
+// and the messages name it as the dialog did.
+TEST_F(ViewerTest, AReportIsSavedAndLoadedUnderANameOfAnyCharacters)
+{
+    datapeek::ViewerWindow& viewer = startOn(CategoryAnalysisReport());
+    for (const std::string name : {"Caf\xC3\xA9", "\xE5\xB8\xB3\xE7\xB0\xBF"}) {
+        SCOPED_TRACE(name);
+        std::filesystem::create_directories(folder / name);
+        const std::filesystem::path saved = folder / name / "Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87.EXP";
+        services.answerFileDialog(runtime::textOfPath(saved));
+        EXPECT_TRUE(viewer.LoadOrSaveReport(2));
+        EXPECT_TRUE(std::filesystem::exists(saved));
+        services.answerFileDialog(runtime::textOfPath(saved));
+        EXPECT_TRUE(viewer.LoadOrSaveReport(1));
+    }
+    EXPECT_TRUE(services.messageBoxes().empty());
+
+    const std::string missing = runtime::textOfPath(folder / "Caf\xC3\xA9" / "GONE.EXP");
+    services.answerFileDialog(missing);
+    services.answerMessageBox(platform::Answer::OK);
+    services.answerMessageBox(platform::Answer::OK);
+    EXPECT_FALSE(viewer.LoadOrSaveReport(1));
+    EXPECT_EQ(services.messageTexts().front(), "Error while loading '" + missing + "' : File not found");
 }
 
 TEST_F(ViewerTest, LoadAndSaveAskThroughTheirDialogs)

@@ -38,6 +38,10 @@ TEST_F(OptionsTest, OutputChoiceNeedsItsProgram)
         {"write missing", {}, &mainwindow::Main::WriteItem, R::Datapeek, false, "Cannot find WRITE.EXE or WORDPAD.EXE"},
         {"viewer missing", {}, &mainwindow::Main::DatapeekItem, R::Datapeek, false,
          "Cannot find DATAPEEK.EXE\r\rPlease make sure it is in the same\rDirectory as the Quillbook EXE file"},
+        // Folders of any name (each case's name is its folder's).
+        {"viewer in Caf\xC3\xA9", {"datapeek"}, &mainwindow::Main::DatapeekItem, R::Datapeek, false, ""},
+        {"notepad in \xE5\xB8\xB3\xE7\xB0\xBF", {"NOTEPAD.EXE"}, &mainwindow::Main::NotepadItem, R::Notepad, false, ""},
+        {"write in Ksi\xC4\x99gi", {"WRITE.EXE"}, &mainwindow::Main::WriteItem, R::Write, false, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,6 +1,8 @@
 #include <array>
+#include <functional>
 
 #include "MainTest.h"
+#include "runtime/PathText.h"
 #include "support/FileBytes.h"
 #include "support/FileSizeLimit.h"
 
@@ -163,6 +165,61 @@ TEST_F(StartUpTest, SettingsAreWrittenBackByteForByte)
 
     EXPECT_TRUE(services.programEnded());
     EXPECT_EQ(readBytes(settingsFile()), before);
+}
+
+// A book opened through the dialog is the last file in the settings and is reopened, and offered
+// by the Open dialog, at the next start, whatever the characters of its name. A name that
+// Windows-1252 holds is stored as it always was.
+TEST_F(StartUpTest, TheLastBookIsReopenedWhateverItsName)
+{
+    writeSettings(fullSettings(writeCompany("Shop.QBD", 5)));
+    const auto run = [this](const std::function<void(mainwindow::Main&, platform::ScriptedServices&)>& act) {
+        platform::ScriptedServices scripted;
+        scripted.setNow(services.now());
+        scripted.setProgramFolder(folder.path());
+        scripted.setWindowsFolder(folder.path());
+        mainwindow::Main program{scripted, folder.path()};
+        program.Show();
+        act(program, scripted);
+        scripted.answerMessageBox(platform::Answer::No); // no backup
+        program.ExitItem.userClick();
+        EXPECT_TRUE(scripted.programEnded());
+    };
+    const std::string folderText = runtime::textOfPath(folder.path());
+    const struct {
+        std::string name;
+        std::string storedAs;
+    } cases[] = {
+        {"Caf\xC3\xA9/Shop.QBD", folderText + "/Caf\xE9/Shop.QBD"},
+        {"Ksi\xC4\x99gi/Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87 2025.QBD", ""},
+        {"\xE5\xB8\xB3\xE7\xB0\xBF/book.QBD", ""},
+    };
+    int count = 6;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::create_directories((folder / c.name).parent_path());
+        const std::filesystem::path book = writeCompany(c.name, ++count);
+        run([&](mainwindow::Main& program, platform::ScriptedServices& scripted) {
+            scripted.answerFileDialog(runtime::textOfPath(book));
+            program.LoadItem.userClick();
+            EXPECT_EQ(program.book.CurrentDataFilePath, book);
+        });
+        const std::string settings = readBytes(settingsFile());
+        const std::string lastFile = runtime::textOfPath(book);
+        EXPECT_EQ(settings.substr(0, settings.find("\r\n[Fonts")), "[Last File Name Section]\r\n" + lastFile);
+        if (!c.storedAs.empty()) {
+            EXPECT_EQ(lastFile, c.storedAs);
+        }
+
+        run([&](mainwindow::Main& program, platform::ScriptedServices& scripted) {
+            EXPECT_EQ(program.book.CurrentDataFilePath, book);
+            EXPECT_EQ(program.book.ledger.Transactions.UpperBound(), count);
+            scripted.cancelFileDialog();
+            program.LoadItem.userClick();
+            ASSERT_FALSE(scripted.fileDialogs().empty());
+            EXPECT_EQ(runtime::pathFromText(scripted.fileDialogs().back().fileName), book);
+        });
+    }
 }
 
 TEST_F(StartUpTest, ZeroWidthColumnIsWrittenAsOneTwip)

@@ -3,6 +3,8 @@
 
 #include "QtTestApplication.h"
 #include "qtgui/FileDialogRules.h"
+#include "runtime/PathText.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -106,6 +108,31 @@ TEST_F(FileDialogSetUp, TheChoiceComesBackWithItsFilterIndexAndExtension)
     EXPECT_EQ(chosen, QDir::tempPath().toStdString() + "/acme.QBD");
     EXPECT_EQ(settings.fileName, chosen);
     EXPECT_EQ(settings.filterIndex, 2);
+}
+
+// The dialog opens on the file the system names and hands back the name chosen, whatever its
+// characters: the file system gets exactly its bytes.
+TEST_F(FileDialogSetUp, ANameBeyondWindows1252OpensTheDialogAndComesBackWhole)
+{
+    const TempFolder folder;
+    for (const char* name : {"Ksi\xC4\x99gi/Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87 2025.QBD", "\xE5\xB8\xB3\xE7\xB0\xBF/book.QBD",
+                             "Caf\xC3\xA9/book.QBD"}) {
+        SCOPED_TRACE(name);
+        const std::filesystem::path file = folder.path() / name;
+        std::filesystem::create_directories(file.parent_path());
+        platform::FileDialog settings;
+        settings.kind = platform::FileDialog::Kind::Save;
+        settings.defaultExt = "QBD";
+        settings.fileName = runtime::textOfPath(file);
+        QFileDialog shown;
+        shown.setOption(QFileDialog::DontUseNativeDialog);
+        qtgui::configureFileDialog(shown, settings);
+        EXPECT_EQ(shown.directory().absolutePath(), QString::fromUtf8(file.parent_path().c_str()));
+
+        const std::string chosen = qtgui::takeFileDialogChoice(shown, settings);
+        EXPECT_EQ(runtime::pathFromText(chosen), file);
+        EXPECT_EQ(settings.fileName, chosen);
+    }
 }
 
 } // namespace

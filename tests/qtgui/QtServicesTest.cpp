@@ -18,6 +18,7 @@
 #include "qtgui/QtServices.h"
 #include "qtgui/QtText.h"
 #include "qtgui/WidgetFonts.h"
+#include "runtime/PathText.h"
 #include "runtime/Text.h"
 
 namespace {
@@ -36,6 +37,21 @@ TEST_F(QtServicesTest, Windows1252TextCrossesIntoQtAndBack)
     EXPECT_EQ(shown, QString::fromUtf8("Café € 12 – “ok” üý"));
     EXPECT_EQ(qtgui::fromQString(shown), text);
     EXPECT_EQ(qtgui::fromQString(QString::fromUtf8("Ω pi")), "? pi");
+}
+
+// A file name's text shows as the name itself, and the name Qt gives comes back as that text;
+// what a user types is still held to Windows-1252.
+TEST_F(QtServicesTest, AFileNameShowsAsItselfAndComesBackWhole)
+{
+    for (const char* name : {"/home/Caf\xC3\xA9/Shop.QBD", "Ksi\xC4\x99gi/Za\xC5\xBC\xC3\xB3\xC5\x82\xC4\x87 2025.QBD",
+                             "\xE5\xB8\xB3\xE7\xB0\xBF/book.QBD"}) {
+        SCOPED_TRACE(name);
+        const std::string text = runtime::textOfPath(name);
+        EXPECT_EQ(qtgui::toQString("'" + text + "'"), "'" + QString::fromUtf8(name) + "'");
+        EXPECT_EQ(qtgui::pathTextFromQString(QString::fromUtf8(name)), text);
+        EXPECT_EQ(qtgui::pathTextToQString(text), QString::fromUtf8(name));
+    }
+    EXPECT_EQ(qtgui::fromQString(QString::fromUtf8("\xE5\xB8\xB3")), "?");
 }
 
 TEST_F(QtServicesTest, ModalFormsRunThroughTheInstalledRunner)
