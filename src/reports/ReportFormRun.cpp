@@ -30,7 +30,8 @@ std::string requestDate(const std::string& shownDate)
 // text is padded to the shown width, as the list's period line has always been written.
 std::string periodEnd(const std::string& shownDate)
 {
-    return shownDate.size() < static_cast<std::size_t>(core::DisplayDateWidth) ? runtime::padRight(shownDate, core::DisplayDateWidth) : shownDate;
+    const auto shownWidth = static_cast<std::size_t>(core::DisplayDateWidth);
+    return shownDate.size() < shownWidth ? runtime::padRight(shownDate, core::DisplayDateWidth) : shownDate;
 }
 
 bool isBlank(const std::string& text)
