@@ -24,7 +24,7 @@ struct FilterMenuTicks {
 
 // The texts of the edit box's controls, as shown, for a document of the transaction on show.
 struct EditBoxTexts {
-    std::string Amount;    // TextAmount
+    std::string Amount;    // TextAmount, a net amount grossed up as Update stores it
     std::string VAT;       // ComboVAT: the code, then its name
     std::string VATAmount; // TxtVATAmount
     std::string Customer;  // ComboCustomer: the code, then its name

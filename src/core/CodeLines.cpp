@@ -1,6 +1,7 @@
 #include "core/CodeLines.h"
 
 #include "core/MoneyFormat.h"
+#include "core/RecordText.h"
 #include "runtime/Error.h"
 #include "runtime/Text.h"
 
@@ -26,29 +27,35 @@ std::string amountText(double amount)
     return FormatAmountPlainUncut(amount);
 }
 
+std::string codeLine(std::string line, int length)
+{
+    BlankTabs(line);
+    return runtime::padRight(line, length);
+}
+
 } // namespace
 
 std::string FormatBankAccountLine(const BankAccountRecord& r)
 {
-    return runtime::padRight(r.Code.str() + " " + r.Name.str() + " " + amountText(r.Balance) + " " + r.Address.str()
-                                 + r.Tel.str() + r.DateOpened.str() + amountText(r.StartBalance),
-                             BankAccountLineLength);
+    return codeLine(r.Code.str() + " " + r.Name.str() + " " + amountText(r.Balance) + " " + r.Address.str()
+                        + r.Tel.str() + r.DateOpened.str() + amountText(r.StartBalance),
+                    BankAccountLineLength);
 }
 
 std::string FormatCustomerLine(const CustomerRecord& r)
 {
-    return runtime::padRight(r.Code.str() + " " + r.Name.str() + " " + r.Address.str() + " " + r.Tel.str() + " " + r.Fax.str(),
-                     CustomerLineLength);
+    return codeLine(r.Code.str() + " " + r.Name.str() + " " + r.Address.str() + " " + r.Tel.str() + " " + r.Fax.str(),
+                    CustomerLineLength);
 }
 
 std::string FormatVatCodeLine(const VatCodeRecord& r)
 {
-    return runtime::padRight(r.Code.str() + " " + amountText(r.Rate) + " " + r.Name.str(), VatCodeLineLength);
+    return codeLine(r.Code.str() + " " + amountText(r.Rate) + " " + r.Name.str(), VatCodeLineLength);
 }
 
 std::string FormatCategoryLine(const CategoryRecord& r)
 {
-    return runtime::padRight(r.Code.str() + " " + r.Name.str(), CategoryLineLength);
+    return codeLine(r.Code.str() + " " + r.Name.str(), CategoryLineLength);
 }
 
 BankAccountRecord ParseBankAccountLine(std::string_view line)

@@ -6,6 +6,7 @@
 #include "core/Book.h"
 #include "core/DateText.h"
 #include "core/MoneyFormat.h"
+#include "core/RecordText.h"
 #include "core/TransactionRecord.h"
 #include "runtime/Text.h"
 
@@ -20,14 +21,15 @@ std::optional<std::string> AssembleStandingOrderLine(Book& book, TransactionFiel
 
     using runtime::padRight;
     namespace C = RecordColumns;
-    const std::string line = FormatShownDateForStorage(fields.Date, "dd") + " " + padRight(fields.Reference, C::Reference.width) + " "
-                             + runtime::space(12) + padRight(fields.Type, C::Type.width) + " "
-                             + FormatAmountPlainUncut(fields.Amount) + " " + padRight(fields.Memo, C::Memo.width)
-                             + " " + padRight(fields.Bank, C::Bank.width) + " "
-                             + padRight(fields.Customer, C::Customer.width) + " " + padRight(fields.VAT, C::VAT.width)
-                             + " " + padRight(fields.Category, C::Category.width)
-                             + padRight(secondBank, C::Bank.width) + " " + FormatAmountPlainUncut(fields.VATAmount)
-                             + (fields.EEC ? "Y" : " ");
+    std::string line = FormatShownDateForStorage(fields.Date, "dd") + " " + padRight(fields.Reference, C::Reference.width) + " "
+                       + runtime::space(12) + padRight(fields.Type, C::Type.width) + " "
+                       + FormatAmountPlainUncut(fields.Amount) + " " + padRight(fields.Memo, C::Memo.width)
+                       + " " + padRight(fields.Bank, C::Bank.width) + " "
+                       + padRight(fields.Customer, C::Customer.width) + " " + padRight(fields.VAT, C::VAT.width)
+                       + " " + padRight(fields.Category, C::Category.width)
+                       + padRight(secondBank, C::Bank.width) + " " + FormatAmountPlainUncut(fields.VATAmount)
+                       + (fields.EEC ? "Y" : " ");
+    BlankTabs(line);
     if (!AssembledLineFits(book.messages, line, StandingOrderLineLength))
         return std::nullopt;
     return line;

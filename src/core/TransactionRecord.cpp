@@ -9,6 +9,7 @@
 #include "core/DateText.h"
 #include "core/MoneyFormat.h"
 #include "core/RecordField.h"
+#include "core/RecordText.h"
 #include "runtime/Date.h"
 #include "runtime/Format.h"
 #include "runtime/Number.h"
@@ -77,6 +78,7 @@ void appendFixedPart(std::string& line, TransactionFields& fields)
     if (fields.Amount < 0)
         fields.Amount = -fields.Amount;
     namespace C = RecordColumns;
+    const std::size_t start = line.size();
     appendNumber(line, fields.Number);
     line += FormatShownDateForStorage(fields.Date, "yyyymmdd");
     appendFixed(line, fields.Reference, C::Reference);
@@ -94,6 +96,15 @@ void appendFixedPart(std::string& line, TransactionFields& fields)
     line += FormatAmountPlainUncut(fields.VATAmount);
     appendSplitCount(line, fields.SplitCount);
     appendFlag(line, fields.EEC);
+    BlankTabs(line, start);
+}
+
+// The split tail after the fixed part; a TAB typed into a split's memo is stored as a blank too.
+void appendTail(std::string& line, std::string_view tail)
+{
+    const std::size_t start = line.size();
+    line += tail;
+    BlankTabs(line, start);
 }
 
 // The fixed part, written into a line with room for `tailLength` more characters.
@@ -265,6 +276,7 @@ std::optional<std::string> RecordInStoredForm(std::string_view line, std::string
         record.replace(0, RecordColumns::Number.width, runtime::padRight(number, RecordColumns::Number.width));
     if (splitCountOfStored(record) >= 1)
         record.append(line.substr(RecordFixedLength));
+    BlankTabs(record);
     return record;
 }
 
@@ -273,14 +285,15 @@ bool AppendOldRecordInStoredForm(std::string& text, std::string_view line)
     const std::size_t start = text.size();
     if (!appendFixedPartInStoredForm(text, OlderLayout, line))
         return false;
-    if (splitCountOfStored(std::string_view(text).substr(start)) == 0)
-        return true;
-    constexpr std::size_t ShortestLineWithSplits = OlderRecordFixedLength + 4;
-    if (line.size() < ShortestLineWithSplits) {
-        text.resize(start);
-        return false;
+    if (splitCountOfStored(std::string_view(text).substr(start)) >= 1) {
+        constexpr std::size_t ShortestLineWithSplits = OlderRecordFixedLength + 4;
+        if (line.size() < ShortestLineWithSplits) {
+            text.resize(start);
+            return false;
+        }
+        text.append(line.substr(OlderRecordFixedLength, line.size() - ShortestLineWithSplits));
     }
-    text.append(line.substr(OlderRecordFixedLength, line.size() - ShortestLineWithSplits));
+    BlankTabs(text, start);
     return true;
 }
 
@@ -301,17 +314,16 @@ bool AppendTransactionRecord(Book& book, TransactionFields& fields, std::string&
         text.resize(start);
         return false;
     }
-    text += book.SplitTail;
+    appendTail(text, book.SplitTail);
     return true;
 }
 
 std::string AssembleTransactionRecordMarked(Book& book, TransactionFields& fields)
 {
     std::string line = assembleFixedPart(fields, book.SplitTail.size());
-    if (!AssembledLineFits(book.messages, line, RecordFixedLength))
-        return OverLongRecordMarker + line + book.SplitTail;
-    line += book.SplitTail;
-    return line;
+    const bool fits = AssembledLineFits(book.messages, line, RecordFixedLength);
+    appendTail(line, book.SplitTail);
+    return fits ? line : OverLongRecordMarker + line;
 }
 
 void ParseTransactionRecord(Book& book, std::string_view line, TransactionFields& fields)

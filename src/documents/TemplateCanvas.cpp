@@ -292,18 +292,23 @@ void TemplateCanvas::DrawTemplateObjects()
 
 void TemplateCanvas::DrawMargins()
 {
-    const core::TemplateRecord& tmpl = record();
+    core::TemplateRecord& tmpl = record();
     const double width = ScrollFrame.Width();
     const double height = ScrollFrame.Height();
-    Trapped(DrawingActivity, [&] {
-        BoxMargins.Move(tmpl.SideMargin, tmpl.TopMargin, width - 2 * tmpl.SideMargin, height - 2 * tmpl.TopMargin);
-    });
+    // The bars reach a quarter of the page. A margin beyond that (a template made for a larger
+    // page) shows its bar at the end and stays as stored until the user moves the bar, so a
+    // template opened and closed unchanged is still equal to the one stored.
+    const std::int16_t side = tmpl.SideMargin;
+    const std::int16_t top = tmpl.TopMargin;
     Trapped(DrawingActivity, [&] {
         ScrollSide.setMax(runtime::toInt16(width / 4));
         ScrollTop.setMax(runtime::toInt16(height / 4));
-        ScrollSide.setValue(tmpl.SideMargin);
-        ScrollTop.setValue(tmpl.TopMargin);
+        ScrollSide.setValue(side);
+        ScrollTop.setValue(top);
     });
+    tmpl.SideMargin = side;
+    tmpl.TopMargin = top;
+    Trapped(DrawingActivity, [&] { BoxMargins.Move(side, top, width - 2 * side, height - 2 * top); });
 }
 
 void TemplateCanvas::DrawObject(int index)

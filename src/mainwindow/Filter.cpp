@@ -2,7 +2,7 @@
 
 #include "core/Book.h"
 #include "core/BusyPointer.h"
-#include "core/DateText.h"
+#include "core/DateBox.h"
 #include "core/FilterCombos.h"
 #include "core/FilterMatch.h"
 #include "core/FilterStore.h"
@@ -572,18 +572,15 @@ void Filter::SaveWhenAutoSaving()
 
 void Filter::CheckFromDate()
 {
-    const std::string text = FromDate.Text().substr(0, 11);
-    if (!runtime::rtrim(text).empty())
-        FromDate.setText(core::FormatDisplayDate(book_.messages, text));
+    core::LeaveDateBox(book_.messages, FromDate);
 }
 
 void Filter::CheckToDate()
 {
-    const std::string text = ToDate.Text().substr(0, 11);
-    if (runtime::rtrim(text).empty())
+    if (core::IsBlank(ToDate.Text()))
         ToDate.setText(FromDate.Text());
     else
-        ToDate.setText(core::FormatDisplayDate(book_.messages, text));
+        core::LeaveDateBox(book_.messages, ToDate);
 }
 
 void Filter::PickInto(platform::TextBox& box)

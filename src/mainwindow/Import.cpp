@@ -1,6 +1,7 @@
 #include "mainwindow/Import.h"
 
 #include "core/Book.h"
+#include "core/DateBox.h"
 #include "core/DateText.h"
 #include "core/ListHelpers.h"
 #include "core/PickDate.h"
@@ -87,11 +88,7 @@ void Import::wireDateBox(platform::TextBox& box)
 {
     box.setMaxLength(core::DisplayDateWidth);
     box.GotFocus = [this, &box] { core::SelectAllText(services(), box); };
-    box.LostFocus = [this, &box] {
-        const std::string text = runtime::padRight(box.Text(), core::DisplayDateWidth);
-        if (!runtime::trim(text).empty())
-            box.setText(core::FormatDisplayDate(book_.messages, text));
-    };
+    box.LostFocus = [this, &box] { core::LeaveDateBox(book_.messages, box); };
     box.DblClick = [this, &box] { box.setText(core::PickDate(book_, calendar_, box.Text())); };
 }
 

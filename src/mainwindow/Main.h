@@ -334,6 +334,9 @@ public:
     void ShowTransactionInEditBox(const core::TransactionFields& fields);
     // Reads the box into `fields`, which must be fresh: the flags are only ever set here.
     void EditBoxToRecord(core::TransactionFields& fields);
+    // The amount box as Update stores it: a net amount ("100N") grossed up at the rate of the box's
+    // VAT code, written "0.00"; any other text as it stands. Documents printed before Update show it.
+    std::string GrossAmountText() const;
     // Checks the box's transaction before it is stored: the first failure is reported, its box gets
     // the focus and the answer is false. Normalises the codes in `fields` and settles the split code.
     bool ValidateTransaction(core::TransactionFields& fields);

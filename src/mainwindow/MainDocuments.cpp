@@ -42,7 +42,7 @@ void Main::PrintEditBoxDocument(const std::string& titlePrefix, const char* tag,
 
 core::EditBoxTexts Main::EntryTexts() const
 {
-    return {TextAmount.Text(), ComboVAT.Text(), TxtVATAmount.Text(), ComboCustomer.Text(),
+    return {GrossAmountText(), ComboVAT.Text(), TxtVATAmount.Text(), ComboCustomer.Text(),
             TextRef.Text(),    TextDate.Text(), TextComment.Text()};
 }
 

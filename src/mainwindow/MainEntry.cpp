@@ -1,4 +1,4 @@
-#include "core/DateText.h"
+#include "core/DateBox.h"
 #include "core/ListHelpers.h"
 #include "core/ListSearch.h"
 #include "core/PickDate.h"
@@ -83,9 +83,7 @@ void Main::wireEntry()
 void Main::TextDate_LostFocus()
 {
     CmdChange.setDefault(false);
-    const std::string typed = runtime::rtrim(runtime::left(TextDate.Text(), core::DisplayDateWidth));
-    if (!typed.empty())
-        TextDate.setText(core::FormatDisplayDate(book.messages, typed));
+    core::LeaveDateBox(book.messages, TextDate);
 }
 
 void Main::TextAmount_LostFocus()

@@ -81,7 +81,8 @@ void Main::EditBoxToRecord(core::TransactionFields& fields)
         return runtime::padRight(runtime::ucase(combo.Text()), width);
     };
     fields.Number = runtime::padRight(TextTranNum.Text(), 6);
-    fields.Date = runtime::padRight(TextDate.Text(), 11);
+    // Whole: Update may come by Enter while the box still holds "15 March 2025".
+    fields.Date = TextDate.Text();
     fields.Reference = runtime::padRight(TextRef.Text(), 6);
     fields.Bank = code(ComboBank, 6);
     fields.Customer = code(ComboCustomer, 6);
@@ -92,12 +93,7 @@ void Main::EditBoxToRecord(core::TransactionFields& fields)
     datafile::EscapeLineBreaks(memo);
     fields.Memo = runtime::padRight(memo, 74);
 
-    // A net amount the box refuses (a negative one too) stays as typed, for validation to name it.
-    const std::optional<double> net = core::ReadTypedNetAmount(TextAmount.Text());
-    if (net && *net >= 0) {
-        const double rate = core::GetCodeListValue(book.codes.ListVATCodes, fields.VAT);
-        TextAmount.setText(runtime::format(*net + *net * rate / 100, "0.00"));
-    }
+    TextAmount.setText(GrossAmountText());
     fields.Amount = core::ReadTypedAmount(TextAmount.Text()).value_or(0);
 
     if (CheckReconciled.Value() == 1)
@@ -110,6 +106,16 @@ void Main::EditBoxToRecord(core::TransactionFields& fields)
     fields.SplitCount = runtime::toInt16(runtime::val(TxtNumSplits.Text()));
     fields.AmountPaid = 0;
     fields.EEC = EditLabel[7].Visible();
+}
+
+std::string Main::GrossAmountText() const
+{
+    // A net amount the box refuses (a negative one too) stays as typed, for validation to name it.
+    const std::optional<double> net = core::ReadTypedNetAmount(TextAmount.Text());
+    if (!net || *net < 0)
+        return TextAmount.Text();
+    const double rate = core::GetCodeListValue(book.codes.ListVATCodes, runtime::left(runtime::ucase(ComboVAT.Text()), 3));
+    return runtime::format(*net + *net * rate / 100, "0.00");
 }
 
 } // namespace mainwindow

@@ -3,7 +3,7 @@
 #include "core/Balances.h"
 #include "core/Book.h"
 #include "core/BusyPointer.h"
-#include "core/DateText.h"
+#include "core/DateBox.h"
 #include "core/PickDate.h"
 #include "core/ListHelpers.h"
 #include "core/TextTests.h"
@@ -386,8 +386,7 @@ void MaintainCodes::AddressBox_LostFocus()
 
 void MaintainCodes::TextDateOpened_LostFocus()
 {
-    const std::string text = runtime::left(TextDateOpened.Text(), core::DisplayDateWidth);
-    TextDateOpened.setText(core::IsBlank(text) ? text : core::FormatDisplayDate(book_.messages, text));
+    core::LeaveDateBox(book_.messages, TextDateOpened);
 }
 
 void MaintainCodes::TextDateOpened_DblClick()

@@ -1,5 +1,6 @@
 #include "core/Book.h"
 #include "core/CodeTableEdits.h"
+#include "core/DateBox.h"
 #include "core/ListSearch.h"
 #include "core/MoneyFormat.h"
 #include "core/TextTests.h"
@@ -102,6 +103,8 @@ bool MaintainCodes::ValidateBankAccountFields()
     upperCaseBox(TextBankCode);
     if (!Required(TextBankCode, "Bank Code Required") || !Required(TextBankName, "Bank Name Required"))
         return false;
+    // Enter presses Update from the date box before it is left: its date is checked as leaving does.
+    core::LeaveDateBox(book_.messages, TextDateOpened);
     if (isBlankAfterLeading(TextStartBal.Text()))
         TextStartBal.setText(" 0.00");
     // A balance wider than its column would push the rest of the line out of place.

@@ -2,7 +2,7 @@
 
 #include "core/CodeLines.h"
 #include "core/CodeTableEdits.h"
-#include "core/DateText.h"
+#include "core/DateBox.h"
 #include "core/FilterCombos.h"
 #include "core/FilterForm.h"
 #include "core/IndexOperations.h"
@@ -139,6 +139,8 @@ void NewCompany::CmdOK_Click()
         main_.book.messages.ShowErrorBox("Company Name required");
         return;
     }
+    // Enter presses OK from the date box before it is left: its date is checked as leaving does.
+    core::LeaveDateBox(main_.book.messages, TextCoDate);
     if (runtime::rtrim(CmdOK.Caption()) == CreateCaption)
         CreateCompany();
     else
@@ -253,9 +255,7 @@ void NewCompany::AddBusinessCategories()
 
 void NewCompany::TextCoDate_LostFocus()
 {
-    const std::string text = TextCoDate.Text();
-    if (!core::IsBlank(text))
-        TextCoDate.setText(core::FormatDisplayDate(main_.book.messages, text));
+    core::LeaveDateBox(main_.book.messages, TextCoDate);
 }
 
 void NewCompany::TextCoDate_DblClick()

@@ -3,6 +3,7 @@
 #include "core/Balances.h"
 #include "core/BusyPointer.h"
 #include "core/CodeTableEdits.h"
+#include "core/DateBox.h"
 #include "core/DateText.h"
 #include "core/FilterMatch.h"
 #include "core/IndexOperations.h"
@@ -282,8 +283,7 @@ void Reconform::TextStartBal_LostFocus()
 
 void Reconform::DateBox_LostFocus(platform::TextBox& box)
 {
-    if (!core::IsBlank(box.Text()))
-        box.setText(core::FormatDisplayDate(main_.book.messages, runtime::left(box.Text(), core::DisplayDateWidth)));
+    core::LeaveDateBox(main_.book.messages, box);
 }
 
 void Reconform::DateBox_DblClick(platform::TextBox& box)

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/Book.h"
+#include "core/DateBox.h"
 #include "core/DateText.h"
 #include "core/ListSearch.h"
 #include "core/TypedAmount.h"
@@ -227,7 +228,7 @@ void Finaccs::CmdOK_Click()
         if (runtime::rtrim(box->Text()).empty())
             box->setText(core::FormatDisplayDate(messages, box->Text()));
         else
-            LeaveReportDateBox(messages, *box);
+            core::LeaveDateBox(messages, *box);
     }
     SaveFinaccsSettings();
     WriteFinalAccounts();

@@ -3,8 +3,8 @@
 #include "core/Balances.h"
 #include "core/Book.h"
 #include "core/CodeTableEdits.h"
+#include "core/DateBox.h"
 #include "core/DateText.h"
-#include "reports/ReportDateBox.h"
 #include "reports/ReportDesk.h"
 #include "reports/ReportForm.h"
 #include "reports/ReportPeriods.h"
@@ -54,7 +54,7 @@ void ReportForm::TextBankFrom_LostFocus()
 {
     OptReconBal.setValue(true);
     ComboListBanks_Click();
-    LeaveReportDateBox(desk_.book().messages, TextBankFrom);
+    core::LeaveDateBox(desk_.book().messages, TextBankFrom);
     ComboListBanks_Click();
 }
 

@@ -27,6 +27,14 @@ std::string requestDate(const std::string& shownDate)
     return core::FormatShownDateForStorage(shownDate, "yyyymmdd");
 }
 
+// A date box's whole text, never cut: its first 11 characters could name another year. A shorter
+// text is padded to the shown width, as the list's period line has always been written.
+std::string periodEnd(const std::string& shownDate)
+{
+    const auto shownWidth = static_cast<std::size_t>(core::DisplayDateWidth);
+    return shownDate.size() < shownWidth ? runtime::padRight(shownDate, core::DisplayDateWidth) : shownDate;
+}
+
 bool isBlank(const std::string& text)
 {
     return runtime::rtrim(text).empty();
@@ -194,8 +202,7 @@ void ReportForm::CmdReport_Click()
             return;
         const int kind = FrameEEC.Caption().find("Acquis") != std::string::npos ? EecAcquisitionKind : EecSalesKind;
         if (writers.WriteEecListReport)
-            writers.WriteEecListReport(*this, kind, runtime::padRight(runtime::left(TxtEECFrom.Text(), 11), 11),
-                                       runtime::padRight(runtime::left(TxtEECTo.Text(), 11), 11));
+            writers.WriteEecListReport(*this, kind, periodEnd(TxtEECFrom.Text()), periodEnd(TxtEECTo.Text()));
     } else if (FrameAnalReport.Visible()) {
         RunCategoryReport(request);
     } else if (FrameMailMerge.Visible()) {

@@ -149,6 +149,33 @@ TEST(CodeLines, AnAmountWiderThanItsColumnIsRefusedNotCut)
     }
 }
 
+TEST(CodeLines, ATabInANameOrAddressIsStoredAsABlank)
+{
+    BankAccountRecord bank;
+    bank.Code = "B1";
+    bank.Name = "Main\tbank";
+    bank.Address = "1 High St\r\nLeeds\t";
+    CustomerRecord customer;
+    customer.Code = "ACME";
+    customer.Name = "Acme\tLtd";
+    customer.Address = "2\tLow St";
+    customer.Tel = "0113\t";
+    VatCodeRecord vat;
+    vat.Code = "S";
+    vat.Name = "Stan\tdard";
+    CategoryRecord category;
+    category.Code = "SALE";
+    category.Name = "Sa\tles";
+    for (const std::string& line : {FormatBankAccountLine(bank), FormatCustomerLine(customer), FormatVatCodeLine(vat),
+                                     FormatCategoryLine(category)}) {
+        SCOPED_TRACE(line);
+        EXPECT_EQ(line.find('\t'), std::string::npos);
+    }
+    EXPECT_EQ(ParseBankAccountLine(FormatBankAccountLine(bank)).Address.str().substr(0, 17), "1 High St\r\nLeeds ");
+    EXPECT_EQ(ParseCustomerLine(FormatCustomerLine(customer)).Name.str(), "Acme Ltd            ");
+    EXPECT_EQ(FormatCategoryLine(category), "SALE Sa les              ");
+}
+
 TEST_F(CodeTablesTest, TablesKeepCodeOrderAndRefuseDuplicatesIgnoringCase)
 {
     EXPECT_TRUE(addCategory("CAR", "Motor"));

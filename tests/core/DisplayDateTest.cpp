@@ -1,7 +1,9 @@
 #include "BookTest.h"
 
+#include "core/DateBox.h"
 #include "core/DateText.h"
 #include "core/PickDate.h"
+#include "platform/Controls.h"
 #include "platform/Form.h"
 
 namespace {
@@ -51,6 +53,51 @@ TEST_F(DisplayDate, WhileMessagesAreOffABadDateSilentlyBecomesToday)
     book.messages.MessagesEnabled = false;
     EXPECT_EQ(core::FormatDisplayDate(book.messages, "31/12/1949"), "15/Jun/2025");
     EXPECT_TRUE(services.messageBoxes().empty());
+}
+
+class DateBoxForm : public platform::Form {
+public:
+    explicit DateBoxForm(platform::Services& services) : Form(services, "DateBoxForm") { endDesign(); }
+    platform::TextBox Date{*this, "Date"};
+};
+
+class DateBox : public BookTest {
+protected:
+    // The box's text after the user types `typed` and leaves it.
+    std::string left(const std::string& typed)
+    {
+        form.Date.setText(typed);
+        core::LeaveDateBox(book.messages, form.Date);
+        return form.Date.Text();
+    }
+    DateBoxForm form{services};
+};
+
+TEST_F(DateBox, LeavingReadsTheWholeTextInItsOwnYear)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"15 March 2025", "15/Mar/2025"},   {"3 August 2025", "03/Aug/2025"},
+        {"15 August 2025", "15/Aug/2025"},  {"1 December 2024", "01/Dec/2024"},
+        {"15 / 03 / 2025", "15/Mar/2025"},  {"15/03/2025   ", "15/Mar/2025"},
+        {"  29 February 2024", "29/Feb/2024"},
+    };
+    for (const auto& [typed, shown] : cases) {
+        SCOPED_TRACE(typed);
+        EXPECT_EQ(left(typed), shown);
+    }
+    EXPECT_TRUE(services.messageBoxes().empty());
+}
+
+TEST_F(DateBox, ABlankBoxStaysAndATextThatIsNoDateWholeIsRefused)
+{
+    EXPECT_EQ(left(""), "");
+    EXPECT_EQ(left("   "), "   ");
+    EXPECT_TRUE(services.messageBoxes().empty());
+
+    // Its first 11 characters would read as 15 March 2020.
+    services.answerMessageBox(platform::Answer::OK);
+    EXPECT_EQ(left("15 March 2020 or so  "), "15/Jun/2025");
+    EXPECT_EQ(onlyBox().text.rfind("'15 March 2020 or so' is not a valid date - resetting to today's date.", 0), 0u);
 }
 
 class PickDate : public BookTest {

@@ -63,6 +63,19 @@ TEST_F(StandingOrderLine, LaysOutTheOrderDayFirst)
     EXPECT_TRUE(services.messageBoxes().empty());
 }
 
+TEST_F(StandingOrderLine, ATabInItsTextIsStoredAsABlank)
+{
+    core::TransactionFields fields = transfer();
+    fields.Reference = "S\tO";
+    fields.Memo = "Monthly\tsavings";
+    std::string secondBank = "SAVING";
+    const auto line = core::AssembleStandingOrderLine(book, fields, secondBank);
+    ASSERT_TRUE(line.has_value());
+    EXPECT_EQ(line->find('\t'), std::string::npos) << *line;
+    EXPECT_EQ(line->substr(3, 3), "S O");
+    EXPECT_EQ(line->substr(38, 15), "Monthly savings");
+}
+
 TEST_F(StandingOrderLine, AnOverLongLineIsReportedAndNotHandedBack)
 {
     const std::pair<const char*, void (*)(core::TransactionFields&)> cases[] = {

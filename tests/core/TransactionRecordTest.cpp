@@ -452,6 +452,33 @@ TEST_F(StoredForm, AnOlderLineInStoredFormTakesItsCenturyAsConvertingWouldGiveIt
     EXPECT_TRUE(services.messageBoxes().empty());
 }
 
+// The grid and the reports build rows from TAB-separated cells: no TAB reaches a stored record.
+TEST_F(StoredForm, ATabInAnyTextOfARecordIsStoredAsABlank)
+{
+    TransactionFields fields = payment();
+    fields.Reference = "CH\tQ";
+    fields.Memo = "Diesel\tand oil\xFC\xFD";
+    book.SplitTail = splitEntry("001", "Fuel\tcan", "1.00", "S");
+    const std::optional<std::string> assembled = core::AssembleTransactionRecord(book, fields);
+    ASSERT_TRUE(assembled.has_value());
+    EXPECT_EQ(assembled->substr(14, 6), "CH Q  ");
+    EXPECT_EQ(assembled->substr(42, 16), "Diesel and oil\xFC\xFD") << "line breaks keep their escape";
+    EXPECT_EQ(assembled->substr(156), splitEntry("001", "Fuel can", "1.00", "S"));
+    EXPECT_EQ(core::AssembleTransactionRecordMarked(book, fields), *assembled);
+
+    const std::string tail = splitEntry("001", "Fuel\tcan", "100.00", "S");
+    const std::string withTabs = withColumn(withColumn(PaymentRecord, 43, "Diesel\tand oil"), 153, "001") + tail;
+    const std::optional<std::string> copied = core::RecordInStoredForm(withTabs);
+    ASSERT_TRUE(copied.has_value());
+    EXPECT_EQ(copied->find('\t'), std::string::npos) << *copied;
+    EXPECT_EQ(copied, parsedAndAssembled(withTabs));
+
+    const std::string older = withColumn(olderRecord("001", tail + "    "), 41, "Diesel\tand oil");
+    const std::optional<std::string> converted = oldRecordInStoredForm(older);
+    ASSERT_TRUE(converted.has_value());
+    EXPECT_EQ(converted->find('\t'), std::string::npos) << *converted;
+}
+
 // Records gathered in one text: each stored line follows the text before it, and a line that needs
 // parsing (a lost split tail is found only after the fixed part is checked) adds nothing.
 TEST_F(StoredForm, OlderLinesAppendedToOneTextFollowEachOtherAndARefusedOneAddsNothing)

@@ -274,4 +274,36 @@ TEST_F(TemplateDesignerTest, ClosingUnchangedAsksNothingAndAutoSaveSavesAStoredT
     EXPECT_EQ(editBox.saves, 1);
 }
 
+// A template made for a larger page has margins beyond what the bars reach: it opens with its bars
+// at their ends and its margins as stored, so closing it unchanged asks nothing and stores nothing.
+TEST_F(TemplateDesignerTest, MarginsBeyondTheBarsStayAsStoredUntilABarIsMoved)
+{
+    book.ledger.FileChanged = false;
+    book.Templates[core::SimpleInvoice].SideMargin = 3000;
+    book.Templates[core::SimpleInvoice].TopMargin = 4300;
+    edit(core::SimpleInvoice, [](InvTemplate& d) {
+        ASSERT_LT(d.ScrollSide.Max(), 3000);
+        ASSERT_LT(d.ScrollTop.Max(), 4300);
+        EXPECT_EQ(d.ScrollSide.Value(), d.ScrollSide.Max());
+        EXPECT_EQ(d.ScrollTop.Value(), d.ScrollTop.Max());
+        EXPECT_EQ(d.BoxMargins.Left(), 3000);
+        EXPECT_EQ(d.BoxMargins.Top(), 4300);
+        d.CmdClose.userClick();
+        EXPECT_FALSE(d.isLoaded());
+    });
+    EXPECT_TRUE(services.messageBoxes().empty());
+    EXPECT_EQ(book.Templates[core::SimpleInvoice].SideMargin, 3000);
+    EXPECT_EQ(book.Templates[core::SimpleInvoice].TopMargin, 4300);
+    EXPECT_FALSE(book.ledger.FileChanged);
+
+    services.answerMessageBox(Answer::Yes);
+    edit(core::SimpleInvoice, [](InvTemplate& d) {
+        d.ScrollSide.setValue(1000);
+        d.CmdClose.userClick();
+    });
+    EXPECT_EQ(services.messageTexts(), Lines{"This template has changed. Save changes to main data file before exit?"});
+    EXPECT_EQ(book.Templates[core::SimpleInvoice].SideMargin, 1000);
+    EXPECT_EQ(book.Templates[core::SimpleInvoice].TopMargin, 4300);
+}
+
 } // namespace

@@ -297,6 +297,21 @@ TEST_F(FilterDialogTest, DatesAreCheckedWhenLeftAndToMayNotPrecedeFrom)
     EXPECT_TRUE(openAfterFilter);
 }
 
+TEST_F(FilterDialogTest, ADateWrittenOutIsReadWholeInItsOwnYear)
+{
+    std::vector<std::string> seen;
+    withFullFilter([&](Filter& f) {
+        for (platform::TextBox* box : {&f.FromDate, &f.ToDate}) {
+            box->setFocus();
+            box->userSetText("15 March 2025");
+            f.TextRefNum.setFocus();
+            seen.push_back(box->Text());
+        }
+    });
+    EXPECT_EQ(seen, (std::vector<std::string>{"15/Mar/2025", "15/Mar/2025"}));
+    EXPECT_TRUE(newMessages(0).empty());
+}
+
 TEST_F(FilterDialogTest, SavingRecallingAndDeletingNamedSetUps)
 {
     services.answerMessageBox(platform::Answer::OK);  // "(previous)" refused

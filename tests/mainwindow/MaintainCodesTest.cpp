@@ -247,7 +247,7 @@ TEST_F(MaintainCodesTest, LeavingTheDateOpenedBoxChecksTheDate)
     open(codes.FrameAccount);
     codes.CmdNewBank.userClick();
     const std::pair<const char*, const char*> cases[] = {
-        {"", ""}, {"3/4/2024", "03/Apr/2024"}, {"01/Jan/2024 and more", "01/Jan/2024"}};
+        {"", ""}, {"3/4/2024", "03/Apr/2024"}, {"1 Dec 2024", "01/Dec/2024"}};
     for (const auto& [typed, shown] : cases) {
         SCOPED_TRACE(typed);
         enter(codes.TextDateOpened, typed);
@@ -255,11 +255,31 @@ TEST_F(MaintainCodesTest, LeavingTheDateOpenedBoxChecksTheDate)
     }
     EXPECT_TRUE(services.messageBoxes().empty());
 
+    // The whole text is read: one that starts with a date but goes on is no date either.
+    for (const char* typed : {"abc", "01/Jan/2024 and more"}) {
+        SCOPED_TRACE(typed);
+        services.answerMessageBox(Answer::OK);
+        enter(codes.TextDateOpened, typed);
+        EXPECT_EQ(codes.TextDateOpened.Text(), "15/Jun/2025");
+        EXPECT_TRUE(services.messageTexts().back().starts_with("'" + std::string(typed) + "' is not a valid date"));
+    }
+    EXPECT_EQ(services.messageTexts().size(), 2u);
+}
+
+TEST_F(MaintainCodesTest, EnterFromTheDateOpenedBoxStoresTheDateAsLeavingWouldShowIt)
+{
+    open(codes.FrameAccount);
+    codes.CmdNewBank.userClick();
+    codes.TextBankCode.setText("B9");
+    codes.TextBankName.setText("Reserve");
+    codes.TextDateOpened.setFocus();
+    codes.TextDateOpened.userSetText("rubbish");
+    ASSERT_TRUE(codes.CmdSaveBank.Default());
     services.answerMessageBox(Answer::OK);
-    enter(codes.TextDateOpened, "abc");
-    EXPECT_EQ(codes.TextDateOpened.Text(), "15/Jun/2025");
-    ASSERT_EQ(services.messageTexts().size(), 1u);
-    EXPECT_TRUE(services.messageTexts()[0].starts_with("'abc' is not a valid date"));
+    codes.userKeyDown(platform::KeyReturn);
+    ASSERT_EQ(book.codes.ListBankAccounts.ListCount(), 1);
+    EXPECT_EQ(core::ParseBankAccountLine(book.codes.ListBankAccounts.List(0)).DateOpened.str(), "15/Jun/2025");
+    EXPECT_TRUE(services.messageTexts().back().starts_with("'rubbish' is not a valid date"));
 }
 
 TEST_F(MaintainCodesTest, DoubleClickingTheDateOpenedBoxPicksADate)

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "MainTest.h"
+#include "platform/Events.h"
 #include "runtime/PathText.h"
 #include "runtime/Text.h"
 #include "support/FileBytes.h"
@@ -215,6 +216,29 @@ TEST_F(NewCompanyTest, ChangeStoresTheDetailsOnlyAndMarksTheBookChanged)
     EXPECT_EQ(main.book.codes.ListAnalCodes.ListCount(), categories);
     EXPECT_TRUE(main.book.ledger.FileChanged);
     EXPECT_EQ(main.book.CurrentDataFilePath, company);
+}
+
+TEST_F(NewCompanyTest, EnterFromTheDateBoxStoresTheDateAsLeavingWouldShowIt)
+{
+    const struct {
+        const char* typed;
+        const char* stored;
+        std::size_t messages;
+    } cases[] = {{"1/3/25", "01/Mar/2025", 0}, {"rubbish", "15/Jun/2025", 1}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        onNewCompany([&](NewCompany& window) {
+            window.TextCoDate.setFocus();
+            window.TextCoDate.userSetText(c.typed);
+            window.userKeyDown(platform::KeyReturn);
+        });
+        const std::size_t before = services.messageBoxes().size();
+        if (c.messages)
+            services.answerMessageBox(platform::Answer::OK);
+        main.CoEditItem.userClick();
+        EXPECT_EQ(main.book.company.InceptionDate.str(), c.stored);
+        EXPECT_EQ(services.messageBoxes().size() - before, c.messages);
+    }
 }
 
 TEST_F(NewCompanyTest, ChangedDetailsAreSavedAtOnceWithAutoSave)

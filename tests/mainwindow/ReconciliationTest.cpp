@@ -116,6 +116,20 @@ TEST_F(ReconciliationTest, TheCurrentFilterProposesTheBankAndDatesAndACleardOneC
     EXPECT_TRUE(services.messageBoxes().empty());
 }
 
+TEST_F(ReconciliationTest, ADateWrittenOutIsReadWholeInItsOwnYear)
+{
+    openReconciliation([](Reconform& window) {
+        for (platform::TextBox* box : {&window.TextReconFrom, &window.TextReconTo}) {
+            box->setFocus();
+            box->userSetText("1 December 2024");
+            window.ComboReconBank.setFocus();
+            EXPECT_EQ(box->Text(), "01/Dec/2024");
+        }
+        window.CmdDone.userClick();
+    });
+    EXPECT_TRUE(services.messageBoxes().empty());
+}
+
 TEST_F(ReconciliationTest, TickingAndUntickingMovesTheBalanceAndMarksTheBook)
 {
     main.book.AutoSave = false;

@@ -339,7 +339,7 @@ TEST_F(FinaccsTest, ABoxWithoutADateIsTodayAfterTheWarning)
         EXPECT_EQ(f.TxtTo.Text(), "15/Jun/2025");
     });
     ASSERT_EQ(services.messageTexts().size(), 2u);
-    EXPECT_EQ(services.messageTexts()[1].rfind("'31/02/2025 ' is not a valid date - resetting to today's date.", 0), 0u);
+    EXPECT_EQ(services.messageTexts()[1].rfind("'31/02/2025' is not a valid date - resetting to today's date.", 0), 0u);
     EXPECT_EQ(reportLines()[2], "                   15/Jun/2025 To 15/Jun/2025");
 }
 

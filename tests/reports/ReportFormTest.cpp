@@ -6,6 +6,7 @@
 
 #include "ReportTest.h"
 #include "core/FilterStore.h"
+#include "platform/Events.h"
 #include "reports/CancelForm.h"
 #include "reports/ReportForm.h"
 #include "reports/ReportPeriods.h"
@@ -549,7 +550,8 @@ TEST_F(ReportFormTest, DateBoxesTidyWhatIsTypedAndOpenTheDatePicker)
     parts.Calendar = &calendar;
     services.onModal("Calendar", [&](platform::Form&) { book.PickedDate = *runtime::Date::fromYmd(2024, 3, 7); });
     services.answerMessageBox(platform::Answer::OK);
-    std::string picked, empty, long11, notADate;
+    services.answerMessageBox(platform::Answer::OK);
+    std::string picked, empty, longText, notADate;
     ASSERT_TRUE(open(2, [&](reports::ReportForm& f) {
         f.TextVatFrom.setText("01/Jan/2024");
         f.TextVatFrom.userDblClick();
@@ -562,7 +564,7 @@ TEST_F(ReportFormTest, DateBoxesTidyWhatIsTypedAndOpenTheDatePicker)
         empty = f.TextVatTo.Text();
         f.TextVatFrom.setText("05/4/2024  and more");
         f.TextVatTo.setFocus();
-        long11 = f.TextVatFrom.Text();
+        longText = f.TextVatFrom.Text();
         f.TextVatFrom.setText("no date");
         f.TextVatFrom.setFocus();
         f.TextVatTo.setFocus();
@@ -570,9 +572,33 @@ TEST_F(ReportFormTest, DateBoxesTidyWhatIsTypedAndOpenTheDatePicker)
     }));
     EXPECT_EQ(picked, "07/03/2024");
     EXPECT_EQ(empty, "  ");
-    EXPECT_EQ(long11, "05/Apr/2024");
+    EXPECT_EQ(longText, "15/Jun/2025") << "the whole text is read, and it is no date";
     EXPECT_EQ(notADate, "15/Jun/2025");
-    EXPECT_EQ(services.messageBoxes().size(), 1u) << "only the text that is no date is reported";
+    const std::vector<std::string> messages = services.messageTexts();
+    ASSERT_EQ(messages.size(), 2u) << "only the texts that are no date are reported";
+    EXPECT_TRUE(messages[0].starts_with("'05/4/2024  and more' is not a valid date")) << messages[0];
+    EXPECT_TRUE(messages[1].starts_with("'no date' is not a valid date")) << messages[1];
+}
+
+TEST_F(ReportFormTest, ADateWrittenOutIsReadWholeInItsOwnYearLeftOrNot)
+{
+    std::vector<std::string> shown;
+    ASSERT_TRUE(open(22, [&](reports::ReportForm& f) {
+        for (platform::TextBox* box : {&f.TxtEECFrom, &f.TxtEECTo}) {
+            box->setFocus();
+            box->userSetText("3 August 2025");
+            f.CmdCancel.setFocus();
+            shown.push_back(box->Text());
+        }
+        // Enter in a date box runs the report while the box still holds what was typed.
+        f.TxtEECFrom.setFocus();
+        f.TxtEECFrom.userSetText("1 August 2025");
+        f.userKeyDown(platform::KeyReturn);
+    }));
+    EXPECT_EQ(shown, (Lines{"03/Aug/2025", "03/Aug/2025"}));
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].texts, (Lines{"1 August 2025", "03/Aug/2025"}));
+    EXPECT_TRUE(services.messageBoxes().empty());
 }
 
 TEST_F(ReportFormTest, OptionsAndTheCloseBoxBehaveAsTheButtonsDo)
