@@ -16,6 +16,7 @@
 #include "datafile/ExchangeFileReading.h"
 #include "datafile/LineBreakEscape.h"
 #include "datafile/SplitLinesNote.h"
+#include "runtime/Date.h"
 #include "runtime/Number.h"
 #include "runtime/NumberScan.h"
 #include "runtime/Text.h"
@@ -126,7 +127,12 @@ void checkCodeItems(const ImportRecords& records, std::span<const CodeItem> code
 void readTransactionItems(ImportItems values, core::TransactionFields& fields)
 {
     fields.Number.assign(static_cast<std::size_t>(core::RecordColumns::Number.width), ' ');
-    assignFixed(fields.Date, values, 2, core::DisplayDateWidth);
+    // A date written out ("15 March 2025") is read whole, in its own year; other text is kept as
+    // its first 11 characters, as the record's date field holds it.
+    if (const std::string_view date = item(values, 2); runtime::parseDate(date))
+        fields.Date.assign(date);
+    else
+        assignFixed(fields.Date, values, 2, core::DisplayDateWidth);
     assignFixed(fields.Reference, values, 3, 6);
     std::string* const codeFields[] = {&fields.Bank, &fields.Customer, &fields.VAT, &fields.Category};
     for (std::size_t k = 0; k < std::size(codeFields); ++k)

@@ -212,6 +212,29 @@ TEST_F(TextExchangeTest, RecordItemsMapOntoTheTransaction)
     EXPECT_FALSE(fields.Deleted);
 }
 
+TEST_F(TextExchangeTest, ADateWrittenOutIsStoredInItsOwnYear)
+{
+    const struct {
+        const char* item;
+        const char* stored;
+    } cases[] = {
+        {"15 March 2025", "20250315"}, {"1 December 2024", "20241201"}, {"15 / 03 / 2025", "20250315"},
+        {"01/Feb/2025", "20250201"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.item);
+        platform::ScriptedServices otherServices;
+        core::Book other{otherServices};
+        FakeDataFileWindow otherWindow;
+        other.ledger.AttachWindow(otherWindow);
+        const datafile::ImportRecord record = {"", c.item, "R", "BANK01", "", "STD", "SALE", "m", "1.00", "", "",
+                                               "0", "0", "0", "", "PAY"};
+        ASSERT_TRUE(datafile::ImportTransactions(other, {record}));
+        ASSERT_EQ(other.ledger.Transactions.UpperBound(), 1);
+        EXPECT_EQ(other.ledger.Transactions.Line(1).substr(6, 8), c.stored);
+    }
+}
+
 TEST_F(TextExchangeTest, RecordsThatDoNotFitTheTableAreRefusedBeforeAnyIsAdded)
 {
     const std::string line = "000001" + std::string(150, ' ');
