@@ -7,9 +7,8 @@
 #include "core/PrinterSetup.h"
 #include "core/RecordField.h"
 #include "documents/DocumentJobs.h"
-#include "platform/Printer.h"
 #include "platform/Services.h"
-#include "reports/CancelForm.h"
+#include "reports/DocumentRun.h"
 #include "reports/ReportDesk.h"
 
 namespace documents {
@@ -63,19 +62,14 @@ void RunBatchInvoices(reports::ReportDesk& desk, BatchInvoiceRun& batch, int mod
     }
     if (!core::SetUpPrinter(book.messages))
         return;
-    desk.CancelRequested = false;
     batch.BatchInvoiceMode = static_cast<std::int16_t>(mode);
-    reports::CancelForm& window = desk.PrintJobWindow();
-    // One run: printed to a file, the invoices go one after the other into that file.
-    const platform::PrintRun run(desk.services().printer());
+    reports::DocumentRun run(desk);
     for (const std::int16_t recordNumber : invoices) {
         const std::string_view record = book.ledger.Transactions.Line(recordNumber);
         batch.BatchInvoiceRecord = recordNumber;
-        window.ShowJob("Invoice Ref : " + std::string(core::RecordField(record, core::RecordColumns::Reference)), BatchInvoiceTag);
-        if (desk.CancelRequested) {
-            desk.CancelRequested = false;
+        if (!run.Print("Invoice Ref : " + std::string(core::RecordField(record, core::RecordColumns::Reference)),
+                       BatchInvoiceTag))
             return;
-        }
     }
 }
 

@@ -28,7 +28,19 @@ namespace mainwindow {
 
 namespace {
 
-namespace Line = reports::ReconLine;
+// The columns of a line of the list (1-based start, width). Each amount column holds the widest
+// grouped amount a record holds ("99,999,999.99"), the effect a balance as wide with its sign; one
+// blank stands between columns. A balance wider still widens the effect and moves only the blanks
+// and the record number after it.
+namespace Line {
+constexpr int RefColumn = 13;
+constexpr int MemoColumn = 20, MemoWidth = 20;
+constexpr int MarkColumn = 41, MarkWidth = 6; // "Y" or blank, then blanks under "Recon?"
+constexpr int AmountWidth = 13;
+constexpr int EffectWidth = 14;
+// The blanks and the record number after the effect.
+constexpr int TailWidth = 12;
+} // namespace Line
 
 constexpr int BankCodeWidth = 6;
 constexpr int OpeningDays = 31;
@@ -184,6 +196,7 @@ int Reconform::LoadReconciliation()
         ReconFilter.RecState = core::FlagFalse;
 
         ListReconcile.Clear();
+        rows_.clear();
         const core::Ledger& ledger = book.ledger;
         const core::FilterMatcher matcher(ReconFilter);
         int count = 0;
@@ -194,14 +207,15 @@ int Reconform::LoadReconciliation()
             if (match == core::FilterPastToDate)
                 break;
             if (match == core::FilterPasses) {
-                ListReconcile.AddItem(BuildReconLine(record));
+                rows_.push_back(ReadReconRow(record));
+                ListReconcile.AddItem(BuildReconLine(rows_.back()));
                 ++count;
             }
         }
 
         double cash = 0;
         const double reconciled = core::SumBankAccount(book, code, cash);
-        LblCurrBal.setCaption(runtime::format(core::GetBankAccount(book, code) + reconciled, "0.00"));
+        ShowCurrentBalance(runtime::format(core::GetBankAccount(book, code) + reconciled, "0.00"));
         TextStartBal.setText(LblCurrBal.Caption());
         ReconStartBalance = core::ReadTypedAmount(TextStartBal.Text()).value_or(0);
         return count;
@@ -211,21 +225,32 @@ int Reconform::LoadReconciliation()
     }
 }
 
-std::string Reconform::BuildReconLine(int recordNumber) const
+reports::ReconciliationRow Reconform::ReadReconRow(int recordNumber) const
 {
     const std::string_view record = main_.book.ledger.Transactions.Line(recordNumber);
-    const std::string amount = runtime::padLeft(core::FormatAmountGrouped(core::RecordAmount(record)), Line::AmountWidth);
+    reports::ReconciliationRow row;
+    row.Date = core::FormatYmdAsDisplayDate(core::RecordField(record, core::RecordColumns::Date));
+    row.Reference = core::PaddedRecordField(record, core::RecordColumns::Reference);
+    row.Memo = core::RecordField(record, core::RecordColumns::Memo);
+    datafile::FlattenLineBreaks(row.Memo);
+    row.Memo = runtime::rtrim(row.Memo);
+    row.Reconciled = core::RecordFlag(record, core::RecordColumns::Reconciled);
+    row.Payment = core::RecordField(record, core::RecordColumns::Type) == "PAY";
+    row.Amount = core::RecordAmount(record);
+    row.RecordNumber = recordNumber;
+    return row;
+}
+
+std::string Reconform::BuildReconLine(const reports::ReconciliationRow& row)
+{
+    const std::string amount = runtime::padLeft(core::FormatAmountGrouped(row.Amount), Line::AmountWidth);
     const std::string blankAmount = runtime::space(Line::AmountWidth);
-    const bool payment = core::RecordField(record, core::RecordColumns::Type) == "PAY";
-    std::string memo(core::RecordField(record, core::RecordColumns::Memo));
-    datafile::FlattenLineBreaks(memo);
-    memo = runtime::padRight(memo, Line::MemoWidth);
-    const std::string mark = core::RecordFlag(record, core::RecordColumns::Reconciled) ? "Y" : " ";
-    return core::FormatYmdAsDisplayDate(core::RecordField(record, core::RecordColumns::Date)) + " " +
-           core::PaddedRecordField(record, core::RecordColumns::Reference) + " " + memo + " " +
-           runtime::padRight(mark, Line::MarkWidth) + " " + (payment ? amount : blankAmount) + " " +
-           (payment ? blankAmount : amount) + " " + runtime::space(Line::EffectWidth) +
-           runtime::padLeft(runtime::format(recordNumber, "000000"), Line::TailWidth);
+    const std::string effect = row.Effect ? core::FormatAmountGrouped(*row.Effect) : "";
+    return row.Date + " " + row.Reference + " " + runtime::padRight(row.Memo, Line::MemoWidth) + " " +
+           runtime::padRight(row.Reconciled ? "Y" : " ", Line::MarkWidth) + " " +
+           (row.Payment ? amount : blankAmount) + " " + (row.Payment ? blankAmount : amount) + " " +
+           runtime::padLeft(effect, Line::EffectWidth) +
+           runtime::padLeft(runtime::format(row.RecordNumber, "000000"), Line::TailWidth);
 }
 
 void Reconform::ListReconcile_DblClick()
@@ -234,32 +259,34 @@ void Reconform::ListReconcile_DblClick()
     if (index < 0)
         return;
     core::Book& book = main_.book;
-    std::string line = ListReconcile.List(index);
-    const int recordNumber = runtime::toInt32(runtime::val(runtime::right(line, Line::RecordNumberWidth)));
-    if (!book.ledger.Transactions.Contains(recordNumber))
+    reports::ReconciliationRow& row = rows_.at(static_cast<std::size_t>(index));
+    if (!book.ledger.Transactions.Contains(row.RecordNumber))
         return;
-    std::string record(book.ledger.Transactions.Line(recordNumber));
+    std::string record(book.ledger.Transactions.Line(row.RecordNumber));
     const bool reconciled = core::RecordFlag(record, core::RecordColumns::Reconciled);
     if (reconciled && book.messages.AskYesNo("Do you wish to De-Reconcile this transaction?") != platform::Answer::Yes)
         return;
-    const char mark = reconciled ? ' ' : 'Y';
-    record[static_cast<std::size_t>(core::RecordColumns::Reconciled.start - 1)] = mark;
+    record[static_cast<std::size_t>(core::RecordColumns::Reconciled.start - 1)] = reconciled ? ' ' : 'Y';
     const double delta = (reconciled ? -1 : 1) * core::GetSignedAmount(record);
-    book.ledger.Transactions.Replace(recordNumber, record);
+    book.ledger.Transactions.Replace(row.RecordNumber, record);
 
     AddToCurrentBalance(delta);
-    line[Line::MarkColumn - 1] = mark;
-    line = runtime::left(line, Line::EffectColumn - 1) +
-           runtime::padLeft(core::FormatAmountGrouped(runtime::val(LblCurrBal.Caption())), Line::EffectWidth) +
-           runtime::right(line, Line::TailWidth);
-    ListReconcile.setList(index, line);
+    row.Reconciled = !reconciled;
+    row.Effect = currentBalance_;
+    ListReconcile.setList(index, BuildReconLine(row));
     ListReconcile.setListIndex(index);
     book.ledger.FileChanged = true;
 }
 
+void Reconform::ShowCurrentBalance(const std::string& shown)
+{
+    LblCurrBal.setCaption(shown);
+    currentBalance_ = runtime::val(shown);
+}
+
 void Reconform::AddToCurrentBalance(double delta)
 {
-    LblCurrBal.setCaption(runtime::signedText(runtime::val(LblCurrBal.Caption()) + delta));
+    ShowCurrentBalance(runtime::signedText(currentBalance_ + delta));
 }
 
 void Reconform::TextStartBal_LostFocus()
@@ -303,11 +330,10 @@ void Reconform::CmdPrint_Click()
     printout.BankText = ComboReconBank.Text();
     printout.FromDate = TextReconFrom.Text();
     printout.ToDate = TextReconTo.Text();
-    printout.StartBalance = TextStartBal.Text();
-    printout.CurrentBalanceCaption = LblCurrBal.Caption();
-    printout.Lines.clear();
-    for (int i = 0; i < ListReconcile.ListCount(); ++i)
-        printout.Lines.push_back(ListReconcile.List(i));
+    // The box's amount as it stands, 0 for text it refused.
+    printout.StartBalance = core::ReadTypedAmount(TextStartBal.Text()).value_or(0);
+    printout.EndBalance = currentBalance_;
+    printout.Rows = rows_;
     reports::RequestPrintJob(main_.reportDesk, "Reconciliation Report", "WB_RECONDUMP");
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/FilterSetup.h"
 #include "platform/Controls.h"
+#include "reports/ReconciliationPrintout.h"
 
 namespace mainwindow {
 
@@ -20,9 +22,11 @@ public:
     // Checks the account and dates, then lists the account's transactions of the range and sets
     // both balances; answers the number of lines. A refused load leaves the list as it was.
     int LoadReconciliation();
-    // The list line of a transaction: date, reference, memo, mark, amount, effect and, last, the
-    // record number.
-    std::string BuildReconLine(int recordNumber) const;
+    // The row of a transaction as the book holds it, before any tick in this window.
+    reports::ReconciliationRow ReadReconRow(int recordNumber) const;
+    // The list line of a row: date, reference, memo, mark, amount, effect and, last, the record
+    // number.
+    static std::string BuildReconLine(const reports::ReconciliationRow& row);
 
     // The criteria of the last load, and the start balance as last loaded or changed.
     core::FilterSetup ReconFilter;
@@ -58,12 +62,18 @@ private:
     // auto-saved book keeps them.
     void ShowMarksInMainWindow();
     bool PrintJobShowing();
+    // Shows the current balance and keeps it as the figure shown, so the effects in the list and
+    // the printed ending balance are the label's figure.
+    void ShowCurrentBalance(const std::string& shown);
     // Moves the current balance by `delta`, written as a plain number (" 1030").
     void AddToCurrentBalance(double delta);
     // The message of a refused load, with the focus on the box to correct.
     void RefuseLoad(const std::string& message, platform::Control& focus);
 
     Main& main_;
+    // The list's rows, in its order.
+    std::vector<reports::ReconciliationRow> rows_;
+    double currentBalance_ = 0;
 };
 
 } // namespace mainwindow

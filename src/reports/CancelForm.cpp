@@ -5,7 +5,6 @@
 
 #include "core/Book.h"
 #include "platform/Printer.h"
-#include "platform/ScreenPlacement.h"
 #include "reports/CodeListPrint.h"
 #include "reports/CurrentListPrint.h"
 #include "reports/ReconciliationPrint.h"
@@ -16,48 +15,24 @@ namespace reports {
 
 namespace {
 
-// The life of one job: the window knows it runs, and the split tail is put back at its end.
-class RunningJob {
+// Puts the split tail back at the end of a job, however it ends.
+class SplitTailKept {
 public:
-    RunningJob(bool& running, std::string& splitTail) : running_(running), splitTail_(splitTail), saved_(splitTail)
-    {
-        running_ = true;
-    }
-    ~RunningJob()
-    {
-        running_ = false;
-        splitTail_ = saved_;
-    }
-    RunningJob(const RunningJob&) = delete;
-    RunningJob& operator=(const RunningJob&) = delete;
+    explicit SplitTailKept(std::string& splitTail) : splitTail_(splitTail), saved_(splitTail) {}
+    ~SplitTailKept() { splitTail_ = saved_; }
+    SplitTailKept(const SplitTailKept&) = delete;
+    SplitTailKept& operator=(const SplitTailKept&) = delete;
 
 private:
-    bool& running_;
     std::string& splitTail_;
     const std::string saved_;
 };
 
 } // namespace
 
-CancelForm::CancelForm(ReportDesk& desk) : Form(desk.services(), "CANCELFORM"), desk_(desk)
+CancelForm::CancelForm(ReportDesk& desk) : JobWindow(desk.services(), desk.PrintingInProgress), desk_(desk)
 {
-    setCaption("Quillbook");
-    Move(0, 0, 4320, 2025);
-    platform::CentreOnScreen(*this);
-    LblPrinting.setCaption("Printing");
-    LblPrinting.setAlignment(platform::Center);
-    LblPrinting.Move(120, 180, 3960, 255);
-    LbLReportName.setAlignment(platform::Center);
-    LbLReportName.Move(120, 480, 3960, 255);
-    LbLReportName.setUseMnemonic(false); // a report's name shows its "&" as it is
-    // The tag names the job for the program, not for the user.
     LbLRepType.setCaption("RepType");
-    LbLRepType.setVisible(false);
-    LbLRepType.Move(120, 780, 3960, 255);
-    CmdCancel.setCaption("&Cancel");
-    CmdCancel.setCancel(true);
-    CmdCancel.Move(1552, 1020, 1215, 375);
-
     CmdCancel.MouseDown = [this](int, int, double, double) { desk_.CancelRequested = true; };
     CmdCancel.Click = [this] { UserCancel(); };
     endDesign();
@@ -83,32 +58,6 @@ void CancelForm::ShowJob(const std::string& reportName, const std::string& tag)
     Show(true);
 }
 
-void CancelForm::CmdCancel_Click()
-{
-    desk_.PrintingInProgress = false;
-    jobPending_ = true;
-}
-
-void CancelForm::Form_Load()
-{
-    jobPending_ = true;
-}
-
-void CancelForm::Form_Paint()
-{
-    if (!jobPending_ || running_)
-        return;
-    jobPending_ = false;
-    const auto job = jobs_.find(LbLRepType.Caption());
-    if (job != jobs_.end()) {
-        RunJob(job->second);
-    } else {
-        CmdCancel_Click();
-        Hide();
-    }
-    CmdCancel_Click();
-}
-
 void CancelForm::Form_QueryUnload(int& cancel, int unloadMode)
 {
     if (unloadMode != platform::UnloadByUser)
@@ -123,14 +72,19 @@ void CancelForm::UserCancel()
     CmdCancel_Click();
 }
 
-void CancelForm::RunJob(const Job& job)
+void CancelForm::RunJob(const std::string& tag)
 {
+    const auto job = jobs_.find(tag);
+    if (job == jobs_.end()) {
+        Hide();
+        return;
+    }
     std::string failure;
     try {
         // The jobs unpack records, and each unpacking replaces the split tail of the transaction
         // in the edit box; it gets its own back however the job ends.
-        const RunningJob running(running_, desk_.book().SplitTail);
-        job();
+        const SplitTailKept kept(desk_.book().SplitTail);
+        job->second();
         return;
     } catch (const std::exception& error) {
         failure = error.what();

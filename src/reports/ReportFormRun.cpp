@@ -6,9 +6,8 @@
 #include "core/ListHelpers.h"
 #include "core/PrinterSetup.h"
 #include "core/TypedAmount.h"
-#include "platform/Printer.h"
 #include "platform/Services.h"
-#include "reports/CancelForm.h"
+#include "reports/DocumentRun.h"
 #include "reports/ReportDesk.h"
 #include "reports/ReportForm.h"
 #include "reports/ReportPeriods.h"
@@ -254,19 +253,14 @@ void ReportForm::RunMailMerge()
     core::Book& book = desk_.book();
     if (!core::SetUpPrinter(book.messages))
         return;
-    desk_.CancelRequested = false;
-    CancelForm& printJob = desk_.PrintJobWindow();
-    // One run: printed to a file, the letters go one after the other into that file.
-    const platform::PrintRun run(desk_.services().printer());
+    DocumentRun run(desk_);
     for (int i = 0; i < ListMailCusts.ListCount(); ++i) {
-        if (ListMailCusts.Selected(i)) {
-            book.MailMergeCustomerCode = runtime::left(ListMailCusts.List(i), 6);
-            printJob.ShowJob("Mail Merge : Customer " + book.MailMergeCustomerCode.str(), MailMergeJobTag);
-        }
-        if (desk_.CancelRequested)
+        if (!ListMailCusts.Selected(i))
+            continue;
+        book.MailMergeCustomerCode = runtime::left(ListMailCusts.List(i), 6);
+        if (!run.Print("Mail Merge : Customer " + book.MailMergeCustomerCode.str(), MailMergeJobTag))
             break;
     }
-    desk_.CancelRequested = false;
 }
 
 } // namespace reports

@@ -40,7 +40,7 @@ TEST_F(DocumentPrintTest, TheDocumentPrintsAsThePageShowsItWithoutAFrame)
     EXPECT_EQ(jobWindow.LbLReportName.Caption(), "Invoice 000123");
     EXPECT_EQ(jobWindow.LbLRepType.Caption(), "WB_INVOICETEMPLATE");
     EXPECT_FALSE(jobWindow.Visible());
-    EXPECT_TRUE(jobWindow.FirstPaint());
+    EXPECT_TRUE(jobWindow.JobPending());
     EXPECT_FALSE(viewer.printing());
     EXPECT_EQ(services.mousePointer(), 0);
     EXPECT_TRUE(services.messageBoxes().empty());
@@ -114,7 +114,7 @@ TEST_F(DocumentPrintTest, APaintWhilePrintingStartsNoSecondPrint)
     print();
     EXPECT_EQ(onlyPage().lines(), (Lines{"1700,720:Quote", "7200,1440:1,234.50"}));
     EXPECT_EQ(printer().endedDocuments(), 1);
-    EXPECT_TRUE(viewer.PrintJobWindow().FirstPaint()) << "armed again once the print has ended";
+    EXPECT_TRUE(viewer.PrintJobWindow().JobPending()) << "armed again once the print has ended";
 }
 
 TEST_F(DocumentPrintTest, AFontThePrinterLacksStopsThePrintAndEndsTheDocument)

@@ -349,9 +349,41 @@ TEST_F(ReconciliationTest, PrintHandsTheListToItsJob)
     EXPECT_EQ(printed[0].BankText, "BANK01");
     EXPECT_EQ(printed[0].FromDate, "01/Apr/2024");
     EXPECT_EQ(printed[0].ToDate, "30/Apr/2024");
-    EXPECT_EQ(printed[0].StartBalance, "930.00");
-    EXPECT_EQ(printed[0].CurrentBalanceCaption, "930.00");
-    EXPECT_EQ(printed[0].Lines, Lines{ChequeLine});
+    EXPECT_EQ(printed[0].StartBalance, 930);
+    EXPECT_EQ(printed[0].EndBalance, 930);
+    const reports::ReconciliationRow cheque{"10/Apr/2024", "CHQ100", "Office supplies", true, true, 70, std::nullopt, 2};
+    EXPECT_EQ(printed[0].Rows, std::vector<reports::ReconciliationRow>{cheque});
+}
+
+// A tick made in the window reaches the printout: the row's mark and effect, and the ending balance.
+TEST_F(ReconciliationTest, PrintHandsOverTheTicksMadeInTheWindow)
+{
+    main.book.AutoSave = false;
+    addReceipt();
+    std::vector<reports::ReconciliationPrintout> printed;
+    main.reportDesk.PrintJobWindow().RegisterJob("WB_RECONDUMP", [&] {
+        printed.push_back(main.reportDesk.Reconciliation);
+        reports::StartPrintJob(main.reportDesk);
+        reports::EndPrintJob(main.reportDesk);
+    });
+    openReconciliation([&](Reconform& window) {
+        showApril(window);
+        toggle(window, 1);
+        services.answerPrinterDialog();
+        window.CmdPrint.userClick();
+        window.CmdDone.userClick();
+    });
+    ASSERT_EQ(printed.size(), 1u);
+    ASSERT_EQ(printed[0].Rows.size(), 2u);
+    const reports::ReconciliationRow& receipt = printed[0].Rows[1];
+    EXPECT_EQ(receipt.Memo, "Takings  week 16");
+    EXPECT_TRUE(receipt.Reconciled);
+    EXPECT_FALSE(receipt.Payment);
+    EXPECT_EQ(receipt.Amount, 100);
+    EXPECT_EQ(receipt.Effect, 1030);
+    EXPECT_EQ(receipt.RecordNumber, 4);
+    EXPECT_EQ(printed[0].Rows[0].Effect, std::nullopt);
+    EXPECT_EQ(printed[0].EndBalance, 1030);
 }
 
 TEST_F(ReconciliationTest, WithNoBankAccountTheWindowDoesNotOpen)

@@ -12,20 +12,17 @@
 #include "reports/CancelForm.h"
 #include "reports/FakeReportHost.h"
 #include "reports/ReconciliationPrint.h"
+#include "reports/ReconciliationPrintout.h"
 #include "reports/ReportDesk.h"
-#include "runtime/Text.h"
 #include "support/FileBytes.h"
 
 namespace {
 
-// A line of the reconciliation window's list as its window builds it (reports::ReconLine).
-std::string ReconcileLine(const std::string& date, const std::string& ref, const std::string& memo,
-                          const std::string& payment, const std::string& receipt, const std::string& effect,
-                          const std::string& record)
+// A ticked row of the reconciliation window's list.
+reports::ReconciliationRow ReconcileRow(const std::string& date, const std::string& ref, const std::string& memo,
+                                        bool payment, double amount, double effect, int record)
 {
-    return date + " " + ref + " " + runtime::padRight(memo, 20) + " " + runtime::padRight("Y", 6) + " " +
-           runtime::padLeft(payment, 13) + " " + runtime::padLeft(receipt, 13) + " " + runtime::padLeft(effect, 14) +
-           runtime::space(6) + record;
+    return {date, ref, memo, true, payment, amount, effect, record};
 }
 
 // The printed reconciliation, by the Qt printer to a PDF file in the proportional report font.
@@ -38,14 +35,12 @@ protected:
         desk.Reconciliation = {"BANK01 Current",
                                "01/Apr/2024",
                                "30/Apr/2024",
-                               "1,250.00",
-                               "-96249069.99",
-                               {ReconcileLine("10/Apr/2024", "BIG001", "Sale of premises", "", "1,000,000.00",
-                                              "1,001,250.00", "000001"),
-                                ReconcileLine("11/Apr/2024", "BIG002", "Building works", "99,999,999.99", "",
-                                              "-98,998,749.99", "000002"),
-                                ReconcileLine("12/Apr/2024", "BIG003", "Grant", "", "2,749,680.00", "-96,249,069.99",
-                                              "000003")}};
+                               1250,
+                               -96249069.99,
+                               {ReconcileRow("10/Apr/2024", "BIG001", "Sale of premises", false, 1000000, 1001250, 1),
+                                ReconcileRow("11/Apr/2024", "BIG002", "Building works", true, 99999999.99,
+                                             -98998749.99, 2),
+                                ReconcileRow("12/Apr/2024", "BIG003", "Grant", false, 2749680, -96249069.99, 3)}};
     }
 
     FakeReportHost host;

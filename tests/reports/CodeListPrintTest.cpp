@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "reports/CodeListPrint.h"
 #include "reports/PrintJobRequest.h"
 #include "reports/ReconciliationPrint.h"
+#include "reports/ReconciliationPrintout.h"
 #include "reports/StandingOrderListPrint.h"
 #include "runtime/Text.h"
 
@@ -74,9 +76,9 @@ protected:
     }
 
     // The reconciliation of BANK01 in April 2024 as the window shows it, CHQ100 ticked.
-    void showReconciliation(const Lines& lines)
+    void showReconciliation(const std::vector<reports::ReconciliationRow>& rows)
     {
-        desk.Reconciliation = {"BANK01 Barclays Current", "01/Apr/2024", "30/Apr/2024", "1000.00", "930", lines};
+        desk.Reconciliation = {"BANK01 Barclays Current", "01/Apr/2024", "30/Apr/2024", 1000, 930, rows};
     }
 
     void addCustomer(const std::string& code, const std::string& address)
@@ -91,17 +93,18 @@ protected:
     }
 };
 
-// A line of the reconciliation window's list: the mark under "Recon?", amounts in 13 characters, the
-// effect in 14 (a wider one widens its field), then six blanks and the record number.
-std::string ReconcileLine(const std::string& date, const std::string& ref, const std::string& memo, bool ticked,
-                          const std::string& payment, const std::string& receipt, const std::string& effect)
+constexpr bool Payment = true;
+constexpr bool Receipt = false;
+
+// A row of the reconciliation window's list; the effect is the balance after it was ticked.
+reports::ReconciliationRow ReconcileRow(const std::string& date, const std::string& ref, const std::string& memo,
+                                        bool ticked, bool payment, double amount, std::optional<double> effect)
 {
-    return date + " " + ref + " " + runtime::padRight(memo, 20) + " " + (ticked ? "Y" : " ") + Blanks(5) + " " +
-           runtime::padLeft(payment, 13) + " " + runtime::padLeft(receipt, 13) + " " + runtime::padLeft(effect, 14) +
-           Blanks(6) + "000011";
+    return {date, ref, memo, ticked, payment, amount, effect, 11};
 }
 
-const std::string ChequeLine = ReconcileLine("10/Apr/2024", "CHQ100", "Office supplies", true, "70.00", "", "930.00");
+const reports::ReconciliationRow ChequeRow =
+    ReconcileRow("10/Apr/2024", "CHQ100", "Office supplies", true, Payment, 70, 930);
 
 TEST_F(CodeListPrintTest, BankListShowsStartAndReconciledBalancesAndTheirTotal)
 {
@@ -268,7 +271,7 @@ TEST_F(CodeListPrintTest, AStandingOrderOfTheOlderLayoutIsRealignedInTheListAndP
 
 TEST_F(CodeListPrintTest, ReconciliationPrintsTheWindowsListAndItsBalances)
 {
-    showReconciliation({ChequeLine});
+    showReconciliation({ChequeRow});
     print("Reconciliation Report", "WB_RECONDUMP");
 
     EXPECT_EQ(page(), Join({{TitleLine("Reconciliation Report"),
@@ -284,7 +287,7 @@ TEST_F(CodeListPrintTest, ReconciliationPrintsTheWindowsListAndItsBalances)
 
 TEST_F(CodeListPrintTest, AReconciliationReceiptFillsOnlyTheReceiptColumnAndABlankEffectPrintsNothing)
 {
-    showReconciliation({ReconcileLine("05/Apr/2024", "INV001", "Consulting", false, "", "117.50", "")});
+    showReconciliation({ReconcileRow("05/Apr/2024", "INV001", "Consulting", false, Receipt, 117.5, std::nullopt)});
     desk.Reconciliation.BankText = "NOBANK";
     print("Reconciliation Report", "WB_RECONDUMP");
 
@@ -299,10 +302,9 @@ TEST_F(CodeListPrintTest, AReconciliationReceiptFillsOnlyTheReceiptColumnAndABla
 // Amounts wider than eleven characters print whole, each ending where its column's ruler ends.
 TEST_F(CodeListPrintTest, AReconciliationsWidestAmountsPrintWhole)
 {
-    showReconciliation({ReconcileLine("05/Apr/2024", "BIG001", "Premises", true, "", "2,500,000.00", "1,501,000.00"),
-                        ReconcileLine("06/Apr/2024", "BIG002", "Purchase", true, "99,999,999.99", "", "-98,498,999.99"),
-                        ReconcileLine("07/Apr/2024", "BIG003", "Deposit", true, "", "1,000,000.00",
-                                      "-1,234,567,890.00")});
+    showReconciliation({ReconcileRow("05/Apr/2024", "BIG001", "Premises", true, Receipt, 2500000, 1501000),
+                        ReconcileRow("06/Apr/2024", "BIG002", "Purchase", true, Payment, 99999999.99, -98498999.99),
+                        ReconcileRow("07/Apr/2024", "BIG003", "Deposit", true, Receipt, 1000000, -1234567890)});
     print("Reconciliation Report", "WB_RECONDUMP");
 
     const Lines runs = page();
@@ -327,7 +329,7 @@ TEST_F(CodeListPrintTest, CancelAfterTheFirstEntryEndsEachListWithTheCancelLineA
         {"Standing Order Report", "WB_STODUMP", 1872}, {"Reconciliation Report", "WB_RECONDUMP", 2640},
     };
     // Two lines, so that a second one would follow.
-    showReconciliation({ChequeLine, ChequeLine});
+    showReconciliation({ChequeRow, ChequeRow});
     book.codes.ListSTOs.AddItem(book.codes.ListSTOs.List(0));
     int firstYield = 0;
     services.atYield = [&](int yields) {
