@@ -131,14 +131,14 @@ void Splits::Form_Load()
         FillSplitVatCodes();
         ClearSplitRecord();
         // A net amount shows its figure before the "N"; text the edit box would refuse stands for no amount.
-        const std::string& typed = host_.EntryAmount();
+        const std::string typed = host_.EntryAmount();
         const double total = core::ReadTypedAmount(typed).value_or(core::ReadTypedNetAmount(typed).value_or(0));
         LblTranTotal.setCaption(core::FormatAmountPlain(total));
         FrameDetails.setCaption("Split Details for " + host_.EntryAmountCaption() + " Ref <" +
                                 host_.EntryReference() + ">");
     } catch (const runtime::Error& error) {
         book_.messages.ShowErrorBox("Error while Attempting to Load Splits for this Transaction :" +
-                                         error.description());
+                                   error.description());
     }
 }
 
@@ -166,7 +166,7 @@ std::string Splits::BuildSplitListLine(const std::string& number)
                          runtime::left(runtime::ucase(ComboVATCodes.Text()), VatCodeWidth), number);
     } catch (const runtime::Error& error) {
         book_.messages.ShowErrorBox("Error while attempting to assemble split number  " + number + " : " +
-                                         error.description());
+                                   error.description());
         return {};
     }
 }
@@ -178,7 +178,7 @@ std::string Splits::SplitListLineFromTail(int entry)
         return SplitLine(split.Memo, split.Amount, split.VatCode, split.Number);
     } catch (const runtime::Error& error) {
         book_.messages.ShowErrorBox("Error while attempting to extract split number  " + std::to_string(entry) +
-                                         " from database : " + error.description());
+                                   " from database : " + error.description());
         return {};
     }
 }
@@ -365,7 +365,7 @@ void Splits::CmdUpdate_Click()
         RecalcSplitTotals();
     } catch (const runtime::Error& error) {
         book_.messages.ShowErrorBox("Error placing item in split list : \r\r " + std::to_string(error.number()) +
-                                         ": " + error.description());
+                                   ": " + error.description());
     }
 }
 
