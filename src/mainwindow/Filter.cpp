@@ -3,7 +3,6 @@
 #include "core/Book.h"
 #include "core/BusyPointer.h"
 #include "core/DateBox.h"
-#include "core/FilterCombos.h"
 #include "core/FilterMatch.h"
 #include "core/FilterStore.h"
 #include "core/IndexOperations.h"
@@ -13,7 +12,7 @@
 #include "core/StandardFilters.h"
 #include "core/TextTests.h"
 #include "core/TypedAmount.h"
-#include "mainwindow/Main.h"
+#include "mainwindow/FilterHost.h"
 #include "runtime/Date.h"
 #include "runtime/Text.h"
 
@@ -54,8 +53,8 @@ bool ticked(const platform::CheckBox& box)
 
 } // namespace
 
-Filter::Filter(Main& main)
-    : Form(main.services(), "Filter"), main_(main), book_(main.book), calendar_(main.calendar)
+Filter::Filter(core::Book& book, Calendar& calendar, FilterHost& host)
+    : Form(book.services(), "Filter"), host_(host), book_(book), calendar_(calendar)
 {
     setCaption("Filter");
     Move(FullLeft, FullTop, FullWidth, FullHeight);
@@ -416,10 +415,10 @@ void Filter::ShowFilterFormForColumn(int column)
     {
         core::BusyPointer busy(services());
         // The mouse position is the grid's; the window is placed on the screen.
-        double left = main_.Left() + main_.QRYGrid.Left() + main_.GridMouseX;
+        double left = host_.GridMouseLeft();
         if (left + ShiftFromRightEdge >= services().screenWidth())
             left -= ShiftFromRightEdge;
-        Move(left, main_.Top() + main_.QRYGrid.Top() + BelowGridTop, ColumnWidth, ColumnHeight);
+        Move(left, host_.GridTop() + BelowGridTop, ColumnWidth, ColumnHeight);
         CmdFilter.Move(120, 2040);
         CmdCancel.Move(1320, 2040);
         if (platform::Frame* frame = frameOfColumn(column)) {
@@ -443,10 +442,7 @@ void Filter::CmdFilter_Click()
     core::ReadFilterSetupFromForm(book_, *this, filters.CurrentFilter);
     filters.PreviousFilter = filters.CurrentFilter;
     const int passed = core::ApplyFilterInSortOrder(book_);
-    main_.ClearEntryFields(core::ClearWholeEditBox);
-    main_.UpdateMenuState();
-    main_.SelectedMark = 0;
-    main_.SyncQueryScrollBar(0);
+    host_.ShowNewQueryIndex();
     core::ShowTotalsLabels(book_, *this);
     if (passed > 0)
         CmdCancel_Click();
@@ -455,13 +451,13 @@ void Filter::CmdFilter_Click()
 
     const std::string name = filters.CurrentFilter.Name.str();
     if (!core::IsFilterCustomised(book_, filters.CurrentFilter, name)) {
-        main_.ComboMainFilters.setText(name);
+        host_.setMainFilterText(name);
         return;
     }
     const std::string customised(core::CustomisedFilterName);
     ComboListFilters.setText(customised);
     filters.CurrentFilter.Name = customised;
-    main_.ComboMainFilters.setText(customised);
+    host_.setMainFilterText(customised);
 }
 
 void Filter::CmdCancel_Click()
@@ -469,8 +465,8 @@ void Filter::CmdCancel_Click()
     for (platform::Frame* frame : criterionFrames())
         frame->setVisible(false);
     LayOutCriterionFrames();
-    main_.RefreshQueryGrid();
-    core::FillFilterCombos(book_, main_.ComboMainFilters);
+    host_.RefreshQueryGrid();
+    host_.FillMainFilterCombo();
     Hide();
 }
 
@@ -567,7 +563,7 @@ void Filter::ComboListFilters_Click()
 void Filter::SaveWhenAutoSaving()
 {
     if (book_.AutoSave && book_.ledger.FileChanged)
-        main_.SaveTheFile();
+        host_.SaveTheFile();
 }
 
 void Filter::CheckFromDate()

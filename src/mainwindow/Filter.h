@@ -18,7 +18,7 @@ class Book;
 
 namespace mainwindow {
 
-class Main;
+class FilterHost;
 
 // The frame colours that show whether a criterion is on.
 inline constexpr long CriterionOnColour = 32768; // dark green
@@ -30,7 +30,7 @@ inline constexpr long CriterionOffColour = 0;
 // controls hold the criteria between showings.
 class Filter : public platform::Form, public core::FilterForm {
 public:
-    explicit Filter(Main& main);
+    Filter(core::Book& book, Calendar& calendar, FilterHost& host);
 
     // One criterion: its frame with the On/Off pair.
     struct Criterion {
@@ -158,7 +158,7 @@ private:
     // The amount criterion holds an amount (or nothing); other text is refused before a set-up is read.
     bool AmountIsReadable();
 
-    Main& main_;
+    FilterHost& host_;
     core::Book& book_;
     Calendar& calendar_; // the main window's date picker
 };

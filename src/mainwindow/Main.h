@@ -13,16 +13,21 @@
 #include "documents/DocumentJobs.h"
 #include "documents/InvTemplate.h"
 #include "mainwindow/About.h"
+#include "mainwindow/BookViewHost.h"
 #include "mainwindow/Calendar.h"
 #include "mainwindow/CodeWindowHost.h"
+#include "mainwindow/CompanyHost.h"
 #include "mainwindow/Filter.h"
+#include "mainwindow/FilterHost.h"
 #include "mainwindow/ImpExpForm.h"
 #include "mainwindow/Import.h"
 #include "mainwindow/MaintainCodes.h"
 #include "mainwindow/NewCompany.h"
 #include "mainwindow/Reconform.h"
 #include "mainwindow/STOForm.h"
+#include "mainwindow/SplitsHost.h"
 #include "mainwindow/Start.h"
+#include "mainwindow/StartHost.h"
 #include "mainwindow/TextExchangeHost.h"
 #include "platform/ControlArray.h"
 #include "platform/Controls.h"
@@ -55,7 +60,12 @@ class Main : public platform::Form,
              public datafile::DataFileWindow,
              public reports::ReportHost,
              public TextExchangeHost,
-             public CodeWindowHost {
+             public CodeWindowHost,
+             public BookViewHost,
+             public FilterHost,
+             public CompanyHost,
+             public StartHost,
+             public SplitsHost {
 public:
     // `workingFolder` holds the settings file and the reports' hand-over file.
     Main(platform::Services& services, std::filesystem::path workingFolder);
@@ -86,8 +96,8 @@ public:
     // when longer than a code, as the name; the code last used there then goes into `combo`.
     void AddCodeFromMainWindow(core::CodeKind kind, std::string& typed, platform::ComboBox& combo);
     // ---- the company: new company, its details and the start-up wizard ----
-    NewCompany newCompany{*this};
-    Start smartStart{*this};
+    NewCompany newCompany{book, calendar, *this};
+    Start smartStart{book, *this};
     // File > New: offers to save a changed book, then creates a company, which gets a file at once.
     void NewCoItem_Click();
     // Edit > Company Details.
@@ -95,10 +105,29 @@ public:
     // ---- CodeWindowHost ----
     bool AutoSave() const override { return book.AutoSave; }
     reports::ReportDesk& Reports() override { return reportDesk; }
+    // ---- the dialogs' hosts: what the filter, company, start-up and splits windows reach ----
+    double GridMouseLeft() const override;
+    double GridTop() const override;
+    void ShowNewQueryIndex() override;
+    void setMainFilterText(const std::string& name) override;
+    void FillMainFilterCombo() override;
+    void ShowCompanyCaption() override;
+    core::FilterForm& FilterDialog() override;
+    bool OpenDataFile() override;
+    void CreateCompany() override;
+    void EditVatCodes() override;
+    void EditBankAccounts() override;
+    std::string EntryAmount() const override;
+    std::string EntryAmountCaption() const override;
+    std::string EntryReference() const override;
+    void setEntryAmount(const std::string& amount) override;
+    void setEntryVatAmount(const std::string& amount) override;
+    void setEntrySplitCount(int count) override;
+    void setEntryVatCode(const std::string& code) override;
 
     // ---- splits, standing orders and reconciliation ----
-    STOForm stoForm{*this};
-    Reconform reconform{*this};
+    STOForm stoForm{book, reportDesk, *this};
+    Reconform reconform{book, calendar, reportDesk, *this};
     // Opens the splits of the transaction in the edit box, and stores it when they changed.
     void ItemSplits_Click();
     // Closes the edit box and shows the standing orders; the grid then shows what was applied.
@@ -120,7 +149,7 @@ public:
     bool RunFileOperation(int op);
     bool RestoreFromArchive(const std::filesystem::path& path);
     // The grid, its scroll bar and totals after transactions came or went.
-    void ShowArchiveChanges();
+    void ShowArchiveChanges() override;
 
     // ---- menus ----
     platform::Menu FileMenu{*this, "FileMenu"};
@@ -313,8 +342,8 @@ public:
     void SetQueryGridSelection(int row);
     bool IsSelectionOnPage() const;
     int RedrawQueryGrid(int place);
-    int RefreshQueryGrid(int place);
-    void SyncQueryScrollBar(int place);
+    int RefreshQueryGrid(int place) override;
+    void SyncQueryScrollBar(int place) override;
     int RowsFromTop() const;
     int SelectedRecordNumber() const;
     void LoadSelectedRecord();
@@ -508,7 +537,7 @@ private:
 
     // ---- the filter dialog and menu, the book's health, options, help and the report menus ----
 public:
-    Filter filter{*this};
+    Filter filter{book, calendar, *this};
     About about{services()};
     void FiltExplainItem_Click();
     void IntegrityItem_Click();

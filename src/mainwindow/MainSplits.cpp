@@ -17,7 +17,7 @@ void Main::ItemSplits_Click()
 {
     const std::string before = book.SplitTail;
     {
-        Splits splits(*this);
+        Splits splits(book, *this);
         splits.LblOrigVATCode.setCaption(ComboVAT.Text());
         splits.Show(true);
     }

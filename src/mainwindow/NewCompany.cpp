@@ -1,9 +1,9 @@
 #include "mainwindow/NewCompany.h"
 
+#include "core/Book.h"
 #include "core/CodeLines.h"
 #include "core/CodeTableEdits.h"
 #include "core/DateBox.h"
-#include "core/FilterCombos.h"
 #include "core/FilterForm.h"
 #include "core/IndexOperations.h"
 #include "core/ListHelpers.h"
@@ -11,9 +11,9 @@
 #include "core/StandardFilters.h"
 #include "core/TextTests.h"
 #include "core/TransactionEdits.h"
-#include "datafile/DataFile.h"
+#include "mainwindow/Calendar.h"
 #include "mainwindow/CodeRecords.h"
-#include "mainwindow/Main.h"
+#include "mainwindow/CompanyHost.h"
 #include "runtime/Format.h"
 #include "runtime/Text.h"
 
@@ -63,7 +63,8 @@ constexpr double LabelLeft = 120, LabelWidth = 1500, BoxLeft = 1680, BoxWidth = 
 
 } // namespace
 
-NewCompany::NewCompany(Main& main) : Form(main.services(), "NewCompany"), main_(main)
+NewCompany::NewCompany(core::Book& book, Calendar& calendar, CompanyHost& host)
+    : Form(book.services(), "NewCompany"), book_(book), calendar_(calendar), host_(host)
 {
     setCaption("New Company");
     Move(0, 0, 6240, 5280);
@@ -136,18 +137,18 @@ void NewCompany::Form_Load()
 void NewCompany::CmdOK_Click()
 {
     if (core::IsBlank(TextCoName.Text())) {
-        main_.book.messages.ShowErrorBox("Company Name required");
+        book_.messages.ShowErrorBox("Company Name required");
         return;
     }
     // Enter presses OK from the date box before it is left: its date is checked as leaving does.
-    core::LeaveDateBox(main_.book.messages, TextCoDate);
+    core::LeaveDateBox(book_.messages, TextCoDate);
     if (runtime::rtrim(CmdOK.Caption()) == CreateCaption)
         CreateCompany();
     else
         ChangeDetails();
-    core::Book& book = main_.book;
+    core::Book& book = book_;
     if (book.AutoSave && book.ledger.FileChanged)
-        main_.SaveTheFile();
+        host_.SaveTheFile();
     Unload();
 }
 
@@ -158,17 +159,17 @@ void NewCompany::CmdDone_Click()
 
 void NewCompany::StoreDetails()
 {
-    core::CompanyDetails& company = main_.book.company;
+    core::CompanyDetails& company = book_.company;
     company.CompanyName = TextCoName.Text();
     company.CompanyAddress = TextCoAddress.Text();
     company.CompanyPhone = TextCoPhone.Text();
     company.InceptionDate = TextCoDate.Text();
-    datafile::SetMainCaption(main_.book, main_);
+    host_.ShowCompanyCaption();
 }
 
 void NewCompany::CreateCompany()
 {
-    core::Book& book = main_.book;
+    core::Book& book = book_;
     core::Ledger& ledger = book.ledger;
     book.company.LoadCounter = 0;
     core::ClearTransactions(book);
@@ -179,8 +180,8 @@ void NewCompany::CreateCompany()
     StoreDetails();
     book.CurrentDataFilePath.clear();
     book.FileToOpen.clear();
-    main_.UpdateMenuState();
-    main_.ClearEntryFields(core::ClearWholeEditBox);
+    host_.UpdateMenuState();
+    host_.ClearEntryFields(core::ClearWholeEditBox);
     book.counters.TransactionNumberCounter = 0;
     // Above the six digits an invoice number has, so the first number given out is 1.
     book.counters.InvoiceNumberCounter = services().now().year() * 10000.0;
@@ -192,7 +193,7 @@ void NewCompany::CreateCompany()
         AddBusinessCategories();
     book.codes.LastUsed = core::LastUsedCodes{};
 
-    main_.ComboMainFilters.setText("");
+    host_.setMainFilterText("");
     core::FilterStore& filters = ledger.Filters;
     filters.CurrentFilter = core::FilterSetup{};
     filters.PreviousFilter = core::FilterSetup{};
@@ -208,22 +209,22 @@ void NewCompany::CreateCompany()
     filters.CurrentFilter.Name = AllOffName;
     filters.CurrentFilter.TypeOn = core::FlagTrue;
     filters.CurrentFilter.Types = AllTypes;
-    core::ShowFilterSetupOnForm(book, main_.filter, filters.CurrentFilter);
+    core::ShowFilterSetupOnForm(book, host_.FilterDialog(), filters.CurrentFilter);
     filters.PreviousFilter = filters.CurrentFilter;
     core::StoreFilterSetup(book, filters.CurrentFilter);
 
-    core::ShowTotalsLabels(book, main_.filter);
-    core::FillFilterCombos(book, main_.ComboMainFilters);
-    main_.ComboMainFilters.setText(filters.CurrentFilter.Name.str());
-    main_.SyncQueryScrollBar(0);
-    main_.RefreshQueryGrid(1);
+    core::ShowTotalsLabels(book, host_.FilterDialog());
+    host_.FillMainFilterCombo();
+    host_.setMainFilterText(filters.CurrentFilter.Name.str());
+    host_.SyncQueryScrollBar(0);
+    host_.RefreshQueryGrid(1);
 }
 
 void NewCompany::ChangeDetails()
 {
     StoreDetails();
     // The edited details are saved, or asked about at exit, like any other change.
-    main_.book.ledger.FileChanged = true;
+    book_.ledger.FileChanged = true;
 }
 
 void NewCompany::AddCategory(const char* code, const char* name)
@@ -236,7 +237,7 @@ void NewCompany::AddCategory(const char* code, const char* name)
 
 void NewCompany::AddCategoryLine(const std::string& line)
 {
-    core::Book& book = main_.book;
+    core::Book& book = book_;
     core::AddCodeLine(book.messages, book.codes.ListAnalCodes, book.codes.ComboAnal, line,
                       MirrorText(core::CodeKind::Category, line), core::CodeWidth(core::CodeKind::Category));
 }
@@ -255,12 +256,12 @@ void NewCompany::AddBusinessCategories()
 
 void NewCompany::TextCoDate_LostFocus()
 {
-    core::LeaveDateBox(main_.book.messages, TextCoDate);
+    core::LeaveDateBox(book_.messages, TextCoDate);
 }
 
 void NewCompany::TextCoDate_DblClick()
 {
-    TextCoDate.setText(core::PickDate(main_.book, main_.calendar, TextCoDate.Text()));
+    TextCoDate.setText(core::PickDate(book_, calendar_, TextCoDate.Text()));
 }
 
 } // namespace mainwindow

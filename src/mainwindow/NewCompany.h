@@ -9,9 +9,14 @@
 #include "platform/Form.h"
 #include "platform/TextBox.h"
 
+namespace core {
+class Book;
+}
+
 namespace mainwindow {
 
-class Main;
+class Calendar;
+class CompanyHost;
 
 // The company's details, in two modes chosen by CmdOK's caption: "&Create" starts a new, empty
 // company in the open book (details, the system category, a default category set, filter
@@ -19,7 +24,7 @@ class Main;
 // mode up and shows it modally; either button unloads it, so every showing starts from the design.
 class NewCompany : public platform::Form {
 public:
-    explicit NewCompany(Main& main);
+    NewCompany(core::Book& book, Calendar& calendar, CompanyHost& host);
 
     platform::Label LblCoName{*this, "LblCoName"};
     platform::TextBox TextCoName{*this, "TextCoName"};
@@ -54,7 +59,9 @@ private:
     void AddCategory(const char* code, const char* name);
     void AddCategoryLine(const std::string& line);
 
-    Main& main_;
+    core::Book& book_;
+    Calendar& calendar_; // the main window's date picker
+    CompanyHost& host_;
 };
 
 } // namespace mainwindow

@@ -1,6 +1,7 @@
 #include "mainwindow/Reconform.h"
 
 #include "core/Balances.h"
+#include "core/Book.h"
 #include "core/BusyPointer.h"
 #include "core/CodeTableEdits.h"
 #include "core/DateBox.h"
@@ -15,10 +16,12 @@
 #include "core/TextTests.h"
 #include "core/TypedAmount.h"
 #include "datafile/LineBreakEscape.h"
-#include "mainwindow/Main.h"
+#include "mainwindow/BookViewHost.h"
+#include "mainwindow/Calendar.h"
 #include "reports/CancelForm.h"
 #include "reports/PrintJobRequest.h"
 #include "reports/ReconciliationPrintout.h"
+#include "reports/ReportDesk.h"
 #include "runtime/Error.h"
 #include "runtime/Format.h"
 #include "runtime/Number.h"
@@ -64,7 +67,8 @@ std::string listHeading()
 
 } // namespace
 
-Reconform::Reconform(Main& main) : Form(main.services(), "Reconform"), main_(main)
+Reconform::Reconform(core::Book& book, Calendar& calendar, reports::ReportDesk& reportDesk, BookViewHost& host)
+    : Form(book.services(), "Reconform"), book_(book), calendar_(calendar), reportDesk_(reportDesk), host_(host)
 {
     setCaption("Reconciliation");
     Move(0, 0, 10800, 6600);
@@ -125,10 +129,10 @@ Reconform::Reconform(Main& main) : Form(main.services(), "Reconform"), main_(mai
 
 void Reconform::Form_Load()
 {
-    core::Book& book = main_.book;
+    core::Book& book = book_;
     // The window is unloaded at every Close, so its bank list is copied afresh at every opening.
     bool copy = true;
-    core::CopyListItems(ComboReconBank.model(), main_.ComboBank.model(), copy);
+    core::CopyListItems(ComboReconBank.model(), book_.codes.ComboBank, copy);
     const core::FilterSetup& current = book.ledger.Filters.CurrentFilter;
     const std::string from = runtime::trim(core::StoredText(current.FromDate));
     if (!from.empty()) {
@@ -148,14 +152,14 @@ void Reconform::Form_Load()
 
 void Reconform::RefuseLoad(const std::string& message, platform::Control& focus)
 {
-    main_.book.messages.ShowErrorBox(message);
+    book_.messages.ShowErrorBox(message);
     if (Visible())
         setFocus(focus);
 }
 
 int Reconform::LoadReconciliation()
 {
-    core::Book& book = main_.book;
+    core::Book& book = book_;
     const core::BusyPointer busy(services());
     try {
         const std::string code = runtime::padRight(runtime::ucase(runtime::left(ComboReconBank.Text(), BankCodeWidth)),
@@ -227,7 +231,7 @@ int Reconform::LoadReconciliation()
 
 reports::ReconciliationRow Reconform::ReadReconRow(int recordNumber) const
 {
-    const std::string_view record = main_.book.ledger.Transactions.Line(recordNumber);
+    const std::string_view record = book_.ledger.Transactions.Line(recordNumber);
     reports::ReconciliationRow row;
     row.Date = core::FormatYmdAsDisplayDate(core::RecordField(record, core::RecordColumns::Date));
     row.Reference = core::PaddedRecordField(record, core::RecordColumns::Reference);
@@ -258,7 +262,7 @@ void Reconform::ListReconcile_DblClick()
     const int index = ListReconcile.ListIndex();
     if (index < 0)
         return;
-    core::Book& book = main_.book;
+    core::Book& book = book_;
     reports::ReconciliationRow& row = rows_.at(static_cast<std::size_t>(index));
     if (!book.ledger.Transactions.Contains(row.RecordNumber))
         return;
@@ -296,7 +300,7 @@ void Reconform::TextStartBal_LostFocus()
         // Refused as typed: the balances stay as they were. The focus goes on where it was going: on
         // screen a control clicked while the message shows keeps the focus, so taking it back here
         // would leave the box again and refuse again without end.
-        main_.book.messages.ShowErrorBox(core::NotAnAmountMessage(TextStartBal.Text(), "Start Balance"));
+        book_.messages.ShowErrorBox(core::NotAnAmountMessage(TextStartBal.Text(), "Start Balance"));
         return;
     }
     const double balance = *typed;
@@ -310,12 +314,12 @@ void Reconform::TextStartBal_LostFocus()
 
 void Reconform::DateBox_LostFocus(platform::TextBox& box)
 {
-    core::LeaveDateBox(main_.book.messages, box);
+    core::LeaveDateBox(book_.messages, box);
 }
 
 void Reconform::DateBox_DblClick(platform::TextBox& box)
 {
-    const std::string picked = core::PickDate(main_.book, main_.calendar, box.Text());
+    const std::string picked = core::PickDate(book_, calendar_, box.Text());
     if (!picked.empty())
         box.setText(picked);
 }
@@ -323,10 +327,10 @@ void Reconform::DateBox_DblClick(platform::TextBox& box)
 void Reconform::CmdPrint_Click()
 {
     if (ListReconcile.ListCount() == 0) {
-        main_.book.messages.ShowErrorBox("The specified reconciliation contains no transactions");
+        book_.messages.ShowErrorBox("The specified reconciliation contains no transactions");
         return;
     }
-    reports::ReconciliationPrintout& printout = main_.reportDesk.Reconciliation;
+    reports::ReconciliationPrintout& printout = reportDesk_.Reconciliation;
     printout.BankText = ComboReconBank.Text();
     printout.FromDate = TextReconFrom.Text();
     printout.ToDate = TextReconTo.Text();
@@ -334,26 +338,26 @@ void Reconform::CmdPrint_Click()
     printout.StartBalance = core::ReadTypedAmount(TextStartBal.Text()).value_or(0);
     printout.EndBalance = currentBalance_;
     printout.Rows = rows_;
-    reports::RequestPrintJob(main_.reportDesk, "Reconciliation Report", "WB_RECONDUMP");
+    reports::RequestPrintJob(reportDesk_, "Reconciliation Report", "WB_RECONDUMP");
 }
 
 bool Reconform::PrintJobShowing()
 {
-    return main_.reportDesk.PrintJobWindow().Visible();
+    return reportDesk_.PrintJobWindow().Visible();
 }
 
 void Reconform::ShowMarksInMainWindow()
 {
-    core::Book& book = main_.book;
+    core::Book& book = book_;
     // Under a filter on the reconciled state the marks move transactions in or out of the list.
     if (core::IsOn(book.ledger.Filters.CurrentFilter.RecOn)) {
         core::ApplyFilterInSortOrder(book);
-        main_.ShowArchiveChanges();
+        host_.ShowArchiveChanges();
     } else {
-        main_.RefreshQueryGrid(main_.QRYScroll.Value());
+        host_.RefreshQueryGrid();
     }
     if (book.AutoSave && book.ledger.FileChanged)
-        main_.SaveTheFile();
+        host_.SaveTheFile();
 }
 
 void Reconform::CmdDone_Click()

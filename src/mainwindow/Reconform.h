@@ -7,9 +7,18 @@
 #include "platform/Controls.h"
 #include "reports/ReconciliationPrintout.h"
 
+namespace core {
+class Book;
+}
+
+namespace reports {
+class ReportDesk;
+}
+
 namespace mainwindow {
 
-class Main;
+class BookViewHost;
+class Calendar;
 
 // The reconciliation window: one bank account's payments and receipts of a date range, where a
 // double-click ticks a transaction off against the bank statement (or clears its mark) in the book
@@ -17,7 +26,7 @@ class Main;
 // and unloaded by Close; the user's current filter is read, never changed.
 class Reconform : public platform::Form {
 public:
-    explicit Reconform(Main& main);
+    Reconform(core::Book& book, Calendar& calendar, reports::ReportDesk& reportDesk, BookViewHost& host);
 
     // Checks the account and dates, then lists the account's transactions of the range and sets
     // both balances; answers the number of lines. A refused load leaves the list as it was.
@@ -70,7 +79,10 @@ private:
     // The message of a refused load, with the focus on the box to correct.
     void RefuseLoad(const std::string& message, platform::Control& focus);
 
-    Main& main_;
+    core::Book& book_;
+    Calendar& calendar_; // the main window's date picker
+    reports::ReportDesk& reportDesk_;
+    BookViewHost& host_;
     // The list's rows, in its order.
     std::vector<reports::ReconciliationRow> rows_;
     double currentBalance_ = 0;

@@ -5,9 +5,10 @@
 #include "core/TransactionEdits.h"
 #include "core/TransactionRecord.h"
 #include "datafile/LineBreakEscape.h"
-#include "mainwindow/Main.h"
+#include "mainwindow/BookViewHost.h"
 #include "mainwindow/OneLineListCopy.h"
 #include "reports/PrintJobRequest.h"
+#include "reports/ReportDesk.h"
 #include "runtime/Format.h"
 #include "runtime/Number.h"
 #include "runtime/Text.h"
@@ -37,7 +38,8 @@ int dayInMonth(int day, runtime::Date today)
 
 } // namespace
 
-STOForm::STOForm(Main& main) : Form(main.services(), "STOForm"), main_(main)
+STOForm::STOForm(core::Book& book, reports::ReportDesk& reportDesk, BookViewHost& host)
+    : Form(book.services(), "STOForm"), book_(book), reportDesk_(reportDesk), host_(host)
 {
     setCaption("Standing Orders");
     // Wide enough for a whole standing order in the list's fixed-pitch face.
@@ -72,7 +74,7 @@ STOForm::STOForm(Main& main) : Form(main.services(), "STOForm"), main_(main)
 void STOForm::ShowStandingOrders()
 {
     ListSTOs.Clear();
-    for (int i = 0; i < main_.book.codes.ListSTOs.ListCount(); ++i)
+    for (int i = 0; i < book_.codes.ListSTOs.ListCount(); ++i)
         ListSTOs.AddItem("");
     for (int i = 0; i < ListSTOs.ListCount(); ++i)
         ShowLine(i);
@@ -80,12 +82,12 @@ void STOForm::ShowStandingOrders()
 
 void STOForm::ShowLine(int index)
 {
-    ListSTOs.setList(index, ShownOnOneLine(main_.book.codes.ListSTOs.List(index)));
+    ListSTOs.setList(index, ShownOnOneLine(book_.codes.ListSTOs.List(index)));
 }
 
 void STOForm::CmdApply_Click()
 {
-    core::Book& book = main_.book;
+    core::Book& book = book_;
     if (book.messages.AskYesNo("Apply all selected Standing Orders?") != platform::Answer::Yes)
         return;
     const std::string summary = ApplySelectedStandingOrders();
@@ -94,7 +96,7 @@ void STOForm::CmdApply_Click()
         return;
     }
     if (book.AutoSave && book.ledger.FileChanged)
-        main_.SaveTheFile();
+        host_.SaveTheFile();
     book.messages.ShowInfoBox("The Following Standing Orders have been Applied to the current file :\r"
                               "Day\tRef\tAmount\r" +
                               summary);
@@ -102,7 +104,7 @@ void STOForm::CmdApply_Click()
 
 std::string STOForm::ApplySelectedStandingOrders()
 {
-    core::Book& book = main_.book;
+    core::Book& book = book_;
     platform::ListModel& orders = book.codes.ListSTOs;
     const runtime::Date today = services().now();
     // Each record is assembled with the split tail; the transaction in the edit box keeps its own.
@@ -125,14 +127,14 @@ std::string STOForm::ApplySelectedStandingOrders()
         summary += runtime::mid(line, 1, 2) + "\t" + runtime::mid(line, 4, 6) + "\t" + runtime::mid(line, 27, 11) + "\r";
     }
     book.SplitTail = editedTail;
-    main_.SyncQueryScrollBar(1);
-    main_.RefreshQueryGrid(1);
+    host_.SyncQueryScrollBar(1);
+    host_.RefreshQueryGrid(1);
     return summary;
 }
 
 bool STOForm::ApplyStandingOrder(const std::string& line, runtime::Date today)
 {
-    core::Book& book = main_.book;
+    core::Book& book = book_;
     core::TransactionTable& table = book.ledger.Transactions;
     const std::string type = field(line, 23, 3);
     const bool transfer = type == "XFR";
@@ -191,7 +193,7 @@ void STOForm::DeleteSelectedStandingOrder()
     for (int i = 0; i < ListSTOs.ListCount(); ++i) {
         if (!ListSTOs.Selected(i))
             continue;
-        core::Book& book = main_.book;
+        core::Book& book = book_;
         const std::string line = book.codes.ListSTOs.List(i);
         if (book.messages.AskYesNo("Delete Standing Order '" + runtime::left(line, 9) + "' ?") ==
             platform::Answer::Yes) {
@@ -206,10 +208,10 @@ void STOForm::DeleteSelectedStandingOrder()
 void STOForm::CmdPrint_Click()
 {
     if (ListSTOs.ListCount() == 0) {
-        main_.book.messages.ShowErrorBox("There are no Standing Orders to print...");
+        book_.messages.ShowErrorBox("There are no Standing Orders to print...");
         return;
     }
-    reports::RequestPrintJob(main_.reportDesk, "Standing Order Report", "WB_STODUMP");
+    reports::RequestPrintJob(reportDesk_, "Standing Order Report", "WB_STODUMP");
 }
 
 } // namespace mainwindow

@@ -5,16 +5,24 @@
 #include "platform/Controls.h"
 #include "runtime/Date.h"
 
+namespace core {
+class Book;
+}
+
+namespace reports {
+class ReportDesk;
+}
+
 namespace mainwindow {
 
-class Main;
+class BookViewHost;
 
 // The standing-orders window: the book's standing orders, of which the selected ones are applied
 // to the current month as new transactions, one deleted, or the list printed. One object for the
 // whole run, owned by the main window; Close only hides it.
 class STOForm : public platform::Form {
 public:
-    explicit STOForm(Main& main);
+    STOForm(core::Book& book, reports::ReportDesk& reportDesk, BookViewHost& host);
 
     // Fills the list from the book's standing orders, a memo's line break shown as two blanks. The
     // list shows them in the book's order, so an item's index is the standing order's.
@@ -37,7 +45,9 @@ private:
     bool ApplyStandingOrder(const std::string& line, runtime::Date today);
     void ShowLine(int index);
 
-    Main& main_;
+    core::Book& book_;
+    reports::ReportDesk& reportDesk_;
+    BookViewHost& host_;
 };
 
 } // namespace mainwindow

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "core/Book.h"
 #include "core/BusyPointer.h"
 #include "core/CodeKind.h"
 #include "core/CodeList.h"
@@ -11,7 +12,7 @@
 #include "core/MoneyFormat.h"
 #include "core/TypedAmount.h"
 #include "core/Vat.h"
-#include "mainwindow/Main.h"
+#include "mainwindow/SplitsHost.h"
 #include "runtime/Error.h"
 #include "runtime/Format.h"
 #include "runtime/Number.h"
@@ -40,7 +41,7 @@ double lineAmount(const std::string& line, int column)
 
 } // namespace
 
-Splits::Splits(Main& main) : Form(main.services(), "Splits"), main_(main)
+Splits::Splits(core::Book& book, SplitsHost& host) : Form(book.services(), "Splits"), book_(book), host_(host)
 {
     setCaption("Edit Transaction Splits");
     Move(0, 0, 9420, 5580);
@@ -107,8 +108,8 @@ Splits::Splits(Main& main) : Form(main.services(), "Splits"), main_(main)
     CmdNew.Click = [this] { CmdNew_Click(); };
     CmdUpdate.Click = [this] { CmdUpdate_Click(); };
     CmdDelete.Click = [this] { CmdDelete_Click(); };
-    CmdUpList.Click = [this] { core::MoveListItem(main_.book.messages, ListSplits, false); };
-    CmdDownList.Click = [this] { core::MoveListItem(main_.book.messages, ListSplits, true); };
+    CmdUpList.Click = [this] { core::MoveListItem(book_.messages, ListSplits, false); };
+    CmdDownList.Click = [this] { core::MoveListItem(book_.messages, ListSplits, true); };
     CmdOK.Click = [this] { CmdOK_Click(); };
     CmdCancel.Click = [this] { CmdCancel_Click(); };
     TxtAmount.GotFocus = [this] { core::SelectAllText(services(), TxtAmount); };
@@ -123,21 +124,21 @@ void Splits::Form_Load()
 {
     const core::BusyPointer busy(services());
     try {
-        const int count = core::SplitEntryCount(main_.book.SplitTail);
+        const int count = core::SplitEntryCount(book_.SplitTail);
         for (int entry = 0; entry < count; ++entry)
             ListSplits.AddItem(SplitListLineFromTail(entry));
         RecalcSplitTotals();
         FillSplitVatCodes();
         ClearSplitRecord();
         // A net amount shows its figure before the "N"; text the edit box would refuse stands for no amount.
-        const std::string& typed = main_.TextAmount.Text();
+        const std::string typed = host_.EntryAmount();
         const double total = core::ReadTypedAmount(typed).value_or(core::ReadTypedNetAmount(typed).value_or(0));
         LblTranTotal.setCaption(core::FormatAmountPlain(total));
-        FrameDetails.setCaption("Split Details for " + main_.EditLabel[4].Caption() + " Ref <" +
-                                main_.TextRef.Text() + ">");
+        FrameDetails.setCaption("Split Details for " + host_.EntryAmountCaption() + " Ref <" +
+                                host_.EntryReference() + ">");
     } catch (const runtime::Error& error) {
-        main_.book.messages.ShowErrorBox("Error while Attempting to Load Splits for this Transaction :" +
-                                         error.description());
+        book_.messages.ShowErrorBox("Error while Attempting to Load Splits for this Transaction :" +
+                                   error.description());
     }
 }
 
@@ -149,7 +150,7 @@ std::string Splits::SplitLine(const std::string& memo, double gross, const std::
     std::string vat = net;
     std::string total = net;
     if (gross != 0) {
-        const double vatPart = core::CalcVatOfGross(core::GetCodeListValue(main_.book.codes.ListVATCodes, code), gross);
+        const double vatPart = core::CalcVatOfGross(core::GetCodeListValue(book_.codes.ListVATCodes, code), gross);
         net = core::FormatAmountPlain(gross - vatPart);
         vat = core::FormatAmountPlain(vatPart);
         total = core::FormatAmountPlain(gross);
@@ -164,8 +165,8 @@ std::string Splits::BuildSplitListLine(const std::string& number)
         return SplitLine(TxtMemo.Text(), core::ReadTypedAmount(TxtAmount.Text()).value_or(0),
                          runtime::left(runtime::ucase(ComboVATCodes.Text()), VatCodeWidth), number);
     } catch (const runtime::Error& error) {
-        main_.book.messages.ShowErrorBox("Error while attempting to assemble split number  " + number + " : " +
-                                         error.description());
+        book_.messages.ShowErrorBox("Error while attempting to assemble split number  " + number + " : " +
+                                   error.description());
         return {};
     }
 }
@@ -176,15 +177,15 @@ std::string Splits::SplitListLineFromTail(int entry)
         const core::SplitEntry split = ExtractSplitEntry(entry);
         return SplitLine(split.Memo, split.Amount, split.VatCode, split.Number);
     } catch (const runtime::Error& error) {
-        main_.book.messages.ShowErrorBox("Error while attempting to extract split number  " + std::to_string(entry) +
-                                         " from database : " + error.description());
+        book_.messages.ShowErrorBox("Error while attempting to extract split number  " + std::to_string(entry) +
+                                   " from database : " + error.description());
         return {};
     }
 }
 
 core::SplitEntry Splits::ExtractSplitEntry(int entry)
 {
-    return core::ReadSplitEntry(main_.book.SplitTail, entry);
+    return core::ReadSplitEntry(book_.SplitTail, entry);
 }
 
 core::SplitEntry Splits::ParseSplitListLine(int index)
@@ -219,7 +220,7 @@ int Splits::NextSplitId()
             ++free;
         return free;
     } catch (const runtime::Error& error) {
-        main_.book.messages.ShowErrorBox("Error : Unable to assign a reference ID to split : " + error.description());
+        book_.messages.ShowErrorBox("Error : Unable to assign a reference ID to split : " + error.description());
         return 0;
     }
 }
@@ -229,7 +230,7 @@ int Splits::RemoveSplitLine(const std::string& number)
     for (int i = 0; i < ListSplits.ListCount(); ++i) {
         if (runtime::right(ListSplits.List(i), NumberWidth) == number) {
             ListSplits.RemoveItem(i);
-            main_.book.ledger.FileChanged = true;
+            book_.ledger.FileChanged = true;
             return i;
         }
     }
@@ -260,7 +261,7 @@ void Splits::ClearSplitFields()
 void Splits::FillSplitVatCodes()
 {
     bool changed = true;
-    core::CopyListItems(ComboVATCodes.model(), main_.ComboVAT.model(), changed);
+    core::CopyListItems(ComboVATCodes.model(), book_.codes.ComboVAT, changed);
 }
 
 void Splits::RecalcSplitTotals()
@@ -281,17 +282,17 @@ void Splits::RecalcSplitTotals()
 
 bool Splits::ValidateSplitFields()
 {
-    core::Messages& messages = main_.book.messages;
+    core::Messages& messages = book_.messages;
     const std::string code = runtime::rtrim(runtime::left(runtime::ucase(ComboVATCodes.Text()), VatCodeWidth));
     // Looked up as the table holds it, blank-padded: "s" is the code "S  ".
     if (!code.empty() &&
-        core::FindListItem(main_.ComboVAT.model(), runtime::padRight(code, VatCodeWidth), VatCodeWidth) == -1) {
+        core::FindListItem(book_.codes.ComboVAT, runtime::padRight(code, VatCodeWidth), VatCodeWidth) == -1) {
         messages.ShowErrorBox("'" + code + "' is not a valid VAT Code");
         setFocus(ComboVATCodes);
         return false;
     }
     if (const std::optional<double> net = core::ReadTypedNetAmount(TxtAmount.Text())) {
-        const double rate = core::GetCodeListValue(main_.book.codes.ListVATCodes, code);
+        const double rate = core::GetCodeListValue(book_.codes.ListVATCodes, code);
         TxtAmount.setText(runtime::format(*net * rate / 100 + *net, "0.00"));
     }
     const std::optional<double> amount = core::ReadTypedAmount(TxtAmount.Text());
@@ -311,7 +312,7 @@ bool Splits::ValidateSplitFields()
 
 void Splits::ShowTooManySplits()
 {
-    main_.book.messages.ShowErrorBox("A transaction can have no more than" + runtime::signedText(MaxSplits) + " splits");
+    book_.messages.ShowErrorBox("A transaction can have no more than" + runtime::signedText(MaxSplits) + " splits");
 }
 
 void Splits::ListSplits_DblClick()
@@ -363,8 +364,8 @@ void Splits::CmdUpdate_Click()
         }
         RecalcSplitTotals();
     } catch (const runtime::Error& error) {
-        main_.book.messages.ShowErrorBox("Error placing item in split list : \r\r " + std::to_string(error.number()) +
-                                         ": " + error.description());
+        book_.messages.ShowErrorBox("Error placing item in split list : \r\r " + std::to_string(error.number()) +
+                                   ": " + error.description());
     }
 }
 
@@ -383,29 +384,29 @@ void Splits::CmdOK_Click()
     const std::string total = runtime::ltrim(LblTotal.Caption());
     const std::string pound = Pound;
     if (runtime::val(LblTranTotal.Caption()) != runtime::val(LblTotal.Caption())) {
-        const platform::Answer answer = main_.book.messages.AskYesNoCancel(
+        const platform::Answer answer = book_.messages.AskYesNoCancel(
             "The value of these splits = " + pound + total + ", but the total for the transaction = " + pound +
             runtime::ltrim(LblTranTotal.Caption()) + ". Do you wish to update the transaction amount on the main "
             "screen to " + pound + total + " ?");
         if (answer == platform::Answer::Cancel)
             return;
         if (answer == platform::Answer::Yes)
-            main_.TextAmount.setText(total);
+            host_.setEntryAmount(total);
     }
     {
         const core::BusyPointer busy(services());
         std::string tail;
         for (int i = 0; i < ListSplits.ListCount(); ++i)
             tail += BuildSplitEntry(i) + runtime::space(4);
-        main_.book.SplitTail = tail;
-        main_.TxtVATAmount.setText(LblVat.Caption());
+        book_.SplitTail = tail;
+        host_.setEntryVatAmount(LblVat.Caption());
         const int count = core::SplitEntryCount(tail);
-        main_.TxtNumSplits.setText(std::to_string(count));
+        host_.setEntrySplitCount(count);
         if (count <= 0)
-            main_.ComboVAT.setText(LblOrigVATCode.Caption());
+            host_.setEntryVatCode(LblOrigVATCode.Caption());
     }
-    if (main_.book.AutoSave && main_.book.ledger.FileChanged)
-        main_.SaveTheFile();
+    if (book_.AutoSave && book_.ledger.FileChanged)
+        host_.SaveTheFile();
     Unload();
 }
 

@@ -5,9 +5,13 @@
 #include "core/SplitEntry.h"
 #include "platform/Controls.h"
 
+namespace core {
+class Book;
+}
+
 namespace mainwindow {
 
-class Main;
+class SplitsHost;
 
 // The splits window of the transaction in the main window's edit box: one line per split with its
 // net, VAT and gross amounts, where splits are added, changed, deleted and reordered. The list is
@@ -15,7 +19,7 @@ class Main;
 // split count in the edit box. It exists only while shown.
 class Splits : public platform::Form {
 public:
-    explicit Splits(Main& main);
+    Splits(core::Book& book, SplitsHost& host);
 
     static constexpr int MaxSplits = 30;
 
@@ -77,7 +81,8 @@ private:
                           const std::string& number) const;
     void ShowTooManySplits();
 
-    Main& main_;
+    core::Book& book_;
+    SplitsHost& host_;
 };
 
 } // namespace mainwindow

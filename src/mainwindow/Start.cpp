@@ -1,7 +1,8 @@
 #include "mainwindow/Start.h"
 
+#include "core/Book.h"
 #include "core/TextTests.h"
-#include "mainwindow/Main.h"
+#include "mainwindow/StartHost.h"
 
 namespace mainwindow {
 
@@ -27,7 +28,7 @@ constexpr long White = 0xFFFFFF;
 
 } // namespace
 
-Start::Start(Main& main) : Form(main.services(), "Start"), main_(main)
+Start::Start(core::Book& book, StartHost& host) : Form(book.services(), "Start"), book_(book), host_(host)
 {
     setCaption("Quillbook Smart Start");
     Move(0, 0, 7200, 5400);
@@ -123,7 +124,7 @@ void Start::btnNext_Click()
     if (Options[0].Value()) {
         CreateNewCompany();
     } else if (Options[1].Value()) {
-        if (main_.FileOp(OpenOp))
+        if (host_.OpenDataFile())
             Unload();
     } else if (Options[2].Value()) {
         services().showHelp(HelpContents, 0);
@@ -137,9 +138,9 @@ void Start::btnHelp_Click()
 
 void Start::CreateNewCompany()
 {
-    core::CompanyDetails& company = main_.book.company;
+    core::CompanyDetails& company = book_.company;
     company.CompanyName = "";
-    main_.NewCoItem_Click();
+    host_.CreateCompany();
     if (core::IsBlank(company.CompanyName.view())) {
         platform::MessageBox exit;
         exit.text = "Exit Quillbook Smart Start?";
@@ -161,7 +162,7 @@ void Start::CreateNewCompany()
     vat.helpFile = HelpFile;
     vat.helpContext = VatTopic;
     if (services().messageBox(vat) == platform::Answer::Yes)
-        main_.VatItem_Click();
+        host_.EditVatCodes();
 
     platform::MessageBox bank;
     bank.text = "The Bank Account Dialog will now open. If you have\nthem, please have your bank statements to "
@@ -173,7 +174,7 @@ void Start::CreateNewCompany()
     bank.helpFile = HelpFile;
     bank.helpContext = BankAccountTopic;
     services().messageBox(bank);
-    main_.BankItem_Click();
+    host_.EditBankAccounts();
     Unload();
 }
 

@@ -6,16 +6,20 @@
 #include "platform/Decorations.h"
 #include "platform/Form.h"
 
+namespace core {
+class Book;
+}
+
 namespace mainwindow {
 
-class Main;
+class StartHost;
 
 // The start-up wizard the main window shows modally when there is no company to reopen: it leads
 // to a new company (then its VAT codes and first bank account), to an existing data file, or to
 // the help.
 class Start : public platform::Form {
 public:
-    explicit Start(Main& main);
+    Start(core::Book& book, StartHost& host);
 
     platform::PictureBox Picture1{*this, "Picture1"};
     platform::Label Label1{*this, "Label1"};
@@ -36,7 +40,8 @@ private:
     void CreateNewCompany();
     void DrawLogo();
 
-    Main& main_;
+    core::Book& book_;
+    StartHost& host_;
 };
 
 } // namespace mainwindow

@@ -313,7 +313,7 @@ TEST_F(SplitsTest, AThirtyFirstSplitIsRefusedByNewAndByUpdate)
         EXPECT_EQ(splits.ListSplits.ListCount(), 30);
         splits.CmdCancel.userClick();
     });
-    Splits window(main);
+    Splits window(main.book, main);
     window.Show(true);
     EXPECT_EQ(services.messageTexts(), (Lines{"A transaction can have no more than 30 splits",
                                               "A transaction can have no more than 30 splits"}));
@@ -329,7 +329,7 @@ TEST_F(SplitsTest, NumbersAboveNineHundredAndNinetyNineTakeTheLowestFreeOne)
         EXPECT_EQ(splits.ListSplits.List(1).substr(75), "001");
         splits.CmdCancel.userClick();
     });
-    Splits window(main);
+    Splits window(main.book, main);
     window.Show(true);
 }
 
