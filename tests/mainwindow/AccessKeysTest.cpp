@@ -40,7 +40,7 @@ protected:
 
 TEST_F(AccessKeysTest, EveryKeyOfTheMainProgramsWindowsLeadsToOneTarget)
 {
-    mainwindow::Splits splits(main);
+    mainwindow::Splits splits(main.book, main);
     reports::Finaccs finaccs(main.reportDesk, &main.calendar);
     const platform::Form* forms[] = {&main,
                                      &main.calendar,
