@@ -187,16 +187,16 @@ void ImpExpForm::InitImpExpForm()
         const bool transactions = kind_ == datafile::ExchangeKind::Transactions;
         if (!importing_ && transactions)
             showOnly({&FrameExport, &OptAllTrans, &OptGridTrans, &ChkSignTrans, &OptCommaSep, &OPtTabSep,
-                      &ChkExpandCodes},
+                      &ChkExpandCodes, &CmdPreview},
                      {&FrameImport});
         else if (!importing_)
-            showOnly({&FrameExport, &OptCommaSep, &OPtTabSep},
+            showOnly({&FrameExport, &OptCommaSep, &OPtTabSep, &CmdPreview},
                      {&FrameImport, &OptAllTrans, &OptGridTrans, &ChkSignTrans, &ChkExpandCodes});
         else if (transactions)
-            showOnly({&FrameImport}, {&FrameExport, &ChkSignTrans, &OptCommaSep, &OPtTabSep, &ChkExpandCodes});
+            showOnly({&FrameImport}, {&FrameExport, &ChkSignTrans, &OptCommaSep, &OPtTabSep, &ChkExpandCodes, &CmdPreview});
         else
             showOnly({&FrameImport}, {&FrameExport, &OptAllTrans, &OptGridTrans, &ChkSignTrans, &OptCommaSep,
-                                      &OPtTabSep, &ChkExpandCodes});
+                                      &OPtTabSep, &ChkExpandCodes, &CmdPreview});
         if (importing_ && transactions) {
             book_.ledger.Window().ClearEntryFields(5);
             book_.ledger.Window().UpdateMenuState();

@@ -31,6 +31,10 @@ void Form::registerControl(Control& control)
 
 void Form::unregisterControl(Control& control)
 {
+    // The control is going: its peer must not reach it from now on, whatever the desktop still
+    // does with its widget while the rest of the form goes.
+    if (Peer* peer = control.peer())
+        peer->released();
     std::erase(controls_, &control);
     if (active_ == &control)
         active_ = nullptr;

@@ -4,7 +4,9 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QThread>
 #include <array>
+#include <deque>
 #include <exception>
 #include <utility>
 
@@ -73,8 +75,45 @@ bool ControlPeer::isApplying() const
     return form_.isApplying() || control_ == nullptr;
 }
 
+namespace {
+
+// User actions that waited for Qt's handling of another event to return, in the order they came.
+struct WaitingAction {
+    QPointer<ControlPeer> peer;
+    std::function<void()> action;
+};
+
+std::deque<WaitingAction>& waitingActions()
+{
+    static std::deque<WaitingAction> waiting;
+    return waiting;
+}
+
+void runWaitingActions()
+{
+    auto& waiting = waitingActions();
+    while (!waiting.empty()) {
+        WaitingAction next = std::move(waiting.front());
+        waiting.pop_front();
+        if (next.peer && !next.peer->isReleased())
+            next.action();
+    }
+}
+
+} // namespace
+
+void ControlPeer::afterQtsHandling(std::function<void()> action)
+{
+    auto& waiting = waitingActions();
+    waiting.push_back({this, std::move(action)});
+    if (waiting.size() == 1)
+        QMetaObject::invokeMethod(QCoreApplication::instance(), runWaitingActions, Qt::QueuedConnection);
+}
+
 void ControlPeer::fromUser(const std::function<void()>& action)
 {
+    // What waited for Qt came first.
+    runWaitingActions();
     if (isApplying())
         return;
     try {
@@ -256,14 +295,24 @@ void WidgetPeer::showColours()
 
 bool WidgetPeer::eventFilter(QObject* watched, QEvent* event)
 {
+    // The user's keys and buttons find the focus moves that waited for Qt made.
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress)
+        runWaitingActions();
     if (isApplying() || !canReadControl())
         return false;
     switch (event->type()) {
     case QEvent::FocusIn: {
         // A click that brings the window to the front focuses the control under it with the
         // window's reason; when the window only comes back, its widget is the model's already.
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason && control().form().ActiveControl() != &control())
-            fromUser([this] { control().form().setFocus(control()); });
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::PopupFocusReason || control().form().ActiveControl() == &control())
+            return false;
+        // A focus the desktop moves (a window activated, a menu or box closing) arrives inside Qt's
+        // handling of that other event: the focus handlers, which may open a box, run once it returns.
+        if (reason != Qt::MouseFocusReason && QThread::currentThread()->loopLevel() > 0)
+            afterQtsHandling([this] { focusFromUser(); });
+        else
+            focusFromUser();
         return false;
     }
     // Keys reach the widget itself (a compound widget forwards them to its inner editor).
@@ -283,6 +332,21 @@ bool WidgetPeer::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseMove: mouseEvent(watched, *static_cast<QMouseEvent*>(event)); return false;
     default: return false;
     }
+}
+
+void WidgetPeer::focusFromUser()
+{
+    if (!canReadControl())
+        return;
+    platform::Form& form = control().form();
+    platform::Control& c = control();
+    // The focus follows the program's own state: a hidden form or a control it made unusable
+    // (hidden, disabled, or in a disabled frame) does not take it, as code setting it would fail.
+    if (form.Visible() && c.canTakeFocus() && c.isShown() && c.isEnabled())
+        fromUser([&] { form.setFocus(c); });
+    // The model refused (its form is hidden, the control disabled): the widgets show its focus again.
+    if (canReadControl() && form.ActiveControl() != &control())
+        formPeer().propertyChanged("ActiveControl");
 }
 
 bool WidgetPeer::keyPressed(const QKeyEvent& event)
@@ -336,7 +400,7 @@ void WidgetPeer::mouseEvent(QObject* watched, const QMouseEvent& event)
         // A window in the background moves its focus only as it comes to the front, after the
         // click; the model's focus moves first, as it does in the front window.
         if (!widget_->isActiveWindow() && (widget_->focusPolicy() & Qt::ClickFocus) && c.form().ActiveControl() != &c)
-            fromUser([&] { c.form().setFocus(c); });
+            focusFromUser();
         pressed_ = event.button() == Qt::LeftButton;
         fromUser([&] { c.userMouseDown(toMouseButtons(event.button()), shift, x, y); });
         break;
