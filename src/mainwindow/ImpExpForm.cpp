@@ -187,16 +187,16 @@ void ImpExpForm::InitImpExpForm()
         const bool transactions = kind_ == datafile::ExchangeKind::Transactions;
         if (!importing_ && transactions)
             showOnly({&FrameExport, &OptAllTrans, &OptGridTrans, &ChkSignTrans, &OptCommaSep, &OPtTabSep,
-                      &ChkExpandCodes, &CmdPreview},
+                      &ChkExpandCodes},
                      {&FrameImport});
         else if (!importing_)
-            showOnly({&FrameExport, &OptCommaSep, &OPtTabSep, &CmdPreview},
+            showOnly({&FrameExport, &OptCommaSep, &OPtTabSep},
                      {&FrameImport, &OptAllTrans, &OptGridTrans, &ChkSignTrans, &ChkExpandCodes});
         else if (transactions)
-            showOnly({&FrameImport}, {&FrameExport, &ChkSignTrans, &OptCommaSep, &OPtTabSep, &ChkExpandCodes, &CmdPreview});
+            showOnly({&FrameImport}, {&FrameExport, &ChkSignTrans, &OptCommaSep, &OPtTabSep, &ChkExpandCodes});
         else
             showOnly({&FrameImport}, {&FrameExport, &OptAllTrans, &OptGridTrans, &ChkSignTrans, &OptCommaSep,
-                                      &OPtTabSep, &ChkExpandCodes, &CmdPreview});
+                                      &OPtTabSep, &ChkExpandCodes});
         if (importing_ && transactions) {
             book_.ledger.Window().ClearEntryFields(5);
             book_.ledger.Window().UpdateMenuState();

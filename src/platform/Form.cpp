@@ -283,10 +283,14 @@ void Form::userMove(double left, double top)
 
 // ---- focus ----
 
+bool Form::canFocus(const Control& control) const
+{
+    return loaded_ && visible_ && control.canTakeFocus() && control.isShown() && control.isEnabled();
+}
+
 void Form::checkFocusable(const Control& control) const
 {
-    const bool usable = loaded_ && visible_ && control.canTakeFocus() && control.isShown() && control.isEnabled();
-    if (!usable)
+    if (!canFocus(control))
         throw runtime::Error(runtime::InvalidProcedureCall);
 }
 

@@ -6,13 +6,13 @@
 #include <QMouseEvent>
 #include <QThread>
 #include <array>
-#include <deque>
 #include <exception>
 #include <utility>
 
 #include "platform/Form.h"
 #include "qtgui/FormPeer.h"
 #include "qtgui/QtText.h"
+#include "qtgui/WaitingUserActions.h"
 #include "qtgui/WidgetColours.h"
 #include "qtgui/WidgetFonts.h"
 #include "qtgui/WidgetGeometry.h"
@@ -75,45 +75,18 @@ bool ControlPeer::isApplying() const
     return form_.isApplying() || control_ == nullptr;
 }
 
-namespace {
-
-// User actions that waited for Qt's handling of another event to return, in the order they came.
-struct WaitingAction {
-    QPointer<ControlPeer> peer;
-    std::function<void()> action;
-};
-
-std::deque<WaitingAction>& waitingActions()
-{
-    static std::deque<WaitingAction> waiting;
-    return waiting;
-}
-
-void runWaitingActions()
-{
-    auto& waiting = waitingActions();
-    while (!waiting.empty()) {
-        WaitingAction next = std::move(waiting.front());
-        waiting.pop_front();
-        if (next.peer && !next.peer->isReleased())
-            next.action();
-    }
-}
-
-} // namespace
-
 void ControlPeer::afterQtsHandling(std::function<void()> action)
 {
-    auto& waiting = waitingActions();
-    waiting.push_back({this, std::move(action)});
-    if (waiting.size() == 1)
-        QMetaObject::invokeMethod(QCoreApplication::instance(), runWaitingActions, Qt::QueuedConnection);
+    form_.waitingActions().add(*this, [this, action = std::move(action)] {
+        if (!isReleased())
+            action();
+    });
 }
 
 void ControlPeer::fromUser(const std::function<void()>& action)
 {
     // What waited for Qt came first.
-    runWaitingActions();
+    form_.waitingActions().runAll();
     if (isApplying())
         return;
     try {
@@ -297,7 +270,7 @@ bool WidgetPeer::eventFilter(QObject* watched, QEvent* event)
 {
     // The user's keys and buttons find the focus moves that waited for Qt made.
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress)
-        runWaitingActions();
+        formPeer().waitingActions().runAll();
     if (isApplying() || !canReadControl())
         return false;
     switch (event->type()) {
@@ -309,8 +282,12 @@ bool WidgetPeer::eventFilter(QObject* watched, QEvent* event)
             return false;
         // A focus the desktop moves (a window activated, a menu or box closing) arrives inside Qt's
         // handling of that other event: the focus handlers, which may open a box, run once it returns.
+        // If the program moves the focus meanwhile (code after a box that closed), its move stands.
         if (reason != Qt::MouseFocusReason && QThread::currentThread()->loopLevel() > 0)
-            afterQtsHandling([this] { focusFromUser(); });
+            afterQtsHandling([this] {
+                if (hasWindowFocus())
+                    focusFromUser();
+            });
         else
             focusFromUser();
         return false;
@@ -334,6 +311,12 @@ bool WidgetPeer::eventFilter(QObject* watched, QEvent* event)
     }
 }
 
+bool WidgetPeer::hasWindowFocus() const
+{
+    const QWidget* focused = widget_ ? widget_->window()->focusWidget() : nullptr;
+    return focused != nullptr && (focused == widget_ || widget_->isAncestorOf(focused));
+}
+
 void WidgetPeer::focusFromUser()
 {
     if (!canReadControl())
@@ -341,8 +324,8 @@ void WidgetPeer::focusFromUser()
     platform::Form& form = control().form();
     platform::Control& c = control();
     // The focus follows the program's own state: a hidden form or a control it made unusable
-    // (hidden, disabled, or in a disabled frame) does not take it, as code setting it would fail.
-    if (form.Visible() && c.canTakeFocus() && c.isShown() && c.isEnabled())
+    // (hidden, disabled, or in a disabled frame) does not take it.
+    if (form.canFocus(c))
         fromUser([&] { form.setFocus(c); });
     // The model refused (its form is hidden, the control disabled): the widgets show its focus again.
     if (canReadControl() && form.ActiveControl() != &control())

@@ -115,6 +115,8 @@ private:
     void dropAt(const QPointF& globalPosition);
     // The control takes the focus as the user or the desktop moved it, if the model lets it.
     void focusFromUser();
+    // The widget, or one inside it, is its window's focus widget.
+    bool hasWindowFocus() const;
     bool keyPressed(const QKeyEvent& event);
     void keyReleased(const QKeyEvent& event);
     void mouseEvent(QObject* watched, const QMouseEvent& event);

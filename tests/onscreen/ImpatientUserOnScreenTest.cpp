@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "QtTestApplication.h"
+#include "qtgui/QtTestApplication.h"
 #include "datapeek/ViewerTest.h"
 #include "datapeek/ViewerWindow.h"
 #include "platform/Controls.h"

@@ -45,6 +45,14 @@ void sendFocus(QWidget& target, QEvent::Type type, Qt::FocusReason reason)
     QApplication::sendEvent(&target, &event);
 }
 
+// The desktop gives a widget the focus, as when its window is activated: the widget becomes its
+// window's focus widget, then hears of it.
+void desktopFocuses(QWidget& target, Qt::FocusReason reason)
+{
+    target.setFocus(reason);
+    sendFocus(target, QEvent::FocusIn, reason);
+}
+
 using DesktopFocusTest = AllControlsTest;
 
 TEST_F(DesktopFocusTest, AnEditableComboLosingTheFocusChoosesNothing)
@@ -103,7 +111,7 @@ TEST_F(DesktopFocusTest, AFocusTheDesktopMovesReachesTheModelAfterQtsHandlingInO
     QEventLoop loop;
     QTimer::singleShot(0, &loop, [&] {
         // A window activated by the desktop focuses its control inside Qt's own handling.
-        sendFocus(*widgetOf(form.CheckPaid), QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+        desktopFocuses(*widgetOf(form.CheckPaid), Qt::ActiveWindowFocusReason);
         duringHandling = form.takeLog();
         // A key that comes before Qt's handling returns finds the focus moved first.
         press(*widgetOf(form.CheckPaid), Qt::Key_Space, " ");
@@ -113,6 +121,26 @@ TEST_F(DesktopFocusTest, AFocusTheDesktopMovesReachesTheModelAfterQtsHandlingInO
     settle();
     EXPECT_EQ(duringHandling, Log{});
     EXPECT_EQ(form.takeLog(), (Log{"ListCodes_LostFocus", "CheckPaid_GotFocus", "CheckPaid_KeyDown 32", "CheckPaid_Click"}));
+}
+
+TEST_F(DesktopFocusTest, TheProgramsOwnFocusMoveStandsOverADesktopMoveThatWaited)
+{
+    form.ListCodes.setFocus();
+    settle();
+    form.takeLog();
+    QEventLoop loop;
+    QTimer::singleShot(0, &loop, [&] {
+        // A box closing inside a handler gives the focus back to a control; the handler goes on
+        // and moves the focus itself.
+        desktopFocuses(*widgetOf(form.CheckPaid), Qt::ActiveWindowFocusReason);
+        form.TextName.setFocus();
+        loop.quit();
+    });
+    loop.exec();
+    settle();
+    EXPECT_EQ(form.ActiveControl(), &form.TextName);
+    EXPECT_EQ(peer().window()->focusWidget(), widgetOf(form.TextName));
+    EXPECT_EQ(form.takeLog(), (Log{"ListCodes_LostFocus", "TextName_GotFocus"}));
 }
 
 // A window whose grid goes before the window itself, as every control does when its form is destroyed.
