@@ -105,6 +105,8 @@ TEST_F(ImpatientUserOnScreen, AltFFromTheFilterComboOpensTheFileMenuAndNothingEl
     settle();
     QWidget* window = windows.find(form)->window();
     window->activateWindow();
+    // Under X the window manager activates it in its own time.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     settle();
     ASSERT_TRUE(widgetOf(form.ComboFilters)->hasFocus());
 
