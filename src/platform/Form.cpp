@@ -31,6 +31,10 @@ void Form::registerControl(Control& control)
 
 void Form::unregisterControl(Control& control)
 {
+    // The control is going: its peer must not reach it from now on, whatever the desktop still
+    // does with its widget while the rest of the form goes.
+    if (Peer* peer = control.peer())
+        peer->released();
     std::erase(controls_, &control);
     if (active_ == &control)
         active_ = nullptr;
@@ -279,10 +283,14 @@ void Form::userMove(double left, double top)
 
 // ---- focus ----
 
+bool Form::canFocus(const Control& control) const
+{
+    return loaded_ && visible_ && control.canTakeFocus() && control.isShown() && control.isEnabled();
+}
+
 void Form::checkFocusable(const Control& control) const
 {
-    const bool usable = loaded_ && visible_ && control.canTakeFocus() && control.isShown() && control.isEnabled();
-    if (!usable)
+    if (!canFocus(control))
         throw runtime::Error(runtime::InvalidProcedureCall);
 }
 

@@ -106,11 +106,14 @@ public:
     Control* ActiveControl() const { return active_; }
     // Moves the focus: LostFocus on the control that had it, then GotFocus on this one. A handler
     // that moves the focus again while those run has the last word. Error 5 when the control is
-    // hidden, disabled or cannot take the focus, or the form is not visible.
+    // hidden, disabled or cannot take the focus, or the form is not visible (see canFocus).
     // When code hides or disables the control that has the focus (or a container holding it), the
     // focus moves on to the next control in tab order the same way; with none left, the control
     // loses it (LostFocus) and no control has it. On a hidden form it is simply dropped.
     void setFocus(Control& control);
+    // Whether setFocus would take this control now: the form is loaded and visible, and the control
+    // can take the focus, is shown and is enabled (its containers too).
+    bool canFocus(const Control& control) const;
 
     // The form's Default and Cancel buttons (the Default/Cancel properties set them); null when none.
     CommandButton* defaultButton() const { return default_; }

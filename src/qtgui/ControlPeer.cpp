@@ -4,6 +4,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QThread>
 #include <array>
 #include <exception>
 #include <utility>
@@ -11,6 +12,7 @@
 #include "platform/Form.h"
 #include "qtgui/FormPeer.h"
 #include "qtgui/QtText.h"
+#include "qtgui/WaitingUserActions.h"
 #include "qtgui/WidgetColours.h"
 #include "qtgui/WidgetFonts.h"
 #include "qtgui/WidgetGeometry.h"
@@ -73,8 +75,18 @@ bool ControlPeer::isApplying() const
     return form_.isApplying() || control_ == nullptr;
 }
 
+void ControlPeer::afterQtsHandling(std::function<void()> action)
+{
+    form_.waitingActions().add(*this, [this, action = std::move(action)] {
+        if (!isReleased())
+            action();
+    });
+}
+
 void ControlPeer::fromUser(const std::function<void()>& action)
 {
+    // What waited for Qt came first.
+    form_.waitingActions().runAll();
     if (isApplying())
         return;
     try {
@@ -256,14 +268,28 @@ void WidgetPeer::showColours()
 
 bool WidgetPeer::eventFilter(QObject* watched, QEvent* event)
 {
+    // The user's keys and buttons find the focus moves that waited for Qt made.
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress)
+        formPeer().waitingActions().runAll();
     if (isApplying() || !canReadControl())
         return false;
     switch (event->type()) {
     case QEvent::FocusIn: {
         // A click that brings the window to the front focuses the control under it with the
         // window's reason; when the window only comes back, its widget is the model's already.
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason && control().form().ActiveControl() != &control())
-            fromUser([this] { control().form().setFocus(control()); });
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::PopupFocusReason || control().form().ActiveControl() == &control())
+            return false;
+        // A focus the desktop moves (a window activated, a menu or box closing) arrives inside Qt's
+        // handling of that other event: the focus handlers, which may open a box, run once it returns.
+        // If the program moves the focus meanwhile (code after a box that closed), its move stands.
+        if (reason != Qt::MouseFocusReason && QThread::currentThread()->loopLevel() > 0)
+            afterQtsHandling([this] {
+                if (hasWindowFocus())
+                    focusFromUser();
+            });
+        else
+            focusFromUser();
         return false;
     }
     // Keys reach the widget itself (a compound widget forwards them to its inner editor).
@@ -283,6 +309,27 @@ bool WidgetPeer::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseMove: mouseEvent(watched, *static_cast<QMouseEvent*>(event)); return false;
     default: return false;
     }
+}
+
+bool WidgetPeer::hasWindowFocus() const
+{
+    const QWidget* focused = widget_ ? widget_->window()->focusWidget() : nullptr;
+    return focused != nullptr && (focused == widget_ || widget_->isAncestorOf(focused));
+}
+
+void WidgetPeer::focusFromUser()
+{
+    if (!canReadControl())
+        return;
+    platform::Form& form = control().form();
+    platform::Control& c = control();
+    // The focus follows the program's own state: a hidden form or a control it made unusable
+    // (hidden, disabled, or in a disabled frame) does not take it.
+    if (form.canFocus(c))
+        fromUser([&] { form.setFocus(c); });
+    // The model refused (its form is hidden, the control disabled): the widgets show its focus again.
+    if (canReadControl() && form.ActiveControl() != &control())
+        formPeer().propertyChanged("ActiveControl");
 }
 
 bool WidgetPeer::keyPressed(const QKeyEvent& event)
@@ -336,7 +383,7 @@ void WidgetPeer::mouseEvent(QObject* watched, const QMouseEvent& event)
         // A window in the background moves its focus only as it comes to the front, after the
         // click; the model's focus moves first, as it does in the front window.
         if (!widget_->isActiveWindow() && (widget_->focusPolicy() & Qt::ClickFocus) && c.form().ActiveControl() != &c)
-            fromUser([&] { c.form().setFocus(c); });
+            focusFromUser();
         pressed_ = event.button() == Qt::LeftButton;
         fromUser([&] { c.userMouseDown(toMouseButtons(event.button()), shift, x, y); });
         break;

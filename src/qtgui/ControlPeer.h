@@ -60,6 +60,9 @@ protected:
     virtual void showUserState() {}
     // A user's action, given to the model; ignored while the peer itself is changing the widget.
     void fromUser(const std::function<void()>& action);
+    // Runs a user's action once Qt's handling of the event under way returns (no box may open
+    // inside it), before any later user action, so the program's own events keep their order.
+    void afterQtsHandling(std::function<void()> action);
     bool isApplying() const;
 
 private:
@@ -110,6 +113,10 @@ private:
     void showDragging();
     // The dragged control was let go at this point of the screen: the control under it takes the drop.
     void dropAt(const QPointF& globalPosition);
+    // The control takes the focus as the user or the desktop moved it, if the model lets it.
+    void focusFromUser();
+    // The widget, or one inside it, is its window's focus widget.
+    bool hasWindowFocus() const;
     bool keyPressed(const QKeyEvent& event);
     void keyReleased(const QKeyEvent& event);
     void mouseEvent(QObject* watched, const QMouseEvent& event);

@@ -66,8 +66,9 @@ GridPeer::GridPeer(platform::Grid& grid, FormPeer& form)
 
 void GridPeer::released()
 {
-    cells_->release();
+    // Emptying the view scrolls it, and its scroll bars' signals must find the grid let go of.
     WidgetPeer::released();
+    cells_->release();
 }
 
 bool GridPeer::eventFilter(QObject* watched, QEvent* event)

@@ -137,6 +137,10 @@ class WideListComboBox : public QComboBox {
 public:
     using QComboBox::QComboBox;
 
+    // Qt's editable combo, losing the focus, chooses the item its text matches and says so as
+    // `activated`: that is no choice of the user's.
+    bool isLosingFocus() const { return losingFocus_; }
+
     void showPopup() override
     {
         const QFontMetrics metrics(view()->font());
@@ -152,6 +156,17 @@ public:
         if (popup != window() && popup->width() < widest + margins)
             popup->resize(widest + margins, popup->height());
     }
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        losingFocus_ = true;
+        QComboBox::focusOutEvent(event);
+        losingFocus_ = false;
+    }
+
+private:
+    bool losingFocus_ = false;
 };
 
 } // namespace
@@ -172,7 +187,12 @@ ComboBoxPeer::ComboBoxPeer(platform::ComboBox& combo, FormPeer& form)
     comboBox_->setInsertPolicy(QComboBox::NoInsert);
     comboBox_->setMaxVisibleItems(8);
     adopt(comboBox_);
-    QObject::connect(comboBox_, &QComboBox::activated, this, [this](int index) { fromUser([&] { combo_.userSelect(index); }); });
+    QObject::connect(comboBox_, &QComboBox::activated, this, [this](int index) {
+        if (!static_cast<WideListComboBox*>(comboBox_)->isLosingFocus())
+            fromUser([&] { combo_.userSelect(index); });
+        else if (canReadControl())
+            formPeer().applying([this] { showUserState(); });
+    });
     if (QLineEdit* edit = comboBox_->lineEdit()) {
         comboBox_->setCompleter(nullptr);
         QObject::connect(edit, &QLineEdit::textEdited, this,

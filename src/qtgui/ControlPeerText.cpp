@@ -1,6 +1,7 @@
 #include "qtgui/ControlPeerText.h"
 
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -24,6 +25,20 @@ Qt::Alignment toQtAlignment(int alignment)
     default: return Qt::AlignLeft | Qt::AlignVCenter;
     }
 }
+
+// Qt's own paste reads the first format of the clipboard's data even when it has none (an empty
+// clipboard under X) and crashes: with nothing to paste, nothing is pasted.
+class MultiLineEdit : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override
+    {
+        if (source != nullptr && !source->formats().isEmpty())
+            QPlainTextEdit::insertFromMimeData(source);
+    }
+};
 
 } // namespace
 
@@ -80,7 +95,7 @@ bool TextBoxPeer::eventFilter(QObject* watched, QEvent* event)
 // ---- multi-line ----
 
 MultiLineTextBoxPeer::MultiLineTextBoxPeer(platform::TextBox& box, FormPeer& form)
-    : WidgetPeer(box, form), box_(box), edit_(new QPlainTextEdit(containerArea(box, form)))
+    : WidgetPeer(box, form), box_(box), edit_(new MultiLineEdit(containerArea(box, form)))
 {
     edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     edit_->setTabChangesFocus(true);

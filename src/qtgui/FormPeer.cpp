@@ -44,8 +44,8 @@ void reportEscapedError(const platform::Form& form, const std::exception& error)
 
 } // namespace
 
-FormPeer::FormPeer(platform::Form& form, std::function<void()> released)
-    : form_(&form), released_(std::move(released)), window_(std::make_unique<FormWindow>())
+FormPeer::FormPeer(platform::Form& form, WaitingUserActions& waiting, std::function<void()> released)
+    : form_(&form), waiting_(waiting), released_(std::move(released)), window_(std::make_unique<FormWindow>())
 {
     auto* layout = new QVBoxLayout(window_.get());
     layout->setContentsMargins(0, 0, 0, 0);

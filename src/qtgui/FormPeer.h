@@ -21,6 +21,7 @@ namespace qtgui {
 class ControlPeer;
 class FormClientArea;
 class FormWindow;
+class WaitingUserActions;
 
 // The Qt window of one form: a top-level window whose client area holds the controls' widgets at
 // their twips, with a menu bar above it when the form has menus. It makes a peer for every control
@@ -33,8 +34,9 @@ class FormWindow;
 class FormPeer : public QObject, public platform::Peer {
     Q_OBJECT
 public:
-    // `released` is called when the form is destroyed; it may destroy the peer.
-    FormPeer(platform::Form& form, std::function<void()> released);
+    // `released` is called when the form is destroyed; it may destroy the peer. `waiting` is the
+    // program's queue of user actions that wait for Qt's handling to return; it outlives the peer.
+    FormPeer(platform::Form& form, WaitingUserActions& waiting, std::function<void()> released);
     ~FormPeer() override;
 
     platform::Form& form() const { return *form_; }
@@ -42,6 +44,7 @@ public:
     // Where the controls that sit directly on the form go.
     QWidget* clientArea() const;
     QMenuBar* menuBar() const { return menuBar_; }
+    WaitingUserActions& waitingActions() const { return waiting_; }
     ControlPeer* peerOf(const platform::Control& control) const;
     // The peer of the control whose widget is this one or holds it; null when none does.
     ControlPeer* peerAt(const QWidget& widget) const;
@@ -78,6 +81,7 @@ private:
     void userChangedWindowState();
 
     platform::Form* form_;
+    WaitingUserActions& waiting_;
     std::function<void()> released_;
     std::unique_ptr<FormWindow> window_;
     FormClientArea* client_ = nullptr;

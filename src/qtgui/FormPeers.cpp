@@ -27,7 +27,7 @@ FormPeer& FormPeers::attach(platform::Form& form)
 {
     if (FormPeer* known = find(form))
         return *known;
-    auto peer = std::make_unique<FormPeer>(form, [this, key = &form] { peers_.erase(key); });
+    auto peer = std::make_unique<FormPeer>(form, waiting_, [this, key = &form] { peers_.erase(key); });
     FormPeer& made = *peer;
     peers_.emplace(&form, std::move(peer));
     connect(&made, &FormPeer::closed, this, [this] { QTimer::singleShot(0, this, [this] { checkAnyShown(); }); });

@@ -7,6 +7,7 @@
 
 #include "platform/Form.h"
 #include "platform/ScreenPlacement.h"
+#include "qtgui/WaitingUserActions.h"
 
 namespace qtgui {
 
@@ -41,6 +42,8 @@ private:
     std::optional<platform::ScreenRect> openerPlace() const;
 
     QtServices& services_;
+    // Declared before the peers, which hold on to it.
+    WaitingUserActions waiting_;
     std::map<const platform::Form*, std::unique_ptr<FormPeer>> peers_;
 };
 

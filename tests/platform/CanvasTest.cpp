@@ -65,6 +65,8 @@ protected:
 class CanvasTest : public ::testing::Test {
 protected:
     ScriptedServices services;
+    // The peer outlives the canvas's controls, which tell it as they go.
+    RecordingPeer peer;
     Canvas canvas{services};
 };
 
@@ -103,7 +105,6 @@ TEST_F(CanvasTest, AnAutoSizedLabelFollowsItsFont)
 
 TEST_F(CanvasTest, ZOrderBringsToTheFrontOrSendsToTheBackAndUnloadForgetsIt)
 {
-    RecordingPeer peer;
     canvas.ScrnObj[0].setPeer(&peer);
     EXPECT_EQ(canvas.ScrnObj[0].stackLevel(), 0);
     canvas.ScrnObj[0].ZOrder();
@@ -123,7 +124,6 @@ TEST_F(CanvasTest, ZOrderBringsToTheFrontOrSendsToTheBackAndUnloadForgetsIt)
 TEST_F(CanvasTest, ADropReachesTheTargetOnlyWhileTheSourceIsDragged)
 {
     Label& dragged = canvas.ScrnObj[0];
-    RecordingPeer peer;
     canvas.Show();
     dragged.setPeer(&peer);
     canvas.log.clear();
@@ -166,7 +166,6 @@ TEST_F(CanvasTest, ADropReachesTheTargetOnlyWhileTheSourceIsDragged)
 
 TEST_F(CanvasTest, RefreshTellsThePeer)
 {
-    RecordingPeer peer;
     canvas.Page.setPeer(&peer);
     canvas.Page.Refresh();
     EXPECT_EQ(peer.told, (Log{"Refresh"}));

@@ -143,10 +143,11 @@ TEST(ControlTest, PeerIsToldOfEveryPropertyThatChanges)
         void propertyChanged(std::string_view property) override { told.emplace_back(property); }
     };
     ScriptedServices services;
+    // The peer outlives the label, which tells it as it goes.
+    RecordingPeer peer;
     Form form(services, "Form");
     Label label(form, "Label");
     form.endDesign();
-    RecordingPeer peer;
     label.setPeer(&peer);
     label.setAutoSize(true);
     label.setCaption("Hello");

@@ -66,7 +66,7 @@ TEST(PeerHooksTest, ServicesHearOfAHiddenFormAboutToShowOnlyOnce)
     EXPECT_EQ(services.showings, (Log{"TwoBoxes modeless hidden", "TwoBoxes modeless hidden"}));
 }
 
-TEST(PeerHooksTest, TheFormsPeerIsReleasedWhenTheFormIsDestroyed)
+TEST(PeerHooksTest, EachPeerIsReleasedAsItsControlOrFormIsDestroyed)
 {
     ShowingServices services;
     Log log;
@@ -77,7 +77,8 @@ TEST(PeerHooksTest, TheFormsPeerIsReleasedWhenTheFormIsDestroyed)
         form->setPeer(&formPeer);
         form->First.setPeer(&boxPeer);
     }
-    EXPECT_EQ(log, Log{"form:released"});
+    // The box goes before the form: its peer lets go of it first.
+    EXPECT_EQ(log, (Log{"box:released", "form:released"}));
 }
 
 TEST(PeerHooksTest, UserMarksInAMultiSelectListFireClickOnlyWhenTheMarkChangesOnAUsableList)

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -8,6 +9,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -254,6 +256,20 @@ TEST_F(FormPeerTest, EnterMakesANewLineInAMemoAndClicksTheDefaultButtonElsewhere
     press(name, Qt::Key_Return, "\r");
     press(name, Qt::Key_Escape, "\x1b");
     EXPECT_EQ(form.takeLog(), (Log{"CmdOK_Click", "CmdCancel_Click"}));
+}
+
+TEST_F(FormPeerTest, PastingIntoAMemoTakesTheClipboardsTextAndNothingFromAnEmptyOne)
+{
+    auto& memo = widget<QPlainTextEdit>(form.TextMemo);
+    focusByMouse(memo);
+    // An empty clipboard under X offers data with no format at all.
+    QGuiApplication::clipboard()->setMimeData(new QMimeData);
+    memo.paste();
+    EXPECT_EQ(form.TextMemo.Text(), "");
+    QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+    memo.paste();
+    EXPECT_EQ(form.TextMemo.Text(), "x");
+    QGuiApplication::clipboard()->clear();
 }
 
 TEST_F(FormPeerTest, FocusMovesOnceEachWayAndFollowsTheModel)
