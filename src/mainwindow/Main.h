@@ -492,6 +492,8 @@ private:
     int QueryPositionOf(int recordNumber) const;
     void BringGridTo(int position);
     void SaveIfAutoSave();
+    // Whether Enter in this field of the edit box stores the transaction (the memo makes a new line).
+    bool EnterStoresFrom(const platform::Control* control) const;
     void TextDate_LostFocus();
     void TextAmount_LostFocus();
     void CmdChange_Click();

@@ -32,8 +32,12 @@ bool Main::StoreEditBox()
     CmdChange.setDefault(false);
     core::TransactionFields fields;
     EditBoxToRecord(fields);
-    if (!ValidateTransaction(fields))
+    if (!ValidateTransaction(fields)) {
+        // The refusal put the focus in the field to mend; where it was there already no GotFocus
+        // runs, yet Enter there must store again as it did before.
+        CmdChange.setDefault(EnterStoresFrom(ActiveControl()));
         return false;
+    }
     core::Ledger& ledger = book.ledger;
     std::optional<int> position;
     if (runtime::trim(ComboType.Text()) == "XFR") {

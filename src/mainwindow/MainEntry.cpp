@@ -1,3 +1,6 @@
+#include <algorithm>
+#include <iterator>
+
 #include "core/DateBox.h"
 #include "core/ListHelpers.h"
 #include "core/ListSearch.h"
@@ -78,6 +81,13 @@ void Main::wireEntry()
     // The type changes only through the new-transaction and convert commands.
     ComboType.setEnabled(false);
     ComboType.KeyPress = [](int& keyAscii) { keyAscii = core::UpperCaseKey(keyAscii); };
+}
+
+bool Main::EnterStoresFrom(const platform::Control* control) const
+{
+    const platform::Control* const fields[] = {&TextDate,  &TextRef,       &TextAmount, &ComboBank,
+                                               &ComboToBank, &ComboCustomer, &ComboVAT,   &ComboAnal};
+    return std::find(std::begin(fields), std::end(fields), control) != std::end(fields);
 }
 
 void Main::TextDate_LostFocus()

@@ -57,6 +57,22 @@ TEST_F(EditBoxTextTest, ADateThatIsNoDateAsAWholeIsRefusedWhenStoredByEnter)
     EXPECT_EQ(lastMessage(), "A valid Date is required");
 }
 
+TEST_F(EditBoxTextTest, EnterStoresAgainOnceARefusedFieldIsMended)
+{
+    newTransaction(main.PayItem, "B1", "12a");
+    enter(main.TextAmount, "12a");
+    expectErrorBox();
+    main.userKeyDown(platform::KeyReturn);
+    EXPECT_EQ(lastMessage(), "'12a' is not a valid Amount");
+    ASSERT_EQ(main.ActiveControl(), &main.TextAmount);
+    EXPECT_EQ(transactionCount(), 0);
+
+    main.TextAmount.userSetText("7.25");
+    main.userKeyDown(platform::KeyReturn);
+    ASSERT_EQ(transactionCount(), 1);
+    EXPECT_EQ(fieldsOf(1).Amount, 7.25);
+}
+
 TEST_F(EditBoxTextTest, ATabInAnyTextOfTheRecordIsStoredAsABlankAndLineBreaksKeepTheirEscape)
 {
     newTransaction(main.PayItem, "B1", "12.50", "Paper\tPens\r\nInk\t");
