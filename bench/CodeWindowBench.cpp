@@ -3,9 +3,9 @@
 #include "FullBook.h"
 #include "ReportBenchHost.h"
 #include "core/Book.h"
-#include "mainwindow/Calendar.h"
-#include "mainwindow/CodeWindowHost.h"
-#include "mainwindow/MaintainCodes.h"
+#include "mainwindow/dialogs/Calendar.h"
+#include "mainwindow/codes/CodeWindowHost.h"
+#include "mainwindow/codes/MaintainCodes.h"
 #include "platform/ScriptedServices.h"
 
 namespace {

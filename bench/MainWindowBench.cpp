@@ -9,7 +9,7 @@
 #include "core/FilterStore.h"
 #include "core/Statistics.h"
 #include "datafile/DataFile.h"
-#include "mainwindow/Main.h"
+#include "mainwindow/main/Main.h"
 #include "platform/ScriptedServices.h"
 
 namespace {

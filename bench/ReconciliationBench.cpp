@@ -2,7 +2,7 @@
 
 #include "FullBook.h"
 #include "StartWizard.h"
-#include "mainwindow/Main.h"
+#include "mainwindow/main/Main.h"
 #include "platform/ScriptedServices.h"
 
 namespace {

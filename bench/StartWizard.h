@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/Start.h"
+#include "mainwindow/dialogs/Start.h"
 #include "platform/ScriptedServices.h"
 
 namespace bench {

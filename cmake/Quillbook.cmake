@@ -1,6 +1,6 @@
 # One library target per source folder; a folder's sources are picked up as they are added.
 function(qb_library folder)
-  file(GLOB sources CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/src/${folder}/*.cpp")
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/src/${folder}/*.cpp")
   set(target qb_${folder})
   if(sources)
     add_library(${target} STATIC ${sources})

@@ -15,7 +15,7 @@
 #include "core/Vat.h"
 #include "datafile/DataFile.h"
 #include "datafile/LineBreakEscape.h"
-#include "mainwindow/Main.h"
+#include "mainwindow/main/Main.h"
 #include "platform/ScriptedServices.h"
 #include "runtime/Date.h"
 #include "runtime/Format.h"

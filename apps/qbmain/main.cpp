@@ -1,7 +1,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "mainwindow/Main.h"
+#include "mainwindow/main/Main.h"
 #include "qtgui/ProgramMain.h"
 
 int main(int argc, char** argv)

@@ -2,7 +2,7 @@
 
 #include "documents/ScrnObjForm.h"
 #include "documents/TextForm.h"
-#include "mainwindow/Splits.h"
+#include "mainwindow/dialogs/Splits.h"
 #include "reports/CancelForm.h"
 #include "reports/FontForm.h"
 #include "support/AccessKeys.h"

@@ -4,7 +4,7 @@
 
 #include "core/BookTest.h"
 #include "core/PickDate.h"
-#include "mainwindow/Calendar.h"
+#include "mainwindow/dialogs/Calendar.h"
 
 using mainwindow::Calendar;
 

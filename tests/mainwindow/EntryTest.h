@@ -7,7 +7,7 @@
 #include "core/CodeLines.h"
 #include "core/CodeTableEdits.h"
 #include "core/TransactionRecord.h"
-#include "mainwindow/CodeRecords.h"
+#include "mainwindow/codes/CodeRecords.h"
 #include "runtime/Text.h"
 
 // The main window shown over an empty book with a few codes: banks B1 and B2, VAT codes S (17.5%)

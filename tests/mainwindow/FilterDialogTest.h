@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "MainTest.h"
-#include "mainwindow/Filter.h"
+#include "mainwindow/dialogs/Filter.h"
 
 // The main window over tests/data/company.QBD (listed by reference) with four more transactions:
 // DEP002 (receipt 200.00, 15/Apr/2024, CASH01, bolt02, ZER, SALE), BIL777 (unpaid bill 45.00,

@@ -1,5 +1,5 @@
 #include "MainTest.h"
-#include "mainwindow/Import.h"
+#include "mainwindow/dialogs/Import.h"
 #include "runtime/PathText.h"
 #include "support/FileBytes.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "datafile/DataFile.h"
-#include "mainwindow/Main.h"
+#include "mainwindow/main/Main.h"
 #include "platform/ScriptedServices.h"
 #include "support/TempFolder.h"
 

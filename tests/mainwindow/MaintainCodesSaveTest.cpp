@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "mainwindow/CodeRecords.h"
+#include "mainwindow/codes/CodeRecords.h"
 #include "runtime/Text.h"
 
 using core::CodeKind;

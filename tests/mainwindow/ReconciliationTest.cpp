@@ -6,7 +6,7 @@
 #include "core/IndexOperations.h"
 #include "core/TransactionEdits.h"
 #include "core/TransactionRecord.h"
-#include "mainwindow/Reconform.h"
+#include "mainwindow/dialogs/Reconform.h"
 #include "reports/CancelForm.h"
 #include "reports/PrintJob.h"
 

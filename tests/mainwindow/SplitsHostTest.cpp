@@ -3,9 +3,9 @@
 #include "core/CodeLines.h"
 #include "core/CodeTableEdits.h"
 #include "core/LedgerTest.h"
-#include "mainwindow/CodeRecords.h"
-#include "mainwindow/Splits.h"
-#include "mainwindow/SplitsHost.h"
+#include "mainwindow/codes/CodeRecords.h"
+#include "mainwindow/dialogs/Splits.h"
+#include "mainwindow/dialogs/SplitsHost.h"
 
 namespace {
 

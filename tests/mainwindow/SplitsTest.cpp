@@ -5,7 +5,7 @@
 #include "CompanyTest.h"
 #include "core/CodeLines.h"
 #include "core/CodeTableEdits.h"
-#include "mainwindow/Splits.h"
+#include "mainwindow/dialogs/Splits.h"
 #include "platform/Events.h"
 #include "runtime/Text.h"
 

@@ -4,7 +4,7 @@
 
 #include "CompanyTest.h"
 #include "core/StandingOrderLine.h"
-#include "mainwindow/STOForm.h"
+#include "mainwindow/dialogs/STOForm.h"
 #include "reports/CancelForm.h"
 #include "reports/PrintJob.h"
 #include "support/FileBytes.h"

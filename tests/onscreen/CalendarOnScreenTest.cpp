@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "OnScreenWindow.h"
-#include "mainwindow/Calendar.h"
+#include "mainwindow/dialogs/Calendar.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include "OnScreenWindow.h"
 #include "core/CodeLines.h"
 #include "core/CodeTableEdits.h"
-#include "mainwindow/Calendar.h"
-#include "mainwindow/CodeWindowHost.h"
-#include "mainwindow/MaintainCodes.h"
+#include "mainwindow/dialogs/Calendar.h"
+#include "mainwindow/codes/CodeWindowHost.h"
+#include "mainwindow/codes/MaintainCodes.h"
 #include "reports/FakeReportHost.h"
 
 namespace {

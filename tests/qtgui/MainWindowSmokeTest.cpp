@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "QtTestApplication.h"
-#include "mainwindow/Main.h"
+#include "mainwindow/main/Main.h"
 #include "qtgui/ControlPeerMenu.h"
 #include "qtgui/FormPeer.h"
 #include "qtgui/FormPeers.h"
