@@ -268,6 +268,14 @@ void WidgetPeer::showColours()
 
 bool WidgetPeer::eventFilter(QObject* watched, QEvent* event)
 {
+    const bool used = forwardEvent(watched, event);
+    if (event->type() == QEvent::FocusIn && showsSelection() && canReadControl())
+        formPeer().applying([this] { showUserState(); });
+    return used;
+}
+
+bool WidgetPeer::forwardEvent(QObject* watched, QEvent* event)
+{
     // The user's keys and buttons find the focus moves that waited for Qt made.
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::MouseButtonPress)
         formPeer().waitingActions().runAll();

@@ -98,6 +98,9 @@ protected:
     // Whether the widget fills its back with its back colour; shapes and lines are drawn over
     // what lies behind them.
     virtual bool opaque() const { return true; }
+    // Whether the widget shows a selection that a focus handler may have made (text boxes,
+    // combos): it shows once the widget has the focus.
+    virtual bool showsSelection() const { return false; }
     // Shows the control's own colours; its container's never reach it.
     void showColours();
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -113,6 +116,8 @@ private:
     void showDragging();
     // The dragged control was let go at this point of the screen: the control under it takes the drop.
     void dropAt(const QPointF& globalPosition);
+    // Focus, keys and mouse on the widget, given to the model.
+    bool forwardEvent(QObject* watched, QEvent* event);
     // The control takes the focus as the user or the desktop moved it, if the model lets it.
     void focusFromUser();
     // The widget, or one inside it, is its window's focus widget.

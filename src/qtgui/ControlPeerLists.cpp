@@ -216,15 +216,6 @@ bool ComboBoxPeer::modelEditsTyping() const
     return comboBox_->isEditable();
 }
 
-bool ComboBoxPeer::eventFilter(QObject* watched, QEvent* event)
-{
-    const bool used = WidgetPeer::eventFilter(watched, event);
-    // The edit part's selection shows once the combo has the focus.
-    if (event->type() == QEvent::FocusIn && canReadControl())
-        formPeer().applying([this] { showUserState(); });
-    return used;
-}
-
 void ComboBoxPeer::show(std::string_view property)
 {
     WidgetPeer::show(property);

@@ -45,7 +45,7 @@ protected:
     void show(std::string_view property) override;
     void showUserState() override;
     bool modelEditsTyping() const override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool showsSelection() const override { return true; }
 
 private:
     platform::ComboBox& combo_;

@@ -83,15 +83,6 @@ void TextBoxPeer::showUserState()
     showLineEdit(*edit_, box_);
 }
 
-bool TextBoxPeer::eventFilter(QObject* watched, QEvent* event)
-{
-    const bool used = WidgetPeer::eventFilter(watched, event);
-    // The selection a focus handler made shows once the field has the focus.
-    if (event->type() == QEvent::FocusIn && canReadControl())
-        formPeer().applying([this] { showUserState(); });
-    return used;
-}
-
 // ---- multi-line ----
 
 MultiLineTextBoxPeer::MultiLineTextBoxPeer(platform::TextBox& box, FormPeer& form)

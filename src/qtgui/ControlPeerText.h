@@ -21,7 +21,7 @@ protected:
     void showUserState() override;
     bool modelEditsTyping() const override { return true; }
     bool clickedByMouse() const override { return true; }
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool showsSelection() const override { return true; }
 
 private:
     void caretFromWidget();
