@@ -74,7 +74,6 @@ void configureMessageBox(QMessageBox& box, const platform::MessageBox& settings)
 {
     const QString title = toQString(settings.title);
     box.setWindowTitle(title.isEmpty() ? QGuiApplication::applicationDisplayName() : title);
-    keepTitleWhole(box, box.windowTitle());
     box.setTextFormat(Qt::PlainText);
     box.setText(toDisplayText(settings.text));
     box.setIcon(qtIcon(settings.icon));
@@ -88,6 +87,8 @@ void configureMessageBox(QMessageBox& box, const platform::MessageBox& settings)
     box.setDefaultButton(buttons[chosenDefault < buttons.size() ? chosenDefault : 0].button);
     if (const QMessageBox::StandardButton escape = escapeButtonOf(buttons); escape != QMessageBox::NoButton)
         box.setEscapeButton(escape);
+    // Last: setting the icon lays the box out anew.
+    keepTitleWhole(box, box.windowTitle());
 }
 
 void addHelpButton(QMessageBox& box, std::function<void()> openHelp)

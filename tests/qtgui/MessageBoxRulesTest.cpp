@@ -42,14 +42,17 @@ TEST_F(MessageBoxSetUp, WithoutATitleShowsTheApplicationName)
 TEST_F(MessageBoxSetUp, ABoxIsWideEnoughForItsTitle)
 {
     platform::MessageBox settings;
-    settings.title = "Backup Quillbook 2000-32 - the book of the whole year";
-    settings.text = "Backup?";
-    settings.buttons = Buttons::YesNo;
+    settings.title = "Backup Quillbook 2000-32 : Harbour Lane Joinery";
+    settings.text = "Backup Your Data?";
+    settings.buttons = Buttons::YesNoCancel;
+    settings.icon = platform::Icon::Question;
     qtgui::configureMessageBox(box, settings);
     box.show();
+    // Beside the title the window manager draws the box's icon and its three buttons.
     QFont titleFont = box.font();
     titleFont.setBold(true);
-    EXPECT_GT(box.width(), QFontMetrics(titleFont).horizontalAdvance(box.windowTitle()));
+    const QFontMetrics title(titleFont);
+    EXPECT_GE(box.width(), title.horizontalAdvance(box.windowTitle()) + 6 * title.height());
     box.hide();
 }
 
