@@ -116,8 +116,7 @@ platform::Answer QtServices::messageBox(const platform::MessageBox& box)
         const long topic = box.helpContext;
         addHelpButton(shown, [this, topic] { showHelp(HelpContext, topic); });
     }
-    shown.exec();
-    returnActivation(opener, shown);
+    execOver(shown, opener);
     return answerOf(shown, box.buttons);
 }
 
@@ -128,9 +127,7 @@ std::string QtServices::inputBox(const std::string& prompt, const std::string& t
     dialog.setWindowTitle(titleOrApplicationName(title));
     dialog.setLabelText(toDisplayText(prompt));
     dialog.setTextValue(toQString(defaultText));
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    returnActivation(opener, dialog);
-    if (!accepted)
+    if (execOver(dialog, opener) != QDialog::Accepted)
         return {};
     return fromQString(dialog.textValue());
 }
@@ -146,9 +143,7 @@ std::string QtServices::fileDialog(platform::FileDialog& dialog)
     QWidget* opener = QApplication::activeWindow();
     QFileDialog shown(opener);
     configureFileDialog(shown, dialog);
-    const bool accepted = shown.exec() == QDialog::Accepted;
-    returnActivation(opener, shown);
-    if (!accepted) {
+    if (execOver(shown, opener) != QDialog::Accepted) {
         if (dialog.cancelError)
             throw runtime::Error(runtime::DialogCancelled);
         return {};
@@ -162,9 +157,7 @@ bool QtServices::printerDialog(platform::PrinterDialog& dialog)
     QWidget* opener = QApplication::activeWindow();
     QPrintDialog shown(&device, opener);
     configurePrintDialog(shown, dialog);
-    const bool accepted = shown.exec() == QDialog::Accepted;
-    returnActivation(opener, shown);
-    if (!accepted) {
+    if (execOver(shown, opener) != QDialog::Accepted) {
         if (dialog.cancelError)
             throw runtime::Error(runtime::DialogCancelled);
         return false;

@@ -1,6 +1,7 @@
 #include "qtgui/WindowActivation.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QWidget>
 
 namespace qtgui {
@@ -13,6 +14,13 @@ void returnActivation(QWidget* opener, const QWidget& closed)
     if (active != nullptr && active != &closed && active->isVisible())
         return;
     opener->activateWindow();
+}
+
+int execOver(QDialog& dialog, QWidget* opener)
+{
+    const int result = dialog.exec();
+    returnActivation(opener, dialog);
+    return result;
 }
 
 } // namespace qtgui

@@ -1,5 +1,6 @@
 #pragma once
 
+class QDialog;
 class QWidget;
 
 namespace qtgui {
@@ -9,5 +10,9 @@ namespace qtgui {
 // reaches the program until a click. Nothing changes when another window of the program is active
 // already, or when the opener is gone or hidden.
 void returnActivation(QWidget* opener, const QWidget& closed);
+
+// Runs a dialog made over `opener` modally, then returns the activation to the opener; answers the
+// dialog's result.
+int execOver(QDialog& dialog, QWidget* opener);
 
 } // namespace qtgui
